@@ -1,0 +1,18 @@
+#include "application.h"
+
+#include "platform/clock.h"
+#include "platform/prompter.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication qtApp(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Brevora"));
+    QApplication::setApplicationVersion(QStringLiteral(BREVORA_VERSION));
+
+    brevora::MessageBoxPrompter prompter;
+    brevora::Application app(QCoreApplication::applicationDirPath(), brevora::SystemClock::instance(), prompter);
+    app.start();
+    return QApplication::exec();
+}

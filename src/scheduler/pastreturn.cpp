@@ -1,0 +1,64 @@
+#include "pastreturn.h"
+
+#include "store/fileops.h"
+#include "store/storelayout.h"
+
+#include <QDirIterator>
+#include <QFile>
+#include <QSet>
+
+namespace brevora {
+
+namespace {
+
+QSet<QString> foldedNames(const QString &folder)
+{
+    QSet<QString> names;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    while (it.hasNext()) {
+        it.next();
+        names.insert(it.fileName().toCaseFolded());
+    }
+    return names;
+}
+
+void returnFolder(const QString &past, const QString &active, PastReturnReport &report)
+{
+    const QStringList waiting = listFolder(past);
+    if (waiting.isEmpty())
+        return;
+    // One listing of the active folder serves every file, so a full folder returns in linear time.
+    QSet<QString> present = foldedNames(active);
+    for (const QString &name : waiting) {
+        const QString source = past + u'/' + name;
+        const QString key = name.toCaseFolded();
+        if (present.contains(key)) {
+            // The user created the same alarm again while this one waited: the newer one stays.
+            if (deleteFileForced(source))
+                ++report.superseded;
+            else
+                ++report.skipped;
+            continue;
+        }
+        // QFile::rename never replaces a file, so one created meanwhile is not lost.
+        if (QFile::rename(source, active + u'/' + name)) {
+            present.insert(key);
+            ++report.returned;
+        } else {
+            ++report.skipped;
+        }
+    }
+    noteStoreChanged();
+}
+
+} // namespace
+
+PastReturnReport returnPastAlarms(const StoreLayout &layout)
+{
+    PastReturnReport report;
+    for (AlarmKind kind : pastReturnOrder)
+        returnFolder(layout.pastFolder(kind), layout.activeFolder(kind), report);
+    return report;
+}
+
+} // namespace brevora

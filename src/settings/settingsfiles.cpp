@@ -1,0 +1,137 @@
+#include "settingsfiles.h"
+
+#include "platform/prompter.h"
+#include "store/fileops.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+namespace brevora {
+
+namespace {
+
+// A settings file is a few bytes; anything much longer is not one.
+constexpr qint64 maxSettingBytes = 256;
+
+QString pathOf(const QString &folder, Setting setting)
+{
+    const QString name = settingFileName(setting);
+    const QString existing = findNameIgnoringCase(folder, name);
+    return QDir(folder).filePath(existing.isEmpty() ? name : existing);
+}
+
+} // namespace
+
+bool LiveSettings::value(Setting setting) const
+{
+    switch (setting) {
+    case Setting::Past:
+        return past;
+    case Setting::Startup:
+        return startup;
+    case Setting::Hide:
+        return hide;
+    }
+    return false;
+}
+
+void LiveSettings::setValue(Setting setting, bool value)
+{
+    switch (setting) {
+    case Setting::Past:
+        past = value;
+        break;
+    case Setting::Startup:
+        startup = value;
+        break;
+    case Setting::Hide:
+        hide = value;
+        break;
+    }
+}
+
+QString settingFileName(Setting setting)
+{
+    switch (setting) {
+    case Setting::Past:
+        return QStringLiteral("past.bvr");
+    case Setting::Startup:
+        return QStringLiteral("startup.bvr");
+    case Setting::Hide:
+        return QStringLiteral("hide.bvr");
+    }
+    return {};
+}
+
+bool settingDefault(Setting setting)
+{
+    return LiveSettings{}.value(setting);
+}
+
+QByteArray formatSettingValue(bool value)
+{
+    return value ? QByteArrayLiteral("#TRUE#\r\n") : QByteArrayLiteral("#FALSE#\r\n");
+}
+
+std::optional<bool> readSettingFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray head = file.read(maxSettingBytes);
+    file.close();
+    qsizetype end = head.indexOf('\n');
+    const QByteArray literal = (end < 0 ? head : head.left(end)).trimmed().toUpper();
+    if (literal == "#TRUE#")
+        return true;
+    if (literal == "#FALSE#")
+        return false;
+    return std::nullopt;
+}
+
+bool writeSettingFile(const QString &path, bool value)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(formatSettingValue(value));
+    return file.commit();
+}
+
+LiveSettings readSettings(const QString &settingsFolder)
+{
+    LiveSettings settings;
+    for (Setting setting : {Setting::Past, Setting::Startup, Setting::Hide})
+        settings.setValue(setting, readSettingFile(pathOf(settingsFolder, setting)).value_or(settingDefault(setting)));
+    return settings;
+}
+
+RepairResult repairSettings(const QString &settingsFolder, Prompter &prompter)
+{
+    RepairResult result;
+    for (Setting setting : {Setting::Past, Setting::Startup, Setting::Hide}) {
+        const QString path = pathOf(settingsFolder, setting);
+        // Only the presence of the hide file is checked here; its value is read when start-up ends.
+        const bool usable = setting == Setting::Hide ? QFile::exists(path) : readSettingFile(path).has_value();
+        if (usable)
+            continue;
+        if (writeSettingFile(path, settingDefault(setting)))
+            ++result.created;
+        else
+            ++result.failed;
+    }
+    if (result.failed > 0) {
+        // Saying the files were created would be untrue: tell what really happened.
+        prompter.ask(nullptr, QMessageBox::Warning, filesMissingTitle,
+                     QStringLiteral("Some settings' files are missing and could not be created in \"%1\". The "
+                                    "default values are used until the settings can be saved.")
+                         .arg(QDir::toNativeSeparators(settingsFolder)),
+                     QMessageBox::Ok);
+    } else if (result.created > 0) {
+        prompter.inform(nullptr, filesMissingTitle, filesMissingText);
+    }
+    return result;
+}
+
+} // namespace brevora

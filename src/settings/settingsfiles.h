@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace brevora {
+
+class Prompter;
+
+enum class Setting { Past, Startup, Hide };
+
+struct LiveSettings
+{
+    bool past = true;
+    bool startup = false;
+    bool hide = false;
+
+    bool value(Setting setting) const;
+    void setValue(Setting setting, bool value);
+    bool operator==(const LiveSettings &) const = default;
+};
+
+QString settingFileName(Setting setting); // "past.bvr", ...
+bool settingDefault(Setting setting);
+
+// The bytes a settings file holds: "#TRUE#" or "#FALSE#" and CR LF.
+QByteArray formatSettingValue(bool value);
+// Reads the one Boolean of a settings file; empty when the file is missing, empty or holds something else.
+std::optional<bool> readSettingFile(const QString &path);
+// Replaces the file atomically.
+bool writeSettingFile(const QString &path, bool value);
+
+// The three files as they are now; a missing or unreadable one gives its default.
+LiveSettings readSettings(const QString &settingsFolder);
+
+struct RepairResult
+{
+    int created = 0;
+    int failed = 0;
+};
+
+// Recreates missing or unreadable settings files with their defaults (the hide file is only checked for
+// presence) and tells the user once. A file that cannot be written leaves its default in memory only.
+RepairResult repairSettings(const QString &settingsFolder, Prompter &prompter);
+
+inline const QString filesMissingTitle = QStringLiteral("Files missing");
+inline const QString filesMissingText = QStringLiteral(
+    "Some settings' files were missing, and they have been created. This has reset those settings to their default "
+    "values. Use the settigs window to change them");
+
+} // namespace brevora

@@ -1,0 +1,127 @@
+#include "alarmfile.h"
+
+#include "fileops.h"
+#include "textcodec.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace brevora {
+
+namespace {
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+bool hasControlBytes(const QByteArray &line)
+{
+    for (char c : line) {
+        const auto u = static_cast<unsigned char>(c);
+        if ((u < 0x20 && c != '\t') || u == 0x7f)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+std::optional<QStringList> parseAlarmLine(const QByteArray &line, int fieldCount)
+{
+    if (line.isEmpty() || hasControlBytes(line))
+        return std::nullopt;
+    QStringList fields;
+    qsizetype pos = 0;
+    const qsizetype end = line.size();
+    while (fields.size() < fieldCount) {
+        if (pos > end)
+            return std::nullopt; // the line ended before the kind's count of fields
+        while (pos < end && isBlank(line[pos]))
+            ++pos;
+        QByteArray value;
+        if (pos < end && line[pos] == '"') {
+            const qsizetype close = line.indexOf('"', pos + 1);
+            if (close < 0)
+                return std::nullopt; // a cut-off file
+            value = line.mid(pos + 1, close - pos - 1);
+            pos = close + 1;
+            // Like the original reader, anything between the closing quote and the comma is dropped.
+            const qsizetype comma = line.indexOf(',', pos);
+            pos = comma < 0 ? end : comma;
+        } else {
+            const qsizetype comma = line.indexOf(',', pos);
+            const qsizetype stop = comma < 0 ? end : comma;
+            value = line.mid(pos, stop - pos);
+            while (!value.isEmpty() && isBlank(value.back()))
+                value.chop(1);
+            pos = stop;
+        }
+        fields.append(decodeStoredText(value));
+        ++pos; // past the comma, or past the end when this was the last field
+    }
+    return fields;
+}
+
+bool canStoreField(const QString &field)
+{
+    return !field.contains(u'"') && !field.contains(u'\r') && !field.contains(u'\n');
+}
+
+QByteArray formatAlarmLine(const QStringList &fields)
+{
+    QByteArray line;
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        if (i > 0)
+            line += ',';
+        line += '"';
+        line += encodeStoredText(fields[i]);
+        line += '"';
+    }
+    line += "\r\n";
+    return line;
+}
+
+std::optional<AlarmRecord> readAlarmFile(const QString &path, AlarmKind kind)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray head = file.read(maxAlarmLineBytes + 1);
+    const bool truncated = head.size() > maxAlarmLineBytes;
+    file.close();
+
+    qsizetype lineEnd = head.indexOf('\n');
+    const qsizetype cr = head.indexOf('\r');
+    if (cr >= 0 && (lineEnd < 0 || cr < lineEnd))
+        lineEnd = cr;
+    if (lineEnd < 0 && truncated)
+        return std::nullopt;
+    if (lineEnd > maxAlarmLineBytes)
+        return std::nullopt;
+    const QByteArray line = lineEnd < 0 ? head : head.left(lineEnd);
+    auto fields = parseAlarmLine(line, kindInfo(kind).fieldCount);
+    if (!fields)
+        return std::nullopt;
+    return AlarmRecord{*fields};
+}
+
+bool writeAlarmFile(const QString &path, AlarmKind kind, const AlarmRecord &record)
+{
+    if (record.fields.size() != kindInfo(kind).fieldCount)
+        return false;
+    for (const QString &field : record.fields) {
+        if (!canStoreField(field))
+            return false;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(formatAlarmLine(record.fields));
+    const bool ok = file.commit();
+    if (ok)
+        noteStoreChanged();
+    return ok;
+}
+
+} // namespace brevora

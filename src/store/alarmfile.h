@@ -1,0 +1,46 @@
+#pragma once
+
+#include "alarmkind.h"
+
+#include <QByteArray>
+#include <QStringList>
+
+#include <optional>
+
+namespace brevora {
+
+// The sound field's word for "this alarm plays no sound".
+inline const QString noSound = QStringLiteral("ninguno");
+
+// One alarm as stored: text, sound, then the kind's due fields, all as text.
+struct AlarmRecord
+{
+    QStringList fields;
+
+    QString text() const { return fields.value(0); }
+    QString sound() const { return fields.value(1); }
+    QStringList dueFields() const { return fields.mid(2); }
+    bool operator==(const AlarmRecord &) const = default;
+};
+
+// A file whose first line is longer than this is taken as damaged rather than read whole.
+inline constexpr qint64 maxAlarmLineBytes = 64 * 1024;
+
+// Splits one stored line into `fieldCount` fields; fields past the count are ignored. Fails when the
+// line holds fewer fields, a quoted field is not closed, or the line holds control characters.
+std::optional<QStringList> parseAlarmLine(const QByteArray &line, int fieldCount);
+
+// The file's bytes: every field quoted, joined by commas, ended by CR LF.
+QByteArray formatAlarmLine(const QStringList &fields);
+
+// A field the format cannot carry: it holds a double quote or a line break.
+bool canStoreField(const QString &field);
+
+// Reads the first line of the file (at most maxAlarmLineBytes). The file is closed in every case.
+std::optional<AlarmRecord> readAlarmFile(const QString &path, AlarmKind kind);
+
+// Replaces the file atomically with the record's line. Fails, writing nothing, when the record does not
+// fit the kind or a field cannot be stored.
+bool writeAlarmFile(const QString &path, AlarmKind kind, const AlarmRecord &record);
+
+} // namespace brevora

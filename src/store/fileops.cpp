@@ -1,0 +1,102 @@
+#include "fileops.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <atomic>
+
+namespace brevora {
+
+namespace {
+
+std::atomic<quint64> generation{0};
+
+bool lessIgnoringCase(const QString &a, const QString &b)
+{
+    const int c = a.compare(b, Qt::CaseInsensitive);
+    return c != 0 ? c < 0 : a < b; // a stable order for names that differ only in case
+}
+
+} // namespace
+
+quint64 storeGeneration()
+{
+    return generation.load(std::memory_order_relaxed);
+}
+
+void noteStoreChanged()
+{
+    generation.fetch_add(1, std::memory_order_relaxed);
+}
+
+QString findNameIgnoringCase(const QString &folder, const QString &name)
+{
+    if (QFileInfo::exists(QDir(folder).filePath(name)))
+        return name;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    while (it.hasNext()) {
+        it.next();
+        const QString candidate = it.fileName();
+        if (candidate.compare(name, Qt::CaseInsensitive) == 0)
+            return candidate;
+    }
+    return {};
+}
+
+QString resolvePathIgnoringCase(const QString &base, const QString &relative)
+{
+    QString path = base;
+    bool missing = false;
+    for (const QString &part : relative.split(u'/', Qt::SkipEmptyParts)) {
+        const QString found = missing ? QString() : findNameIgnoringCase(path, part);
+        missing = missing || found.isEmpty();
+        path = QDir(path).filePath(missing ? part : found);
+    }
+    return path;
+}
+
+MoveResult moveFile(const QString &source, const QString &destination)
+{
+    const QFileInfo src(source);
+    if (!src.exists() || src.isDir())
+        return MoveResult::SourceMissing;
+    const QFileInfo dst(destination);
+    if (dst.exists() || !findNameIgnoringCase(dst.path(), dst.fileName()).isEmpty())
+        return MoveResult::DestinationExists;
+    // QFile::rename never replaces an existing file, which closes the gap between the check and the move.
+    if (!QFile::rename(source, destination))
+        return MoveResult::Failed;
+    noteStoreChanged();
+    return MoveResult::Moved;
+}
+
+bool deleteFileForced(const QString &path)
+{
+    QFile file(path);
+    if (!file.exists())
+        return false;
+    if (!file.remove()) {
+        file.setPermissions(file.permissions() | QFileDevice::WriteOwner | QFileDevice::WriteUser);
+        if (!file.remove())
+            return false;
+    }
+    noteStoreChanged();
+    return true;
+}
+
+QStringList listFolder(const QString &folder, const QString &pattern)
+{
+    QStringList names;
+    QDirIterator it(folder, {pattern}, QDir::Files | QDir::NoDotAndDotDot);
+    while (it.hasNext()) {
+        it.next();
+        names.append(it.fileName());
+    }
+    std::sort(names.begin(), names.end(), lessIgnoringCase);
+    return names;
+}
+
+} // namespace brevora

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace brevora {
+
+enum class MoveResult { Moved, SourceMissing, DestinationExists, Failed };
+
+// Moves a file without ever overwriting: a destination that exists under any letter case counts as existing.
+MoveResult moveFile(const QString &source, const QString &destination);
+
+// Removes a file, also when it is marked read-only. Fails when it does not exist or cannot be removed.
+bool deleteFileForced(const QString &path);
+
+// The names of the folder's plain files that match the wildcard pattern (letter case ignored), without
+// folders and hidden files, sorted alphabetically without regard to letter case.
+QStringList listFolder(const QString &folder, const QString &pattern = QStringLiteral("*"));
+
+// The name under which `name` exists in `folder` ignoring letter case, or an empty string.
+QString findNameIgnoringCase(const QString &folder, const QString &name);
+
+// A folder path whose components exist on disk under another letter case resolves to the existing ones;
+// missing components keep the case given. `base` is taken as it is.
+QString resolvePathIgnoringCase(const QString &base, const QString &relative);
+
+// A counter raised by every change this program makes to the alarm store, so cached views of a folder
+// notice our own changes at once, without waiting for the folder's time stamp.
+quint64 storeGeneration();
+void noteStoreChanged();
+
+} // namespace brevora

@@ -1,0 +1,32 @@
+#include "textcodec.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace brevora {
+
+QString decodeStoredText(const QByteArray &bytes)
+{
+#ifdef Q_OS_WIN
+    QStringDecoder decoder(QStringConverter::System);
+    return decoder(bytes);
+#else
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QString text = utf8(bytes);
+    if (!utf8.hasError())
+        return text;
+    // Qt reaches Windows-1252 through ICU where it is built with it; Latin-1 differs from it only in 0x80-0x9f.
+    QStringDecoder ansi("windows-1252");
+    if (ansi.isValid())
+        return ansi(bytes);
+    return QString::fromLatin1(bytes);
+#endif
+}
+
+QByteArray encodeStoredText(const QString &text)
+{
+    QStringEncoder encoder(QStringConverter::System);
+    return encoder(text);
+}
+
+} // namespace brevora

@@ -1,4 +1,107 @@
+#include "fakeclock.h"
+#include "fakeprompter.h"
+#include "storefixture.h"
+
+#include "app/application.h"
+#include "scheduler/scheduler.h"
+#include "windows/mainwindow.h"
+
+#include <QDir>
+#include <QLabel>
 #include <QTest>
-class T : public QObject { Q_OBJECT };
-QTEST_MAIN(T)
+#include <QTimer>
+
+using namespace brevora;
+using namespace brevora::test;
+
+// Start-up as a whole, in a ProgramDir of its own.
+class TestApplication : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void firstStartInAnEmptyFolderLaysOutTheTree()
+    {
+        QTemporaryDir dir;
+        FakeClock clock(QDateTime(QDate(2007, 2, 4), QTime(13, 59, 58)));
+        FakePrompter prompter;
+        Application app(dir.path(), clock, prompter);
+        app.start();
+
+        for (const char *folder : { "Events/Once", "Events/Day", "Events/Week", "Events/Month", "Events/Year",
+                                    "Events/Past/Day", "Events/Past/Week", "Events/Past/Month", "Events/Past/Year" })
+            QVERIFY2(QFileInfo(dir.filePath(folder)).isDir(), folder);
+        QCOMPARE(readBytes(dir.filePath("Program files/Settings/past.bvr")), QByteArray("#TRUE#\r\n"));
+        QCOMPARE(readBytes(dir.filePath("Program files/Settings/startup.bvr")), QByteArray("#FALSE#\r\n"));
+        QCOMPARE(readBytes(dir.filePath("Program files/Settings/hide.bvr")), QByteArray("#FALSE#\r\n"));
+        QCOMPARE(prompter.shown.size(), 1);
+        QCOMPARE(prompter.shown[0].title, QStringLiteral("Files missing"));
+        QCOMPARE(app.state().settings, (LiveSettings{ true, false, false }));
+        QCOMPARE(app.state().layout.basePath(), QDir::cleanPath(dir.path()) + u'/');
+
+        for (const char *timer : { "Timer1", "Timer2", "Timer3", "Timer4", "Timer5", "Timer6" })
+            QVERIFY2(app.scheduler().findChild<QTimer *>(timer)->isActive(), timer);
+        auto *weekday = app.mainWindow().findChild<QLabel *>(QStringLiteral("Label4"));
+        QVERIFY(weekday);
+        QCOMPARE(weekday->text(), QStringLiteral("Sunday"));
+    }
+
+    void aLaterStartReturnsWaitingAlarmsAndSaysNothing()
+    {
+        QTemporaryDir dir;
+        FakeClock clock;
+        {
+            FakePrompter prompter;
+            Application first(dir.path(), clock, prompter);
+            first.start();
+        }
+        StoreLayout layout(dir.path());
+        writeBytes(layout.pastPath(AlarmKind::Daily, "7-5.alm"), "\"x\",\"ninguno\",\"7\",\"5\"\r\n");
+        writeBytes(dir.filePath("Program files/Settings/hide.bvr"), "#TRUE#\r\n");
+
+        FakePrompter prompter;
+        Application second(dir.path(), clock, prompter);
+        second.start();
+        QVERIFY(prompter.shown.isEmpty());
+        QVERIFY(QFile::exists(layout.activePath(AlarmKind::Daily, "7-5.alm")));
+        QVERIFY(!QFile::exists(layout.pastPath(AlarmKind::Daily, "7-5.alm")));
+        QCOMPARE(second.state().settings.hide, true);
+    }
+
+    void anExistingTreeUnderOtherCaseIsUsed()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath("events/day"));
+        QVERIFY(QDir(dir.path()).mkpath("PROGRAM FILES/settings"));
+        writeBytes(dir.filePath("events/day/7-5.alm"), "\"x\",\"ninguno\",\"7\",\"5\"\r\n");
+        FakeClock clock;
+        FakePrompter prompter;
+        Application app(dir.path(), clock, prompter);
+        app.start();
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+                 (QStringList{ "events", "PROGRAM FILES" }));
+        QVERIFY(QFile::exists(dir.filePath("PROGRAM FILES/settings/past.bvr")));
+        QVERIFY(QFileInfo(dir.filePath("events/Past/Day")).isDir());
+        QCOMPARE(app.state().layout.activeFolder(AlarmKind::Daily), dir.filePath("events/day"));
+    }
+
+    void foldersThatCannotBeCreatedAreReported()
+    {
+        QTemporaryDir dir;
+        // A file where the tree's root folder should be.
+        writeBytes(dir.filePath("Events"), "in the way");
+        FakeClock clock;
+        FakePrompter prompter;
+        Application app(dir.path(), clock, prompter);
+        app.start();
+        QVERIFY(!prompter.shown.isEmpty());
+        QCOMPARE(prompter.shown[0].icon, QMessageBox::Warning);
+        QVERIFY(prompter.shown[0].text.contains(QDir::toNativeSeparators(dir.filePath("Events/Once"))));
+        // The rest still starts.
+        QVERIFY(app.scheduler().checkTimer(AlarmKind::Once)->isActive());
+        QVERIFY(QFile::exists(dir.filePath("Program files/Settings/past.bvr")));
+    }
+};
+
+QTEST_MAIN(TestApplication)
 #include "tst_application.moc"

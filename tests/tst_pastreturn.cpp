@@ -1,4 +1,125 @@
+#include "storefixture.h"
+
+#include "scheduler/pastreturn.h"
+#include "store/fileops.h"
+
+#include <QDir>
 #include <QTest>
-class T : public QObject { Q_OBJECT };
-QTEST_MAIN(T)
+
+using namespace brevora;
+using namespace brevora::test;
+
+class TestPastReturn : public QObject
+{
+    Q_OBJECT
+
+    static QStringList files(const QString &folder)
+    {
+        QStringList names = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+        names.sort(Qt::CaseInsensitive);
+        return names;
+    }
+
+private slots:
+    void everyPastFolderEmptiesIntoItsActiveFolder()
+    {
+        StoreFixture store;
+        const QByteArray day = "\"Wake up\",\"ninguno\",\"7\",\"5\"\r\n";
+        writeBytes(store.layout.pastPath(AlarmKind::Daily, "7-5.alm"), day);
+        writeBytes(store.layout.pastPath(AlarmKind::Weekly, "Monday_8-30.alm"), "w");
+        writeBytes(store.layout.pastPath(AlarmKind::Monthly, "1_9-0.alm"), "m");
+        writeBytes(store.layout.pastPath(AlarmKind::Yearly, "24-12_20-15.alm"), "y");
+        // Anything in a waiting folder goes back, whatever it is called.
+        writeBytes(store.layout.pastPath(AlarmKind::Yearly, "notes.txt"), "n");
+
+        const PastReturnReport report = returnPastAlarms(store.layout);
+        QCOMPARE(report.returned, 5);
+        QCOMPARE(report.skipped, 0);
+        for (AlarmKind kind : recurringKinds)
+            QVERIFY(files(store.layout.pastFolder(kind)).isEmpty());
+        QCOMPARE(readBytes(store.layout.activePath(AlarmKind::Daily, "7-5.alm")), day);
+        QCOMPARE(files(store.layout.activeFolder(AlarmKind::Weekly)), QStringList{ "Monday_8-30.alm" });
+        QCOMPARE(files(store.layout.activeFolder(AlarmKind::Monthly)), QStringList{ "1_9-0.alm" });
+        QCOMPARE(files(store.layout.activeFolder(AlarmKind::Yearly)), (QStringList{ "24-12_20-15.alm", "notes.txt" }));
+        QVERIFY(files(store.layout.activeFolder(AlarmKind::Once)).isEmpty());
+    }
+
+    void aNewerActiveAlarmWinsOverItsWaitingCopy()
+    {
+        StoreFixture store;
+        writeBytes(store.layout.pastPath(AlarmKind::Daily, "7-5.alm"), "old");
+        writeBytes(store.layout.activePath(AlarmKind::Daily, "7-5.alm"), "new");
+        // The same alarm under another letter case is the same alarm.
+        writeBytes(store.layout.pastPath(AlarmKind::Weekly, "monday_8-30.alm"), "old week");
+        writeBytes(store.layout.activePath(AlarmKind::Weekly, "Monday_8-30.alm"), "new week");
+        writeBytes(store.layout.pastPath(AlarmKind::Daily, "8-0.alm"), "other");
+
+        const PastReturnReport report = returnPastAlarms(store.layout);
+        QCOMPARE(report.superseded, 2);
+        QCOMPARE(report.returned, 1);
+        QCOMPARE(readBytes(store.layout.activePath(AlarmKind::Daily, "7-5.alm")), QByteArray("new"));
+        QCOMPARE(readBytes(store.layout.activePath(AlarmKind::Weekly, "Monday_8-30.alm")), QByteArray("new week"));
+        QCOMPARE(files(store.layout.activeFolder(AlarmKind::Weekly)), QStringList{ "Monday_8-30.alm" });
+        QCOMPARE(readBytes(store.layout.activePath(AlarmKind::Daily, "8-0.alm")), QByteArray("other"));
+        QVERIFY(files(store.layout.pastFolder(AlarmKind::Daily)).isEmpty());
+        QVERIFY(files(store.layout.pastFolder(AlarmKind::Weekly)).isEmpty());
+    }
+
+    void twoWaitingCopiesDifferingInCaseReturnOnce()
+    {
+        StoreFixture store;
+        writeBytes(store.layout.pastPath(AlarmKind::Daily, "7-5.alm"), "a");
+        writeBytes(store.layout.pastPath(AlarmKind::Daily, "7-5.ALM"), "b");
+        const PastReturnReport report = returnPastAlarms(store.layout);
+        QCOMPARE(report.returned + report.superseded, 2);
+        QCOMPARE(report.returned, 1);
+        QCOMPARE(files(store.layout.activeFolder(AlarmKind::Daily)).size(), 1);
+        QVERIFY(files(store.layout.pastFolder(AlarmKind::Daily)).isEmpty());
+    }
+
+    void aFailedMoveIsSkippedAndTheRestGoesOn()
+    {
+        StoreFixture store;
+        writeBytes(store.layout.pastPath(AlarmKind::Daily, "7-5.alm"), "day");
+        writeBytes(store.layout.pastPath(AlarmKind::Monthly, "1_9-0.alm"), "month");
+        // Without its active folder the daily alarm has nowhere to go.
+        QVERIFY(QDir(store.layout.activeFolder(AlarmKind::Daily)).removeRecursively());
+
+        const PastReturnReport report = returnPastAlarms(store.layout);
+        QCOMPARE(report.skipped, 1);
+        QCOMPARE(report.returned, 1);
+        QCOMPARE(readBytes(store.layout.pastPath(AlarmKind::Daily, "7-5.alm")), QByteArray("day"));
+        QCOMPARE(readBytes(store.layout.activePath(AlarmKind::Monthly, "1_9-0.alm")), QByteArray("month"));
+    }
+
+    void foldersAndHiddenFilesStay()
+    {
+        StoreFixture store;
+        QVERIFY(QDir(store.layout.pastFolder(AlarmKind::Daily)).mkdir("sub.alm"));
+        writeBytes(store.layout.pastPath(AlarmKind::Daily, ".hidden"), "h");
+        const PastReturnReport report = returnPastAlarms(store.layout);
+        QCOMPARE(report.returned, 0);
+        QVERIFY(QFileInfo(store.layout.pastPath(AlarmKind::Daily, "sub.alm")).isDir());
+        QVERIFY(QFile::exists(store.layout.pastPath(AlarmKind::Daily, ".hidden")));
+    }
+
+    void missingFoldersDoNotStopIt()
+    {
+        QTemporaryDir dir;
+        StoreLayout layout(dir.path()); // nothing created
+        const PastReturnReport report = returnPastAlarms(layout);
+        QCOMPARE(report.returned + report.skipped + report.superseded, 0);
+    }
+
+    void theStoreIsMarkedChanged()
+    {
+        StoreFixture store;
+        writeBytes(store.layout.pastPath(AlarmKind::Daily, "7-5.alm"), "day");
+        const quint64 before = storeGeneration();
+        returnPastAlarms(store.layout);
+        QVERIFY(storeGeneration() != before);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPastReturn)
 #include "tst_pastreturn.moc"

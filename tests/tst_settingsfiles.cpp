@@ -1,4 +1,165 @@
+#include "fakeprompter.h"
+#include "storefixture.h"
+
+#include "settings/settingsfiles.h"
+
+#include <QDir>
 #include <QTest>
-class T : public QObject { Q_OBJECT };
-QTEST_MAIN(T)
+
+using namespace brevora;
+using namespace brevora::test;
+
+class TestSettingsFiles : public QObject
+{
+    Q_OBJECT
+
+    QString path(const StoreFixture &store, const char *name)
+    {
+        return QDir(store.layout.settingsFolder()).filePath(name);
+    }
+
+private slots:
+    void literalsAreExact()
+    {
+        QCOMPARE(formatSettingValue(true), QByteArray("#TRUE#\r\n"));
+        QCOMPARE(formatSettingValue(false), QByteArray("#FALSE#\r\n"));
+    }
+
+    void readAcceptsOnlyTheTwoLiterals_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("expected"); // -1: unreadable
+        QTest::newRow("true") << QByteArray("#TRUE#\r\n") << 1;
+        QTest::newRow("false") << QByteArray("#FALSE#\r\n") << 0;
+        QTest::newRow("no line end") << QByteArray("#FALSE#") << 0;
+        QTest::newRow("empty") << QByteArray() << -1;
+        QTest::newRow("word") << QByteArray("TRUE\r\n") << -1;
+        QTest::newRow("number") << QByteArray("1\r\n") << -1;
+        QTest::newRow("binary") << QByteArray("\x00\x01#TRUE#", 8) << -1;
+    }
+    void readAcceptsOnlyTheTwoLiterals()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, expected);
+        StoreFixture store;
+        const QString file = path(store, "past.bvr");
+        writeBytes(file, bytes);
+        const auto value = readSettingFile(file);
+        QCOMPARE(value.has_value(), expected >= 0);
+        if (value)
+            QCOMPARE(int(*value), expected);
+    }
+
+    void writeRoundTripsAndReplacesWhole()
+    {
+        StoreFixture store;
+        const QString file = path(store, "hide.bvr");
+        writeBytes(file, "some much longer garbage that must disappear\r\n");
+        QVERIFY(writeSettingFile(file, false));
+        QCOMPARE(readBytes(file), QByteArray("#FALSE#\r\n"));
+        QVERIFY(writeSettingFile(file, true));
+        QCOMPARE(readBytes(file), QByteArray("#TRUE#\r\n"));
+    }
+
+    void firstStartCreatesAllThreeAndTellsOnce()
+    {
+        StoreFixture store;
+        FakePrompter prompter;
+        const RepairResult result = repairSettings(store.layout.settingsFolder(), prompter);
+        QCOMPARE(result.created, 3);
+        QCOMPARE(readBytes(path(store, "past.bvr")), QByteArray("#TRUE#\r\n"));
+        QCOMPARE(readBytes(path(store, "startup.bvr")), QByteArray("#FALSE#\r\n"));
+        QCOMPARE(readBytes(path(store, "hide.bvr")), QByteArray("#FALSE#\r\n"));
+        QCOMPARE(prompter.shown.size(), 1);
+        QCOMPARE(prompter.shown[0].title, QStringLiteral("Files missing"));
+        QCOMPARE(prompter.shown[0].text,
+                 QStringLiteral("Some settings' files were missing, and they have been created. This has reset those "
+                                "settings to their default values. Use the settigs window to change them"));
+        QCOMPARE(prompter.shown[0].icon, QMessageBox::Information);
+        QCOMPARE(prompter.shown[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        const LiveSettings live = readSettings(store.layout.settingsFolder());
+        QCOMPARE(live, (LiveSettings{ true, false, false }));
+    }
+
+    void completeFilesAreLeftAlone()
+    {
+        StoreFixture store;
+        writeBytes(path(store, "past.bvr"), "#FALSE#\r\n");
+        writeBytes(path(store, "startup.bvr"), "#TRUE#\r\n");
+        writeBytes(path(store, "hide.bvr"), "#TRUE#\r\n");
+        FakePrompter prompter;
+        QCOMPARE(repairSettings(store.layout.settingsFolder(), prompter).created, 0);
+        QVERIFY(prompter.shown.isEmpty());
+        QCOMPARE(readSettings(store.layout.settingsFolder()), (LiveSettings{ false, true, true }));
+    }
+
+    void onlyHideMissing()
+    {
+        StoreFixture store;
+        writeBytes(path(store, "past.bvr"), "#FALSE#\r\n");
+        writeBytes(path(store, "startup.bvr"), "#TRUE#\r\n");
+        FakePrompter prompter;
+        QCOMPARE(repairSettings(store.layout.settingsFolder(), prompter).created, 1);
+        QCOMPARE(prompter.shown.size(), 1);
+        QCOMPARE(readBytes(path(store, "hide.bvr")), QByteArray("#FALSE#\r\n"));
+        QCOMPARE(readBytes(path(store, "past.bvr")), QByteArray("#FALSE#\r\n"));
+        QCOMPARE(readBytes(path(store, "startup.bvr")), QByteArray("#TRUE#\r\n"));
+    }
+
+    void emptyPastIsRewrittenWithTrue()
+    {
+        StoreFixture store;
+        writeBytes(path(store, "past.bvr"), "");
+        writeBytes(path(store, "startup.bvr"), "#TRUE#\r\n");
+        writeBytes(path(store, "hide.bvr"), "#FALSE#\r\n");
+        FakePrompter prompter;
+        QCOMPARE(repairSettings(store.layout.settingsFolder(), prompter).created, 1);
+        QCOMPARE(readBytes(path(store, "past.bvr")), QByteArray("#TRUE#\r\n"));
+        QCOMPARE(prompter.shown.size(), 1);
+    }
+
+    void hideIsOnlyCheckedForPresence()
+    {
+        StoreFixture store;
+        writeBytes(path(store, "past.bvr"), "#TRUE#\r\n");
+        writeBytes(path(store, "startup.bvr"), "#FALSE#\r\n");
+        writeBytes(path(store, "hide.bvr"), "whatever\r\n");
+        FakePrompter prompter;
+        QCOMPARE(repairSettings(store.layout.settingsFolder(), prompter).created, 0);
+        QVERIFY(prompter.shown.isEmpty());
+        QCOMPARE(readBytes(path(store, "hide.bvr")), QByteArray("whatever\r\n"));
+        // Content that is no Boolean counts as the default where the value is used.
+        QCOMPARE(readSettings(store.layout.settingsFolder()).hide, false);
+    }
+
+    void fileNamesMatchWithoutRegardToCase()
+    {
+        StoreFixture store;
+        writeBytes(path(store, "PAST.BVR"), "#FALSE#\r\n");
+        writeBytes(path(store, "Startup.bvr"), "#TRUE#\r\n");
+        writeBytes(path(store, "HIDE.bvr"), "#TRUE#\r\n");
+        FakePrompter prompter;
+        QCOMPARE(repairSettings(store.layout.settingsFolder(), prompter).created, 0);
+        QCOMPARE(QDir(store.layout.settingsFolder()).entryList(QDir::Files).size(), 3);
+        QCOMPARE(readSettings(store.layout.settingsFolder()), (LiveSettings{ false, true, true }));
+    }
+
+    void unwritableFolderKeepsDefaultsAndSaysSo()
+    {
+        QTemporaryDir dir;
+        // A folder that does not exist cannot take the files.
+        const QString missing = dir.filePath("no/such/folder");
+        FakePrompter prompter;
+        const RepairResult result = repairSettings(missing, prompter);
+        QCOMPARE(result.created, 0);
+        QCOMPARE(result.failed, 3);
+        QCOMPARE(prompter.shown.size(), 1);
+        QCOMPARE(prompter.shown[0].title, QStringLiteral("Files missing"));
+        QCOMPARE(prompter.shown[0].icon, QMessageBox::Warning);
+        QVERIFY(prompter.shown[0].text.contains(QStringLiteral("could not be created")));
+        QCOMPARE(readSettings(missing), LiveSettings{});
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSettingsFiles)
 #include "tst_settingsfiles.moc"

@@ -25,8 +25,8 @@ public:
 class MessageBoxPrompter final : public Prompter
 {
 public:
-    QMessageBox::StandardButton ask(QWidget *parent, QMessageBox::Icon icon, const QString &title,
-                                    const QString &text, QMessageBox::StandardButtons buttons) override;
+    QMessageBox::StandardButton ask(QWidget *parent, QMessageBox::Icon icon, const QString &title, const QString &text,
+                                    QMessageBox::StandardButtons buttons) override;
 };
 
 } // namespace brevora

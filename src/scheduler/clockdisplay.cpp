@@ -22,8 +22,8 @@ QString timeFormatWithoutZone(const QLocale &locale)
 
 ClockTexts clockTexts(const QDateTime &now, const QLocale &locale)
 {
-    return {locale.toString(now.time(), timeFormatWithoutZone(locale)), locale.toString(now.date(), QLocale::ShortFormat),
-            weekdayName(now.date().dayOfWeek())};
+    return { locale.toString(now.time(), timeFormatWithoutZone(locale)),
+             locale.toString(now.date(), QLocale::ShortFormat), weekdayName(now.date().dayOfWeek()) };
 }
 
 } // namespace brevora

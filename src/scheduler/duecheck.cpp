@@ -8,8 +8,7 @@ DueCheck::DueCheck(AlarmKind kind, const QString &activeFolder, const Clock &clo
     : m_kind(kind)
     , m_clock(clock)
     , m_index(activeFolder, fileClock)
-{
-}
+{ }
 
 std::optional<DueAlarm> DueCheck::check()
 {
@@ -20,7 +19,7 @@ std::optional<DueAlarm> DueCheck::check()
     auto record = readAlarmFile(path, m_kind);
     if (!record)
         return std::nullopt;
-    return DueAlarm{m_kind, path, std::move(*record)};
+    return DueAlarm{ m_kind, path, std::move(*record) };
 }
 
 } // namespace brevora

@@ -20,8 +20,7 @@ QTimer *makeTimer(QObject *parent, const char *name)
 
 Scheduler::Scheduler(SharedState &state, const Clock &clock, const Clock &fileClock, QObject *parent)
     : Scheduler(state, clock, fileClock, Intervals{}, parent)
-{
-}
+{ }
 
 Scheduler::Scheduler(SharedState &state, const Clock &clock, const Clock &fileClock, Intervals intervals,
                      QObject *parent)
@@ -41,6 +40,8 @@ Scheduler::Scheduler(SharedState &state, const Clock &clock, const Clock &fileCl
     connect(m_clockTimer, &QTimer::timeout, this, &Scheduler::updateClock);
     // The return timer counts from the moment the scheduler exists, before the checks start.
     m_returnTimer = makeTimer(this, "Timer7");
+    // A coarse timer may fire up to 5% early; the return must never come before the full interval.
+    m_returnTimer->setTimerType(Qt::PreciseTimer);
     connect(m_returnTimer, &QTimer::timeout, this, &Scheduler::returnPastAlarms);
     m_returnTimer->start(m_intervals.returnMs);
 }
@@ -50,8 +51,8 @@ Scheduler::~Scheduler() = default;
 void Scheduler::start()
 {
     // The timers are started in the order of their names, so within one round the once check runs first.
-    for (AlarmKind kind : {AlarmKind::Once, AlarmKind::Daily, AlarmKind::Yearly, AlarmKind::Monthly,
-                           AlarmKind::Weekly})
+    for (AlarmKind kind :
+         { AlarmKind::Once, AlarmKind::Daily, AlarmKind::Yearly, AlarmKind::Monthly, AlarmKind::Weekly })
         checkTimer(kind)->start(m_intervals.checkMs);
     m_clockTimer->start(m_intervals.checkMs);
 }

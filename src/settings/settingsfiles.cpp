@@ -102,7 +102,7 @@ bool writeSettingFile(const QString &path, bool value)
 LiveSettings readSettings(const QString &settingsFolder)
 {
     LiveSettings settings;
-    for (Setting setting : {Setting::Past, Setting::Startup, Setting::Hide})
+    for (Setting setting : { Setting::Past, Setting::Startup, Setting::Hide })
         settings.setValue(setting, readSettingFile(pathOf(settingsFolder, setting)).value_or(settingDefault(setting)));
     return settings;
 }
@@ -110,7 +110,7 @@ LiveSettings readSettings(const QString &settingsFolder)
 RepairResult repairSettings(const QString &settingsFolder, Prompter &prompter)
 {
     RepairResult result;
-    for (Setting setting : {Setting::Past, Setting::Startup, Setting::Hide}) {
+    for (Setting setting : { Setting::Past, Setting::Startup, Setting::Hide }) {
         const QString path = pathOf(settingsFolder, setting);
         // Only the presence of the hide file is checked here; its value is read when start-up ends.
         const bool usable = setting == Setting::Hide ? QFile::exists(path) : readSettingFile(path).has_value();

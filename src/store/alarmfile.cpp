@@ -103,7 +103,7 @@ std::optional<AlarmRecord> readAlarmFile(const QString &path, AlarmKind kind)
     auto fields = parseAlarmLine(line, kindInfo(kind).fieldCount);
     if (!fields)
         return std::nullopt;
-    return AlarmRecord{*fields};
+    return AlarmRecord{ *fields };
 }
 
 bool writeAlarmFile(const QString &path, AlarmKind kind, const AlarmRecord &record)

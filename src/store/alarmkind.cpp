@@ -4,13 +4,13 @@ namespace brevora {
 
 namespace {
 
-constexpr std::array<KindInfo, 5> kinds{{
-    {AlarmKind::Once, "Once", "Events/Once/", "", 7, "Form3", "Form9", "Timer1"},
-    {AlarmKind::Daily, "Once a day", "Events/Day/", "Events/Past/Day/", 4, "Form7", "Form10", "Timer2"},
-    {AlarmKind::Weekly, "Once a week", "Events/Week/", "Events/Past/Week/", 5, "Form6", "Form13", "Timer5"},
-    {AlarmKind::Monthly, "Once a month", "Events/Month/", "Events/Past/Month/", 5, "Form5", "Form12", "Timer4"},
-    {AlarmKind::Yearly, "Once a year", "Events/Year/", "Events/Past/Year/", 6, "Form4", "Form11", "Timer3"},
-}};
+constexpr std::array<KindInfo, 5> kinds{ {
+    { AlarmKind::Once, "Once", "Events/Once/", "", 7, "Form3", "Form9", "Timer1" },
+    { AlarmKind::Daily, "Once a day", "Events/Day/", "Events/Past/Day/", 4, "Form7", "Form10", "Timer2" },
+    { AlarmKind::Weekly, "Once a week", "Events/Week/", "Events/Past/Week/", 5, "Form6", "Form13", "Timer5" },
+    { AlarmKind::Monthly, "Once a month", "Events/Month/", "Events/Past/Month/", 5, "Form5", "Form12", "Timer4" },
+    { AlarmKind::Yearly, "Once a year", "Events/Year/", "Events/Past/Year/", 6, "Form4", "Form11", "Timer3" },
+} };
 
 } // namespace
 

@@ -31,16 +31,16 @@ QString pastFolder(AlarmKind kind);
 bool isRecurring(AlarmKind kind);
 std::optional<AlarmKind> kindFromCaption(const QString &caption);
 
-inline constexpr std::array<AlarmKind, 5> allKinds{AlarmKind::Once, AlarmKind::Daily, AlarmKind::Weekly,
-                                                   AlarmKind::Monthly, AlarmKind::Yearly};
-inline constexpr std::array<AlarmKind, 4> recurringKinds{AlarmKind::Daily, AlarmKind::Weekly, AlarmKind::Monthly,
-                                                         AlarmKind::Yearly};
+inline constexpr std::array<AlarmKind, 5> allKinds{ AlarmKind::Once, AlarmKind::Daily, AlarmKind::Weekly,
+                                                    AlarmKind::Monthly, AlarmKind::Yearly };
+inline constexpr std::array<AlarmKind, 4> recurringKinds{ AlarmKind::Daily, AlarmKind::Weekly, AlarmKind::Monthly,
+                                                          AlarmKind::Yearly };
 // The order of the main window's kind list.
-inline constexpr std::array<AlarmKind, 5> kindListOrder{AlarmKind::Once, AlarmKind::Yearly, AlarmKind::Monthly,
-                                                        AlarmKind::Daily, AlarmKind::Weekly};
+inline constexpr std::array<AlarmKind, 5> kindListOrder{ AlarmKind::Once, AlarmKind::Yearly, AlarmKind::Monthly,
+                                                         AlarmKind::Daily, AlarmKind::Weekly };
 // The order in which set-aside alarms are returned.
-inline constexpr std::array<AlarmKind, 4> pastReturnOrder{AlarmKind::Daily, AlarmKind::Monthly, AlarmKind::Yearly,
-                                                          AlarmKind::Weekly};
+inline constexpr std::array<AlarmKind, 4> pastReturnOrder{ AlarmKind::Daily, AlarmKind::Monthly, AlarmKind::Yearly,
+                                                           AlarmKind::Weekly };
 
 inline const QString settingsFolder = QStringLiteral("Program files/Settings/");
 

@@ -6,7 +6,7 @@ namespace brevora {
 
 QString weekdayName(int mondayBasedDay)
 {
-    static const char *const names[] = {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"};
+    static const char *const names[] = { "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday" };
     if (mondayBasedDay < 1 || mondayBasedDay > 7)
         return {};
     return QString::fromLatin1(names[mondayBasedDay - 1]);
@@ -21,15 +21,15 @@ QStringList dueFieldsAt(AlarmKind kind, const QDateTime &moment)
     const QString minute = QString::number(time.minute());
     switch (kind) {
     case AlarmKind::Once:
-        return {day, QString::number(date.month()), QString::number(date.year()), hour, minute};
+        return { day, QString::number(date.month()), QString::number(date.year()), hour, minute };
     case AlarmKind::Daily:
-        return {hour, minute};
+        return { hour, minute };
     case AlarmKind::Weekly:
-        return {weekdayName(date.dayOfWeek()), hour, minute};
+        return { weekdayName(date.dayOfWeek()), hour, minute };
     case AlarmKind::Monthly:
-        return {day, hour, minute};
+        return { day, hour, minute };
     case AlarmKind::Yearly:
-        return {day, QString::number(date.month()), hour, minute};
+        return { day, QString::number(date.month()), hour, minute };
     }
     return {};
 }

@@ -12,7 +12,7 @@ namespace brevora {
 
 namespace {
 
-std::atomic<quint64> generation{0};
+std::atomic<quint64> generation{ 0 };
 
 bool lessIgnoringCase(const QString &a, const QString &b)
 {
@@ -90,7 +90,7 @@ bool deleteFileForced(const QString &path)
 QStringList listFolder(const QString &folder, const QString &pattern)
 {
     QStringList names;
-    QDirIterator it(folder, {pattern}, QDir::Files | QDir::NoDotAndDotDot);
+    QDirIterator it(folder, { pattern }, QDir::Files | QDir::NoDotAndDotDot);
     while (it.hasNext()) {
         it.next();
         names.append(it.fileName());

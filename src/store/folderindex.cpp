@@ -25,7 +25,9 @@ FolderIndex::Stamp stampOf(const QString &folder)
 {
     FolderIndex::Stamp stamp;
 #ifdef Q_OS_UNIX
-    struct stat st{};
+    struct stat st
+    {
+    };
     if (::stat(QFile::encodeName(folder).constData(), &st) != 0)
         return stamp;
     stamp.exists = true;
@@ -46,8 +48,7 @@ FolderIndex::Stamp stampOf(const QString &folder)
 FolderIndex::FolderIndex(QString folder, const Clock &fileClock)
     : m_folder(std::move(folder))
     , m_fileClock(fileClock)
-{
-}
+{ }
 
 QString FolderIndex::find(const QString &name)
 {

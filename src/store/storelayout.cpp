@@ -10,7 +10,7 @@ StoreLayout::StoreLayout(const QString &programDir)
     : m_programDir(QDir::cleanPath(programDir))
 {
     for (AlarmKind kind : allKinds) {
-        m_active[index(kind)] = resolvePathIgnoringCase(m_programDir, activeFolder(kind));
+        m_active[index(kind)] = resolvePathIgnoringCase(m_programDir, brevora::activeFolder(kind));
         if (isRecurring(kind))
             m_past[index(kind)] = resolvePathIgnoringCase(m_programDir, brevora::pastFolder(kind));
     }
@@ -20,7 +20,7 @@ StoreLayout::StoreLayout(const QString &programDir)
 QStringList StoreLayout::createMissingFolders() const
 {
     QStringList failed;
-    QStringList folders{m_settings};
+    QStringList folders{ m_settings };
     for (AlarmKind kind : allKinds) {
         folders.append(m_active[index(kind)]);
         if (isRecurring(kind))

@@ -21,7 +21,7 @@ public:
     QMessageBox::StandardButton ask(QWidget *, QMessageBox::Icon icon, const QString &title, const QString &text,
                                     QMessageBox::StandardButtons buttons) override
     {
-        shown.append({icon, title, text, buttons});
+        shown.append({ icon, title, text, buttons });
         return answers.isEmpty() ? defaultAnswer : answers.takeFirst();
     }
 

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <algorithm>
+
 namespace brevora {
 
 namespace {
@@ -85,9 +87,18 @@ QByteArray formatAlarmLine(const QStringList &fields)
 std::optional<AlarmRecord> readAlarmFile(const QString &path, AlarmKind kind)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return std::nullopt;
-    const QByteArray head = file.read(maxAlarmLineBytes + 1);
+    // Alarm files are a line of a few dozen bytes: read in small steps until the line ends or the cap is passed.
+    QByteArray head;
+    while (head.size() <= maxAlarmLineBytes) {
+        const QByteArray chunk = file.read(std::min<qint64>(4096, maxAlarmLineBytes + 1 - head.size()));
+        if (chunk.isEmpty())
+            break;
+        head += chunk;
+        if (chunk.contains('\n') || chunk.contains('\r'))
+            break;
+    }
     const bool truncated = head.size() > maxAlarmLineBytes;
     file.close();
 

@@ -1,0 +1,102 @@
+#pragma once
+
+// Helpers shared by the benchmarks: a clock that stands still and a quick way to fill a store folder with many
+// alarm files.
+
+#include "platform/clock.h"
+#include "store/alarmfile.h"
+#include "store/alarmname.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QSet>
+#include <QStringList>
+
+#include <cerrno>
+#include <cstring>
+#include <ctime>
+#include <fcntl.h>
+#include <stdexcept>
+#include <string>
+#include <sys/stat.h>
+#include <vector>
+
+namespace brevora::bench {
+
+class FixedClock final : public Clock
+{
+public:
+    explicit FixedClock(QDateTime moment)
+        : m_now(std::move(moment))
+    { }
+    QDateTime now() const override { return m_now; }
+    void set(const QDateTime &moment) { m_now = moment; }
+
+private:
+    QDateTime m_now;
+};
+
+// A Wednesday lunch time; the generated names start elsewhere, and the one name due at this minute is left out.
+inline QDateTime quietMoment()
+{
+    return QDateTime(QDate(2024, 5, 15), QTime(12, 34));
+}
+
+// The first minute the generated names cover, so a clock set here finds a file of every kind.
+inline QDateTime firstGeneratedMoment()
+{
+    return QDateTime(QDate(2030, 1, 1), QTime(0, 0));
+}
+
+struct GeneratedFile
+{
+    QString name;
+    QByteArray content;
+};
+
+// `count` distinct files for a folder of `kind`: valid alarms one minute apart from firstGeneratedMoment(), minus
+// the one due at `avoid`. A daily folder has only 1440 possible names, so the rest are padded with notes, which
+// the program never opens but which still make the folder as large as asked.
+inline std::vector<GeneratedFile> generateFiles(AlarmKind kind, int count, const QDateTime &avoid)
+{
+    const QString avoidName = alarmFileName(kind, dueFieldsAt(kind, avoid));
+    const QDateTime base = firstGeneratedMoment();
+    std::vector<GeneratedFile> files;
+    files.reserve(static_cast<std::size_t>(count));
+    QSet<QString> seen;
+    // At most one name is left out, so one minute more than asked is enough wherever the kind has the names.
+    for (int i = 0; i <= count && files.size() < static_cast<std::size_t>(count); ++i) {
+        const QStringList due = dueFieldsAt(kind, base.addSecs(60LL * i));
+        const QString name = alarmFileName(kind, due);
+        if (name == avoidName || seen.contains(name))
+            continue;
+        seen.insert(name);
+        files.push_back({ name, formatAlarmLine(QStringList{ QStringLiteral("Reminder %1").arg(i), noSound } + due) });
+    }
+    for (int i = 0; files.size() < static_cast<std::size_t>(count); ++i)
+        files.push_back({ QStringLiteral("note-%1.txt").arg(i), QByteArrayLiteral("not an alarm\r\n") });
+    return files;
+}
+
+// Plain writes rather than writeAlarmFile: the atomic save costs a rename per file, which only slows the set-up.
+inline void writeFiles(const QString &folder, const std::vector<GeneratedFile> &files)
+{
+    for (const GeneratedFile &file : files) {
+        QFile out(folder + u'/' + file.name);
+        if (!out.open(QIODevice::WriteOnly) || out.write(file.content) != file.content.size())
+            throw std::runtime_error("cannot write " + out.fileName().toStdString());
+    }
+}
+
+// The folder index does not trust a listing taken within two seconds of the folder's time stamp and relists
+// such a folder every 100 ms. A freshly filled folder is exactly that, so its stamp is moved an hour back to
+// measure the steady state instead of waiting.
+inline void backdateFolder(const QString &folder)
+{
+    const std::time_t past = std::time(nullptr) - 3600;
+    const struct timespec times[2] = { { past, 0 }, { past, 0 } };
+    if (::utimensat(AT_FDCWD, QFile::encodeName(folder).constData(), times, 0) != 0)
+        throw std::runtime_error("cannot set the time of " + folder.toStdString() + ": " + std::strerror(errno));
+}
+
+} // namespace brevora::bench

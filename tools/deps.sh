@@ -1,0 +1,31 @@
+# shellcheck shell=bash
+# Sourced by start.sh and test.sh: installs the Debian packages that are missing, and nothing when all are there.
+
+brevora_install_missing() {
+    local missing=() pkg
+    for pkg in "$@"; do
+        if [[ "$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null || true)" != "install ok installed" ]]; then
+            missing+=("$pkg")
+        fi
+    done
+    if ((${#missing[@]} == 0)); then
+        return 0
+    fi
+    echo "Installing missing packages: ${missing[*]}"
+    local sudo=()
+    if ((EUID != 0)); then
+        if command -v sudo >/dev/null 2>&1; then
+            sudo=(sudo)
+        else
+            echo "These packages are missing and this is not root, nor is sudo available: ${missing[*]}" >&2
+            return 1
+        fi
+    fi
+    "${sudo[@]}" apt-get update
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+# What building needs. Qt6Gui's CMake package runs FindOpenGL, which wants GL/gl.h and libGL.so from libgl-dev.
+# qt6-base-dev depends on it on Debian 12; it is named anyway because configuring fails without it.
+# shellcheck disable=SC2034 # used by the scripts that source this file
+brevora_build_packages=(build-essential cmake qt6-base-dev libgl-dev libbenchmark-dev)

@@ -67,7 +67,12 @@ std::optional<QStringList> parseAlarmLine(const QByteArray &line, int fieldCount
 
 bool canStoreField(const QString &field)
 {
-    return !field.contains(u'"') && !field.contains(u'\r') && !field.contains(u'\n');
+    // Whatever the reader would take for damage must not be written either, or the alarm would be lost.
+    for (QChar c : field) {
+        if (c == u'"' || (c.unicode() < 0x20 && c != u'\t') || c.unicode() == 0x7f)
+            return false;
+    }
+    return true;
 }
 
 QByteArray formatAlarmLine(const QStringList &fields)

@@ -48,7 +48,6 @@ void returnFolder(const QString &past, const QString &active, PastReturnReport &
             ++report.skipped;
         }
     }
-    noteStoreChanged();
 }
 
 } // namespace
@@ -58,6 +57,9 @@ PastReturnReport returnPastAlarms(const StoreLayout &layout)
     PastReturnReport report;
     for (AlarmKind kind : pastReturnOrder)
         returnFolder(layout.pastFolder(kind), layout.activeFolder(kind), report);
+    // The due checks' views of the folders must see the returned files at once.
+    if (report.returned > 0 || report.superseded > 0)
+        noteStoreChanged();
     return report;
 }
 

@@ -8,7 +8,7 @@
 
 #include <cstdlib>
 
-#ifdef Q_OS_UNIX
+#ifdef Q_OS_LINUX
 #include <sys/stat.h>
 #endif
 
@@ -24,7 +24,7 @@ constexpr qint64 racyRelistMs = 100;
 FolderIndex::Stamp stampOf(const QString &folder)
 {
     FolderIndex::Stamp stamp;
-#ifdef Q_OS_UNIX
+#ifdef Q_OS_LINUX
     struct stat st
     {
     };

@@ -50,9 +50,7 @@ Scheduler::~Scheduler() = default;
 
 void Scheduler::start()
 {
-    // The timers are started in the order of their names, so within one round the once check runs first.
-    for (AlarmKind kind :
-         { AlarmKind::Once, AlarmKind::Daily, AlarmKind::Yearly, AlarmKind::Monthly, AlarmKind::Weekly })
+    for (AlarmKind kind : allKinds)
         checkTimer(kind)->start(m_intervals.checkMs);
     m_clockTimer->start(m_intervals.checkMs);
 }

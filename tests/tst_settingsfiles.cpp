@@ -18,6 +18,18 @@ class TestSettingsFiles : public QObject
         return QDir(store.layout.settingsFolder()).filePath(name);
     }
 
+    // Writes the three files as given; a null content leaves that file out.
+    void writeAll(const StoreFixture &store, const QByteArray &past, const QByteArray &startup, const QByteArray &hide)
+    {
+        const std::pair<const char *, QByteArray> files[]{ { "past.bvr", past },
+                                                           { "startup.bvr", startup },
+                                                           { "hide.bvr", hide } };
+        for (const auto &[name, bytes] : files) {
+            if (!bytes.isNull())
+                writeBytes(path(store, name), bytes);
+        }
+    }
+
 private slots:
     void literalsAreExact()
     {
@@ -84,9 +96,7 @@ private slots:
     void completeFilesAreLeftAlone()
     {
         StoreFixture store;
-        writeBytes(path(store, "past.bvr"), "#FALSE#\r\n");
-        writeBytes(path(store, "startup.bvr"), "#TRUE#\r\n");
-        writeBytes(path(store, "hide.bvr"), "#TRUE#\r\n");
+        writeAll(store, "#FALSE#\r\n", "#TRUE#\r\n", "#TRUE#\r\n");
         FakePrompter prompter;
         QCOMPARE(repairSettings(store.layout.settingsFolder(), prompter).created, 0);
         QVERIFY(prompter.shown.isEmpty());
@@ -96,8 +106,7 @@ private slots:
     void onlyHideMissing()
     {
         StoreFixture store;
-        writeBytes(path(store, "past.bvr"), "#FALSE#\r\n");
-        writeBytes(path(store, "startup.bvr"), "#TRUE#\r\n");
+        writeAll(store, "#FALSE#\r\n", "#TRUE#\r\n", QByteArray());
         FakePrompter prompter;
         QCOMPARE(repairSettings(store.layout.settingsFolder(), prompter).created, 1);
         QCOMPARE(prompter.shown.size(), 1);
@@ -109,9 +118,7 @@ private slots:
     void emptyPastIsRewrittenWithTrue()
     {
         StoreFixture store;
-        writeBytes(path(store, "past.bvr"), "");
-        writeBytes(path(store, "startup.bvr"), "#TRUE#\r\n");
-        writeBytes(path(store, "hide.bvr"), "#FALSE#\r\n");
+        writeAll(store, QByteArray(""), "#TRUE#\r\n", "#FALSE#\r\n");
         FakePrompter prompter;
         QCOMPARE(repairSettings(store.layout.settingsFolder(), prompter).created, 1);
         QCOMPARE(readBytes(path(store, "past.bvr")), QByteArray("#TRUE#\r\n"));
@@ -121,9 +128,7 @@ private slots:
     void hideIsOnlyCheckedForPresence()
     {
         StoreFixture store;
-        writeBytes(path(store, "past.bvr"), "#TRUE#\r\n");
-        writeBytes(path(store, "startup.bvr"), "#FALSE#\r\n");
-        writeBytes(path(store, "hide.bvr"), "whatever\r\n");
+        writeAll(store, "#TRUE#\r\n", "#FALSE#\r\n", "whatever\r\n");
         FakePrompter prompter;
         QCOMPARE(repairSettings(store.layout.settingsFolder(), prompter).created, 0);
         QVERIFY(prompter.shown.isEmpty());

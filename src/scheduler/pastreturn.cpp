@@ -3,24 +3,11 @@
 #include "store/fileops.h"
 #include "store/storelayout.h"
 
-#include <QDirIterator>
 #include <QFile>
-#include <QSet>
 
 namespace brevora {
 
 namespace {
-
-QSet<QString> foldedNames(const QString &folder)
-{
-    QSet<QString> names;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    while (it.hasNext()) {
-        it.next();
-        names.insert(it.fileName().toCaseFolded());
-    }
-    return names;
-}
 
 void returnFolder(const QString &past, const QString &active, PastReturnReport &report)
 {
@@ -28,7 +15,7 @@ void returnFolder(const QString &past, const QString &active, PastReturnReport &
     if (waiting.isEmpty())
         return;
     // One listing of the active folder serves every file, so a full folder returns in linear time.
-    QSet<QString> present = foldedNames(active);
+    QHash<QString, QString> present = filesByFoldedName(active);
     for (const QString &name : waiting) {
         const QString source = past + u'/' + name;
         const QString key = name.toCaseFolded();
@@ -42,7 +29,7 @@ void returnFolder(const QString &past, const QString &active, PastReturnReport &
         }
         // QFile::rename never replaces a file, so one created meanwhile is not lost.
         if (QFile::rename(source, active + u'/' + name)) {
-            present.insert(key);
+            present.insert(key, name);
             ++report.returned;
         } else {
             ++report.skipped;

@@ -46,6 +46,18 @@ QString findNameIgnoringCase(const QString &folder, const QString &name)
     return {};
 }
 
+QHash<QString, QString> filesByFoldedName(const QString &folder)
+{
+    QHash<QString, QString> names;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    while (it.hasNext()) {
+        it.next();
+        const QString name = it.fileName();
+        names.insert(name.toCaseFolded(), name);
+    }
+    return names;
+}
+
 QString resolvePathIgnoringCase(const QString &base, const QString &relative)
 {
     QString path = base;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -19,6 +20,9 @@ QStringList listFolder(const QString &folder, const QString &pattern = QStringLi
 
 // The name under which `name` exists in `folder` ignoring letter case, or an empty string.
 QString findNameIgnoringCase(const QString &folder, const QString &name);
+
+// The folder's files (hidden ones too, no folders) by their case-folded name, for look-ups that ignore case.
+QHash<QString, QString> filesByFoldedName(const QString &folder);
 
 // A folder path whose components exist on disk under another letter case resolves to the existing ones;
 // missing components keep the case given. `base` is taken as it is.

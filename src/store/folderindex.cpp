@@ -3,7 +3,6 @@
 #include "fileops.h"
 #include "platform/clock.h"
 
-#include <QDirIterator>
 #include <QFileInfo>
 
 #include <cstdlib>
@@ -65,16 +64,8 @@ void FolderIndex::rebuild(const Stamp &stamp)
 {
     m_generation = storeGeneration();
     m_stamp = stamp;
-    m_names.clear();
     ++m_listings;
-    if (stamp.exists) {
-        QDirIterator it(m_folder, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
-        while (it.hasNext()) {
-            it.next();
-            const QString name = it.fileName();
-            m_names.insert(name.toCaseFolded(), name);
-        }
-    }
+    m_names = stamp.exists ? filesByFoldedName(m_folder) : QHash<QString, QString>();
     m_listedAtMs = m_fileClock.now().toMSecsSinceEpoch();
     m_racy = std::abs(m_listedAtMs - stamp.modifiedNs / 1000000) < racyWindowMs;
 }

@@ -1,0 +1,28 @@
+#pragma once
+
+namespace brevora {
+
+// How one window asks for another. The application owns one instance of each window, creates it on first
+// use and implements these requests; tests put a recording fake in its place.
+class Shell
+{
+public:
+    virtual ~Shell() = default;
+
+    // The main window shown and activated (centred, the alarm list re-read).
+    virtual void showMainWindow() = 0;
+    // "New alarm": the main window hides and the kind chooser appears.
+    virtual void startNewAlarm() = 0;
+    virtual void showOptions() = 0;
+    virtual void showAbout() = 0;
+    virtual void showHelp() = 0;
+    // "Hide" and "Restore": the main window and the tray host that matches its state.
+    virtual void hideProgram() = 0;
+    virtual void restoreProgram() = 0;
+    // "Exit": the tray icon goes and the program ends at once.
+    virtual void exitProgram() = 0;
+    // The window manager's close on a wizard page, the sound chooser or the About box.
+    virtual void closeAllAndExit() = 0;
+};
+
+} // namespace brevora

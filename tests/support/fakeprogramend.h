@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/programend.h"
+
+namespace brevora::test {
+
+class FakeProgramEnd final : public ProgramEnd
+{
+public:
+    void endNow() override { ++ends; }
+    int ends = 0;
+};
+
+} // namespace brevora::test

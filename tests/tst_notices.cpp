@@ -1,0 +1,315 @@
+#include "fakeclock.h"
+#include "fakesoundplayer.h"
+#include "storefixture.h"
+
+#include "scheduler/scheduler.h"
+#include "settings/sharedstate.h"
+#include "store/alarmname.h"
+#include "windows/noticeboard.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+using namespace brevora;
+using namespace brevora::test;
+
+Q_DECLARE_METATYPE(brevora::AlarmKind)
+
+namespace {
+
+// Scheduler, notices and store wired as the program wires them, with a fake clock and a fake sound.
+struct NoticeRig
+{
+    StoreFixture store;
+    SharedState state;
+    FakeClock clock{ QDateTime(QDate(2007, 2, 3), QTime(14, 0, 1)) }; // a Saturday
+    FakeSoundPlayer sound;
+    std::unique_ptr<Scheduler> scheduler;
+    std::unique_ptr<NoticeBoard> board;
+
+    explicit NoticeRig(bool past = false)
+    {
+        state.layout = store.layout;
+        state.settings.past = past;
+        scheduler
+            = std::make_unique<Scheduler>(state, clock, SystemClock::instance(), Scheduler::Intervals{ 10, 60000 });
+        board = std::make_unique<NoticeBoard>(
+            NoticeServices{ state, clock, sound, [this] { scheduler->restartReturnCount(); } });
+        scheduler->setNoticeSink(board.get());
+    }
+
+    // An alarm of `kind` due in the clock's current minute; returns its path.
+    QString addDue(AlarmKind kind, const QString &text, const QString &soundField = QStringLiteral("ninguno"))
+    {
+        const QStringList due = dueFieldsAt(kind, clock.now());
+        const QString path = store.layout.activePath(kind, alarmFileName(kind, due));
+        writeAlarmFile(path, kind, AlarmRecord{ QStringList{ text, soundField } + due });
+        return path;
+    }
+
+    NoticeWindow *only() const
+    {
+        const auto open = board->notices();
+        return open.size() == 1 ? open.first() : nullptr;
+    }
+};
+
+QString label(const QWidget *notice, int number)
+{
+    return notice->findChild<QLabel *>(QStringLiteral("Label%1").arg(number))->text();
+}
+
+QWidget *nextTabStop(QWidget *widget)
+{
+    QWidget *next = widget->nextInFocusChain();
+    while (next != widget && !(next->focusPolicy() & Qt::TabFocus))
+        next = next->nextInFocusChain();
+    return next;
+}
+
+void pressClose(QWidget *notice)
+{
+    QTest::mouseClick(notice->findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace
+
+class TestNotices : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void eachKindFromDueCheckToClose_data()
+    {
+        QTest::addColumn<AlarmKind>("kind");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QStringList>("hidden");
+        QTest::newRow("once") << AlarmKind::Once << "3-2-2007_14-0.alm"
+                              << "Form9" << QStringList{ "3", "2", "2007", "14", "0" };
+        QTest::newRow("daily") << AlarmKind::Daily << "14-0.alm"
+                               << "Form10" << QStringList{ "Label1", "Label2", "Label3", "14", "0" };
+        QTest::newRow("yearly") << AlarmKind::Yearly << "3-2_14-0.alm"
+                                << "Form11" << QStringList{ "3", "2", "Label3", "14", "0" };
+        QTest::newRow("monthly") << AlarmKind::Monthly << "3_14-0.alm"
+                                 << "Form12" << QStringList{ "3", "Label2", "Label3", "14", "0" };
+        QTest::newRow("weekly") << AlarmKind::Weekly << "Saturday_14-0.alm"
+                                << "Form13" << QStringList{ "Saturday", "Label2", "Label3", "14", "0" };
+    }
+    void eachKindFromDueCheckToClose()
+    {
+        QFETCH(AlarmKind, kind);
+        QFETCH(QString, name);
+        QFETCH(QString, form);
+        QFETCH(QStringList, hidden);
+        NoticeRig rig;
+        const QString path = rig.addDue(kind, "Take the bread out", "/sounds/bell.wav");
+        QCOMPARE(QFileInfo(path).fileName(), name);
+
+        QTest::qWait(30); // the return timer has counted a little before the acknowledgement
+        for (int tick = 0; tick < 3; ++tick)
+            QVERIFY(rig.scheduler->checkKind(kind));
+        NoticeWindow *notice = rig.only();
+        QVERIFY(notice);
+        QCOMPARE(notice->objectName(), form);
+        QCOMPARE(notice->windowTitle(), QString("Alarm!!"));
+        QVERIFY(notice->isVisible());
+        QCOMPARE(notice->pos(), QPoint(0, 0));
+        QCOMPARE(notice->findChild<QLineEdit *>("Text1")->text(), QString("Take the bread out"));
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(label(notice, i + 1), hidden[i]);
+        QCOMPARE(rig.sound.syncPlays, QStringList{ "/sounds/bell.wav" }); // once, not once per tick
+
+        pressClose(notice);
+        QVERIFY(rig.board->notices().isEmpty());
+        QVERIFY(!QFile::exists(path));
+        if (kind == AlarmKind::Once) {
+            QVERIFY(QDir(rig.store.layout.pastFolder(AlarmKind::Daily)).isEmpty());
+        } else {
+            QVERIFY(QFile::exists(rig.store.layout.pastPath(kind, name)));
+            QVERIFY(rig.scheduler->returnTimer()->remainingTime() > 59980);
+        }
+        QVERIFY(!rig.scheduler->checkKind(kind));
+        QVERIFY(rig.board->notices().isEmpty());
+    }
+
+    void soundFieldDecidesWhatIsPlayed()
+    {
+        NoticeRig rig;
+        rig.addDue(AlarmKind::Daily, "silent");
+        rig.addDue(AlarmKind::Weekly, "empty sound", "");
+        rig.addDue(AlarmKind::Monthly, "case matters", "NINGUNO");
+        for (AlarmKind kind : allKinds)
+            rig.scheduler->checkKind(kind);
+        QCOMPARE(rig.board->notices().size(), 3);
+        // Only the exact "ninguno" means no sound; an empty path still asks for the default sound.
+        rig.sound.syncPlays.sort();
+        QCOMPARE(rig.sound.syncPlays, (QStringList{ "", "NINGUNO" }));
+    }
+
+    void noticeAppearsOnlyAfterItsSound()
+    {
+        NoticeRig rig;
+        rig.addDue(AlarmKind::Daily, "after the sound", "/long.wav");
+        bool visibleDuringSound = true;
+        rig.sound.onSyncPlay = [&](const QString &) {
+            visibleDuringSound = !QApplication::topLevelWidgets().isEmpty()
+                && std::any_of(QApplication::topLevelWidgets().cbegin(), QApplication::topLevelWidgets().cend(),
+                               [](QWidget *w) { return w->isVisible(); });
+        };
+        rig.scheduler->checkKind(AlarmKind::Daily);
+        QVERIFY(!visibleDuringSound);
+        QVERIFY(rig.only() && rig.only()->isVisible());
+    }
+
+    void autoDismissFollowsThePastSetting_data()
+    {
+        QTest::addColumn<bool>("past");
+        QTest::addColumn<AlarmKind>("kind");
+        QTest::newRow("on, once") << true << AlarmKind::Once;
+        QTest::newRow("on, weekly") << true << AlarmKind::Weekly;
+        QTest::newRow("off, once") << false << AlarmKind::Once;
+    }
+    void autoDismissFollowsThePastSetting()
+    {
+        QFETCH(bool, past);
+        QFETCH(AlarmKind, kind);
+        NoticeRig rig(past);
+        const QString path = rig.addDue(kind, "dismiss me");
+        rig.scheduler->checkKind(kind);
+        QPointer<NoticeWindow> notice = rig.only();
+        QVERIFY(notice);
+        // Turning the setting after the load changes nothing for this notice.
+        rig.state.settings.past = !past;
+        QTest::qWait(40);
+        QVERIFY(notice && notice->isVisible()); // the minute lasts
+
+        rig.clock.set(2007, 2, 3, 14, 1, 0);
+        QTest::qWait(40);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(notice.isNull(), past);
+        QCOMPARE(QFile::exists(path), !past);
+        if (past && kind != AlarmKind::Once)
+            QVERIFY(QFile::exists(rig.store.layout.pastPath(kind, QFileInfo(path).fileName())));
+    }
+
+    void closedByOtherMeansComesBackWithItsSound()
+    {
+        NoticeRig rig;
+        const QString path = rig.addDue(AlarmKind::Once, "again", "/a.wav");
+        rig.scheduler->checkKind(AlarmKind::Once);
+        QVERIFY(rig.only()->close());
+        QVERIFY(QFile::exists(path));
+        QVERIFY(rig.board->notices().isEmpty());
+
+        rig.scheduler->checkKind(AlarmKind::Once);
+        QVERIFY(rig.only() && rig.only()->isVisible());
+        QCOMPARE(rig.sound.syncPlays, (QStringList{ "/a.wav", "/a.wav" }));
+    }
+
+    void twoKindsInOneMinuteEachGetTheirNotice()
+    {
+        NoticeRig rig;
+        rig.addDue(AlarmKind::Once, "once", "/one.wav");
+        rig.addDue(AlarmKind::Daily, "daily", "/two.wav");
+        for (AlarmKind kind : allKinds)
+            rig.scheduler->checkKind(kind);
+        QStringList forms;
+        for (NoticeWindow *notice : rig.board->notices())
+            forms.append(notice->objectName());
+        forms.sort();
+        QCOMPARE(forms, (QStringList{ "Form10", "Form9" }));
+        QCOMPARE(rig.sound.syncPlays, (QStringList{ "/one.wav", "/two.wav" }));
+    }
+
+    void sameKindTwiceActsOnEachOwnFile()
+    {
+        NoticeRig rig; // past off: the first notice stays open into the next minute
+        const QString first = rig.addDue(AlarmKind::Once, "first");
+        rig.scheduler->checkKind(AlarmKind::Once);
+        NoticeWindow *firstNotice = rig.only();
+        rig.clock.set(2007, 2, 3, 14, 1, 0);
+        const QString second = rig.addDue(AlarmKind::Once, "second");
+        rig.scheduler->checkKind(AlarmKind::Once);
+        QCOMPARE(rig.board->notices().size(), 2);
+        QCOMPARE(firstNotice->findChild<QLineEdit *>("Text1")->text(), QString("first"));
+
+        pressClose(firstNotice);
+        QVERIFY(!QFile::exists(first));
+        QVERIFY(QFile::exists(second));
+        QCOMPARE(rig.only()->findChild<QLineEdit *>("Text1")->text(), QString("second"));
+    }
+
+    void loadThatFindsAnotherMinuteLeavesNothing()
+    {
+        NoticeRig rig;
+        const QString path = rig.addDue(AlarmKind::Once, "late");
+        auto due = DueAlarm{ AlarmKind::Once, path, *readAlarmFile(path, AlarmKind::Once) };
+        rig.clock.set(2007, 2, 3, 14, 1, 0); // the minute turned between the check and the load
+        rig.board->showDueAlarm(due);
+        QVERIFY(rig.board->notices().isEmpty());
+        QVERIFY(rig.sound.syncPlays.isEmpty());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(QApplication::topLevelWidgets().isEmpty());
+        QVERIFY(QFile::exists(path));
+    }
+
+    void closeReplacesAWaitingCopyAndRecreatesAMissingPastFolder()
+    {
+        NoticeRig rig;
+        const QString path = rig.addDue(AlarmKind::Daily, "new text");
+        const QString waiting = rig.store.layout.pastPath(AlarmKind::Daily, "14-0.ALM");
+        writeBytes(waiting, "\"old text\",\"ninguno\",\"14\",\"0\"\r\n");
+        QFile::setPermissions(waiting, QFile::ReadOwner);
+        rig.scheduler->checkKind(AlarmKind::Daily);
+        pressClose(rig.only());
+        QVERIFY(!QFile::exists(path));
+        const QStringList past = QDir(rig.store.layout.pastFolder(AlarmKind::Daily)).entryList(QDir::Files);
+        QCOMPARE(past, QStringList{ "14-0.alm" });
+        QVERIFY(readBytes(rig.store.layout.pastPath(AlarmKind::Daily, "14-0.alm")).startsWith("\"new text\""));
+
+        QVERIFY(QDir(rig.store.layout.pastFolder(AlarmKind::Weekly)).removeRecursively());
+        const QString weekly = rig.addDue(AlarmKind::Weekly, "folder gone");
+        rig.scheduler->checkKind(AlarmKind::Weekly);
+        pressClose(rig.only());
+        QVERIFY(!QFile::exists(weekly));
+        QVERIFY(QFile::exists(rig.store.layout.pastPath(AlarmKind::Weekly, "Saturday_14-0.alm")));
+    }
+
+    void tabOrderAndLayout()
+    {
+        NoticeRig rig;
+        rig.addDue(AlarmKind::Once, "a");
+        rig.addDue(AlarmKind::Yearly, "b");
+        rig.scheduler->checkKind(AlarmKind::Once);
+        rig.scheduler->checkKind(AlarmKind::Yearly);
+        for (NoticeWindow *notice : rig.board->notices()) {
+            auto *text = notice->findChild<QLineEdit *>("Text1");
+            auto *button = notice->findChild<QPushButton *>("Command1");
+            QCOMPARE(notice->size(), QSize(312, 206));
+            QCOMPARE(button->geometry(), QRect(192, 168, 113, 33));
+            // The first stop after the window itself is where the keyboard lands.
+            QWidget *first = nextTabStop(notice);
+            QCOMPARE(first, notice->kind() == AlarmKind::Once ? static_cast<QWidget *>(text) : button);
+        }
+    }
+
+    void exitWithANoticeOpenKeepsTheFile()
+    {
+        auto rig = std::make_unique<NoticeRig>(true);
+        const QString path = rig->addDue(AlarmKind::Monthly, "still due");
+        rig->scheduler->checkKind(AlarmKind::Monthly);
+        QVERIFY(rig->only());
+        rig->board.reset();
+        QVERIFY(QFile::exists(path));
+        QVERIFY(QApplication::topLevelWidgets().isEmpty());
+    }
+};
+
+QTEST_MAIN(TestNotices)
+#include "tst_notices.moc"

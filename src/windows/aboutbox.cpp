@@ -71,9 +71,8 @@ AboutBox::AboutBox(Shell &shell, Launcher &launcher, Prompter &prompter, QWidget
                             "want."),
              fromTwips(1050, 1125, 4725, 1050));
     addLine(this, "Line1", fromTwips(120, 2190, 5700, 30));
-    addLabel(this, "Label1", QStringLiteral("Brevora is made by its users for their own desks."),
-             fromTwips(240, 2310, 3870, 255));
-    addLabel(this, "Label2", QStringLiteral("Questions and ideas: see the README that comes with it."),
+    addLabel(this, "Label1", QStringLiteral("Questions, ideas or problems?"), fromTwips(240, 2310, 3870, 255));
+    addLabel(this, "Label2", QStringLiteral("See the README that comes with Brevora."),
              fromTwips(240, 2625, 3870, 255));
     addLine(this, "Line2", fromTwips(120, 2940, 5700, 30));
 

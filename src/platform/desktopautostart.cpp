@@ -120,7 +120,7 @@ LogonOutcome DesktopAutostart::set(bool on)
 
     const QString folder = autostartFolder();
     std::error_code error;
-    std::filesystem::create_directories(std::filesystem::path(QFile::encodeName(folder).toStdString()), error);
+    std::filesystem::create_directories(std::filesystem::path(folder.toStdU16String()), error);
     if (error)
         return { LogonOutcome::Step::OpenFailed, error.value(), {} };
 

@@ -14,13 +14,6 @@ namespace {
 // A settings file is a few bytes; anything much longer is not one.
 constexpr qint64 maxSettingBytes = 256;
 
-QString pathOf(const QString &folder, Setting setting)
-{
-    const QString name = settingFileName(setting);
-    const QString existing = findNameIgnoringCase(folder, name);
-    return QDir(folder).filePath(existing.isEmpty() ? name : existing);
-}
-
 } // namespace
 
 bool LiveSettings::value(Setting setting) const
@@ -49,6 +42,13 @@ void LiveSettings::setValue(Setting setting, bool value)
         hide = value;
         break;
     }
+}
+
+QString settingFilePath(const QString &settingsFolder, Setting setting)
+{
+    const QString name = settingFileName(setting);
+    const QString existing = findNameIgnoringCase(settingsFolder, name);
+    return QDir(settingsFolder).filePath(existing.isEmpty() ? name : existing);
 }
 
 QString settingFileName(Setting setting)
@@ -103,7 +103,8 @@ LiveSettings readSettings(const QString &settingsFolder)
 {
     LiveSettings settings;
     for (Setting setting : { Setting::Past, Setting::Startup, Setting::Hide })
-        settings.setValue(setting, readSettingFile(pathOf(settingsFolder, setting)).value_or(settingDefault(setting)));
+        settings.setValue(setting,
+                          readSettingFile(settingFilePath(settingsFolder, setting)).value_or(settingDefault(setting)));
     return settings;
 }
 
@@ -111,7 +112,7 @@ RepairResult repairSettings(const QString &settingsFolder, Prompter &prompter)
 {
     RepairResult result;
     for (Setting setting : { Setting::Past, Setting::Startup, Setting::Hide }) {
-        const QString path = pathOf(settingsFolder, setting);
+        const QString path = settingFilePath(settingsFolder, setting);
         // Only the presence of the hide file is checked here; its value is read when start-up ends.
         const bool usable = setting == Setting::Hide ? QFile::exists(path) : readSettingFile(path).has_value();
         if (usable)

@@ -22,6 +22,8 @@ struct LiveSettings
 };
 
 QString settingFileName(Setting setting); // "past.bvr", ...
+// The setting's file in the folder, under whatever letter case it already exists.
+QString settingFilePath(const QString &settingsFolder, Setting setting);
 bool settingDefault(Setting setting);
 
 // The bytes a settings file holds: "#TRUE#" or "#FALSE#" and CR LF.

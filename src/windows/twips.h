@@ -1,18 +1,26 @@
 #pragma once
 
 #include <QRect>
+#include <QSize>
+
+class QWidget;
 
 namespace brevora {
 
-// The windows are designed in twips; at 96 dots per inch a pixel is 15 twips.
-constexpr int twips(int value)
+// The windows are laid out in twips, 15 to a pixel at 96 dpi.
+constexpr int twipsPerPixel = 15;
+
+constexpr QRect fromTwips(int left, int top, int width, int height)
 {
-    return value / 15;
+    return QRect(left / twipsPerPixel, top / twipsPerPixel, width / twipsPerPixel, height / twipsPerPixel);
 }
 
-constexpr QRect twipsRect(int left, int top, int width, int height)
+constexpr QSize fromTwips(int width, int height)
 {
-    return QRect(twips(left), twips(top), twips(width), twips(height));
+    return QSize(width / twipsPerPixel, height / twipsPerPixel);
 }
+
+// Places the window, frame included, in the middle of its screen.
+void centreOnScreen(QWidget &window);
 
 } // namespace brevora

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+namespace brevora {
+
+// How registering the program to start at log-on ended. `code` is the platform's error number.
+struct LogonOutcome
+{
+    enum class Step {
+        Done,
+        OpenFailed, // the place that holds the registration could not be opened or created
+        SetFailed, // the registration could not be written
+        OtherFailed, // anything else; `description` says what
+    };
+    Step step = Step::Done;
+    int code = 0;
+    QString description;
+
+    bool ok() const { return step == Step::Done; }
+};
+
+// Registers this program to start when the user logs on, or makes the registration run nothing.
+class LogonStart
+{
+public:
+    virtual ~LogonStart() = default;
+    virtual LogonOutcome set(bool on) = 0;
+};
+
+// The freedesktop autostart entry: $XDG_CONFIG_HOME/autostart/<executable name>.desktop, the folder read when
+// set() runs. Switched off, the entry stays with Hidden=true, which also masks a system-wide entry of the same
+// name, and an entry named after the title goes.
+class DesktopAutostart final : public LogonStart
+{
+public:
+    // An empty path stands for this process's executable.
+    explicit DesktopAutostart(QString executablePath = {});
+    LogonOutcome set(bool on) override;
+
+    static QString autostartFolder();
+    QString entryPath() const;
+    // The entry's Exec value for a program with these arguments, quoted so that any path survives.
+    static QString execLine(const QStringList &arguments);
+
+private:
+    QString executable() const;
+    QString m_executablePath;
+};
+
+// The registration of this platform.
+std::unique_ptr<LogonStart> createSystemLogonStart();
+
+} // namespace brevora

@@ -1,0 +1,139 @@
+#include "alarmdeletion.h"
+
+#include "platform/prompter.h"
+#include "store/fileops.h"
+#include "store/storelayout.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace brevora {
+
+namespace {
+
+const QString confirmTitle = QStringLiteral("Confirm the elimination");
+constexpr int namesShownAtMost = 10;
+
+// The order in which "Delete all alarms" empties the folders.
+constexpr std::array<std::pair<AlarmKind, bool>, 9> deleteAllOrder{ {
+    { AlarmKind::Once, false },
+    { AlarmKind::Monthly, false },
+    { AlarmKind::Yearly, false },
+    { AlarmKind::Weekly, false },
+    { AlarmKind::Daily, false },
+    { AlarmKind::Monthly, true },
+    { AlarmKind::Yearly, true },
+    { AlarmKind::Weekly, true },
+    { AlarmKind::Daily, true },
+} };
+
+bool isPlainName(const QString &name)
+{
+    return !name.isEmpty() && name != u"." && name != u".." && !name.contains(u'/') && !name.contains(u'\\');
+}
+
+} // namespace
+
+AlarmDeletion::AlarmDeletion(const StoreLayout &layout, Prompter &prompter, QWidget *parent, Remover remove)
+    : m_layout(layout)
+    , m_prompter(prompter)
+    , m_parent(parent)
+    , m_remove(remove ? std::move(remove) : Remover(deleteFileForced))
+{ }
+
+DeletionOutcome AlarmDeletion::deleteSelected(const QString &listedFolder, const QString &selectedName)
+{
+    DeletionOutcome outcome;
+    if (!isPlainName(selectedName) || !isStoreFolder(listedFolder))
+        return outcome;
+    if (!confirm(QStringLiteral("Are you sure you want to delete: ") + selectedName + u'?'))
+        return outcome;
+    outcome.confirmed = true;
+    deleteFile(listedFolder + u'/' + selectedName, outcome);
+    reportFailures(outcome);
+    return outcome;
+}
+
+DeletionOutcome AlarmDeletion::deleteAllOfType(const QString &kindBoxText, const QString &listedFolder)
+{
+    DeletionOutcome outcome;
+    if (kindBoxText == noKindText()) {
+        m_prompter.ask(m_parent, QMessageBox::Critical, QStringLiteral("Error"), QStringLiteral("Select an alarm type"),
+                       QMessageBox::Ok);
+        return outcome;
+    }
+    if (!confirm(QStringLiteral("Are you sure you want to delete all the alarms of the following type: ") + kindBoxText
+                 + u'?'))
+        return outcome;
+    outcome.confirmed = true;
+    // The listed folder goes whatever kind the text names; a list that shows no folder of the store is left.
+    if (isStoreFolder(listedFolder))
+        emptyFolder(listedFolder, QStringLiteral("*.alm"), outcome);
+    const std::optional<AlarmKind> kind = kindFromCaption(kindBoxText);
+    if (kind && isRecurring(*kind))
+        emptyFolder(m_layout.pastFolder(*kind), QStringLiteral("*"), outcome);
+    reportFailures(outcome);
+    return outcome;
+}
+
+DeletionOutcome AlarmDeletion::deleteAll()
+{
+    DeletionOutcome outcome;
+    if (!confirm(QStringLiteral("Are you sure you want to delete all alarms?")))
+        return outcome;
+    outcome.confirmed = true;
+    for (const auto &[kind, past] : deleteAllOrder)
+        emptyFolder(past ? m_layout.pastFolder(kind) : m_layout.activeFolder(kind), QStringLiteral("*"), outcome);
+    reportFailures(outcome);
+    return outcome;
+}
+
+bool AlarmDeletion::confirm(const QString &question)
+{
+    return m_prompter.ask(m_parent, QMessageBox::NoIcon, confirmTitle, question, QMessageBox::Yes | QMessageBox::No)
+        == QMessageBox::Yes;
+}
+
+bool AlarmDeletion::isStoreFolder(const QString &folder) const
+{
+    const QString canonical = QFileInfo(folder).canonicalFilePath();
+    if (canonical.isEmpty())
+        return false;
+    for (AlarmKind kind : allKinds) {
+        for (const QString &candidate : { m_layout.activeFolder(kind), m_layout.pastFolder(kind) }) {
+            if (!candidate.isEmpty() && QFileInfo(candidate).canonicalFilePath() == canonical)
+                return true;
+        }
+    }
+    return false;
+}
+
+void AlarmDeletion::deleteFile(const QString &path, DeletionOutcome &outcome)
+{
+    if (m_remove(path))
+        ++outcome.deleted;
+    else if (QFileInfo::exists(path) || QFileInfo(path).isSymLink()) // one a notice removed meanwhile is gone
+        outcome.notDeleted.append(path);
+}
+
+void AlarmDeletion::emptyFolder(const QString &folder, const QString &pattern, DeletionOutcome &outcome)
+{
+    // One listing serves the whole folder: each file is tried once, so an undeletable one cannot hold the loop.
+    for (const QString &name : listFolder(folder, pattern))
+        deleteFile(folder + u'/' + name, outcome);
+}
+
+void AlarmDeletion::reportFailures(const DeletionOutcome &outcome)
+{
+    if (outcome.notDeleted.isEmpty())
+        return;
+    QStringList shown;
+    for (const QString &path : outcome.notDeleted.mid(0, namesShownAtMost))
+        shown.append(QDir::toNativeSeparators(path));
+    if (outcome.notDeleted.size() > namesShownAtMost)
+        shown.append(QStringLiteral("... and %1 more").arg(outcome.notDeleted.size() - namesShownAtMost));
+    m_prompter.ask(m_parent, QMessageBox::Warning, QStringLiteral("Brevora"),
+                   QStringLiteral("These files could not be deleted:\n") + shown.join(u'\n'), QMessageBox::Ok);
+}
+
+} // namespace brevora

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class QWidget;
+
+namespace brevora {
+
+class Prompter;
+class StoreLayout;
+
+struct DeletionOutcome
+{
+    // The user answered Yes: the main window empties its text area and re-reads its alarm list.
+    bool confirmed = false;
+    int deleted = 0;
+    // Files that were listed but are still there; each was tried once.
+    QStringList notDeleted;
+};
+
+// The main window's three delete commands, apart from its widgets: the window passes what its kind box reads,
+// the folder its alarm list shows and the selected entry. Only folders of the alarm store are ever emptied,
+// whatever the kind box's text says, and every file listed is tried once, so no command can loop.
+class AlarmDeletion
+{
+public:
+    using Remover = std::function<bool(const QString &path)>;
+
+    // `remove` deletes one file, also a read-only one; the store's forced delete unless a test puts another.
+    AlarmDeletion(const StoreLayout &layout, Prompter &prompter, QWidget *parent = nullptr, Remover remove = {});
+
+    // "Delete" and "Delete alarm": the selected entry of the alarm list; nothing happens without one.
+    DeletionOutcome deleteSelected(const QString &listedFolder, const QString &selectedName);
+    // "Delete all alarms of this type": the listed folder's alarms, then every file set aside for the kind
+    // that the kind box's text names.
+    DeletionOutcome deleteAllOfType(const QString &kindBoxText, const QString &listedFolder);
+    // "Delete all alarms": every file of every kind's folders.
+    DeletionOutcome deleteAll();
+
+    // The text the kind box shows before a kind is chosen.
+    static QString noKindText() { return QStringLiteral("Alarm type"); }
+
+private:
+    bool confirm(const QString &question);
+    bool isStoreFolder(const QString &folder) const;
+    void deleteFile(const QString &path, DeletionOutcome &outcome);
+    void emptyFolder(const QString &folder, const QString &pattern, DeletionOutcome &outcome);
+    void reportFailures(const DeletionOutcome &outcome);
+
+    const StoreLayout &m_layout;
+    Prompter &m_prompter;
+    QWidget *m_parent;
+    Remover m_remove;
+};
+
+} // namespace brevora

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace brevora {
+
+class Launcher;
+class Prompter;
+
+// "Help file/Helpfile.chm" under ProgramDir, found whatever the letter case of its folder and name.
+QString helpFilePath(const QString &programDir);
+
+// "Help": opens the help file with the desktop's viewer for it and does not wait. A missing file or a viewer
+// that cannot be started is told in a box; the program carries on either way. Returns whether a viewer started.
+bool openHelpFile(const QString &programDir, Launcher &launcher, Prompter &prompter, QWidget *parent = nullptr);
+
+} // namespace brevora

@@ -1,0 +1,261 @@
+#include "fakeprompter.h"
+#include "storefixture.h"
+
+#include "store/fileops.h"
+#include "windows/alarmdeletion.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace brevora;
+using namespace brevora::test;
+
+class TestAlarmDeletion : public QObject
+{
+    Q_OBJECT
+
+    StoreFixture *store = nullptr;
+    FakePrompter prompter;
+
+    QString active(AlarmKind kind, const QString &name = {}) const
+    {
+        return name.isEmpty() ? store->layout.activeFolder(kind) : store->layout.activePath(kind, name);
+    }
+    QString past(AlarmKind kind, const QString &name = {}) const
+    {
+        return name.isEmpty() ? store->layout.pastFolder(kind) : store->layout.pastPath(kind, name);
+    }
+    static void put(const QString &path) { writeBytes(path, "\"text\",\"ninguno\",\"7\",\"5\"\r\n"); }
+    static bool exists(const QString &path) { return QFileInfo::exists(path); }
+
+    // A file in every folder of the tree: an alarm, a note and a hidden file, all of which a full delete
+    // would meet.
+    void fillEveryFolder()
+    {
+        for (AlarmKind kind : allKinds) {
+            for (const QString &folder : { active(kind), past(kind) }) {
+                if (folder.isEmpty())
+                    continue;
+                put(folder + QStringLiteral("/7-5.alm"));
+                put(folder + QStringLiteral("/note.txt"));
+                put(folder + QStringLiteral("/.hidden.alm"));
+            }
+        }
+    }
+
+    void checkConfirmation(const QString &text)
+    {
+        QCOMPARE(prompter.shown.size(), 1);
+        QCOMPARE(prompter.shown[0].title, QStringLiteral("Confirm the elimination"));
+        QCOMPARE(prompter.shown[0].text, text);
+        QCOMPARE(prompter.shown[0].icon, QMessageBox::NoIcon);
+        QCOMPARE(prompter.shown[0].buttons, QMessageBox::Yes | QMessageBox::No);
+    }
+
+private slots:
+    void init()
+    {
+        store = new StoreFixture;
+        prompter = FakePrompter();
+    }
+    void cleanup()
+    {
+        delete store;
+        store = nullptr;
+    }
+
+    void deleteSelectedAsksAndObeysTheAnswer()
+    {
+        AlarmDeletion deletion(store->layout, prompter);
+        const QString file = active(AlarmKind::Daily, QStringLiteral("7-5.alm"));
+        put(file);
+
+        QVERIFY(!deletion.deleteSelected(active(AlarmKind::Daily), QString()).confirmed);
+        QVERIFY(prompter.shown.isEmpty());
+
+        prompter.answers = { QMessageBox::No };
+        QVERIFY(!deletion.deleteSelected(active(AlarmKind::Daily), QStringLiteral("7-5.alm")).confirmed);
+        checkConfirmation(QStringLiteral("Are you sure you want to delete: 7-5.alm?"));
+        QVERIFY(exists(file));
+
+        // Read-only files go too.
+        QVERIFY(QFile::setPermissions(file, QFileDevice::ReadOwner));
+        prompter.shown.clear();
+        prompter.answers = { QMessageBox::Yes };
+        const DeletionOutcome outcome = deletion.deleteSelected(active(AlarmKind::Daily), QStringLiteral("7-5.alm"));
+        QVERIFY(outcome.confirmed);
+        QCOMPARE(outcome.deleted, 1);
+        QVERIFY(!exists(file));
+        QCOMPARE(prompter.shown.size(), 1);
+    }
+
+    void deleteSelectedReportsWhatStays()
+    {
+        AlarmDeletion deletion(store->layout, prompter);
+        // A folder under an alarm's name cannot be deleted as a file, not even by root.
+        QVERIFY(QDir().mkpath(active(AlarmKind::Once, QStringLiteral("1-1-2030-7-5.alm/inner"))));
+        prompter.answers = { QMessageBox::Yes };
+        const DeletionOutcome outcome
+            = deletion.deleteSelected(active(AlarmKind::Once), QStringLiteral("1-1-2030-7-5.alm"));
+        QVERIFY(outcome.confirmed);
+        QCOMPARE(outcome.notDeleted.size(), 1);
+        QCOMPARE(prompter.shown.size(), 2);
+        QCOMPARE(prompter.shown[1].icon, QMessageBox::Warning);
+        QVERIFY(prompter.shown[1].text.contains(QStringLiteral("1-1-2030-7-5.alm")));
+
+        // A file a notice removed after the list was read is simply gone: nothing to report.
+        prompter.shown.clear();
+        prompter.answers = { QMessageBox::Yes };
+        QVERIFY(deletion.deleteSelected(active(AlarmKind::Once), QStringLiteral("gone.alm")).notDeleted.isEmpty());
+        QCOMPARE(prompter.shown.size(), 1);
+    }
+
+    void nothingOutsideTheStoreIsDeleted()
+    {
+        QTemporaryDir elsewhere;
+        put(elsewhere.filePath(QStringLiteral("mine.alm")));
+        put(active(AlarmKind::Daily, QStringLiteral("7-5.alm")));
+        prompter.defaultAnswer = QMessageBox::Yes;
+        AlarmDeletion deletion(store->layout, prompter);
+
+        QVERIFY(!deletion.deleteSelected(elsewhere.path(), QStringLiteral("mine.alm")).confirmed);
+        QVERIFY(!deletion.deleteSelected(active(AlarmKind::Daily), QStringLiteral("../Week/x.alm")).confirmed);
+        QVERIFY(prompter.shown.isEmpty());
+
+        // A list still showing another folder loses nothing, and a text naming no kind reaches no other folder.
+        QVERIFY(deletion.deleteAllOfType(QStringLiteral("../.."), elsewhere.path()).confirmed);
+        QVERIFY(deletion.deleteAllOfType(QStringLiteral("Once a day"), elsewhere.path()).confirmed);
+        QVERIFY(exists(elsewhere.filePath(QStringLiteral("mine.alm"))));
+        QVERIFY(exists(active(AlarmKind::Daily, QStringLiteral("7-5.alm"))));
+    }
+
+    void deleteAllOfTypeNeedsAKind()
+    {
+        fillEveryFolder();
+        AlarmDeletion deletion(store->layout, prompter);
+        QVERIFY(!deletion.deleteAllOfType(QStringLiteral("Alarm type"), active(AlarmKind::Daily)).confirmed);
+        QCOMPARE(prompter.shown.size(), 1);
+        QCOMPARE(prompter.shown[0].title, QStringLiteral("Error"));
+        QCOMPARE(prompter.shown[0].text, QStringLiteral("Select an alarm type"));
+        QCOMPARE(prompter.shown[0].icon, QMessageBox::Critical);
+        QCOMPARE(prompter.shown[0].buttons, QMessageBox::Ok);
+        QVERIFY(exists(active(AlarmKind::Daily, QStringLiteral("7-5.alm"))));
+
+        prompter.shown.clear();
+        prompter.answers = { QMessageBox::No };
+        QVERIFY(!deletion.deleteAllOfType(QStringLiteral("Once a day"), active(AlarmKind::Daily)).confirmed);
+        checkConfirmation(
+            QStringLiteral("Are you sure you want to delete all the alarms of the following type: Once a day?"));
+        QVERIFY(exists(active(AlarmKind::Daily, QStringLiteral("7-5.alm"))));
+        QVERIFY(exists(past(AlarmKind::Daily, QStringLiteral("7-5.alm"))));
+    }
+
+    void deleteAllOfType_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("listed"); // AlarmKind of the listed folder
+        QTest::addColumn<int>("emptiedPast"); // AlarmKind whose PastFolder goes, or -1
+
+        QTest::newRow("once") << QStringLiteral("Once") << int(AlarmKind::Once) << -1;
+        QTest::newRow("daily") << QStringLiteral("Once a day") << int(AlarmKind::Daily) << int(AlarmKind::Daily);
+        QTest::newRow("yearly") << QStringLiteral("Once a year") << int(AlarmKind::Yearly) << int(AlarmKind::Yearly);
+        QTest::newRow("another kind typed")
+            << QStringLiteral("Once a week") << int(AlarmKind::Daily) << int(AlarmKind::Weekly);
+        QTest::newRow("no kind typed") << QStringLiteral("once a day") << int(AlarmKind::Daily) << -1;
+    }
+
+    void deleteAllOfType()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, listed);
+        QFETCH(int, emptiedPast);
+        fillEveryFolder();
+        const auto listedKind = AlarmKind(listed);
+        QVERIFY(QFile::setPermissions(active(listedKind, QStringLiteral("7-5.alm")), QFileDevice::ReadOwner));
+        QVERIFY(QDir().mkpath(active(listedKind, QStringLiteral("sub.alm"))));
+        prompter.answers = { QMessageBox::Yes };
+
+        const DeletionOutcome outcome
+            = AlarmDeletion(store->layout, prompter).deleteAllOfType(text, active(listedKind));
+        QVERIFY(outcome.confirmed);
+        checkConfirmation(QStringLiteral("Are you sure you want to delete all the alarms of the following type: ")
+                          + text + u'?');
+
+        for (AlarmKind kind : allKinds) {
+            const bool listedHere = kind == listedKind;
+            // The alarm list deletes only alarms; the hidden lister deletes every file it sees.
+            QCOMPARE(exists(active(kind, QStringLiteral("7-5.alm"))), !listedHere);
+            QVERIFY(exists(active(kind, QStringLiteral("note.txt"))));
+            QVERIFY(exists(active(kind, QStringLiteral(".hidden.alm"))));
+            if (!isRecurring(kind))
+                continue;
+            const bool pastHere = int(kind) == emptiedPast;
+            QCOMPARE(exists(past(kind, QStringLiteral("7-5.alm"))), !pastHere);
+            QCOMPARE(exists(past(kind, QStringLiteral("note.txt"))), !pastHere);
+            QVERIFY(exists(past(kind, QStringLiteral(".hidden.alm"))));
+        }
+        QVERIFY(QFileInfo(active(listedKind, QStringLiteral("sub.alm"))).isDir());
+        QCOMPARE(outcome.deleted, emptiedPast < 0 ? 1 : 3);
+    }
+
+    void deleteAllEmptiesEveryFolderInOrder()
+    {
+        fillEveryFolder();
+        prompter.answers = { QMessageBox::No };
+        QStringList tried;
+        auto recordingRemove = [&tried](const QString &path) {
+            tried.append(path);
+            return deleteFileForced(path);
+        };
+        AlarmDeletion deletion(store->layout, prompter, nullptr, recordingRemove);
+        QVERIFY(!deletion.deleteAll().confirmed);
+        checkConfirmation(QStringLiteral("Are you sure you want to delete all alarms?"));
+        QVERIFY(tried.isEmpty());
+
+        prompter.answers = { QMessageBox::Yes };
+        const DeletionOutcome outcome = deletion.deleteAll();
+        QVERIFY(outcome.confirmed);
+        QCOMPARE(outcome.deleted, 18);
+        QStringList expected;
+        for (const QString &folder : { active(AlarmKind::Once), active(AlarmKind::Monthly), active(AlarmKind::Yearly),
+                                       active(AlarmKind::Weekly), active(AlarmKind::Daily), past(AlarmKind::Monthly),
+                                       past(AlarmKind::Yearly), past(AlarmKind::Weekly), past(AlarmKind::Daily) }) {
+            expected << folder + QStringLiteral("/7-5.alm") << folder + QStringLiteral("/note.txt");
+            QCOMPARE(listFolder(folder), QStringList());
+            QVERIFY(exists(folder + QStringLiteral("/.hidden.alm")));
+        }
+        QCOMPARE(tried, expected);
+    }
+
+    void undeletableFilesAreTriedOnceAndReported()
+    {
+        for (int i = 0; i < 30; ++i)
+            put(active(AlarmKind::Weekly, QStringLiteral("Monday-7-%1.alm").arg(i)));
+        put(past(AlarmKind::Weekly, QStringLiteral("stuck-past.alm")));
+        QStringList tried;
+        auto stubbornRemove = [&tried](const QString &path) {
+            tried.append(path);
+            const QString name = QFileInfo(path).fileName();
+            return !name.contains(QStringLiteral("-1")) && !name.contains(QStringLiteral("stuck"))
+                && deleteFileForced(path);
+        };
+        prompter.answers = { QMessageBox::Yes };
+        const DeletionOutcome outcome = AlarmDeletion(store->layout, prompter, nullptr, stubbornRemove)
+                                            .deleteAllOfType(QStringLiteral("Once a week"), active(AlarmKind::Weekly));
+
+        QCOMPARE(tried.size(), 31);
+        QCOMPARE(QSet<QString>(tried.begin(), tried.end()).size(), 31);
+        // "-1" matches 1 and 10 to 19.
+        QCOMPARE(outcome.notDeleted.size(), 12);
+        QCOMPARE(outcome.deleted, 19);
+        QCOMPARE(listFolder(active(AlarmKind::Weekly)).size(), 11);
+        QCOMPARE(prompter.shown.size(), 2);
+        QCOMPARE(prompter.shown[1].icon, QMessageBox::Warning);
+        QVERIFY(prompter.shown[1].text.contains(QStringLiteral("... and 2 more")));
+    }
+};
+
+QTEST_MAIN(TestAlarmDeletion)
+#include "tst_alarmdeletion.moc"

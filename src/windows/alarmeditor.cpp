@@ -204,13 +204,6 @@ QStringList AlarmEditorWindow::fieldTexts() const
     return values;
 }
 
-void AlarmEditorWindow::showEvent(QShowEvent *event)
-{
-    if (!event->spontaneous())
-        centreOnScreen(this);
-    QWidget::showEvent(event);
-}
-
 void AlarmEditorWindow::closeEvent(QCloseEvent *event)
 {
     emit closeBoxPressed();

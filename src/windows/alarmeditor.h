@@ -38,7 +38,6 @@ signals:
     void closeBoxPressed();
 
 protected:
-    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:

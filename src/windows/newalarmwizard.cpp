@@ -5,6 +5,7 @@
 #include "settings/sharedstate.h"
 #include "shell.h"
 #include "soundchooser.h"
+#include "windowgeometry.h"
 
 namespace brevora {
 
@@ -86,9 +87,10 @@ void NewAlarmWizard::openEditor(AlarmKind kind)
 {
     kindChooser()->hide();
     AlarmEditorWindow *page = editor(kind);
-    // Folded before it appears, so the editor is centred at the width it shows.
-    page->collapsePanel();
     showWindow(page);
+    // Folded once shown, when the frame is known; then centred at the width it keeps.
+    page->collapsePanel();
+    centreOnScreen(page);
     m_state.activeEditorMarker = editorMarker(kind);
     page->emptyFields();
 }
@@ -96,7 +98,6 @@ void NewAlarmWizard::openEditor(AlarmKind kind)
 void NewAlarmWizard::showWindow(QWidget *window)
 {
     window->show();
-    window->raise();
     window->activateWindow();
 }
 
@@ -108,6 +109,7 @@ void NewAlarmWizard::returnFromSoundChooser(const QString *chosenPath)
             continue;
         AlarmEditorWindow *page = editor(kind);
         showWindow(page);
+        centreOnScreen(page);
         if (chosenPath)
             page->setSoundPath(*chosenPath);
         return;

@@ -221,6 +221,8 @@ private slots:
         QCOMPARE(chooser->folder(), SoundChooserWindow::startFolder());
         chooser->setFolder(first);
         pick(chooser, "A.WAV");
+        QTest::keyClick(f.control<QListWidget>(chooser, "File1"), Qt::Key_Down);
+        QCOMPARE(f.control<QLineEdit>(chooser, "Text1")->text(), QStringLiteral("b.wav"));
         auto *tree = f.control<QTreeView>(chooser, "Dir1");
         tree->setCurrentIndex(static_cast<QFileSystemModel *>(tree->model())->index(second));
         QCOMPARE(chooser->folder(), second);

@@ -20,6 +20,7 @@ struct SharedState;
 // The new-alarm wizard: the kind chooser (Form2), the five editors (Form3 to Form7) and the sound-file
 // chooser (Form8). Each window is created on first use and afterwards only hidden and shown, so its
 // controls keep their contents. The editor the sound chooser answers to is the state's activeEditorMarker.
+// The state, prompter, player and shell must outlive the wizard.
 class NewAlarmWizard : public QObject
 {
     Q_OBJECT

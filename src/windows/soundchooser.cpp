@@ -41,7 +41,11 @@ SoundChooserWindow::SoundChooserWindow(SoundPlayer &player, QWidget *parent)
 
     m_files = placeControl<QListWidget>(this, "File1", QRect(2160, 480, 2775, 1455));
     m_name = placeControl<QLineEdit>(this, "Text1", QRect(2160, 2040, 3735, 285));
-    connect(m_files, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) { m_name->setText(item->text()); });
+    // A click or the arrow keys: either way the name of the file now selected is shown.
+    connect(m_files, &QListWidget::itemSelectionChanged, this, [this] {
+        if (const QList<QListWidgetItem *> selected = m_files->selectedItems(); !selected.isEmpty())
+            m_name->setText(selected.first()->text());
+    });
 
     auto *play = placeControl<QPushButton>(this, "Command3", QRect(5040, 960, 855, 495), QStringLiteral("Play"));
     auto *ok = placeControl<QPushButton>(this, "Command1", QRect(4440, 2520, 1455, 495), QStringLiteral("OK"));

@@ -99,20 +99,6 @@ private slots:
         QCOMPARE(weekday->currentText(), QStringLiteral("05"));
         QCOMPARE(f.prompter.shown.size(), 2);
     }
-
-    void lengthLimits()
-    {
-        WizardFixture f;
-        AlarmEditorWindow *editor = f.open(AlarmKind::Once);
-        for (const char *field : { "Text1", "Text2", "Text4", "Text5" })
-            QCOMPARE(f.control<QLineEdit>(editor, field)->maxLength(), 2);
-        QCOMPARE(f.control<QLineEdit>(editor, "Text3")->maxLength(), 4);
-        QTest::keyClicks(f.control<QLineEdit>(editor, "Text3"), "20071");
-        QCOMPARE(f.control<QLineEdit>(editor, "Text3")->text(), QStringLiteral("2007"));
-        const QString longText(500, u'x');
-        f.control<QLineEdit>(editor, "Text6")->setText(longText);
-        QCOMPARE(f.control<QLineEdit>(editor, "Text6")->text(), longText);
-    }
 };
 
 QTEST_MAIN(TestFieldChecks)

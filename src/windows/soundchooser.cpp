@@ -31,6 +31,9 @@ SoundChooserWindow::SoundChooserWindow(SoundPlayer &player, QWidget *parent)
     m_tree = placeControl<QTreeView>(this, "Dir1", QRect(120, 480, 1935, 2340));
     m_tree->setModel(m_folders);
     m_tree->setHeaderHidden(true);
+    // Deep folders scroll sideways rather than hide their names in so narrow a tree.
+    m_tree->header()->setStretchLastSection(false);
+    m_tree->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     for (int column = 1; column < m_folders->columnCount(); ++column)
         m_tree->hideColumn(column);
     connect(m_tree->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex &current) {

@@ -122,22 +122,27 @@ std::optional<AlarmRecord> readAlarmFile(const QString &path, AlarmKind kind)
     return AlarmRecord{ *fields };
 }
 
-bool writeAlarmFile(const QString &path, AlarmKind kind, const AlarmRecord &record)
+bool writeAlarmFile(const QString &path, AlarmKind kind, const AlarmRecord &record, QString *error)
 {
-    if (record.fields.size() != kindInfo(kind).fieldCount)
+    const auto fail = [error](const QString &why) {
+        if (error)
+            *error = why;
         return false;
+    };
+    if (record.fields.size() != kindInfo(kind).fieldCount)
+        return fail(QStringLiteral("The alarm does not have the fields of its kind."));
     for (const QString &field : record.fields) {
         if (!canStoreField(field))
-            return false;
+            return fail(QStringLiteral("A value holds a character that an alarm file cannot store: ") + field);
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return false;
+        return fail(file.errorString());
     file.write(formatAlarmLine(record.fields));
-    const bool ok = file.commit();
-    if (ok)
-        noteStoreChanged();
-    return ok;
+    if (!file.commit())
+        return fail(file.errorString());
+    noteStoreChanged();
+    return true;
 }
 
 } // namespace brevora

@@ -40,7 +40,7 @@ bool canStoreField(const QString &field);
 std::optional<AlarmRecord> readAlarmFile(const QString &path, AlarmKind kind);
 
 // Replaces the file atomically with the record's line. Fails, writing nothing, when the record does not
-// fit the kind or a field cannot be stored.
-bool writeAlarmFile(const QString &path, AlarmKind kind, const AlarmRecord &record);
+// fit the kind or a field cannot be stored; `error`, when given, then says why.
+bool writeAlarmFile(const QString &path, AlarmKind kind, const AlarmRecord &record, QString *error = nullptr);
 
 } // namespace brevora

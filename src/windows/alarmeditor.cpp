@@ -1,0 +1,213 @@
+#include "alarmeditor.h"
+
+#include "platform/prompter.h"
+#include "store/alarmfile.h"
+#include "store/alarmname.h"
+#include "store/storelayout.h"
+#include "windowgeometry.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace brevora {
+
+namespace {
+
+const QString openPanel = QStringLiteral("<<");
+const QString closedPanel = QStringLiteral(">>");
+
+QGroupBox *frame(QWidget *parent, const char *name, const QString &caption, const QRect &twipsGeometry)
+{
+    auto *box = placeControl<QGroupBox>(parent, name, twipsGeometry);
+    box->setTitle(caption);
+    return box;
+}
+
+} // namespace
+
+AlarmEditorWindow::AlarmEditorWindow(AlarmKind kind, const StoreLayout &layout, Prompter &prompter, QWidget *parent)
+    : QWidget(parent, Qt::Window)
+    , m_spec(editorSpec(kind))
+    , m_layout(layout)
+    , m_prompter(prompter)
+{
+    setObjectName(QString::fromLatin1(kindInfo(kind).editorName));
+    setWindowTitle(QString::fromLatin1(m_spec.caption));
+    setClientSize(this, m_spec.clientTwips.width(), m_spec.clientTwips.height());
+    buildTimeFields();
+
+    auto *label = placeControl<QLabel>(this, "Label1", m_spec.advancedLabelTwips, QStringLiteral("Advanced options"));
+    label->setWordWrap(true);
+    const QPoint toggle = m_spec.panelButtonTwips;
+    m_panelButton = placeControl<QPushButton>(this, "Command2", QRect(toggle.x(), toggle.y(), 495, 375), closedPanel);
+    connect(m_panelButton, &QPushButton::clicked, this, &AlarmEditorWindow::togglePanel);
+
+    const QRect textFrame = m_spec.textFrameTwips;
+    auto *textBox = frame(this, "Frame6", QString::fromLatin1(m_spec.textFrameCaption), textFrame);
+    m_text
+        = placeControl<QLineEdit>(textBox, "Text6", QRect(120, 240, textFrame.width() - 240, textFrame.height() - 360));
+    m_text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    auto *back = placeControl<QPushButton>(this, "Command3", QRect(120, 2880, 1095, 495), QStringLiteral("<  Back"));
+    connect(back, &QPushButton::clicked, this, &AlarmEditorWindow::goBack);
+    auto *createButton
+        = placeControl<QPushButton>(this, "Command1", QRect(2760, 2880, 1815, 495), QStringLiteral("Create"));
+    connect(createButton, &QPushButton::clicked, this, &AlarmEditorWindow::create);
+    buildAdvancedPanel();
+
+    QList<QWidget *> tabOrder;
+    if (m_weekday)
+        tabOrder.append(m_weekday);
+    tabOrder.append(QList<QWidget *>(m_numberFields.begin(), m_numberFields.end()));
+    tabOrder.append({ m_panelButton, m_text, back, createButton, m_soundCheck, m_soundPath, m_browse });
+    setTabChain(tabOrder);
+}
+
+void AlarmEditorWindow::buildTimeFields()
+{
+    for (TimeField field : m_spec.fileOrder) {
+        const TimeFieldInfo &info = timeFieldInfo(field);
+        QRect where = info.frameTwips;
+        if (field == TimeField::Hour || field == TimeField::Minutes)
+            where.moveTop(m_spec.timeRowTop);
+        auto *box = frame(this, info.frame, QString::fromLatin1(info.caption), where);
+        if (field == TimeField::Weekday) {
+            m_weekday = placeControl<QComboBox>(box, info.control, info.controlTwips);
+            m_weekday->setEditable(true);
+            m_weekday->setInsertPolicy(QComboBox::NoInsert);
+            for (int day = 1; day <= 7; ++day)
+                m_weekday->addItem(weekdayName(day));
+            m_weekday->setCurrentIndex(-1);
+            continue;
+        }
+        auto *edit = placeControl<QLineEdit>(box, info.control, info.controlTwips);
+        edit->setMaxLength(info.maxLength);
+        watchLeadingZeros(edit, info.rule, m_prompter);
+        m_numberFields.append(edit);
+    }
+}
+
+void AlarmEditorWindow::buildAdvancedPanel()
+{
+    auto *panel = frame(this, "Frame7", QStringLiteral("Advanced options"), QRect(4680, 120, 4095, 3255));
+    m_soundCheck = placeControl<QCheckBox>(panel, "Check1", QRect(120, 360, 255, 255));
+    placeControl<QLabel>(panel, "Label2", QRect(480, 360, 3135, 375),
+                         QStringLiteral("Reproduce a sound with the alarm"));
+    m_soundPath = placeControl<QLineEdit>(panel, "Text7", QRect(480, 720, 1815, 375));
+    m_browse = placeControl<QPushButton>(panel, "Command4", QRect(2520, 720, 1455, 375), QStringLiteral("Browse..."));
+    m_soundPath->setEnabled(false);
+    m_browse->setEnabled(false);
+    connect(m_soundCheck, &QCheckBox::toggled, this, [this](bool checked) {
+        m_soundPath->setEnabled(checked);
+        m_browse->setEnabled(checked);
+    });
+    connect(m_browse, &QPushButton::clicked, this, [this] {
+        hide();
+        emit browseRequested();
+    });
+}
+
+void AlarmEditorWindow::collapsePanel()
+{
+    setPanelOpen(false);
+}
+
+void AlarmEditorWindow::emptyFields()
+{
+    for (QLineEdit *field : std::as_const(m_numberFields))
+        field->clear();
+    m_text->clear();
+    if (m_weekday)
+        m_weekday->setEditText(QString());
+}
+
+void AlarmEditorWindow::setSoundPath(const QString &path)
+{
+    m_soundPath->setText(path);
+}
+
+void AlarmEditorWindow::togglePanel()
+{
+    if (m_panelButton->text() == closedPanel)
+        setPanelOpen(true);
+    else if (m_panelButton->text() == openPanel)
+        setPanelOpen(false);
+}
+
+void AlarmEditorWindow::setPanelOpen(bool open)
+{
+    setOuterWidth(this, open ? 8910 : 4700);
+    m_panelButton->setText(open ? openPanel : closedPanel);
+}
+
+void AlarmEditorWindow::goBack()
+{
+    hide();
+    emit backRequested();
+    resetSound();
+}
+
+void AlarmEditorWindow::create()
+{
+    const QString sound = m_soundCheck->isChecked() ? m_soundPath->text() : noSound;
+    const QStringList values = fieldTexts();
+    const QString invalid = invalidSections(m_spec, values);
+    if (!invalid.isEmpty()) {
+        m_prompter.ask(this, QMessageBox::Critical, invalidInformationTitle,
+                       QStringLiteral("The information for the following sections is not valid:") + invalid,
+                       QMessageBox::Ok);
+    } else if (save(values, sound)) {
+        hide();
+        emit created();
+    } else {
+        return; // everything stays as typed, so the user can put the cause right and try again
+    }
+    resetSound();
+}
+
+bool AlarmEditorWindow::save(const QStringList &values, const QString &sound)
+{
+    const QString folder = m_layout.activeFolder(m_spec.kind);
+    const QString path = m_layout.activePath(m_spec.kind, alarmFileName(m_spec.kind, values));
+    QString error;
+    if (!QDir().mkpath(folder))
+        error = QStringLiteral("The folder %1 does not exist and cannot be created.")
+                    .arg(QDir::toNativeSeparators(folder));
+    else if (writeAlarmFile(path, m_spec.kind,
+                            AlarmRecord{ QStringList{ storableText(m_text->text()), sound } + values }, &error))
+        return true;
+    m_prompter.ask(
+        this, QMessageBox::Critical, QStringLiteral("Brevora"),
+        QStringLiteral("The alarm could not be saved in the file %1.\n\n%2").arg(QDir::toNativeSeparators(path), error),
+        QMessageBox::Ok);
+    return false;
+}
+
+void AlarmEditorWindow::resetSound()
+{
+    m_soundPath->clear();
+    m_soundCheck->setChecked(false);
+}
+
+QStringList AlarmEditorWindow::fieldTexts() const
+{
+    QStringList values;
+    qsizetype next = 0;
+    for (TimeField field : m_spec.fileOrder)
+        values.append(field == TimeField::Weekday ? m_weekday->currentText() : m_numberFields[next++]->text());
+    return values;
+}
+
+void AlarmEditorWindow::closeEvent(QCloseEvent *event)
+{
+    emit closeBoxPressed();
+    event->accept();
+}
+
+} // namespace brevora

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QWidget>
+
+class QFileSystemModel;
+class QLineEdit;
+class QListWidget;
+class QTreeView;
+
+namespace brevora {
+
+class SoundPlayer;
+
+// The sound-file chooser (Form8): a folder tree, the folder's waveform files, "Play", "OK" and "Cancel".
+// It is created once and then only hidden, so it keeps its folder and selection between uses.
+class SoundChooserWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit SoundChooserWindow(SoundPlayer &player, QWidget *parent = nullptr);
+
+    // Where the lists open the first time: the system's sound folder, else the home folder.
+    static QString startFolder();
+
+    QString folder() const { return m_folder; }
+    // Opens the folder in both lists, as a click in the folder tree does.
+    void setFolder(const QString &folder);
+    // The current folder, a separator and the selected file's name (nothing when none is selected).
+    QString selectedPath() const;
+
+signals:
+    void accepted(const QString &path);
+    void cancelled();
+    void closeBoxPressed();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void listFiles(const QString &folder);
+
+    SoundPlayer &m_player;
+    QFileSystemModel *m_folders;
+    QTreeView *m_tree;
+    QListWidget *m_files;
+    QLineEdit *m_name;
+    QString m_folder;
+};
+
+} // namespace brevora

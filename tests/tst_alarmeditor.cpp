@@ -1,0 +1,249 @@
+#include "wizardfixture.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QPushButton>
+#include <QTest>
+
+using namespace brevora;
+using namespace brevora::test;
+
+Q_DECLARE_METATYPE(brevora::AlarmKind)
+
+namespace {
+
+const QString rejected = QStringLiteral("The information for the following sections is not valid:");
+
+QByteArray line(const QStringList &fields)
+{
+    return '"' + fields.join(QStringLiteral("\",\"")).toUtf8() + "\"\r\n";
+}
+
+} // namespace
+
+// "Create" in the five editors: what each writes, what each refuses, and what becomes of the fields.
+class TestAlarmEditor : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void createsItsKindAtTheBounds_data()
+    {
+        QTest::addColumn<AlarmKind>("kind");
+        QTest::addColumn<QStringList>("due");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("once low") << AlarmKind::Once << QStringList{ "1", "1", "-999", "0", "0" } << "1-1--999_0-0.alm";
+        QTest::newRow("once high") << AlarmKind::Once << QStringList{ "31", "12", "9999", "23", "59" }
+                                   << "31-12-9999_23-59.alm";
+        QTest::newRow("once example") << AlarmKind::Once << QStringList{ "5", "3", "2008", "14", "5" }
+                                      << "5-3-2008_14-5.alm";
+        QTest::newRow("yearly low") << AlarmKind::Yearly << QStringList{ "1", "1", "0", "0" } << "1-1_0-0.alm";
+        QTest::newRow("yearly high") << AlarmKind::Yearly << QStringList{ "31", "12", "23", "59" } << "31-12_23-59.alm";
+        QTest::newRow("monthly low") << AlarmKind::Monthly << QStringList{ "1", "0", "0" } << "1_0-0.alm";
+        QTest::newRow("monthly high") << AlarmKind::Monthly << QStringList{ "31", "23", "59" } << "31_23-59.alm";
+        QTest::newRow("weekly listed") << AlarmKind::Weekly << QStringList{ "Monday", "0", "0" } << "Monday_0-0.alm";
+        QTest::newRow("weekly typed") << AlarmKind::Weekly << QStringList{ "funday ", "23", "59" }
+                                      << "funday _23-59.alm";
+        QTest::newRow("daily low") << AlarmKind::Daily << QStringList{ "0", "0" } << "0-0.alm";
+        QTest::newRow("daily high") << AlarmKind::Daily << QStringList{ "23", "59" } << "23-59.alm";
+    }
+    void createsItsKindAtTheBounds()
+    {
+        QFETCH(AlarmKind, kind);
+        QFETCH(QStringList, due);
+        QFETCH(QString, name);
+        WizardFixture f;
+        AlarmEditorWindow *editor = f.open(kind);
+        f.fill(editor, due, QStringLiteral("Dentist, 2nd floor"));
+        f.click(editor, "Command1");
+
+        QCOMPARE(readBytes(f.store.layout.activePath(kind, name)),
+                 line(QStringList{ "Dentist, 2nd floor", "ninguno" } + due));
+        QCOMPARE(f.filesWritten().size(), 1);
+        QVERIFY(f.prompter.shown.isEmpty());
+        QVERIFY(!editor->isVisible());
+        QCOMPARE(f.shell.calls, QStringList{ "showMainWindow" });
+    }
+
+    void refusesInvalidFieldsInTheEditorsOrder_data()
+    {
+        QTest::addColumn<AlarmKind>("kind");
+        QTest::addColumn<QStringList>("due");
+        QTest::addColumn<QString>("sections");
+        QTest::newRow("once over") << AlarmKind::Once << QStringList{ "32", "13", "2007", "24", "60" }
+                                   << " Day Month Hour Minutes";
+        QTest::newRow("once empty") << AlarmKind::Once << QStringList{ "", "", "", "", "" }
+                                    << " Day Month Year Hour Minutes";
+        QTest::newRow("once letters") << AlarmKind::Once << QStringList{ "1", "1", "ab", "1", "1" } << " Year";
+        QTest::newRow("once pasted zero") << AlarmKind::Once << QStringList{ "05", "1", "2007", "1", "1" } << " Day";
+        QTest::newRow("yearly") << AlarmKind::Yearly << QStringList{ "31", "13", "23", "60" } << " Month Minutes";
+        QTest::newRow("monthly") << AlarmKind::Monthly << QStringList{ "32", "23", "60" } << " Day Minutes";
+        QTest::newRow("weekly empty") << AlarmKind::Weekly << QStringList{ "", "24", "0" } << " Hour Weekday";
+        QTest::newRow("daily signs") << AlarmKind::Daily << QStringList{ "-1", "+5" } << " Hour Minutes";
+        QTest::newRow("daily blanks") << AlarmKind::Daily << QStringList{ " 5", "5 " } << " Hour Minutes";
+    }
+    void refusesInvalidFieldsInTheEditorsOrder()
+    {
+        QFETCH(AlarmKind, kind);
+        QFETCH(QStringList, due);
+        QFETCH(QString, sections);
+        WizardFixture f;
+        AlarmEditorWindow *editor = f.open(kind);
+        f.fill(editor, due, QStringLiteral("kept"));
+        f.click(editor, "Command2");
+        f.click(editor, "Check1");
+        f.control<QLineEdit>(editor, "Text7")->setText("/a.wav");
+        f.click(editor, "Command1");
+
+        QCOMPARE(f.prompter.shown.size(), 1);
+        QCOMPARE(f.prompter.shown[0].icon, QMessageBox::Critical);
+        QCOMPARE(f.prompter.shown[0].title, QStringLiteral("Invalid information"));
+        QCOMPARE(f.prompter.shown[0].text, rejected + sections);
+        QCOMPARE(f.prompter.shown[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QVERIFY(f.filesWritten().isEmpty());
+        QVERIFY(editor->isVisible());
+        QVERIFY(f.shell.calls.isEmpty());
+        QCOMPARE(f.control<QLineEdit>(editor, "Text6")->text(), QStringLiteral("kept"));
+        QVERIFY(!f.control<QCheckBox>(editor, "Check1")->isChecked());
+        QVERIFY(f.control<QLineEdit>(editor, "Text7")->text().isEmpty());
+        QVERIFY(!f.control<QLineEdit>(editor, "Text7")->isEnabled());
+        QVERIFY(!f.control(editor, "Command4")->isEnabled());
+    }
+
+    void unsafeWeekdaysWriteNothingAnywhere_data()
+    {
+        QTest::addColumn<QString>("weekday");
+        for (const char *day : { "../../escape", "..", ".", "a/b", "..\\..\\escape", "Mon\"day" })
+            QTest::newRow(day) << QString::fromLatin1(day);
+        for (char16_t control : { u'\0', u'\x01', u'\t', u'\x7f' })
+            QTest::addRow("control %d", int(control)) << QStringLiteral("Mon") + QChar(control) + QStringLiteral("day");
+    }
+    void unsafeWeekdaysWriteNothingAnywhere()
+    {
+        QFETCH(QString, weekday);
+        WizardFixture f;
+        AlarmEditorWindow *editor = f.open(AlarmKind::Weekly);
+        f.fill(editor, { weekday, "7", "5" });
+        f.click(editor, "Command1");
+
+        QCOMPARE(f.prompter.shown.size(), 1);
+        QCOMPARE(f.prompter.shown[0].text, rejected + " Weekday");
+        QVERIFY(f.filesWritten().isEmpty());
+        QVERIFY(!QFileInfo::exists(f.store.layout.activeFolder(AlarmKind::Weekly) + "/../../escape_7-5.alm"));
+    }
+
+    void theSoundValueFollowsTheCheckBox_data()
+    {
+        QTest::addColumn<bool>("checked");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("unchecked") << false << QString() << "ninguno";
+        QTest::newRow("chosen") << true << "/usr/share/sounds/bell, loud.wav"
+                                << "/usr/share/sounds/bell, loud.wav";
+        QTest::newRow("empty path") << true << QString() << QString();
+    }
+    void theSoundValueFollowsTheCheckBox()
+    {
+        QFETCH(bool, checked);
+        QFETCH(QString, path);
+        QFETCH(QString, stored);
+        WizardFixture f;
+        AlarmEditorWindow *editor = f.open(AlarmKind::Daily);
+        f.fill(editor, { "7", "30" }, QStringLiteral("Medicine"));
+        f.control<QCheckBox>(editor, "Check1")->setChecked(checked);
+        f.control<QLineEdit>(editor, "Text7")->setText(path);
+        f.click(editor, "Command1");
+        QCOMPARE(readBytes(f.store.layout.activePath(AlarmKind::Daily, "7-30.alm")),
+                 line({ "Medicine", stored, "7", "30" }));
+        QVERIFY(!f.control<QCheckBox>(editor, "Check1")->isChecked());
+        QVERIFY(f.control<QLineEdit>(editor, "Text7")->text().isEmpty());
+    }
+
+    void aLaterAlarmReplacesTheEarlierAndQuotesBecomeApostrophes()
+    {
+        WizardFixture f;
+        const QString path = f.store.layout.activePath(AlarmKind::Daily, "7-30.alm");
+        writeBytes(path, line({ "Old and much longer text", "ninguno", "7", "30" }));
+        AlarmEditorWindow *editor = f.open(AlarmKind::Daily);
+        f.fill(editor, { "7", "30" }, QStringLiteral("Say \"cheese\""));
+        f.click(editor, "Command1");
+        QCOMPARE(readBytes(path), line({ "Say 'cheese'", "ninguno", "7", "30" }));
+        QCOMPARE(f.filesWritten().size(), 1);
+    }
+
+    void aFailedWriteKeepsEverythingAndSaysWhy()
+    {
+        WizardFixture f;
+        // The old alarm must survive a write that fails: a sound path the format cannot carry.
+        const QString existing = f.store.layout.activePath(AlarmKind::Daily, "7-30.alm");
+        writeBytes(existing, line({ "Old", "ninguno", "7", "30" }));
+        AlarmEditorWindow *editor = f.open(AlarmKind::Daily);
+        f.fill(editor, { "7", "30" }, QStringLiteral("New"));
+        f.click(editor, "Check1");
+        f.control<QLineEdit>(editor, "Text7")->setText("/odd\"name.wav");
+        f.click(editor, "Command1");
+
+        QCOMPARE(f.prompter.shown.size(), 1);
+        QCOMPARE(f.prompter.shown[0].icon, QMessageBox::Critical);
+        QCOMPARE(f.prompter.shown[0].title, QStringLiteral("Brevora"));
+        QVERIFY(f.prompter.shown[0].text.contains(QDir::toNativeSeparators(existing)));
+        QCOMPARE(readBytes(existing), line({ "Old", "ninguno", "7", "30" }));
+        QVERIFY(editor->isVisible());
+        QVERIFY(f.shell.calls.isEmpty());
+        QCOMPARE(f.control<QLineEdit>(editor, "Text7")->text(), QStringLiteral("/odd\"name.wav"));
+        QVERIFY(f.control<QCheckBox>(editor, "Check1")->isChecked());
+        QCOMPARE(f.control<QLineEdit>(editor, "Text6")->text(), QStringLiteral("New"));
+
+        // A kind folder that cannot exist, since a file stands in its place.
+        const QString folder = f.store.layout.activeFolder(AlarmKind::Monthly);
+        QVERIFY(QDir(folder).removeRecursively());
+        writeBytes(folder, "not a folder");
+        AlarmEditorWindow *monthly = f.open(AlarmKind::Monthly);
+        f.fill(monthly, { "1", "9", "0" });
+        f.click(monthly, "Command1");
+        QCOMPARE(f.prompter.shown.size(), 2);
+        QCOMPARE(f.prompter.shown[1].title, QStringLiteral("Brevora"));
+        QVERIFY(f.prompter.shown[1].text.contains("1_9-0.alm"));
+        QCOMPARE(readBytes(folder), QByteArray("not a folder"));
+        QVERIFY(monthly->isVisible());
+    }
+
+    void theAdvancedPanelAndTheSoundControls()
+    {
+        WizardFixture f;
+        AlarmEditorWindow *editor = f.open(AlarmKind::Once);
+        auto *toggle = f.control<QPushButton>(editor, "Command2");
+        const int left = editor->x();
+        QCOMPARE(editor->frameGeometry().width(), 313);
+        QCOMPARE(toggle->text(), QStringLiteral(">>"));
+        toggle->click();
+        QCOMPARE(editor->frameGeometry().width(), 594);
+        QCOMPARE(toggle->text(), QStringLiteral("<<"));
+        QCOMPARE(editor->x(), left);
+        toggle->click();
+        QCOMPARE(editor->frameGeometry().width(), 313);
+        QCOMPARE(toggle->text(), QStringLiteral(">>"));
+
+        auto *sound = f.control<QLineEdit>(editor, "Text7");
+        auto *browse = f.control(editor, "Command4");
+        QVERIFY(!sound->isEnabled() && !browse->isEnabled());
+        f.click(editor, "Check1");
+        QVERIFY(sound->isEnabled() && browse->isEnabled());
+        f.click(editor, "Check1");
+        QVERIFY(!sound->isEnabled() && !browse->isEnabled());
+
+        // Back leaves the fields as typed and the sound reset.
+        f.fill(editor, { "1", "2", "2007", "3", "4" }, QStringLiteral("kept"));
+        f.click(editor, "Check1");
+        sound->setText("/x.wav");
+        f.click(editor, "Command3");
+        QVERIFY(!editor->isVisible());
+        QVERIFY(f.wizard.kindChooser()->isVisible());
+        QCOMPARE(f.control<QLineEdit>(editor, "Text6")->text(), QStringLiteral("kept"));
+        QCOMPARE(f.control<QLineEdit>(editor, "Text3")->text(), QStringLiteral("2007"));
+        QVERIFY(sound->text().isEmpty() && !f.control<QCheckBox>(editor, "Check1")->isChecked());
+    }
+};
+
+QTEST_MAIN(TestAlarmEditor)
+#include "tst_alarmeditor.moc"

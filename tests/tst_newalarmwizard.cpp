@@ -1,0 +1,255 @@
+#include "wizardfixture.h"
+
+#include <QCheckBox>
+#include <QFileSystemModel>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTest>
+#include <QTreeView>
+
+using namespace brevora;
+using namespace brevora::test;
+
+Q_DECLARE_METATYPE(brevora::AlarmKind)
+
+namespace {
+
+// A sound folder as a user might have it: mixed letter case, a hidden file, a folder named like a sound.
+QString soundFolder(const StoreFixture &store, const char *name)
+{
+    const QString folder = store.dir.filePath(QString::fromLatin1(name));
+    QDir().mkpath(folder + "/e.wav");
+    for (const char *file : { "b.wav", "A.WAV", "c.txt", ".d.wav" })
+        writeBytes(folder + '/' + QString::fromLatin1(file), "RIFF");
+    return folder;
+}
+
+QStringList listed(SoundChooserWindow *chooser)
+{
+    QStringList names;
+    auto *files = WizardFixture::control<QListWidget>(chooser, "File1");
+    for (int row = 0; row < files->count(); ++row)
+        names.append(files->item(row)->text());
+    return names;
+}
+
+void pick(SoundChooserWindow *chooser, const QString &name)
+{
+    auto *files = WizardFixture::control<QListWidget>(chooser, "File1");
+    QListWidgetItem *item = files->findItems(name, Qt::MatchExactly).value(0);
+    QVERIFY(item);
+    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(item).center());
+}
+
+} // namespace
+
+// The kind chooser, the marker it keeps and the sound-file chooser that answers to it.
+class TestNewAlarmWizard : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void labelsSelectTheirButtons_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("once") << "Label1"
+                              << "Option1"
+                              << "Once";
+        QTest::newRow("yearly") << "Label2"
+                                << "Option2"
+                                << "Once a year";
+        QTest::newRow("monthly") << "Label3"
+                                 << "Option3"
+                                 << "Once a month";
+        QTest::newRow("weekly") << "Label4"
+                                << "Option4"
+                                << "Once a week";
+        QTest::newRow("daily") << "Label6"
+                               << "Option5"
+                               << "Once a day";
+    }
+    void labelsSelectTheirButtons()
+    {
+        QFETCH(QString, label);
+        QFETCH(QString, option);
+        QFETCH(QString, caption);
+        WizardFixture f;
+        f.wizard.start();
+        KindChooserWindow *form2 = f.wizard.kindChooser();
+        auto *text = f.control<QLabel>(form2, qPrintable(label));
+        QCOMPARE(text->text(), caption);
+        QTest::mouseClick(text, Qt::LeftButton);
+        const auto options = form2->findChildren<QRadioButton *>();
+        QCOMPARE(options.size(), 5);
+        for (QRadioButton *button : options)
+            QCOMPARE(button->isChecked(), button->objectName() == option);
+    }
+
+    void nextOpensTheEditorAndSetsTheMarker_data()
+    {
+        QTest::addColumn<AlarmKind>("kind");
+        QTest::addColumn<QString>("marker");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("textFrame");
+        QTest::newRow("once") << AlarmKind::Once << "3"
+                              << "Brevora   New alarm (Once)"
+                              << "Alarm text";
+        QTest::newRow("yearly") << AlarmKind::Yearly << "4"
+                                << "Brevora   New alarm (Once a year)"
+                                << "Alarm text";
+        QTest::newRow("monthly") << AlarmKind::Monthly << "5"
+                                 << "Brevora   New alarm (Once a month)"
+                                 << "Alarm text";
+        QTest::newRow("weekly") << AlarmKind::Weekly << "6"
+                                << "Brevora   New alarm (Once a week)"
+                                << "Alarm text";
+        QTest::newRow("daily") << AlarmKind::Daily << "7"
+                               << "Brevora   New alarm (Once a day)"
+                               << "Texto del aviso";
+    }
+    void nextOpensTheEditorAndSetsTheMarker()
+    {
+        QFETCH(AlarmKind, kind);
+        QFETCH(QString, marker);
+        QFETCH(QString, caption);
+        QFETCH(QString, textFrame);
+        WizardFixture f;
+        QCOMPARE(f.state.activeEditorMarker, QStringLiteral("Text1"));
+        f.wizard.start();
+        f.click(f.wizard.kindChooser(), "Command1"); // nothing selected: nothing happens
+        QVERIFY(f.wizard.kindChooser()->isVisible());
+        QCOMPARE(f.state.activeEditorMarker, QStringLiteral("Text1"));
+
+        AlarmEditorWindow *editor = f.open(kind);
+        QCOMPARE(f.state.activeEditorMarker, marker);
+        QCOMPARE(editor->objectName(), "Form" + marker);
+        QCOMPARE(editor->windowTitle(), caption);
+        QCOMPARE(f.control<QGroupBox>(editor, "Frame6")->title(), textFrame);
+        QVERIFY(editor->isVisible() && !f.wizard.kindChooser()->isVisible());
+        // A second opening folds the panel and empties what the first left, without a message.
+        const QStringList typed = kind == AlarmKind::Weekly ? QStringList{ "Monday", "7", "5" }
+                                                            : QStringList(editorSpec(kind).fileOrder.size(), "7");
+        f.fill(editor, typed, "old");
+        f.click(editor, "Command2");
+        f.click(editor, "Command3");
+        QCOMPARE(f.open(kind), editor);
+        QCOMPARE(editor->frameGeometry().width(), 313);
+        QCOMPARE(f.control<QPushButton>(editor, "Command2")->text(), QStringLiteral(">>"));
+        for (QLineEdit *field : editor->findChildren<QLineEdit *>())
+            QVERIFY2(field->text().isEmpty(), qPrintable(field->objectName()));
+        QVERIFY(f.prompter.shown.isEmpty());
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        QCOMPARE(editor->frameGeometry().center().x(), screen.center().x());
+    }
+
+    void chooserButtonsAndCloseBoxes()
+    {
+        WizardFixture f;
+        f.wizard.start();
+        KindChooserWindow *form2 = f.wizard.kindChooser();
+        QCOMPARE(form2->windowTitle(), QStringLiteral("Brevora   New Alarm"));
+        QCOMPARE(f.control<QPushButton>(form2, "Command1")->text(), QStringLiteral("Next   >"));
+        const QPoint centred = form2->pos();
+        f.click(form2, "Option2");
+        f.click(form2, "Command2");
+        QVERIFY(!form2->isVisible());
+        QCOMPARE(f.shell.calls, QStringList{ "showMainWindow" });
+
+        form2->move(centred + QPoint(40, 30)); // later showings keep where the user put it
+        f.wizard.start();
+        QCOMPARE(form2->pos(), centred + QPoint(40, 30));
+        QVERIFY(f.control<QRadioButton>(form2, "Option2")->isChecked());
+
+        form2->close();
+        f.open(AlarmKind::Daily)->close();
+        f.wizard.soundChooser()->close();
+        QCOMPARE(f.shell.calls,
+                 (QStringList{ "showMainWindow", "closeAllAndExit", "closeAllAndExit", "closeAllAndExit" }));
+    }
+
+    void theMarkerFollowsBackAndASecondNext()
+    {
+        WizardFixture f;
+        const QString folder = soundFolder(f.store, "Sounds");
+        AlarmEditorWindow *weekly = f.open(AlarmKind::Weekly);
+        f.click(weekly, "Command3");
+        QCOMPARE(f.state.activeEditorMarker, QStringLiteral("6"));
+        AlarmEditorWindow *once = f.open(AlarmKind::Once);
+        QCOMPARE(f.state.activeEditorMarker, QStringLiteral("3"));
+
+        f.click(once, "Check1");
+        f.click(once, "Command4");
+        SoundChooserWindow *chooser = f.wizard.soundChooser();
+        QVERIFY(chooser->isVisible() && !once->isVisible());
+        chooser->setFolder(folder);
+        QCOMPARE(listed(chooser), (QStringList{ "A.WAV", "b.wav" }));
+        pick(chooser, "b.wav");
+        QCOMPARE(f.control<QLineEdit>(chooser, "Text1")->text(), QStringLiteral("b.wav"));
+        f.click(chooser, "Command3");
+        QCOMPARE(f.player.asyncPlays, QStringList{ folder + "/b.wav" });
+        f.click(chooser, "Command1");
+        QVERIFY(!chooser->isVisible() && once->isVisible() && !weekly->isVisible());
+        QCOMPARE(f.control<QLineEdit>(once, "Text7")->text(), folder + "/b.wav");
+
+        // Cancel goes back unchanged; the chooser keeps its folder and selection for the next use.
+        f.click(once, "Command4");
+        QCOMPARE(chooser->folder(), folder);
+        QCOMPARE(chooser->selectedPath(), folder + "/b.wav");
+        f.click(chooser, "Command2");
+        QVERIFY(once->isVisible());
+        QCOMPARE(f.control<QLineEdit>(once, "Text7")->text(), folder + "/b.wav");
+        QVERIFY(f.prompter.shown.isEmpty());
+    }
+
+    void theFolderTreeSetsTheListAndOkWithoutAFileGivesTheFolder()
+    {
+        WizardFixture f;
+        const QString first = soundFolder(f.store, "One");
+        const QString second = soundFolder(f.store, "Two");
+        writeBytes(second + "/z.Wav", "RIFF");
+        AlarmEditorWindow *daily = f.open(AlarmKind::Daily);
+        f.click(daily, "Check1");
+        f.click(daily, "Command4");
+        SoundChooserWindow *chooser = f.wizard.soundChooser();
+        QCOMPARE(chooser->folder(), SoundChooserWindow::startFolder());
+        chooser->setFolder(first);
+        pick(chooser, "A.WAV");
+        QTest::keyClick(f.control<QListWidget>(chooser, "File1"), Qt::Key_Down);
+        QCOMPARE(f.control<QLineEdit>(chooser, "Text1")->text(), QStringLiteral("b.wav"));
+        auto *tree = f.control<QTreeView>(chooser, "Dir1");
+        tree->setCurrentIndex(static_cast<QFileSystemModel *>(tree->model())->index(second));
+        QCOMPARE(chooser->folder(), second);
+        QCOMPARE(listed(chooser), (QStringList{ "A.WAV", "b.wav", "z.Wav" }));
+        f.click(chooser, "Command1");
+        QCOMPARE(f.control<QLineEdit>(daily, "Text7")->text(), second + '/');
+    }
+
+    void aMarkerNamingNoEditorLeavesNoWindow_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("ok") << "Command1";
+        QTest::newRow("cancel") << "Command2";
+    }
+    void aMarkerNamingNoEditorLeavesNoWindow()
+    {
+        QFETCH(QString, button);
+        WizardFixture f;
+        SoundChooserWindow *chooser = f.wizard.soundChooser();
+        chooser->show();
+        f.click(chooser, qPrintable(button));
+        for (QWidget *window : QApplication::topLevelWidgets())
+            QVERIFY2(!window->isVisible(), qPrintable(window->objectName()));
+        QVERIFY(f.shell.calls.isEmpty());
+        QCOMPARE(f.state.activeEditorMarker, QStringLiteral("Text1"));
+    }
+};
+
+QTEST_MAIN(TestNewAlarmWizard)
+#include "tst_newalarmwizard.moc"

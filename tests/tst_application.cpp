@@ -1,4 +1,5 @@
 #include "fakeclock.h"
+#include "fakeprogramend.h"
 #include "fakeprompter.h"
 #include "storefixture.h"
 
@@ -25,7 +26,8 @@ private slots:
         QTemporaryDir dir;
         FakeClock clock(QDateTime(QDate(2007, 2, 4), QTime(13, 59, 58)));
         FakePrompter prompter;
-        Application app(dir.path(), clock, prompter);
+        FakeProgramEnd programEnd;
+        Application app(dir.path(), clock, prompter, programEnd);
         app.start();
 
         for (const char *folder : { "Events/Once", "Events/Day", "Events/Week", "Events/Month", "Events/Year",
@@ -52,7 +54,8 @@ private slots:
         FakeClock clock;
         {
             FakePrompter prompter;
-            Application first(dir.path(), clock, prompter);
+            FakeProgramEnd programEnd;
+            Application first(dir.path(), clock, prompter, programEnd);
             first.start();
         }
         StoreLayout layout(dir.path());
@@ -60,7 +63,8 @@ private slots:
         writeBytes(dir.filePath("Program files/Settings/hide.bvr"), "#TRUE#\r\n");
 
         FakePrompter prompter;
-        Application second(dir.path(), clock, prompter);
+        FakeProgramEnd programEnd;
+        Application second(dir.path(), clock, prompter, programEnd);
         second.start();
         QVERIFY(prompter.shown.isEmpty());
         QVERIFY(QFile::exists(layout.activePath(AlarmKind::Daily, "7-5.alm")));
@@ -76,7 +80,8 @@ private slots:
         writeBytes(dir.filePath("events/day/7-5.alm"), "\"x\",\"ninguno\",\"7\",\"5\"\r\n");
         FakeClock clock;
         FakePrompter prompter;
-        Application app(dir.path(), clock, prompter);
+        FakeProgramEnd programEnd;
+        Application app(dir.path(), clock, prompter, programEnd);
         app.start();
         QCOMPARE(QDir(dir.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
                  (QStringList{ "events", "PROGRAM FILES" }));
@@ -92,7 +97,8 @@ private slots:
         writeBytes(dir.filePath("Events"), "in the way");
         FakeClock clock;
         FakePrompter prompter;
-        Application app(dir.path(), clock, prompter);
+        FakeProgramEnd programEnd;
+        Application app(dir.path(), clock, prompter, programEnd);
         app.start();
         QVERIFY(!prompter.shown.isEmpty());
         QCOMPARE(prompter.shown[0].icon, QMessageBox::Warning);

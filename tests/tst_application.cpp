@@ -5,8 +5,11 @@
 
 #include "app/application.h"
 #include "scheduler/scheduler.h"
+#include "store/alarmname.h"
 #include "windows/mainwindow.h"
+#include "windows/splashwindow.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QTest>
@@ -14,6 +17,32 @@
 
 using namespace brevora;
 using namespace brevora::test;
+
+namespace {
+
+// Notes, when the "Files missing" box comes up, how far start-up has got.
+class ProbingPrompter final : public Prompter
+{
+public:
+    std::function<void()> probe;
+    int asked = 0;
+    QMessageBox::StandardButton ask(QWidget *, QMessageBox::Icon, const QString &, const QString &,
+                                    QMessageBox::StandardButtons) override
+    {
+        ++asked;
+        probe();
+        return QMessageBox::Ok;
+    }
+};
+
+class RecordingSink final : public NoticeSink
+{
+public:
+    std::function<void(const DueAlarm &)> onAlarm;
+    void showDueAlarm(const DueAlarm &alarm) override { onAlarm(alarm); }
+};
+
+} // namespace
 
 // Start-up as a whole, in a ProgramDir of its own.
 class TestApplication : public QObject
@@ -106,6 +135,56 @@ private slots:
         // The rest still starts.
         QVERIFY(app.scheduler().checkTimer(AlarmKind::Once)->isActive());
         QVERIFY(QFile::exists(dir.filePath("Program files/Settings/past.bvr")));
+    }
+
+    void startUpRunsInItsOrder()
+    {
+        StoreFixture store;
+        const QString waiting = store.layout.pastPath(AlarmKind::Daily, "7-5.alm");
+        writeBytes(waiting, "\"x\",\"ninguno\",\"7\",\"5\"\r\n");
+        FakeClock clock;
+        ProbingPrompter prompter;
+        FakeProgramEnd programEnd;
+        Application app(store.dir.path(), clock, prompter, programEnd, Application::Options{ true });
+        prompter.probe = [&] {
+            // The settings are being repaired: the icon is there, nothing returned, nothing checking yet.
+            QVERIFY(app.trayHost(TrayHost::Mode::Shown));
+            QVERIFY(QFile::exists(waiting));
+            QVERIFY(!app.scheduler().checkTimer(AlarmKind::Once)->isActive());
+            QVERIFY(!app.mainWindowVisible());
+        };
+        app.start();
+        QCOMPARE(prompter.asked, 1);
+        QVERIFY(!QFile::exists(waiting));
+        QVERIFY(QFile::exists(store.layout.activePath(AlarmKind::Daily, "7-5.alm")));
+        QVERIFY(app.splashWindow().isVisible());
+        QVERIFY(!app.mainWindowVisible());
+        QCOMPARE(app.mainWindow().findChild<QComboBox *>("Combo1")->count(), 5);
+        QVERIFY(app.scheduler().clockTimer()->isActive());
+        QVERIFY(!app.trayHost(TrayHost::Mode::Hidden));
+    }
+
+    void anAlarmDueAtStartIsShownWhileTheSplashIsUp()
+    {
+        StoreFixture store;
+        FakeClock clock(QDateTime(QDate(2007, 2, 3), QTime(14, 0, 5)));
+        writeBytes(store.layout.activePath(AlarmKind::Once, dueFileName(AlarmKind::Once, clock)),
+                   "\"Call home\",\"ninguno\",\"3\",\"2\",\"2007\",\"14\",\"0\"\r\n");
+        FakePrompter prompter;
+        FakeProgramEnd programEnd;
+        Application app(store.dir.path(), clock, prompter, programEnd);
+        RecordingSink sink;
+        QStringList seen;
+        sink.onAlarm = [&](const DueAlarm &alarm) {
+            if (seen.isEmpty())
+                QVERIFY(app.splashWindow().isVisible());
+            seen.append(alarm.text());
+        };
+        app.scheduler().setNoticeSink(&sink);
+        app.start();
+        QVERIFY(seen.isEmpty()); // the first tick comes after start-up has returned
+        QTRY_VERIFY(!seen.isEmpty());
+        QCOMPARE(seen.first(), QStringLiteral("Call home"));
     }
 };
 

@@ -238,6 +238,25 @@ private slots:
         QCOMPARE(b.window.focusWidget(), b.list());
     }
 
+    void returningFromAnotherOfItsWindowsReReads()
+    {
+        Browser b;
+        b.chooseKind("Once a day");
+        b.window.show();
+        b.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&b.window));
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        writeBytes(b.store.layout.activePath(AlarmKind::Daily, "7-5.alm"), dailyAlarm);
+        b.window.move(0, 0);
+        b.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&b.window));
+        QCOMPARE(b.entries(), QStringList{ "7-5.alm" });
+        QVERIFY(b.window.pos() != QPoint(0, 0));
+    }
+
     void theKindListStaysFiveAfterManyShowsAndHides()
     {
         AppFixture f;

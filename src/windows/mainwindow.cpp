@@ -160,6 +160,7 @@ void MainWindow::showSelectedAlarm()
 
 void MainWindow::activate()
 {
+    m_leftForOwnWindow = false;
     centreOnScreen(this);
     m_list->reload();
 }
@@ -188,7 +189,6 @@ void MainWindow::changeEvent(QEvent *event)
         // Returning from another application is not a return to the program; from one of its windows it is.
         m_leftForOwnWindow = QApplication::activeWindow() != nullptr;
     } else if (m_leftForOwnWindow) {
-        m_leftForOwnWindow = false;
         activate();
     }
 }

@@ -1,11 +1,15 @@
 #include "fakeclock.h"
+#include "fakeprogramend.h"
 #include "fakeprompter.h"
 #include "storefixture.h"
 
 #include "app/application.h"
 #include "scheduler/scheduler.h"
+#include "store/alarmname.h"
 #include "windows/mainwindow.h"
+#include "windows/splashwindow.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QTest>
@@ -13,6 +17,32 @@
 
 using namespace brevora;
 using namespace brevora::test;
+
+namespace {
+
+// Notes, when the "Files missing" box comes up, how far start-up has got.
+class ProbingPrompter final : public Prompter
+{
+public:
+    std::function<void()> probe;
+    int asked = 0;
+    QMessageBox::StandardButton ask(QWidget *, QMessageBox::Icon, const QString &, const QString &,
+                                    QMessageBox::StandardButtons) override
+    {
+        ++asked;
+        probe();
+        return QMessageBox::Ok;
+    }
+};
+
+class RecordingSink final : public NoticeSink
+{
+public:
+    std::function<void(const DueAlarm &)> onAlarm;
+    void showDueAlarm(const DueAlarm &alarm) override { onAlarm(alarm); }
+};
+
+} // namespace
 
 // Start-up as a whole, in a ProgramDir of its own.
 class TestApplication : public QObject
@@ -25,7 +55,8 @@ private slots:
         QTemporaryDir dir;
         FakeClock clock(QDateTime(QDate(2007, 2, 4), QTime(13, 59, 58)));
         FakePrompter prompter;
-        Application app(dir.path(), clock, prompter);
+        FakeProgramEnd programEnd;
+        Application app(dir.path(), clock, prompter, programEnd);
         app.start();
 
         for (const char *folder : { "Events/Once", "Events/Day", "Events/Week", "Events/Month", "Events/Year",
@@ -52,7 +83,8 @@ private slots:
         FakeClock clock;
         {
             FakePrompter prompter;
-            Application first(dir.path(), clock, prompter);
+            FakeProgramEnd programEnd;
+            Application first(dir.path(), clock, prompter, programEnd);
             first.start();
         }
         StoreLayout layout(dir.path());
@@ -60,7 +92,8 @@ private slots:
         writeBytes(dir.filePath("Program files/Settings/hide.bvr"), "#TRUE#\r\n");
 
         FakePrompter prompter;
-        Application second(dir.path(), clock, prompter);
+        FakeProgramEnd programEnd;
+        Application second(dir.path(), clock, prompter, programEnd);
         second.start();
         QVERIFY(prompter.shown.isEmpty());
         QVERIFY(QFile::exists(layout.activePath(AlarmKind::Daily, "7-5.alm")));
@@ -76,7 +109,8 @@ private slots:
         writeBytes(dir.filePath("events/day/7-5.alm"), "\"x\",\"ninguno\",\"7\",\"5\"\r\n");
         FakeClock clock;
         FakePrompter prompter;
-        Application app(dir.path(), clock, prompter);
+        FakeProgramEnd programEnd;
+        Application app(dir.path(), clock, prompter, programEnd);
         app.start();
         QCOMPARE(QDir(dir.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
                  (QStringList{ "events", "PROGRAM FILES" }));
@@ -92,7 +126,8 @@ private slots:
         writeBytes(dir.filePath("Events"), "in the way");
         FakeClock clock;
         FakePrompter prompter;
-        Application app(dir.path(), clock, prompter);
+        FakeProgramEnd programEnd;
+        Application app(dir.path(), clock, prompter, programEnd);
         app.start();
         QVERIFY(!prompter.shown.isEmpty());
         QCOMPARE(prompter.shown[0].icon, QMessageBox::Warning);
@@ -100,6 +135,56 @@ private slots:
         // The rest still starts.
         QVERIFY(app.scheduler().checkTimer(AlarmKind::Once)->isActive());
         QVERIFY(QFile::exists(dir.filePath("Program files/Settings/past.bvr")));
+    }
+
+    void startUpRunsInItsOrder()
+    {
+        StoreFixture store;
+        const QString waiting = store.layout.pastPath(AlarmKind::Daily, "7-5.alm");
+        writeBytes(waiting, "\"x\",\"ninguno\",\"7\",\"5\"\r\n");
+        FakeClock clock;
+        ProbingPrompter prompter;
+        FakeProgramEnd programEnd;
+        Application app(store.dir.path(), clock, prompter, programEnd, Application::Options{ true });
+        prompter.probe = [&] {
+            // The settings are being repaired: the icon is there, nothing returned, nothing checking yet.
+            QVERIFY(app.trayHost(TrayHost::Mode::Shown));
+            QVERIFY(QFile::exists(waiting));
+            QVERIFY(!app.scheduler().checkTimer(AlarmKind::Once)->isActive());
+            QVERIFY(!app.mainWindowVisible());
+        };
+        app.start();
+        QCOMPARE(prompter.asked, 1);
+        QVERIFY(!QFile::exists(waiting));
+        QVERIFY(QFile::exists(store.layout.activePath(AlarmKind::Daily, "7-5.alm")));
+        QVERIFY(app.splashWindow().isVisible());
+        QVERIFY(!app.mainWindowVisible());
+        QCOMPARE(app.mainWindow().findChild<QComboBox *>("Combo1")->count(), 5);
+        QVERIFY(app.scheduler().clockTimer()->isActive());
+        QVERIFY(!app.trayHost(TrayHost::Mode::Hidden));
+    }
+
+    void anAlarmDueAtStartIsShownWhileTheSplashIsUp()
+    {
+        StoreFixture store;
+        FakeClock clock(QDateTime(QDate(2007, 2, 3), QTime(14, 0, 5)));
+        writeBytes(store.layout.activePath(AlarmKind::Once, dueFileName(AlarmKind::Once, clock)),
+                   "\"Call home\",\"ninguno\",\"3\",\"2\",\"2007\",\"14\",\"0\"\r\n");
+        FakePrompter prompter;
+        FakeProgramEnd programEnd;
+        Application app(store.dir.path(), clock, prompter, programEnd);
+        RecordingSink sink;
+        QStringList seen;
+        sink.onAlarm = [&](const DueAlarm &alarm) {
+            if (seen.isEmpty())
+                QVERIFY(app.splashWindow().isVisible());
+            seen.append(alarm.text());
+        };
+        app.scheduler().setNoticeSink(&sink);
+        app.start();
+        QVERIFY(seen.isEmpty()); // the first tick comes after start-up has returned
+        QTRY_VERIFY(!seen.isEmpty());
+        QCOMPARE(seen.first(), QStringLiteral("Call home"));
     }
 };
 

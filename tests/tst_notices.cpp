@@ -158,9 +158,9 @@ private slots:
         rig.addDue(AlarmKind::Daily, "after the sound", "/long.wav");
         bool visibleDuringSound = true;
         rig.sound.onSyncPlay = [&](const QString &) {
-            visibleDuringSound = !QApplication::topLevelWidgets().isEmpty()
-                && std::any_of(QApplication::topLevelWidgets().cbegin(), QApplication::topLevelWidgets().cend(),
-                               [](QWidget *w) { return w->isVisible(); });
+            const QWidgetList windows = QApplication::topLevelWidgets();
+            visibleDuringSound
+                = std::any_of(windows.cbegin(), windows.cend(), [](QWidget *w) { return w->isVisible(); });
         };
         rig.scheduler->checkKind(AlarmKind::Daily);
         QVERIFY(!visibleDuringSound);

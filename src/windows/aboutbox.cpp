@@ -3,7 +3,7 @@
 #include "platform/launcher.h"
 #include "platform/prompter.h"
 #include "shell.h"
-#include "twips.h"
+#include "windowgeometry.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -51,46 +51,46 @@ AboutBox::AboutBox(Shell &shell, Launcher &launcher, Prompter &prompter, QWidget
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("Acerca de ") + programTitle);
-    setFixedSize(fromTwips(5940, 3465));
+    setFixedSize(twipsSize(5940, 3465));
 
     auto *icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("picIcon"));
-    icon->setGeometry(fromTwips(240, 240, 540, 540));
-    icon->setPixmap(QApplication::windowIcon().pixmap(fromTwips(540, 540)));
+    icon->setGeometry(twipsRect(240, 240, 540, 540));
+    icon->setPixmap(QApplication::windowIcon().pixmap(twipsSize(540, 540)));
 
-    QLabel *title = addLabel(this, "lblTitle", programTitle, fromTwips(1050, 240, 4245, 480));
+    QLabel *title = addLabel(this, "lblTitle", programTitle, twipsRect(1050, 240, 4245, 480));
     QFont big = title->font();
     big.setPointSizeF(13.5);
     title->setFont(big);
     addLabel(this, "lblVersion",
              QStringLiteral("Versión %1.%2.%3").arg(versionMajor).arg(versionMinor).arg(versionRevision),
-             fromTwips(1050, 780, 4245, 225));
+             twipsRect(1050, 780, 4245, 225));
     addLabel(this, "lblDescription",
              QStringLiteral("With Brevora you can make your own alarms for reminding you of important dates, "
                             "celebrations...; and you can set them to the hour, day, month, year, week day... you "
                             "want."),
-             fromTwips(1050, 1125, 4725, 1050));
-    addLine(this, "Line1", fromTwips(120, 2190, 5700, 30));
-    addLabel(this, "Label1", QStringLiteral("Questions, ideas or problems?"), fromTwips(240, 2310, 3870, 255));
+             twipsRect(1050, 1125, 4725, 1050));
+    addLine(this, "Line1", twipsRect(120, 2190, 5700, 30));
+    addLabel(this, "Label1", QStringLiteral("Questions, ideas or problems?"), twipsRect(240, 2310, 3870, 255));
     addLabel(this, "Label2", QStringLiteral("See the README that comes with Brevora."),
-             fromTwips(240, 2625, 3870, 255));
-    addLine(this, "Line2", fromTwips(120, 2940, 5700, 30));
+             twipsRect(240, 2625, 3870, 255));
+    addLine(this, "Line2", twipsRect(120, 2940, 5700, 30));
 
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
-    ok->setGeometry(fromTwips(4245, 2310, 1467, 345));
+    ok->setGeometry(twipsRect(4245, 2310, 1467, 345));
     ok->setDefault(true);
     // Enter presses the default button and Esc rejects the dialog: both only hide it.
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     auto *sysInfo = new QPushButton(QStringLiteral("&Sistem info."), this);
     sysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
-    sysInfo->setGeometry(fromTwips(4260, 3030, 1452, 345));
+    sysInfo->setGeometry(twipsRect(4260, 3030, 1452, 345));
     sysInfo->setAutoDefault(false);
     connect(sysInfo, &QPushButton::clicked, this, &AboutBox::startSystemInfo);
 
     setTabOrder(ok, sysInfo);
     ok->setFocus();
-    centreOnScreen(*this);
+    centreOnScreen(this);
 }
 
 QStringList AboutBox::systemInfoTools()

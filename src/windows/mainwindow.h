@@ -1,26 +1,79 @@
 #pragma once
 
-#include <QWidget>
+#include "mainmenu.h"
 
+#include <QMainWindow>
+
+class QComboBox;
 class QLabel;
+class QPushButton;
 
 namespace brevora {
 
+class AlarmList;
+class Shell;
+class StoreLayout;
 struct ClockTexts;
 
-// The main window. For now it shows the clock; the alarm browser and the menus join it later.
-class MainWindow : public QWidget
+// Form1, the alarm browser: a kind box, the alarm files of the chosen kind, the selected alarm's text,
+// the clock and the menus. Closing it ends the program.
+class MainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
-    explicit MainWindow(QWidget *parent = nullptr);
+    MainWindow(Shell &shell, const StoreLayout &layout, QWidget *parent = nullptr);
 
     void showClock(const ClockTexts &texts);
+    // Puts the five kind captions into the kind box's list; its text stays as it was.
+    void fillKindList();
+
+    // The kind box's text as it reads now, typed or chosen: every kind-dependent command goes by it.
+    QString kindText() const;
+    AlarmList *alarmList() const { return m_list; }
+    // The selected alarm's full path, or an empty string.
+    QString selectedAlarmPath() const;
+    void reloadAlarmList();
+    QString alarmText() const;
+    void clearAlarmText();
+    const MainMenu &menu() const { return m_menu; }
+
+signals:
+    // "Delete" and "Delete alarm": the selected alarm.
+    void deleteAlarmRequested();
+    // "Delete all alarms of this type": the kind the kind box names.
+    void deleteAllOfKindRequested();
+    // "Delete all alarms".
+    void deleteAllRequested();
+    // The window appeared or went, for whatever follows its visibility.
+    void visibilityChanged(bool visible);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
-    QLabel *m_time;
-    QLabel *m_date;
-    QLabel *m_weekday;
+    void buildControls(QWidget *client);
+    void connectCommands();
+    void chooseKind();
+    void showSelectedAlarm();
+    // Each time the user comes to the window: centred, the list re-read.
+    void activate();
+
+    Shell &m_shell;
+    const StoreLayout &m_layout;
+    MainMenu m_menu{};
+    QComboBox *m_kindBox = nullptr;
+    AlarmList *m_list = nullptr;
+    QPushButton *m_new = nullptr;
+    QPushButton *m_delete = nullptr;
+    QLabel *m_text = nullptr;
+    QLabel *m_time = nullptr;
+    QLabel *m_date = nullptr;
+    QLabel *m_weekday = nullptr;
+    // Set when another of the program's windows took the focus from this one.
+    bool m_leftForOwnWindow = false;
 };
 
 } // namespace brevora

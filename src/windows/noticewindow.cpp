@@ -7,7 +7,7 @@
 #include "store/alarmfile.h"
 #include "store/alarmname.h"
 #include "store/fileops.h"
-#include "twips.h"
+#include "windowgeometry.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -27,7 +27,7 @@ NoticeWindow::NoticeWindow(AlarmKind kind, const NoticeServices &services)
     setObjectName(kindInfo(kind).noticeName);
     setWindowTitle(QStringLiteral("Alarm!!"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(fromTwips(4680, 3090));
+    setFixedSize(twipsSize(4680, 3090));
 
     // Creation order is tab order: the one-time notice starts at its text, the others at "Close".
     if (kind == AlarmKind::Once) {
@@ -38,11 +38,11 @@ NoticeWindow::NoticeWindow(AlarmKind kind, const NoticeServices &services)
         m_text = new QLineEdit(QStringLiteral("Text1"), this);
     }
     m_text->setObjectName(QStringLiteral("Text1"));
-    m_text->setGeometry(fromTwips(120, 120, 4455, 2295));
+    m_text->setGeometry(twipsRect(120, 120, 4455, 2295));
     // The text is the alarm's, set again on every tick of its minute; typing into it would change nothing.
     m_text->setReadOnly(true);
     m_close->setObjectName(QStringLiteral("Command1"));
-    m_close->setGeometry(fromTwips(2880, 2520, 1695, 495));
+    m_close->setGeometry(twipsRect(2880, 2520, 1695, 495));
     connect(m_close, &QPushButton::clicked, this, &NoticeWindow::acknowledge);
 
     for (std::size_t i = 0; i < m_fields.size(); ++i) {

@@ -5,7 +5,7 @@
 #include "platform/programend.h"
 #include "platform/prompter.h"
 #include "settings/sharedstate.h"
-#include "twips.h"
+#include "windowgeometry.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -32,22 +32,22 @@ OptionsDialog::OptionsDialog(SharedState &state, LogonStart &logonStart, Prompte
 {
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(QStringLiteral("Options"));
-    setFixedSize(fromTwips(4620, 2475));
+    setFixedSize(twipsSize(4620, 2475));
 
-    m_startup = addSetting(QStringLiteral("1"), QStringLiteral("Run on startup"), fromTwips(240, 240, 255, 255),
-                           fromTwips(600, 240, 3615, 495));
-    m_hide = addSetting(QStringLiteral("2"), QStringLiteral("Run hidden"), fromTwips(240, 840, 255, 255),
-                        fromTwips(600, 840, 3615, 375));
+    m_startup = addSetting(QStringLiteral("1"), QStringLiteral("Run on startup"), twipsRect(240, 240, 255, 255),
+                           twipsRect(600, 240, 3615, 495));
+    m_hide = addSetting(QStringLiteral("2"), QStringLiteral("Run hidden"), twipsRect(240, 840, 255, 255),
+                        twipsRect(600, 840, 3615, 375));
     m_past = addSetting(QStringLiteral("3"), QStringLiteral("Show the alarms only while it's the programmed hour"),
-                        fromTwips(240, 1440, 255, 255), fromTwips(600, 1440, 3735, 495));
+                        twipsRect(240, 1440, 255, 255), twipsRect(600, 1440, 3735, 495));
 
     m_save = new QPushButton(QStringLiteral("Save"), this);
     m_save->setObjectName(QStringLiteral("cmdOK"));
-    m_save->setGeometry(fromTwips(2040, 2040, 1095, 375));
+    m_save->setGeometry(twipsRect(2040, 2040, 1095, 375));
     connect(m_save, &QPushButton::clicked, this, &OptionsDialog::save);
     m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("cmdCancel"));
-    m_cancel->setGeometry(fromTwips(3240, 2040, 1095, 375));
+    m_cancel->setGeometry(twipsRect(3240, 2040, 1095, 375));
     // Esc rejects the dialog too: both only hide it and leave the boxes as they are, still live.
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -152,7 +152,7 @@ bool OptionsDialog::event(QEvent *event)
     const bool handled = QDialog::event(event);
     if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show) {
         reload();
-        centreOnScreen(*this);
+        centreOnScreen(this);
     }
     return handled;
 }

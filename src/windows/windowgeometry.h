@@ -7,14 +7,19 @@
 namespace brevora {
 
 // The windows are laid out in twips, as their designs give them: 15 twips to the pixel at 96 dpi.
-inline int twips(int length)
+constexpr int twips(int length)
 {
     return (length + 7) / 15;
 }
 
-inline QRect twipsRect(int left, int top, int width, int height)
+constexpr QRect twipsRect(int left, int top, int width, int height)
 {
     return { twips(left), twips(top), twips(width), twips(height) };
+}
+
+constexpr QSize twipsSize(int width, int height)
+{
+    return { twips(width), twips(height) };
 }
 
 // A control of a window's design, named as the design names it and placed in twips within `parent`.

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The real program, started for the first time in an empty folder under a virtual display: it lays out its
-# folder tree, creates the settings files, says so once, and then shows its main window.
+# folder tree, creates the settings files and says so once, shows its splash window until a key is pressed
+# on it, then shows its main window centred, and ends cleanly through "Exit".
 set -euo pipefail
 
 binary=${1:?usage: first_start.sh path/to/brevora}
@@ -48,7 +49,50 @@ done
 
 # Without a window manager nothing gives the box the focus; do it directly, as a user's click would.
 xdotool windowfocus --sync "$box" key Return || fail "could not answer the message"
-timeout 10 xdotool search --sync --onlyvisible --name '^Brevora$' >/dev/null \
-    || fail "the main window did not appear after the message"
+
+# Both the splash and the main window are named "Brevora"; their sizes tell them apart.
+screen_w=1280 screen_h=1024
+geometry() { xdotool getwindowgeometry --shell "$1" | tr '\n' ' '; }
+visible_named() { xdotool search --onlyvisible --name '^Brevora$' 2>/dev/null || true; }
+wait_for_size() { # width height -> window id
+    local end=$((SECONDS + 10)) id
+    while ((SECONDS < end)); do
+        for id in $(visible_named); do
+            eval "$(geometry "$id")"
+            if ((WIDTH == $1 && HEIGHT == $2)); then echo "$id"; return 0; fi
+        done
+        sleep 0.05
+    done
+    return 1
+}
+centred() { # id
+    eval "$(geometry "$1")"
+    (( X == (screen_w - WIDTH) / 2 && Y == (screen_h - HEIGHT) / 2 ))
+}
+
+splash=$(wait_for_size 492 248) || fail "the splash window did not appear"
+centred "$splash" || fail "the splash window is not centred: $(geometry "$splash")"
+[ "$(visible_named | wc -l)" -eq 1 ] || fail "the main window showed while the splash was up"
+xdotool windowfocus --sync "$splash" key space || fail "could not press a key on the splash window"
+
+main=""
+end=$((SECONDS + 10))
+while [ -z "$main" ] && ((SECONDS < end)); do
+    for id in $(visible_named); do [ "$id" != "$splash" ] && main=$id; done
+    [ -n "$main" ] || sleep 0.05
+done
+[ -n "$main" ] || fail "the main window did not appear after the splash"
+[ "$(visible_named | wc -l)" -eq 1 ] || fail "the splash window stayed after the key"
+# The window may still be settling into its place for a moment after it maps.
+for _ in $(seq 20); do centred "$main" && break; sleep 0.05; done
+centred "$main" || fail "the main window is not centred: $(geometry "$main")"
 kill -0 "$program" 2>/dev/null || fail "the program ended by itself"
+
+# "Exit" from the File menu by its shortcut ends the program at once and cleanly.
+xdotool windowfocus --sync "$main" key ctrl+x || fail "could not press Ctrl+X"
+for _ in $(seq 100); do kill -0 "$program" 2>/dev/null || break; sleep 0.05; done
+kill -0 "$program" 2>/dev/null && fail "the program did not end on Exit"
+status=0
+wait "$program" || status=$?
+[ "$status" -eq 0 ] || fail "the program ended with status $status"
 echo "PASS: first start"

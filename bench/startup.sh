@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# Start-up speed and idle cost of the real program under a virtual display, in a ProgramDir of its own with
+# its settings in place (no first-start message). For each run: milliseconds from the process start to the
+# splash window being visible, and to the main window being visible when a key skips the splash at once;
+# then, on the last run, resident memory and CPU while the program sits idle with its main window shown.
+#   bench/startup.sh build/brevora [runs]
+set -euo pipefail
+
+binary=$(realpath "${1:?usage: startup.sh path/to/brevora [runs]}")
+runs=${2:-5}
+for tool in Xvfb xdotool; do
+    command -v "$tool" >/dev/null || { echo "$tool is needed" >&2; exit 1; }
+done
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+export XDG_RUNTIME_DIR=$work/run
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+mkfifo "$work/display"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" &
+pids+=($!)
+read -r -t 10 dpy <"$work/display"
+export DISPLAY=:$dpy QT_QPA_PLATFORM=xcb
+
+mkdir -p "$work/program/Program files/Settings"
+cp "$binary" "$work/program/brevora"
+printf '#TRUE#\r\n' >"$work/program/Program files/Settings/past.bvr"
+printf '#FALSE#\r\n' >"$work/program/Program files/Settings/startup.bvr"
+printf '#FALSE#\r\n' >"$work/program/Program files/Settings/hide.bvr"
+
+now_ms() { echo $(($(date +%s%N) / 1000000)); }
+visible() { xdotool search --onlyvisible --name '^Brevora$' 2>/dev/null || true; }
+size_of() { xdotool getwindowgeometry --shell "$1" | grep -E '^(WIDTH|HEIGHT)=' | cut -d= -f2 | tr '\n' x; }
+
+splash_times=() main_times=()
+for run in $(seq "$runs"); do
+    start=$(now_ms)
+    "$work/program/brevora" &
+    program=$!
+    pids+=("$program")
+    splash=""
+    until [ -n "$splash" ]; do
+        for id in $(visible); do [ "$(size_of "$id")" = "492x248x" ] && splash=$id; done
+        (($(now_ms) - start < 10000)) || { echo "no splash window" >&2; exit 1; }
+    done
+    splash_times+=($(($(now_ms) - start)))
+    xdotool windowfocus "$splash" key space
+    main=""
+    until [ -n "$main" ]; do
+        for id in $(visible); do [ "$id" != "$splash" ] && main=$id; done
+        (($(now_ms) - start < 10000)) || { echo "no main window" >&2; exit 1; }
+    done
+    main_times+=($(($(now_ms) - start)))
+    echo "run $run: splash shown after ${splash_times[-1]} ms, main window after ${main_times[-1]} ms"
+    if ((run < runs)); then
+        xdotool windowfocus "$main" key ctrl+x
+        wait "$program" || true
+    fi
+done
+
+median() { printf '%s\n' "$@" | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+echo "median: splash ${splash_times[*]:+$(median "${splash_times[@]}")} ms, main window $(median "${main_times[@]}") ms"
+
+sleep 3
+ticks=$(getconf CLK_TCK)
+cpu() { awk '{ print $14 + $15 }' "/proc/$program/stat"; }
+rss_kb=$(awk '/^VmRSS/ { print $2 }' "/proc/$program/status")
+before=$(cpu)
+sleep 20
+after=$(cpu)
+awk -v kb="$rss_kb" -v t="$((after - before))" -v hz="$ticks" \
+    'BEGIN { printf "idle: resident memory %.1f MB, CPU %.2f%% of one core over 20 s\n", kb / 1024, 100 * t / hz / 20 }'

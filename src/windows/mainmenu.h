@@ -1,0 +1,24 @@
+#pragma once
+
+class QAction;
+class QMenuBar;
+
+namespace brevora {
+
+// The main window's menu commands, named as the tests and the rest of the program find them.
+struct MainMenu
+{
+    QAction *deleteAll; // borrartodosss
+    QAction *deleteAllOfKind; // borrartodo
+    QAction *hide; // ocultar
+    QAction *exit; // Salir
+    QAction *newAlarm; // Nuevo
+    QAction *deleteAlarm; // borrar
+    QAction *options; // Opciones
+    QAction *help; // ayuda
+    QAction *about; // Acercade
+};
+
+MainMenu buildMainMenu(QMenuBar *bar);
+
+} // namespace brevora

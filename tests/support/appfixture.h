@@ -1,0 +1,59 @@
+#pragma once
+
+#include "fakeclock.h"
+#include "fakeprogramend.h"
+#include "fakeprompter.h"
+#include "storefixture.h"
+
+#include "app/application.h"
+#include "settings/settingsfiles.h"
+#include "windows/splashwindow.h"
+
+#include <QApplication>
+#include <QSystemTrayIcon>
+
+#include <memory>
+
+namespace brevora::test {
+
+// A whole program in a ProgramDir of its own, with its settings files in place so start-up asks nothing.
+struct AppFixture
+{
+    StoreFixture store;
+    FakeClock clock;
+    FakePrompter prompter;
+    FakeProgramEnd programEnd;
+    std::unique_ptr<Application> app;
+
+    explicit AppFixture(bool hide = false, std::optional<bool> trayAvailable = true)
+    {
+        const QString folder = store.layout.settingsFolder();
+        for (Setting setting : { Setting::Past, Setting::Startup, Setting::Hide })
+            writeSettingFile(folder + u'/' + settingFileName(setting),
+                             setting == Setting::Hide ? hide : settingDefault(setting));
+        app = std::make_unique<Application>(store.dir.path(), clock, prompter, programEnd,
+                                            Application::Options{ trayAvailable });
+    }
+
+    // Starts the program and ends the splash as a key on it would.
+    void startAndSkipSplash()
+    {
+        app->start();
+        app->splashWindow().handOver();
+    }
+};
+
+// The program's icons in the notification area now, with their tips.
+inline QStringList visibleTrayTips()
+{
+    QStringList tips;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        for (auto *icon : window->findChildren<QSystemTrayIcon *>()) {
+            if (icon->isVisible())
+                tips.append(icon->toolTip());
+        }
+    }
+    return tips;
+}
+
+} // namespace brevora::test

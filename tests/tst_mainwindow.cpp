@@ -1,0 +1,269 @@
+#include "appfixture.h"
+#include "fakeshell.h"
+
+#include "windows/alarmlist.h"
+#include "windows/mainwindow.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace brevora;
+using namespace brevora::test;
+
+namespace {
+
+const QByteArray dailyAlarm = "\"Take the pills, then water, plants\",\"ninguno\",\"7\",\"5\"\r\n";
+const QByteArray onceAlarm = "\"Dentist\",\"ninguno\",\"3\",\"2\",\"2007\",\"9\",\"30\"\r\n";
+
+// The main window on its own, with a recording shell and a store of its own.
+struct Browser
+{
+    StoreFixture store;
+    FakeShell shell;
+    MainWindow window{ shell, store.layout };
+
+    Browser() { window.fillKindList(); }
+
+    QComboBox *kindBox() { return window.findChild<QComboBox *>("Combo1"); }
+    AlarmList *list() { return window.alarmList(); }
+    QString text() { return window.findChild<QLabel *>("Label3")->text(); }
+
+    // A choice from the kind box's list, made with the keyboard.
+    void chooseKind(const QString &caption)
+    {
+        QComboBox *box = kindBox();
+        const int target = box->findText(caption);
+        QVERIFY2(target >= 0, qPrintable(caption));
+        if (box->currentIndex() < 0)
+            QTest::keyClick(box, Qt::Key_Down);
+        while (box->currentIndex() != target)
+            QTest::keyClick(box, box->currentIndex() < target ? Qt::Key_Down : Qt::Key_Up);
+    }
+
+    void typeKind(const QString &text)
+    {
+        kindBox()->lineEdit()->selectAll();
+        QTest::keyClicks(kindBox()->lineEdit(), text);
+    }
+
+    void select(const QString &name)
+    {
+        const auto found = list()->findItems(name, Qt::MatchExactly);
+        QVERIFY2(found.size() == 1, qPrintable(name));
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, list()->visualItemRect(found[0]).center());
+    }
+
+    QStringList entries()
+    {
+        QStringList names;
+        for (int i = 0; i < list()->count(); ++i)
+            names.append(list()->item(i)->text());
+        return names;
+    }
+};
+
+QStringList comboItems(QComboBox *box)
+{
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i)
+        items.append(box->itemText(i));
+    return items;
+}
+
+const QStringList kindCaptions{ "Once", "Once a year", "Once a month", "Once a day", "Once a week" };
+
+} // namespace
+
+// The alarm browser, its menus and its exits.
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void aFreshWindowNamesNoKind()
+    {
+        Browser b;
+        QCOMPARE(b.kindBox()->currentText(), QStringLiteral("Alarm type"));
+        QCOMPARE(comboItems(b.kindBox()), kindCaptions);
+        QCOMPARE(b.text(), QString());
+        QCOMPARE(b.window.centralWidget()->size(), QSize(384, 330));
+        QVERIFY(!(b.window.windowFlags() & Qt::WindowMaximizeButtonHint));
+    }
+
+    void theMenuBarHoldsEveryItem()
+    {
+        Browser b;
+        QStringList found;
+        for (QAction *top : b.window.menuBar()->actions()) {
+            found.append(top->menu()->objectName() + u'=' + top->text());
+            for (QAction *action : top->menu()->actions())
+                found.append(action->objectName() + u'=' + action->text() + u'=' + action->shortcut().toString());
+        }
+        QCOMPARE(found,
+                 (QStringList{ "Archivo=File", "borrartodosss=Delete all alarms=Ctrl+A",
+                               "borrartodo=Delete all alarms of this type=Ctrl+T", "ocultar=Hide=Ctrl+H",
+                               "Salir=Exit=Ctrl+X", "Avisos=Alarms", "Nuevo=New alarm=Ctrl+N",
+                               "borrar=Delete alarm=Ctrl+D", "Herramientas=Tools", "Opciones=Options=Ctrl+S", "help=?",
+                               "ayuda=Help=F1", "Acercade=About...=" }));
+    }
+
+    void commandsReachTheShellAndTheDeleteSignals()
+    {
+        Browser b;
+        QSignalSpy one(&b.window, &MainWindow::deleteAlarmRequested);
+        QSignalSpy kind(&b.window, &MainWindow::deleteAllOfKindRequested);
+        QSignalSpy all(&b.window, &MainWindow::deleteAllRequested);
+        const MainMenu &m = b.window.menu();
+        for (QAction *action :
+             { m.newAlarm, m.hide, m.options, m.help, m.about, m.exit, m.deleteAlarm, m.deleteAllOfKind, m.deleteAll })
+            action->trigger();
+        QTest::mouseClick(b.window.findChild<QPushButton *>("Command1"), Qt::LeftButton);
+        QTest::mouseClick(b.window.findChild<QPushButton *>("Command2"), Qt::LeftButton);
+        QCOMPARE(b.shell.calls,
+                 (QStringList{ "startNewAlarm", "hideProgram", "showOptions", "showHelp", "showAbout", "exitProgram",
+                               "startNewAlarm" }));
+        QCOMPARE(one.size(), 2);
+        QCOMPARE(kind.size(), 1);
+        QCOMPARE(all.size(), 1);
+    }
+
+    void closingTheWindowIsTheExit()
+    {
+        Browser b;
+        b.window.show();
+        QVERIFY(b.window.close());
+        QCOMPARE(b.shell.calls, QStringList{ "exitProgram" });
+    }
+
+    void choosingAKindListsItsAlarmsIgnoringCase()
+    {
+        Browser b;
+        for (const char *name : { "b-1.alm", "A-2.alm", "c-3.ALM", "notes.txt", "d.alm.bak" })
+            writeBytes(b.store.layout.activePath(AlarmKind::Daily, name), dailyAlarm);
+        QVERIFY(QDir(b.store.layout.activeFolder(AlarmKind::Daily)).mkdir("sub.alm"));
+        writeBytes(b.store.layout.pastPath(AlarmKind::Daily, "9-9.alm"), dailyAlarm);
+        b.chooseKind("Once a day");
+        QCOMPARE(b.list()->folder(), b.store.layout.activeFolder(AlarmKind::Daily));
+        QCOMPARE(b.entries(), (QStringList{ "A-2.alm", "b-1.alm", "c-3.ALM" }));
+        QCOMPARE(b.list()->selectedItems().size(), 0);
+    }
+
+    void selectingShowsTheTextAndAnotherKindKeepsIt()
+    {
+        Browser b;
+        writeBytes(b.store.layout.activePath(AlarmKind::Daily, "7-5.alm"), dailyAlarm);
+        writeBytes(b.store.layout.activePath(AlarmKind::Daily, "8-0.alm"), "\"\",\"ninguno\",\"8\",\"0\"\r\n");
+        b.chooseKind("Once a day");
+        b.select("7-5.alm");
+        QCOMPARE(b.text(), QStringLiteral("Take the pills, then water, plants"));
+        b.select("8-0.alm");
+        QCOMPARE(b.text(), QString());
+        b.select("7-5.alm");
+        b.chooseKind("Once a week");
+        QCOMPARE(b.list()->count(), 0);
+        QCOMPARE(b.text(), QStringLiteral("Take the pills, then water, plants"));
+    }
+
+    void theTypedCaptionDecidesHowTheFileIsRead()
+    {
+        Browser b;
+        writeBytes(b.store.layout.activePath(AlarmKind::Daily, "7-5.alm"), dailyAlarm);
+        writeBytes(b.store.layout.activePath(AlarmKind::Once, "3-2-2007-9-30.alm"), onceAlarm);
+        b.chooseKind("Once a day");
+        b.select("7-5.alm");
+        // Not a caption: nothing is read, the area is emptied, the list stays where it was.
+        b.typeKind("once a day");
+        QCOMPARE(b.kindBox()->currentText(), QStringLiteral("once a day"));
+        b.list()->clearSelection();
+        b.select("7-5.alm");
+        QCOMPARE(b.text(), QString());
+        QCOMPARE(b.list()->folder(), b.store.layout.activeFolder(AlarmKind::Daily));
+        // Seven fields asked of a four-field file: unreadable, so nothing is shown.
+        b.typeKind("Once");
+        b.list()->clearSelection();
+        b.select("7-5.alm");
+        QCOMPARE(b.text(), QString());
+        // Four fields asked of a seven-field file: its text is there.
+        b.chooseKind("Once");
+        b.typeKind("Once a day");
+        b.select("3-2-2007-9-30.alm");
+        QCOMPARE(b.text(), QStringLiteral("Dentist"));
+    }
+
+    void aVanishedFileOrFolderLeavesTheAreaEmpty()
+    {
+        Browser b;
+        const QString path = b.store.layout.activePath(AlarmKind::Daily, "7-5.alm");
+        writeBytes(path, dailyAlarm);
+        writeBytes(b.store.layout.activePath(AlarmKind::Daily, "7-6.alm"), dailyAlarm);
+        b.chooseKind("Once a day");
+        b.select("7-6.alm");
+        QVERIFY(QFile::remove(path));
+        b.select("7-5.alm");
+        QCOMPARE(b.text(), QString());
+        QVERIFY(QDir(b.store.layout.activeFolder(AlarmKind::Weekly)).removeRecursively());
+        b.chooseKind("Once a week");
+        QCOMPARE(b.list()->count(), 0);
+    }
+
+    void showingCentresAndReReads()
+    {
+        Browser b;
+        b.chooseKind("Once a day");
+        b.window.move(0, 0);
+        writeBytes(b.store.layout.activePath(AlarmKind::Daily, "7-5.alm"), dailyAlarm);
+        QCOMPARE(b.list()->count(), 0);
+        b.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&b.window));
+        QCOMPARE(b.entries(), QStringList{ "7-5.alm" });
+        const QRect screen = b.window.screen()->geometry();
+        const QRect frame = b.window.frameGeometry();
+        QVERIFY(qAbs(frame.center().x() - screen.center().x()) <= 1);
+        QVERIFY(qAbs(frame.center().y() - screen.center().y()) <= 1);
+        QCOMPARE(b.window.focusWidget(), b.list());
+    }
+
+    void returningFromAnotherOfItsWindowsReReads()
+    {
+        Browser b;
+        b.chooseKind("Once a day");
+        b.window.show();
+        b.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&b.window));
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        writeBytes(b.store.layout.activePath(AlarmKind::Daily, "7-5.alm"), dailyAlarm);
+        b.window.move(0, 0);
+        b.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&b.window));
+        QCOMPARE(b.entries(), QStringList{ "7-5.alm" });
+        QVERIFY(b.window.pos() != QPoint(0, 0));
+    }
+
+    void theKindListStaysFiveAfterManyShowsAndHides()
+    {
+        AppFixture f;
+        f.startAndSkipSplash();
+        for (int i = 0; i < 25; ++i) {
+            f.app->hideProgram();
+            f.app->restoreProgram();
+            f.app->startNewAlarm();
+            f.app->showMainWindow();
+        }
+        auto *box = f.app->mainWindow().findChild<QComboBox *>("Combo1");
+        QCOMPARE(comboItems(box), kindCaptions);
+        QCOMPARE(box->currentText(), QStringLiteral("Alarm type"));
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -207,6 +208,26 @@ private slots:
         const std::vector<float> heard = heardAround([&] { player.playSync(path); }, 200);
         const int ms = MonitorTap::heardMs(heard);
         QVERIFY2(ms >= 470 && ms <= 560, qPrintable(QString::number(ms)));
+    }
+
+    // A sink that never plays, here one the user suspended, must not freeze the program: the call gives up
+    // soon after the sound should have ended.
+    void suspendedSinkDoesNotHoldTheCaller()
+    {
+        const auto suspend = [](const char *on) {
+            return QProcess::execute(QStringLiteral("pactl"), { "suspend-sink", "null", QLatin1String(on) });
+        };
+        QCOMPARE(suspend("1"), 0);
+        auto player = std::make_unique<PulseSoundPlayer>();
+        const qint64 sync = timed([&] { player->playSync(m_second); });
+        player->playAsync(m_long);
+        QThread::msleep(100);
+        const qint64 destroyed = timed([&] { player.reset(); });
+        QCOMPARE(suspend("0"), 0);
+        // The sounds given up on end once the sink plays again; let them, before the process ends.
+        QThread::msleep(300);
+        QVERIFY2(sync >= 1000 && sync < 3000, qPrintable(QString::number(sync)));
+        QVERIFY2(destroyed < 400, qPrintable(QString::number(destroyed)));
     }
 };
 

@@ -28,6 +28,7 @@ public:
 
     int sampleRate() const override { return m_info.samplerate; }
     int channels() const override { return m_info.channels; }
+    std::int64_t frameCount() const override { return m_info.frames; }
     std::size_t read(float *out, std::size_t maxFrames) override
     {
         const sf_count_t got = sf_readf_float(m_file, out, static_cast<sf_count_t>(maxFrames));
@@ -50,6 +51,7 @@ class BeepSource final : public PcmSource
 public:
     int sampleRate() const override { return rate; }
     int channels() const override { return 1; }
+    std::int64_t frameCount() const override { return length; }
     std::size_t read(float *out, std::size_t maxFrames) override
     {
         const std::size_t frames = std::min(maxFrames, length - m_position);

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 
 namespace brevora {
@@ -14,6 +15,7 @@ public:
     virtual ~PcmSource() = default;
     virtual int sampleRate() const = 0;
     virtual int channels() const = 0;
+    virtual std::int64_t frameCount() const = 0;
     // Fills out with up to maxFrames frames and returns how many it wrote; 0 once the sound has ended.
     virtual std::size_t read(float *out, std::size_t maxFrames) = 0;
 };

@@ -18,10 +18,10 @@ struct SimpleFree
 };
 using SimpleStream = std::unique_ptr<pa_simple, SimpleFree>;
 
-// What a cancellable stream keeps queued in the server: the longest a replaced sound may still be heard.
-constexpr pa_usec_t interruptibleQueueUsec = 20 * 1000;
+// What a short-latency stream keeps queued in the server: the longest a replaced sound may still be heard.
+constexpr pa_usec_t shortQueueUsec = 20 * 1000;
 
-SimpleStream openStream(const PcmSource &source, const QByteArray &server, bool interruptible)
+SimpleStream openStream(const PcmSource &source, const QByteArray &server, bool shortQueue)
 {
     const pa_sample_spec spec{ PA_SAMPLE_FLOAT32NE, static_cast<uint32_t>(source.sampleRate()),
                                static_cast<uint8_t>(source.channels()) };
@@ -29,21 +29,20 @@ SimpleStream openStream(const PcmSource &source, const QByteArray &server, bool 
     // stream waits for libpulse's 30 s timeout instead of the sound's end.
     pa_buffer_attr queue;
     queue.maxlength = static_cast<uint32_t>(-1);
-    queue.tlength = static_cast<uint32_t>(pa_usec_to_bytes(interruptibleQueueUsec, &spec));
+    queue.tlength = static_cast<uint32_t>(pa_usec_to_bytes(shortQueueUsec, &spec));
     queue.prebuf = static_cast<uint32_t>(-1);
     queue.minreq = static_cast<uint32_t>(-1);
     queue.fragsize = static_cast<uint32_t>(-1);
     int error = 0;
     return SimpleStream(pa_simple_new(server.isEmpty() ? nullptr : server.constData(), "Brevora", PA_STREAM_PLAYBACK,
-                                      nullptr, "Alarm sound", &spec, nullptr, interruptible ? &queue : nullptr,
-                                      &error));
+                                      nullptr, "Alarm sound", &spec, nullptr, shortQueue ? &queue : nullptr, &error));
 }
 
 } // namespace
 
-bool playThroughPulse(PcmSource &source, const QByteArray &server, const std::atomic_bool *cancel)
+bool playThroughPulse(PcmSource &source, const QByteArray &server, Latency latency, const std::atomic_bool &cancel)
 {
-    SimpleStream stream = openStream(source, server, cancel != nullptr);
+    SimpleStream stream = openStream(source, server, latency == Latency::Short);
     if (!stream)
         return false;
     // Pieces of 10 ms: a cancelled sound notices the flag after at most one piece.
@@ -52,7 +51,7 @@ bool playThroughPulse(PcmSource &source, const QByteArray &server, const std::at
     std::vector<float> piece(pieceFrames * channels);
     int error = 0;
     while (true) {
-        if (cancel != nullptr && cancel->load()) {
+        if (cancel.load()) {
             pa_simple_flush(stream.get(), &error);
             return true;
         }

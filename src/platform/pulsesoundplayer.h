@@ -5,11 +5,8 @@
 #include <QByteArray>
 #include <QStringList>
 
-#include <atomic>
-#include <condition_variable>
-#include <mutex>
-#include <optional>
-#include <thread>
+#include <memory>
+#include <vector>
 
 namespace brevora {
 
@@ -22,8 +19,12 @@ struct PulseSoundOptions
     QStringList defaultSounds = themeDefaultSounds(); // tried in turn for an unplayable file, then a beep
 };
 
-// Decodes with libsndfile and plays through PulseAudio. Asynchronous sounds play on one worker thread; each
-// new call silences the sound playing there without waiting for it.
+struct SoundJob;
+
+// Decodes with libsndfile and plays through PulseAudio. Every sound plays on a thread of its own, which a later
+// call silences without waiting for it. A synchronous call waits for its sound, but no longer than the sound
+// lasts and a little more: a sink that never plays (suspended, or stuck) must not freeze the program.
+// Calls come from one thread.
 class PulseSoundPlayer final : public SoundPlayer
 {
 public:
@@ -36,16 +37,10 @@ public:
     void playAsync(const QString &path) override;
 
 private:
-    void play(const QString &path, const std::atomic_bool *cancel) const;
-    void runWorker();
+    void silenceAll();
 
     const PulseSoundOptions m_options;
-    std::mutex m_mutex;
-    std::condition_variable m_wake;
-    std::optional<QString> m_next; // the asynchronous sound the worker is to start
-    bool m_quit = false;
-    std::atomic_bool m_cancel{ false }; // silences the worker's current sound
-    std::thread m_worker;
+    std::vector<std::shared_ptr<SoundJob>> m_jobs; // sounds that may still be playing
 };
 
 } // namespace brevora

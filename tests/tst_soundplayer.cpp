@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -84,6 +85,12 @@ private slots:
     void offlineNoServerReturnsAtOnce()
     {
         const QByteArray saved = qgetenv("PULSE_SERVER");
+        const auto restore = qScopeGuard([&] {
+            if (saved.isNull())
+                qunsetenv("PULSE_SERVER");
+            else
+                qputenv("PULSE_SERVER", saved);
+        });
         qputenv("PULSE_SERVER", "unix:" + QFile::encodeName(file("no-such-server")));
         auto player = createSystemSoundPlayer();
         QVERIFY(timed([&] { player->playSync(m_second); }) < 250);
@@ -91,18 +98,13 @@ private slots:
         QVERIFY(timed([&] { player->playAsync(m_long); }) < 5);
         QVERIFY(timed([&] { player->playAsync(QString()); }) < 5);
         QVERIFY(timed([&] { player.reset(); }) < 250);
-        if (saved.isNull())
-            qunsetenv("PULSE_SERVER");
-        else
-            qputenv("PULSE_SERVER", saved);
     }
 
     void syncReturnsWhenTheWholeSoundWasHeard()
     {
         PulseSoundPlayer player;
-        qint64 elapsed = 0;
         const qint64 from = m_tap->mark();
-        elapsed = timed([&] { player.playSync(m_second); });
+        const qint64 elapsed = timed([&] { player.playSync(m_second); });
         const qint64 returned = m_tap->mark();
         QThread::msleep(300);
         const std::vector<float> during = m_tap->between(from, returned);

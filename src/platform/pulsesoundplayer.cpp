@@ -61,8 +61,12 @@ template<typename Play>
 std::shared_ptr<SoundJob> startJob(Play play)
 {
     auto job = std::make_shared<SoundJob>();
-    std::thread([job, play = std::move(play)] {
-        play(job->cancel);
+    std::thread([job, play = std::move(play)]() mutable {
+        {
+            // Its sound file is closed before the caller hears that the sound has ended.
+            Play playing = std::move(play);
+            playing(job->cancel);
+        }
         const std::lock_guard lock(job->mutex);
         job->done = true;
         job->finished.notify_all();

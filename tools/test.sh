@@ -7,9 +7,10 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # shellcheck source=tools/deps.sh
 source "$root/tools/deps.sh"
 
-# The tests that drive the real program need a display server, window tools, a fake clock and sound.
+# The tests that drive the real program need a display server, window tools, a fake clock and sound; the
+# sound tests also play the desktop's default sound from the freedesktop theme.
 brevora_install_missing "${brevora_build_packages[@]}" \
-    xvfb xauth xdotool libfaketime x11-utils pulseaudio pulseaudio-utils sox
+    xvfb xauth xdotool libfaketime x11-utils pulseaudio pulseaudio-utils sox sound-theme-freedesktop
 
 jobs="$(nproc)"
 failed=()

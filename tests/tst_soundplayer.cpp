@@ -1,0 +1,237 @@
+#include "platform/pcmsource.h"
+#include "platform/pulsesoundplayer.h"
+#include "soundcheck.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QScopeGuard>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace brevora;
+using brevora::test::MonitorTap;
+using brevora::test::writeTone;
+
+class SoundPlayerTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QString m_second, m_long, m_short, m_theme;
+    std::unique_ptr<MonitorTap> m_tap;
+
+    QString file(const char *name) const { return m_dir.filePath(QLatin1String(name)); }
+    // Milliseconds a call takes.
+    template<typename Call>
+    static qint64 timed(Call call)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        call();
+        return timer.elapsed();
+    }
+    // What was heard from now until the call has run and the given time has passed after it.
+    template<typename Call>
+    std::vector<float> heardAround(Call call, int afterMs) const
+    {
+        const qint64 from = m_tap->mark();
+        call();
+        QThread::msleep(static_cast<unsigned long>(afterMs));
+        return m_tap->between(from, m_tap->mark());
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        m_second = file("second.wav");
+        m_long = file("long.wav");
+        m_short = file("short.wav");
+        m_theme = file("theme.wav");
+        const int pcm16 = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+        QVERIFY(writeTone(m_second, pcm16, 1.0, 440));
+        QVERIFY(writeTone(m_long, pcm16, 3.0, 440));
+        QVERIFY(writeTone(m_short, pcm16, 0.3, 1000));
+        QVERIFY(writeTone(m_theme, SF_FORMAT_WAV | SF_FORMAT_FLOAT, 0.6, 660));
+        QVERIFY(QDir(m_dir.path()).mkdir("folder.wav"));
+        QFile text(file("text.wav"));
+        QVERIFY(text.open(QIODevice::WriteOnly));
+        text.write("RIFF but not really a wave file\n");
+        text.close();
+        QVERIFY(QFile(file("empty.wav")).open(QIODevice::WriteOnly));
+        const QString monitor = qEnvironmentVariable("BREVORA_TEST_MONITOR");
+        if (!monitor.isEmpty())
+            m_tap = std::make_unique<MonitorTap>(monitor);
+    }
+
+    void init()
+    {
+        if (!m_tap && !QByteArray(QTest::currentTestFunction()).startsWith("offline"))
+            QSKIP("needs the private sound server that tests/sound/with_pulse.sh starts");
+    }
+
+    void offlineRefusesWhatIsNotSound()
+    {
+        QVERIFY(writeTone(file("silent.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 0.0, 440));
+        for (const char *name : { "", "missing.wav", "folder.wav", "text.wav", "empty.wav", "silent.wav" })
+            QVERIFY2(!openSoundFile(*name ? file(name) : QString()), name);
+        QVERIFY(!openSoundFile(QStringLiteral("/dev/zero")));
+        QVERIFY(openSoundFile(m_short));
+    }
+
+    // Without a server every call gives up at once instead of waiting for one to appear.
+    void offlineNoServerReturnsAtOnce()
+    {
+        const QByteArray saved = qgetenv("PULSE_SERVER");
+        const auto restore = qScopeGuard([&] {
+            if (saved.isNull())
+                qunsetenv("PULSE_SERVER");
+            else
+                qputenv("PULSE_SERVER", saved);
+        });
+        qputenv("PULSE_SERVER", "unix:" + QFile::encodeName(file("no-such-server")));
+        auto player = createSystemSoundPlayer();
+        QVERIFY(timed([&] { player->playSync(m_second); }) < 250);
+        QVERIFY(timed([&] { player->playSync(file("missing.wav")); }) < 250);
+        QVERIFY(timed([&] { player->playAsync(m_long); }) < 5);
+        QVERIFY(timed([&] { player->playAsync(QString()); }) < 5);
+        QVERIFY(timed([&] { player.reset(); }) < 250);
+    }
+
+    void syncReturnsWhenTheWholeSoundWasHeard()
+    {
+        PulseSoundPlayer player;
+        const qint64 from = m_tap->mark();
+        const qint64 elapsed = timed([&] { player.playSync(m_second); });
+        const qint64 returned = m_tap->mark();
+        QThread::msleep(300);
+        const std::vector<float> during = m_tap->between(from, returned);
+        const std::vector<float> after = m_tap->between(returned + MonitorTap::frames(60), m_tap->mark());
+        QVERIFY2(elapsed >= 950 && elapsed < 2000, qPrintable(QString::number(elapsed)));
+        const int heard = MonitorTap::heardMs(during);
+        QVERIFY2(heard >= 950 && heard <= 1050, qPrintable(QString::number(heard)));
+        QCOMPARE(MonitorTap::heardMs(after), 0);
+    }
+
+    void asyncReturnsAtOnceAndTheNextCallReplacesIt()
+    {
+        PulseSoundPlayer player;
+        qint64 first = 0, second = 0;
+        const std::vector<float> before = heardAround([&] { first = timed([&] { player.playAsync(m_long); }); }, 400);
+        // The long sound must stop: otherwise the 0.3 s one would be heard together with 2.6 s more of it.
+        const std::vector<float> after = heardAround([&] { second = timed([&] { player.playAsync(m_short); }); }, 1000);
+        QVERIFY2(first < 5 && second < 5, qPrintable(QStringLiteral("%1 ms, %2 ms").arg(first).arg(second)));
+        QVERIFY(MonitorTap::heardMs(before) >= 250);
+        const int heard = MonitorTap::heardMs(after);
+        QVERIFY2(heard >= 280 && heard <= 400, qPrintable(QString::number(heard)));
+    }
+
+    void syncCallSilencesTheAsyncSound()
+    {
+        PulseSoundPlayer player;
+        player.playAsync(m_long);
+        QThread::msleep(300);
+        const std::vector<float> after = heardAround([&] { player.playSync(m_short); }, 600);
+        const int heard = MonitorTap::heardMs(after);
+        QVERIFY2(heard >= 280 && heard <= 400, qPrintable(QString::number(heard)));
+    }
+
+    void destroyingThePlayerSilencesItAtOnce()
+    {
+        auto player = std::make_unique<PulseSoundPlayer>();
+        player->playAsync(m_long);
+        QThread::msleep(300);
+        qint64 elapsed = 0;
+        const std::vector<float> after = heardAround([&] { elapsed = timed([&] { player.reset(); }); }, 600);
+        QVERIFY2(elapsed < 100, qPrintable(QString::number(elapsed)));
+        QVERIFY(MonitorTap::heardMs(after) <= 60);
+    }
+
+    void unplayableFileGivesTheDefaultSound_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QStringList>("defaults");
+        QTest::addColumn<int>("expectedMs");
+        const QStringList theme{ file("no-theme.oga"), m_theme };
+        QTest::newRow("missing file") << file("missing.wav") << theme << 600;
+        QTest::newRow("empty name") << QString() << theme << 600;
+        QTest::newRow("folder") << m_dir.path() + '/' << theme << 600;
+        QTest::newRow("not a sound") << file("text.wav") << theme << 600;
+        QTest::newRow("no theme: beep") << file("missing.wav") << QStringList{ file("no-theme.oga") } << 200;
+    }
+
+    void unplayableFileGivesTheDefaultSound()
+    {
+        QFETCH(QString, path);
+        QFETCH(QStringList, defaults);
+        QFETCH(int, expectedMs);
+        PulseSoundPlayer player({ QByteArray(), defaults });
+        qint64 elapsed = 0;
+        const std::vector<float> heard = heardAround([&] { elapsed = timed([&] { player.playSync(path); }); }, 200);
+        QVERIFY2(elapsed >= expectedMs - 50, qPrintable(QString::number(elapsed)));
+        const int heardMs = MonitorTap::heardMs(heard);
+        QVERIFY2(qAbs(heardMs - expectedMs) <= 50, qPrintable(QString::number(heardMs)));
+    }
+
+    // Whatever this desktop has installed, a missing file is answered with some sound.
+    void desktopDefaultSoundIsHeard()
+    {
+        PulseSoundPlayer player;
+        const std::vector<float> heard = heardAround([&] { player.playSync(file("missing.wav")); }, 200);
+        QVERIFY(MonitorTap::heardMs(heard) >= 100);
+    }
+
+    void everyWaveEncodingIsHeard_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<int>("rate");
+        QTest::addColumn<int>("channels");
+        QTest::newRow("8-bit") << (SF_FORMAT_WAV | SF_FORMAT_PCM_U8) << 22050 << 1;
+        QTest::newRow("24-bit stereo") << (SF_FORMAT_WAV | SF_FORMAT_PCM_24) << 48000 << 2;
+        QTest::newRow("float") << (SF_FORMAT_WAV | SF_FORMAT_FLOAT) << 44100 << 2;
+        QTest::newRow("mu-law") << (SF_FORMAT_WAV | SF_FORMAT_ULAW) << 8000 << 1;
+        QTest::newRow("A-law") << (SF_FORMAT_WAV | SF_FORMAT_ALAW) << 8000 << 1;
+        QTest::newRow("IMA ADPCM") << (SF_FORMAT_WAV | SF_FORMAT_IMA_ADPCM) << 22050 << 2;
+        QTest::newRow("MS ADPCM") << (SF_FORMAT_WAV | SF_FORMAT_MS_ADPCM) << 11025 << 1;
+        QTest::newRow("GSM 6.10") << (SF_FORMAT_WAV | SF_FORMAT_GSM610) << 8000 << 1;
+    }
+
+    void everyWaveEncodingIsHeard()
+    {
+        QFETCH(int, format);
+        QFETCH(int, rate);
+        QFETCH(int, channels);
+        const QString path = file("encoded.wav");
+        QVERIFY(writeTone(path, format, 0.5, 440, rate, channels));
+        // No default sound to fall back on: what is heard is the file itself.
+        PulseSoundPlayer player({ QByteArray(), { file("no-theme.oga") } });
+        const std::vector<float> heard = heardAround([&] { player.playSync(path); }, 200);
+        const int ms = MonitorTap::heardMs(heard);
+        QVERIFY2(ms >= 470 && ms <= 560, qPrintable(QString::number(ms)));
+    }
+
+    // A sink that never plays, here one the user suspended, must not freeze the program: the call gives up
+    // soon after the sound should have ended.
+    void suspendedSinkDoesNotHoldTheCaller()
+    {
+        const auto suspend = [](const char *on) {
+            return QProcess::execute(QStringLiteral("pactl"), { "suspend-sink", "null", QLatin1String(on) });
+        };
+        QCOMPARE(suspend("1"), 0);
+        auto player = std::make_unique<PulseSoundPlayer>();
+        const qint64 sync = timed([&] { player->playSync(m_second); });
+        player->playAsync(m_long);
+        QThread::msleep(100);
+        const qint64 destroyed = timed([&] { player.reset(); });
+        QCOMPARE(suspend("0"), 0);
+        // The sounds given up on end once the sink plays again; let them, before the process ends.
+        QThread::msleep(300);
+        QVERIFY2(sync >= 1000 && sync < 3000, qPrintable(QString::number(sync)));
+        QVERIFY2(destroyed < 400, qPrintable(QString::number(destroyed)));
+    }
+};
+
+QTEST_GUILESS_MAIN(SoundPlayerTest)
+#include "tst_soundplayer.moc"

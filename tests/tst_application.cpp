@@ -1,5 +1,5 @@
 #include "fakeclock.h"
-#include "fakeprogramend.h"
+#include "fakeplatform.h"
 #include "fakeprompter.h"
 #include "storefixture.h"
 
@@ -54,9 +54,9 @@ private slots:
     {
         QTemporaryDir dir;
         FakeClock clock(QDateTime(QDate(2007, 2, 4), QTime(13, 59, 58)));
-        FakePrompter prompter;
-        FakeProgramEnd programEnd;
-        Application app(dir.path(), clock, prompter, programEnd);
+        FakePlatform fakes;
+        FakePrompter &prompter = fakes.prompter;
+        Application app(dir.path(), clock, fakes.platform());
         app.start();
 
         for (const char *folder : { "Events/Once", "Events/Day", "Events/Week", "Events/Month", "Events/Year",
@@ -82,18 +82,17 @@ private slots:
         QTemporaryDir dir;
         FakeClock clock;
         {
-            FakePrompter prompter;
-            FakeProgramEnd programEnd;
-            Application first(dir.path(), clock, prompter, programEnd);
+            FakePlatform fakes;
+            Application first(dir.path(), clock, fakes.platform());
             first.start();
         }
         StoreLayout layout(dir.path());
         writeBytes(layout.pastPath(AlarmKind::Daily, "7-5.alm"), "\"x\",\"ninguno\",\"7\",\"5\"\r\n");
         writeBytes(dir.filePath("Program files/Settings/hide.bvr"), "#TRUE#\r\n");
 
-        FakePrompter prompter;
-        FakeProgramEnd programEnd;
-        Application second(dir.path(), clock, prompter, programEnd);
+        FakePlatform fakes;
+        FakePrompter &prompter = fakes.prompter;
+        Application second(dir.path(), clock, fakes.platform());
         second.start();
         QVERIFY(prompter.shown.isEmpty());
         QVERIFY(QFile::exists(layout.activePath(AlarmKind::Daily, "7-5.alm")));
@@ -108,9 +107,8 @@ private slots:
         QVERIFY(QDir(dir.path()).mkpath("PROGRAM FILES/settings"));
         writeBytes(dir.filePath("events/day/7-5.alm"), "\"x\",\"ninguno\",\"7\",\"5\"\r\n");
         FakeClock clock;
-        FakePrompter prompter;
-        FakeProgramEnd programEnd;
-        Application app(dir.path(), clock, prompter, programEnd);
+        FakePlatform fakes;
+        Application app(dir.path(), clock, fakes.platform());
         app.start();
         QCOMPARE(QDir(dir.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
                  (QStringList{ "events", "PROGRAM FILES" }));
@@ -125,9 +123,9 @@ private slots:
         // A file where the tree's root folder should be.
         writeBytes(dir.filePath("Events"), "in the way");
         FakeClock clock;
-        FakePrompter prompter;
-        FakeProgramEnd programEnd;
-        Application app(dir.path(), clock, prompter, programEnd);
+        FakePlatform fakes;
+        FakePrompter &prompter = fakes.prompter;
+        Application app(dir.path(), clock, fakes.platform());
         app.start();
         QVERIFY(!prompter.shown.isEmpty());
         QCOMPARE(prompter.shown[0].icon, QMessageBox::Warning);
@@ -144,8 +142,10 @@ private slots:
         writeBytes(waiting, "\"x\",\"ninguno\",\"7\",\"5\"\r\n");
         FakeClock clock;
         ProbingPrompter prompter;
-        FakeProgramEnd programEnd;
-        Application app(store.dir.path(), clock, prompter, programEnd, Application::Options{ true });
+        FakePlatform fakes;
+        Application app(store.dir.path(), clock,
+                        Platform{ prompter, fakes.programEnd, fakes.sound, fakes.launcher, fakes.logonStart },
+                        Application::Options{ true });
         prompter.probe = [&] {
             // The settings are being repaired: the icon is there, nothing returned, nothing checking yet.
             QVERIFY(app.trayHost(TrayHost::Mode::Shown));
@@ -170,9 +170,8 @@ private slots:
         FakeClock clock(QDateTime(QDate(2007, 2, 3), QTime(14, 0, 5)));
         writeBytes(store.layout.activePath(AlarmKind::Once, dueFileName(AlarmKind::Once, clock)),
                    "\"Call home\",\"ninguno\",\"3\",\"2\",\"2007\",\"14\",\"0\"\r\n");
-        FakePrompter prompter;
-        FakeProgramEnd programEnd;
-        Application app(store.dir.path(), clock, prompter, programEnd);
+        FakePlatform fakes;
+        Application app(store.dir.path(), clock, fakes.platform());
         RecordingSink sink;
         QStringList seen;
         sink.onAlarm = [&](const DueAlarm &alarm) {

@@ -4,41 +4,56 @@
 #include "platform/programend.h"
 #include "platform/prompter.h"
 #include "scheduler/scheduler.h"
+#include "windows/aboutbox.h"
+#include "windows/alarmdeletion.h"
+#include "windows/alarmlist.h"
+#include "windows/helpfile.h"
 #include "windows/mainwindow.h"
+#include "windows/newalarmwizard.h"
+#include "windows/noticeboard.h"
+#include "windows/optionsdialog.h"
 #include "windows/splashwindow.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSystemTrayIcon>
 
 namespace brevora {
 
-Application::Application(const QString &programDir, const Clock &clock, Prompter &prompter, ProgramEnd &programEnd,
-                         Options options, QObject *parent)
+Application::Application(const QString &programDir, const Clock &clock, const Platform &platform, Options options,
+                         QObject *parent)
     : QObject(parent)
     , m_clock(clock)
-    , m_prompter(prompter)
-    , m_programEnd(programEnd)
+    , m_platform(platform)
     , m_options(options)
 {
     m_state.layout = StoreLayout(programDir);
     m_scheduler = new Scheduler(m_state, m_clock, SystemClock::instance(), this);
+    m_notices = std::make_unique<NoticeBoard>(
+        NoticeServices{ m_state, m_clock, m_platform.sound, [this] { m_scheduler->restartReturnCount(); } });
+    m_scheduler->setNoticeSink(m_notices.get());
 }
 
-Application::~Application() = default;
+// The windows go without their closing steps: an open notice is not acknowledged, and no close box asks to
+// end the program a second time.
+Application::~Application()
+{
+    m_scheduler->setNoticeSink(nullptr);
+}
 
 void Application::start()
 {
     mainWindow();
     loadTrayHost(TrayHost::Mode::Shown);
     createStoreFolders();
-    repairSettings(m_state.layout.settingsFolder(), m_prompter);
+    repairSettings(m_state.layout.settingsFolder(), m_platform.prompter);
     m_scheduler->returnPastAlarms();
     mainWindow().hide();
     splashWindow().show();
     mainWindow().fillKindList();
     m_scheduler->start();
     m_state.settings = readSettings(m_state.layout.settingsFolder());
-    loadOptionsWindow();
+    optionsDialog(); // loaded unseen; its boxes are the live settings from now on
     m_scheduler->updateClock();
 }
 
@@ -51,8 +66,55 @@ MainWindow &Application::mainWindow()
             if (m_shownHost)
                 m_shownHost->updateItems();
         });
+        connectDeleteCommands();
     }
     return *m_mainWindow;
+}
+
+NewAlarmWizard &Application::wizard()
+{
+    if (!m_wizard)
+        m_wizard = std::make_unique<NewAlarmWizard>(m_state, m_platform.prompter, m_platform.sound, *this);
+    return *m_wizard;
+}
+
+OptionsDialog &Application::optionsDialog()
+{
+    if (!m_optionsDialog)
+        m_optionsDialog = std::make_unique<OptionsDialog>(m_state, m_platform.logonStart, m_platform.prompter,
+                                                          m_platform.programEnd);
+    return *m_optionsDialog;
+}
+
+AboutBox &Application::aboutBox()
+{
+    if (!m_aboutBox)
+        m_aboutBox = std::make_unique<AboutBox>(*this, m_platform.launcher, m_platform.prompter);
+    return *m_aboutBox;
+}
+
+void Application::connectDeleteCommands()
+{
+    MainWindow *window = m_mainWindow.get();
+    const auto afterDeletion = [window](const DeletionOutcome &outcome) {
+        if (!outcome.confirmed)
+            return;
+        window->clearAlarmText();
+        window->reloadAlarmList();
+    };
+    connect(window, &MainWindow::deleteAlarmRequested, this, [this, window, afterDeletion] {
+        const QString selected = window->selectedAlarmPath();
+        AlarmDeletion deletion(m_state.layout, m_platform.prompter, window);
+        afterDeletion(deletion.deleteSelected(window->alarmList()->folder(), QFileInfo(selected).fileName()));
+    });
+    connect(window, &MainWindow::deleteAllOfKindRequested, this, [this, window, afterDeletion] {
+        AlarmDeletion deletion(m_state.layout, m_platform.prompter, window);
+        afterDeletion(deletion.deleteAllOfType(window->kindText(), window->alarmList()->folder()));
+    });
+    connect(window, &MainWindow::deleteAllRequested, this, [this, window, afterDeletion] {
+        AlarmDeletion deletion(m_state.layout, m_platform.prompter, window);
+        afterDeletion(deletion.deleteAll());
+    });
 }
 
 SplashWindow &Application::splashWindow()
@@ -83,11 +145,11 @@ void Application::createStoreFolders()
     QStringList shown;
     for (const QString &folder : failed)
         shown.append(QDir::toNativeSeparators(folder));
-    m_prompter.ask(nullptr, QMessageBox::Warning, QStringLiteral("Brevora"),
-                   QStringLiteral("These folders could not be created, so the alarms and settings kept in "
-                                  "them cannot be used:\n%1")
-                       .arg(shown.join(u'\n')),
-                   QMessageBox::Ok);
+    m_platform.prompter.ask(nullptr, QMessageBox::Warning, QStringLiteral("Brevora"),
+                            QStringLiteral("These folders could not be created, so the alarms and settings kept in "
+                                           "them cannot be used:\n%1")
+                                .arg(shown.join(u'\n')),
+                            QMessageBox::Ok);
 }
 
 void Application::endStartUp(bool hide)
@@ -117,22 +179,29 @@ bool Application::mainWindowVisible() const
 void Application::startNewAlarm()
 {
     mainWindow().hide();
-    showChooserWindow();
+    wizard().start();
 }
 
 void Application::showOptions()
 {
-    showOptionsWindow();
+    bringForward(optionsDialog());
 }
 
 void Application::showAbout()
 {
-    showAboutWindow();
+    bringForward(aboutBox());
 }
 
 void Application::showHelp()
 {
-    launchHelp();
+    openHelpFile(m_state.layout.programDir(), m_platform.launcher, m_platform.prompter, m_mainWindow.get());
+}
+
+void Application::bringForward(QWidget &window)
+{
+    window.show();
+    window.raise();
+    window.activateWindow();
 }
 
 void Application::hideProgram()
@@ -163,7 +232,7 @@ void Application::exitProgram()
 {
     unloadTrayHost(TrayHost::Mode::Shown);
     unloadTrayHost(TrayHost::Mode::Hidden);
-    m_programEnd.endNow();
+    m_platform.programEnd.endNow();
 }
 
 void Application::closeAllAndExit()
@@ -207,33 +276,6 @@ void Application::switchTrayHost(TrayHost::Mode to, IconOrder order)
         unloadTrayHost(from);
         loadTrayHost(to);
     }
-}
-
-// Still to come: the windows below are built on their own and opened from these places.
-
-void Application::showChooserWindow()
-{
-    // Not built yet: the new-alarm wizard's chooser (Form2) is shown here.
-}
-
-void Application::showOptionsWindow()
-{
-    // Not built yet: the Options dialog (frmOptions) is shown modeless here and given the focus.
-}
-
-void Application::showAboutWindow()
-{
-    // Not built yet: the About box (frmAbout) is shown modeless here and given the focus.
-}
-
-void Application::launchHelp()
-{
-    // Not built yet: the help file is opened with the desktop's viewer here.
-}
-
-void Application::loadOptionsWindow()
-{
-    // Not built yet: the Options dialog is created here, unseen, with its boxes from m_state.settings.
 }
 
 } // namespace brevora

@@ -11,12 +11,29 @@
 
 namespace brevora {
 
+class AboutBox;
 class Clock;
+class Launcher;
+class LogonStart;
 class MainWindow;
+class NewAlarmWizard;
+class NoticeBoard;
+class OptionsDialog;
 class ProgramEnd;
 class Prompter;
 class Scheduler;
+class SoundPlayer;
 class SplashWindow;
+
+// The services of the desktop the program uses, real ones in the program and fakes in tests.
+struct Platform
+{
+    Prompter &prompter;
+    ProgramEnd &programEnd;
+    SoundPlayer &sound;
+    Launcher &launcher;
+    LogonStart &logonStart;
+};
 
 // Owns the shared state, the scheduler and every window (each created once, on first use), runs the
 // start-up work in its order and answers the windows' requests to one another.
@@ -30,8 +47,8 @@ public:
         std::optional<bool> trayAvailable;
     };
 
-    Application(const QString &programDir, const Clock &clock, Prompter &prompter, ProgramEnd &programEnd,
-                Options options = {}, QObject *parent = nullptr);
+    Application(const QString &programDir, const Clock &clock, const Platform &platform, Options options = {},
+                QObject *parent = nullptr);
     ~Application() override;
 
     // Form1's load: icon, settings, set-aside alarms, splash, kind list, checks, options.
@@ -44,6 +61,10 @@ public:
     // The tray host of that mode while it is loaded, null otherwise.
     TrayHost *trayHost(TrayHost::Mode mode) const;
     bool trayAvailable() const;
+    NoticeBoard &notices() { return *m_notices; }
+    NewAlarmWizard &wizard();
+    OptionsDialog &optionsDialog();
+    AboutBox &aboutBox();
 
     void showMainWindow() override;
     bool mainWindowVisible() const override;
@@ -59,13 +80,8 @@ public:
     void closeAllAndExit() override;
 
 private:
-    // Windows other parts of the program provide; each is opened from here alone.
-    void showChooserWindow(); // Form2, the new-alarm wizard's first page
-    void showOptionsWindow(); // frmOptions, modeless, given the focus
-    void showAboutWindow(); // frmAbout, modeless, given the focus
-    void launchHelp(); // "Help file/Helpfile.chm" with the desktop's viewer
-    void loadOptionsWindow(); // frmOptions loaded unseen at start-up, its boxes from the settings
-
+    static void bringForward(QWidget &window);
+    void connectDeleteCommands();
     void createStoreFolders();
     void endStartUp(bool hide);
     // Hiding needs a notification area to come back from; without one the window is minimised.
@@ -78,11 +94,14 @@ private:
 
     SharedState m_state;
     const Clock &m_clock;
-    Prompter &m_prompter;
-    ProgramEnd &m_programEnd;
+    Platform m_platform;
     Options m_options;
     Scheduler *m_scheduler = nullptr;
+    std::unique_ptr<NoticeBoard> m_notices;
     std::unique_ptr<MainWindow> m_mainWindow;
+    std::unique_ptr<NewAlarmWizard> m_wizard;
+    std::unique_ptr<OptionsDialog> m_optionsDialog;
+    std::unique_ptr<AboutBox> m_aboutBox;
     std::unique_ptr<SplashWindow> m_splash;
     std::unique_ptr<TrayHost> m_shownHost; // Form14
     std::unique_ptr<TrayHost> m_hiddenHost; // Form15

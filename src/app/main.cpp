@@ -1,8 +1,11 @@
 #include "application.h"
 
 #include "platform/clock.h"
+#include "platform/launcher.h"
+#include "platform/logonstart.h"
 #include "platform/programend.h"
 #include "platform/prompter.h"
+#include "platform/soundplayer.h"
 
 #include <QApplication>
 
@@ -16,8 +19,11 @@ int main(int argc, char *argv[])
 
     brevora::MessageBoxPrompter prompter;
     brevora::QuitProgramEnd programEnd;
-    brevora::Application app(QCoreApplication::applicationDirPath(), brevora::SystemClock::instance(), prompter,
-                             programEnd);
+    const auto sound = brevora::createSystemSoundPlayer();
+    brevora::SystemLauncher launcher;
+    const auto logonStart = brevora::createSystemLogonStart();
+    brevora::Application app(QCoreApplication::applicationDirPath(), brevora::SystemClock::instance(),
+                             brevora::Platform{ prompter, programEnd, *sound, launcher, *logonStart });
     app.start();
     return QApplication::exec();
 }

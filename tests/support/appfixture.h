@@ -1,8 +1,7 @@
 #pragma once
 
 #include "fakeclock.h"
-#include "fakeprogramend.h"
-#include "fakeprompter.h"
+#include "fakeplatform.h"
 #include "storefixture.h"
 
 #include "app/application.h"
@@ -21,8 +20,9 @@ struct AppFixture
 {
     StoreFixture store;
     FakeClock clock;
-    FakePrompter prompter;
-    FakeProgramEnd programEnd;
+    FakePlatform fakes;
+    FakePrompter &prompter = fakes.prompter;
+    FakeProgramEnd &programEnd = fakes.programEnd;
     std::unique_ptr<Application> app;
 
     explicit AppFixture(bool hide = false, std::optional<bool> trayAvailable = true)
@@ -31,7 +31,7 @@ struct AppFixture
         for (Setting setting : { Setting::Past, Setting::Startup, Setting::Hide })
             writeSettingFile(folder + u'/' + settingFileName(setting),
                              setting == Setting::Hide ? hide : settingDefault(setting));
-        app = std::make_unique<Application>(store.dir.path(), clock, prompter, programEnd,
+        app = std::make_unique<Application>(store.dir.path(), clock, fakes.platform(),
                                             Application::Options{ trayAvailable });
     }
 

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "fakelauncher.h"
+#include "fakelogonstart.h"
+#include "fakeprogramend.h"
+#include "fakeprompter.h"
+#include "fakesoundplayer.h"
+
+#include "app/application.h"
+
+namespace brevora::test {
+
+// Every desktop service of the program as a recording fake.
+struct FakePlatform
+{
+    FakePrompter prompter;
+    FakeProgramEnd programEnd;
+    FakeSoundPlayer sound;
+    FakeLauncher launcher;
+    FakeLogonStart logonStart;
+
+    Platform platform() { return Platform{ prompter, programEnd, sound, launcher, logonStart }; }
+};
+
+} // namespace brevora::test

@@ -10,6 +10,8 @@ source "$root/tools/deps.sh"
 # The tests that drive the real program need a display server, window tools, a fake clock and sound.
 brevora_install_missing "${brevora_build_packages[@]}" \
     xvfb xauth xdotool libfaketime x11-utils pulseaudio pulseaudio-utils sox
+# The packaging test validates the installed desktop entry and AppStream data; chmcmd (fp-utils) builds the help file.
+brevora_install_missing desktop-file-utils appstream fp-utils
 
 jobs="$(nproc)"
 failed=()

@@ -1,4 +1,5 @@
 #include "application.h"
+#include "programdir.h"
 
 #include "platform/clock.h"
 #include "platform/prompter.h"
@@ -12,7 +13,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(BREVORA_VERSION));
 
     brevora::MessageBoxPrompter prompter;
-    brevora::Application app(QCoreApplication::applicationDirPath(), brevora::SystemClock::instance(), prompter);
+    brevora::Application app(brevora::programDir(), brevora::SystemClock::instance(), prompter);
     app.start();
     return QApplication::exec();
 }

@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace brevora;
@@ -118,6 +120,39 @@ private slots:
         QCOMPARE(prompter.shown.size(), 1);
         QCOMPARE(prompter.shown[0].icon, QMessageBox::Warning);
         QVERIFY(prompter.shown[0].text.contains(QStringLiteral("could not be opened")));
+    }
+
+    void installedHelpFileServesAProgramDirWithoutOne()
+    {
+        // An installed program's ProgramDir is the user's data folder; the help lives among the shared data folders.
+        QTemporaryDir shared;
+        StoreFixture store;
+        const QByteArray savedHome = qgetenv("XDG_DATA_HOME");
+        const QByteArray savedDirs = qgetenv("XDG_DATA_DIRS");
+        const QString savedName = QCoreApplication::applicationName();
+        qputenv("XDG_DATA_HOME", QFile::encodeName(shared.filePath(QStringLiteral("home"))));
+        qputenv("XDG_DATA_DIRS", QFile::encodeName(shared.filePath(QStringLiteral("none")) + ':' + shared.path()));
+        QCoreApplication::setApplicationName(QStringLiteral("Brevora"));
+        auto restore = qScopeGuard([&] {
+            savedHome.isNull() ? qunsetenv("XDG_DATA_HOME") : qputenv("XDG_DATA_HOME", savedHome);
+            savedDirs.isNull() ? qunsetenv("XDG_DATA_DIRS") : qputenv("XDG_DATA_DIRS", savedDirs);
+            QCoreApplication::setApplicationName(savedName);
+        });
+        const QString installed = shared.filePath(QStringLiteral("Brevora/Help file/Helpfile.chm"));
+        QVERIFY(QDir().mkpath(QFileInfo(installed).path()));
+        writeBytes(installed, "ITSF");
+
+        FakeLauncher launcher;
+        FakePrompter prompter;
+        QVERIFY(openHelpFile(store.dir.path(), launcher, prompter));
+        QCOMPARE(launcher.opened, QStringList{ installed });
+
+        // One beside the program comes first.
+        const QString own = store.dir.filePath(QStringLiteral("Help file/Helpfile.chm"));
+        QVERIFY(QDir().mkpath(QFileInfo(own).path()));
+        writeBytes(own, "ITSF");
+        QCOMPARE(helpFilePath(store.dir.path()), own);
+        QVERIFY(prompter.shown.isEmpty());
     }
 
     void missingHelpFileIsToldNotLaunched()

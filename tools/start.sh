@@ -1,14 +1,48 @@
 #!/usr/bin/env bash
-# Builds Brevora and starts it. The program keeps its alarms and settings beside its executable, so they live in
-# build/ next to it.
+# Builds Brevora and starts it. Started from build/, a folder the user can write to, the program keeps its alarms
+# and settings beside its executable, in build/.
+# Without a display (neither DISPLAY nor WAYLAND_DISPLAY) it builds, then says how to run the program instead of
+# letting Qt fail; BREVORA_XVFB=1 runs it under a virtual X display instead, to see that it starts.
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # shellcheck source=tools/deps.sh
 source "$root/tools/deps.sh"
 
+has_display() {
+    [[ -n "${DISPLAY:-}" || -n "${WAYLAND_DISPLAY:-}" ]]
+}
+
+if ! has_display && [[ "${BREVORA_XVFB:-}" != 1 ]]; then
+    echo "Note: no display (DISPLAY and WAYLAND_DISPLAY are unset): Brevora is built but not started." >&2
+fi
+
 brevora_install_missing "${brevora_build_packages[@]}"
+if ! has_display && [[ "${BREVORA_XVFB:-}" == 1 ]]; then
+    brevora_install_missing xvfb xauth
+fi
 
 cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$root/build" -j"$(nproc)"
-exec "$root/build/brevora" "$@"
+
+if has_display; then
+    exec "$root/build/brevora" "$@"
+fi
+
+if [[ "${BREVORA_XVFB:-}" == 1 ]]; then
+    echo "Starting Brevora on a virtual display (Xvfb): its windows are not visible anywhere. Ctrl+C ends it." >&2
+    exec xvfb-run -a "$root/build/brevora" "$@"
+fi
+
+cat >&2 <<MESSAGE
+
+Brevora is built ($root/build/brevora), but there is no display to show its windows on:
+neither DISPLAY nor WAYLAND_DISPLAY is set, as in a text console, an ssh session without X forwarding or a
+container. Brevora is a desktop program; to use it, do one of these:
+  - run this command again from a terminal inside your desktop session;
+  - log in with "ssh -X" (X forwarding), then run this command again;
+  - from a desktop session, start $root/build/brevora directly.
+To only see that it starts, without a screen, run it on a virtual display (installs xvfb when missing):
+  BREVORA_XVFB=1 bash tools/start.sh
+MESSAGE
+exit 1

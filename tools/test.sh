@@ -11,6 +11,8 @@ source "$root/tools/deps.sh"
 # sound tests also play the desktop's default sound from the freedesktop theme.
 brevora_install_missing "${brevora_build_packages[@]}" \
     xvfb xauth xdotool libfaketime x11-utils pulseaudio pulseaudio-utils sox sound-theme-freedesktop
+# The packaging test validates the installed desktop entry and AppStream data; chmcmd (fp-utils) builds the help file.
+brevora_install_missing desktop-file-utils appstream fp-utils
 
 jobs="$(nproc)"
 failed=()

@@ -1,4 +1,5 @@
 #include "application.h"
+#include "programdir.h"
 
 #include "platform/clock.h"
 #include "platform/launcher.h"
@@ -22,7 +23,7 @@ int main(int argc, char *argv[])
     const auto sound = brevora::createSystemSoundPlayer();
     brevora::SystemLauncher launcher;
     const auto logonStart = brevora::createSystemLogonStart();
-    brevora::Application app(QCoreApplication::applicationDirPath(), brevora::SystemClock::instance(),
+    brevora::Application app(brevora::programDir(), brevora::SystemClock::instance(),
                              brevora::Platform{ prompter, programEnd, *sound, launcher, *logonStart });
     app.start();
     return QApplication::exec();

@@ -6,12 +6,20 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace brevora {
 
 QString helpFilePath(const QString &programDir)
 {
-    return resolvePathIgnoringCase(programDir, QStringLiteral("Help file/Helpfile.chm"));
+    const QString relative = QStringLiteral("Help file/Helpfile.chm");
+    const QString own = resolvePathIgnoringCase(programDir, relative);
+    if (QFileInfo(own).isFile())
+        return own;
+    // An installed program's ProgramDir is the user's data folder, which starts without a help file: the one
+    // installed with the program is found among the shared data folders.
+    const QString installed = QStandardPaths::locate(QStandardPaths::AppDataLocation, relative);
+    return installed.isEmpty() ? own : installed;
 }
 
 bool openHelpFile(const QString &programDir, Launcher &launcher, Prompter &prompter, QWidget *parent)

@@ -9,7 +9,9 @@ namespace brevora {
 class Launcher;
 class Prompter;
 
-// "Help file/Helpfile.chm" under ProgramDir, found whatever the letter case of its folder and name.
+// "Help file/Helpfile.chm" under ProgramDir, found whatever the letter case of its folder and name; when there is
+// none, the one installed with the program under the application's data folders (QStandardPaths'
+// AppDataLocation). With neither, the path under ProgramDir, for the message that it is missing.
 QString helpFilePath(const QString &programDir);
 
 // "Help": opens the help file with the desktop's viewer for it and does not wait. A missing file or a viewer

@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix and checks what a desktop finds there: the program, its menu entry,
+# its icon, its AppStream description and, when the build made it, the help file.
+# Usage: install_check.sh BUILD_DIR VERSION BINDIR DATADIR (BINDIR and DATADIR relative to the prefix).
+# Exits 77 (skipped) when a validator is missing.
+set -euo pipefail
+
+build="$1" version="$2" bindir="$3" datadir="$4"
+app_id=io.github.brevora.Brevora
+
+for tool in desktop-file-validate appstreamcli; do
+    if ! command -v "$tool" >/dev/null 2>&1; then
+        echo "SKIP: $tool is missing (Debian packages desktop-file-utils and appstream)"
+        exit 77
+    fi
+done
+
+prefix="$(mktemp -d)"
+trap 'rm -rf "$prefix"' EXIT
+failures=0
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+
+"${CMAKE:-cmake}" --install "$build" --prefix "$prefix" >/dev/null
+
+program="$prefix/$bindir/brevora"
+[[ -x "$program" ]] || fail "the program is not installed as $program"
+
+desktop="$prefix/$datadir/applications/$app_id.desktop"
+if [[ -f "$desktop" ]]; then
+    # Warnings count as failures too: a desktop may refuse an entry it only warns about here.
+    if ! report="$(desktop-file-validate "$desktop" 2>&1)" || grep -qiE 'error|warning' <<<"$report"; then
+        fail "desktop-file-validate: $report"
+    fi
+    exec_name="$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")"
+    [[ "$exec_name" == brevora ]] || fail "the desktop entry starts '$exec_name' instead of brevora"
+    icon_name="$(sed -n 's/^Icon=//p' "$desktop")"
+    icon="$prefix/$datadir/icons/hicolor/scalable/apps/$icon_name.svg"
+    [[ -n "$icon_name" && -s "$icon" ]] || fail "the icon '$icon_name' is not in the hicolor theme ($icon)"
+else
+    fail "no desktop entry at $desktop"
+fi
+
+metainfo="$prefix/$datadir/metainfo/$app_id.metainfo.xml"
+if [[ -f "$metainfo" ]]; then
+    if ! report="$(appstreamcli validate --no-net "$metainfo" 2>&1)"; then
+        fail "appstreamcli validate: $report"
+    fi
+    grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
+        fail "the AppStream data does not launch $app_id.desktop"
+    grep -q "<release version=\"$version\"" "$metainfo" ||
+        fail "the AppStream data has no release $version, the program's version"
+else
+    fail "no AppStream data at $metainfo"
+fi
+
+built_help="$build/Help file/Helpfile.chm"
+installed_help="$prefix/$datadir/Brevora/Help file/Helpfile.chm"
+if [[ -f "$built_help" ]]; then
+    cmp -s "$built_help" "$installed_help" || fail "the help file is not installed as $installed_help"
+else
+    echo "note: the build has no help file (chmcmd missing), so none is checked"
+fi
+
+if ((failures > 0)); then
+    exit 1
+fi
+echo "installed and valid: $program, $desktop, $icon, $metainfo"

@@ -261,7 +261,8 @@ class Session:
         # Nothing of the user's desktop is read or changed: home, configuration, runtime folder, buses.
         env = os.environ
         for name in ("DISPLAY", "WAYLAND_DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "AT_SPI_BUS_ADDRESS", "PULSE_SERVER",
-                     "SESSION_MANAGER", "XAUTHORITY", "FAKETIME", "LD_PRELOAD", "QT_QPA_PLATFORM"):
+                     "SESSION_MANAGER", "XAUTHORITY", "LD_PRELOAD", "QT_QPA_PLATFORM", "FAKETIME", "FAKETIME_NO_CACHE",
+                     "FAKETIME_DONT_FAKE_MONOTONIC", "FAKETIME_DONT_RESET"):
             env.pop(name, None)
         env.update({
             "HOME": self.path("home"),

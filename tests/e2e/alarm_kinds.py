@@ -6,6 +6,7 @@ again in its next period.
 
 usage: alarm_kinds.py path/to/brevora once|daily|weekly|monthly|yearly"""
 
+import datetime
 import os
 import sys
 
@@ -30,21 +31,17 @@ KINDS = {
                                                                                    ("Hour", "20"), ("Minutes", "15")],
                    text="Birthday", name="3-2_20-15.alm", due="2007-02-03 20:15", again="2008-02-03 20:15"),
 }
+SECONDS = datetime.timedelta(seconds=1)
 
 
-def clock(moment, seconds):
-    """moment plus seconds, for seconds below 3600, as the timestamp text libfaketime reads."""
-    import datetime
-
-    start = datetime.datetime.strptime(moment, "%Y-%m-%d %H:%M")
-    return (start + datetime.timedelta(seconds=seconds)).strftime("%Y-%m-%d %H:%M:%S")
+def minute(text):
+    return datetime.datetime.strptime(text, "%Y-%m-%d %H:%M")
 
 
 def see_notice(session, due, text):
     """Sets the clock just before the due minute and waits for the notice; returns it."""
-    ui = session.ui
-    session.set_clock(clock(due, -2))
-    notice = ui.window(e.NOTICE_CAPTION, timeout=15)
+    session.set_clock(minute(due) - SECONDS * 2)
+    notice = session.ui.window(e.NOTICE_CAPTION, timeout=15)
     shown = [e.text_of(box) for box in e.descendants(notice, "text")]
     e.check(shown == [text], f"the notice shows {shown}, not [{text!r}]")
     return notice
@@ -53,7 +50,7 @@ def see_notice(session, due, text):
 def scenario(binary, kind):
     spec = KINDS[kind]
     with e.Session(binary) as session:
-        session.start(clock(spec["due"], -180))
+        session.start(minute(spec["due"]) - SECONDS * 180)
         session.pass_splash()
         ui = session.ui
         e.create_alarm(ui, spec["caption"], spec["fields"], spec["text"], spec.get("text_box", "Alarm text"),
@@ -71,22 +68,22 @@ def scenario(binary, kind):
 
         notice = see_notice(session, spec["due"], spec["text"])
         e.press(notice, "Close")
+        acknowledged = session.now()
         ui.gone(e.NOTICE_CAPTION)
         e.check(e.files_in(active) == [], f"the active folder still holds {e.files_in(active)} after Close")
+        ui.absent_for(e.NOTICE_CAPTION, 1)
         if past is None:
-            ui.absent_for(e.NOTICE_CAPTION, 1.5)
             return
         e.check(e.files_in(past) == [spec["name"]], f"the past folder holds {e.files_in(past)}")
         e.check(e.file_bytes(os.path.join(past, spec["name"])) == expected, "the set-aside file changed")
 
-        # The acknowledgement came within two seconds after the minute began; the return waits 65 s from it.
-        session.set_clock(clock(spec["due"], 50))
+        # The return waits 65 s from the acknowledgement.
+        session.set_clock(acknowledged + SECONDS * 50)
         e.stays("the set-aside file", lambda: e.files_in(past) == [spec["name"]] and e.files_in(active) == [], 2.5)
-        session.set_clock(clock(spec["due"], 75))
+        session.set_clock(acknowledged + SECONDS * 75)
         e.wait_until("the alarm's return to its active folder",
                      lambda: e.files_in(active) == [spec["name"]] and e.files_in(past) == [], timeout=10)
         e.check(e.file_bytes(os.path.join(active, spec["name"])) == expected, "the returned file changed")
-        ui.absent_for(e.NOTICE_CAPTION, 1)
 
         notice = see_notice(session, spec["again"], spec["text"])
         e.press(notice, "Close")

@@ -5,9 +5,10 @@ xdotool stands in where accessibility cannot reach (a key on the splash window, 
 
 Every wait has a deadline, and everything started here is stopped again when the session ends."""
 
+import datetime
 import glob
+import importlib.util
 import os
-import re
 import select
 import shutil
 import signal
@@ -213,9 +214,7 @@ class Session:
         self.faketime = faketime_library()
         if self.faketime is None:
             skip("libfaketime is not installed")
-        try:
-            import pyatspi  # noqa: F401
-        except ImportError:
+        if importlib.util.find_spec("pyatspi") is None:
             skip("pyatspi is not available to this python")
 
         self.work = tempfile.mkdtemp(prefix="brevora-e2e-")
@@ -260,8 +259,7 @@ class Session:
     def _isolate_environment(self):
         # Nothing of the user's desktop is read or changed: home, configuration, runtime folder, buses.
         env = os.environ
-        for name in ("DISPLAY", "WAYLAND_DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "AT_SPI_BUS_ADDRESS", "PULSE_SERVER",
-                     "SESSION_MANAGER", "XAUTHORITY", "LD_PRELOAD", "QT_QPA_PLATFORM", "FAKETIME", "FAKETIME_NO_CACHE",
+        for name in ("DISPLAY", "WAYLAND_DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "AT_SPI_BUS_ADDRESS", "SESSION_MANAGER", "XAUTHORITY", "LD_PRELOAD", "QT_QPA_PLATFORM", "FAKETIME", "FAKETIME_NO_CACHE",
                      "FAKETIME_DONT_FAKE_MONOTONIC", "FAKETIME_DONT_RESET"):
             env.pop(name, None)
         env.update({
@@ -270,6 +268,8 @@ class Session:
             "XDG_CONFIG_HOME": self.path("home/.config"),
             "XDG_DATA_HOME": self.path("home/.local/share"),
             "XDG_CACHE_HOME": self.path("home/.cache"),
+            # No sound server unless the scenario starts one; nothing may start one on its own either.
+            "PULSE_SERVER": "unix:" + self.path("run/no-sound-server"),
             "TZ": "UTC",
             "LC_ALL": "C.UTF-8",
         })
@@ -313,11 +313,12 @@ class Session:
         wait_until("the sound server", lambda: succeeds(["pactl", "info"]), timeout=15, interval=0.1)
         # A stream with a short latency keeps the null sink in real time; without it the sink renders seconds
         # ahead and a sound is heard at a varying delay.
-        self.spawn(["pacat", "--playback", "--latency-msec=20", "/dev/zero"])
+        with open("/dev/zero", "rb") as zero:
+            self.spawn(["pacat", "--playback", "--latency-msec=20"], stdin=zero)
 
     def _start_notification_area(self):
         self.spawn(["trayer", "--edge", "top", "--align", "right", "--widthtype", "request", "--height", "32"])
-        wait_until("the notification area", lambda: self.tray_panel() is not None, timeout=15)
+        wait_until("the notification area", self.tray_panel, timeout=15)
 
     def spawn(self, argv, **kwargs):
         for stream in ("stdin", "stdout", "stderr"):
@@ -337,13 +338,19 @@ class Session:
             write_file(os.path.join(folder, name + ".bvr"), b"#TRUE#\r\n" if value else b"#FALSE#\r\n")
 
     def set_clock(self, moment):
-        """Sets the program's wall clock to moment ("2007-02-03 13:59:58"), from where it runs on. A running
-        program reads the change within about a second; its monotonic clock, and with it every timer, jumps by
-        the same amount."""
+        """Sets the program's wall clock to moment, a datetime, from where it runs on. A running program reads
+        the change within about a second; its monotonic clock, and with it every timer, jumps by the same
+        amount."""
         temporary = self.path("faketime.new")
         with open(temporary, "w") as f:
-            f.write("@" + moment + "\n")
+            f.write(moment.strftime("@%Y-%m-%d %H:%M:%S\n"))
         os.replace(temporary, self.path("faketime"))
+        self.clock_set = (moment, time.monotonic())
+
+    def now(self):
+        """The program's time as far as the test knows it; the program may lag up to a second behind."""
+        moment, at = self.clock_set
+        return moment + datetime.timedelta(seconds=time.monotonic() - at)
 
     def start(self, moment, past=False, hide=False, files=None):
         """Starts the program in its own ProgramDir, with the settings given, the files given (relative path:
@@ -369,12 +376,16 @@ class Session:
 
     def pass_splash(self):
         """Ends the splash window with a key, as a user may, instead of waiting for its five seconds."""
-        splash = wait_until("the splash window", lambda: self.x_windows("^Brevora$"))[0]
-        run(["xdotool", "windowfocus", "--sync", splash, "key", "space"], "a key on the splash window")
-        wait_until("the splash window to go", lambda: splash not in self.x_windows("^Brevora$"))
 
-    def x_windows(self, pattern):
-        return capture(["xdotool", "search", "--onlyvisible", "--name", pattern]).split()
+        def splash_windows():
+            # The program's icon, where there is a notification area, bears the same name.
+            icons = self.tray_icons() if self.tray else []
+            found = capture(["xdotool", "search", "--onlyvisible", "--name", "^Brevora$"]).split()
+            return [window for window in found if window not in icons]
+
+        splash = wait_until("the splash window", splash_windows)[0]
+        run(["xdotool", "windowfocus", "--sync", splash, "key", "space"], "a key on the splash window")
+        wait_until("the splash window to go", lambda: splash not in splash_windows())
 
     def expect_running(self):
         if self.program is not None and self.program.poll() is not None:
@@ -396,24 +407,20 @@ class Session:
     # --- the notification area -----------------------------------------------------------------------------------
 
     def tray_panel(self):
-        tree = capture(["xwininfo", "-root", "-tree"])
-        return re.search(r'^\s*(0x[0-9a-f]+) "panel": \("panel" "trayer"\)', tree, re.M)
+        return '"panel": ("panel" "trayer")' in capture(["xwininfo", "-root", "-tree"])
 
     def tray_icons(self):
-        """The windows docked in the notification area (the program's icon is one named "Brevora")."""
-        tree = capture(["xwininfo", "-root", "-tree"]).splitlines()
+        """The program's windows docked in the notification area, as xdotool numbers windows."""
         icons = []
         inside, depth = False, 0
-        for line in tree:
+        for line in capture(["xwininfo", "-root", "-tree"]).splitlines():
             indent = len(line) - len(line.lstrip())
             if '"panel": ("panel" "trayer")' in line:
                 inside, depth = True, indent
-                continue
-            if inside and line.strip() and indent <= depth:
+            elif inside and line.strip() and indent <= depth:
                 inside = False
-            match = re.match(r'\s*(0x[0-9a-f]+) "Brevora": .*\s(\d+)x(\d+)\+', line)
-            if inside and match:
-                icons.append(match.group(1))
+            elif inside and '"Brevora": ("brevora" "Brevora")' in line:
+                icons.append(str(int(line.split()[0], 16)))
         return icons
 
     def tray_icon(self):
@@ -471,14 +478,7 @@ class Accessibility:
         app = self.application()
         if app is None:
             return []
-        found = []
-        for i in range(app.childCount):
-            window = app.getChildAtIndex(i)
-            if window is None or not showing(window):
-                continue
-            if (caption is None or window.name == caption) and (role is None or window.getRoleName() == role):
-                found.append(window)
-        return found
+        return [window for window in children(app) if matches(window, role, caption) and showing(window)]
 
     def window(self, caption, role=None, timeout=10):
         """The shown window or message box with exactly this caption."""
@@ -517,20 +517,33 @@ def showing(acc):
         return False
 
 
+def children(acc):
+    """The children of acc that still exist; a window may close while it is being looked at."""
+    found = []
+    try:
+        for i in range(acc.childCount):
+            child = acc.getChildAtIndex(i)
+            if child is not None:
+                found.append(child)
+    except Exception:
+        pass
+    return found
+
+
+def matches(acc, role, name):
+    try:
+        return (role is None or acc.getRoleName() == role) and (name is None or acc.name == name)
+    except Exception:
+        return False
+
+
 def descendants(acc, role=None, name=None):
     """Every control under acc, depth first, with that role and accessible name where they are given."""
     found = []
-
-    def walk(node):
-        for i in range(node.childCount):
-            child = node.getChildAtIndex(i)
-            if child is None:
-                continue
-            if (role is None or child.getRoleName() == role) and (name is None or child.name == name):
-                found.append(child)
-            walk(child)
-
-    walk(acc)
+    for child in children(acc):
+        if matches(child, role, name):
+            found.append(child)
+        found.extend(descendants(child, role, name))
     return found
 
 

@@ -5,6 +5,7 @@ folder, while other files and other kinds stay.
 
 usage: delete_kind.py path/to/brevora"""
 
+import datetime
 import os
 import sys
 
@@ -47,7 +48,7 @@ def listed(window):
 def delete_all_of_a_kind():
     with e.Session(sys.argv[1]) as session:
         ui = session.ui
-        session.start("2007-02-03 10:00:00", files=ACTIVE)
+        session.start(datetime.datetime(2007, 2, 3, 10, 0), files=ACTIVE)
         session.pass_splash()
         main = ui.main_window()
         for path, data in SET_ASIDE.items():

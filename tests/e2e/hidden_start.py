@@ -5,6 +5,7 @@ program.
 
 usage: hidden_start.py path/to/brevora"""
 
+import datetime
 import os
 import sys
 
@@ -19,7 +20,7 @@ NEW, RESTORE_OR_HIDE, EXIT = 0, 2, 3
 def hidden_start_and_the_icon():
     with e.Session(sys.argv[1], tray=True) as session:
         ui = session.ui
-        session.start("2007-02-03 13:58:00", hide=True)
+        session.start(datetime.datetime(2007, 2, 3, 13, 58), hide=True)
         session.pass_splash()
         session.tray_icon()
         ui.absent_for(e.MAIN_CAPTION, 1, role="frame")

@@ -5,6 +5,7 @@ alarm's minute the sound is heard through a private sound server, to its end, be
 usage: sound_alarm.py path/to/brevora"""
 
 import array
+import datetime
 import math
 import os
 import sys
@@ -43,7 +44,7 @@ def sound_alarm():
         ui = session.ui
         tone = session.path("tone.wav")
         write_tone(tone)
-        session.start("2007-02-03 13:58:00")
+        session.start(datetime.datetime(2007, 2, 3, 13, 58))
         session.pass_splash()
 
         e.press(ui.main_window(), "New")
@@ -69,7 +70,7 @@ def sound_alarm():
         with open(recording, "wb") as out:
             recorder = session.spawn(["parecord", "--raw", "--device=null.monitor", "--latency-msec=20",
                                       "--format=s16le", f"--rate={RATE}", "--channels=1"], stdout=out)
-        session.set_clock("2007-02-03 13:59:58")
+        session.set_clock(datetime.datetime(2007, 2, 3, 13, 59, 58))
         notice = ui.window(e.NOTICE_CAPTION, timeout=20)
         # Whatever still sounded when the notice showed would be heard in the next moments.
         time.sleep(0.3)

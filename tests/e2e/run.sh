@@ -3,6 +3,6 @@
 # bindings; skips (77) where it is missing.
 # usage: run.sh scenario.py path/to/brevora [argument...]
 [ -x /usr/bin/python3 ] || { echo "SKIP: /usr/bin/python3 is not installed"; exit 77; }
-script="$(dirname "$0")/$1"
+script="${0%/*}/$1"
 shift
 PYTHONDONTWRITEBYTECODE=1 exec /usr/bin/python3 "$script" "$@"

@@ -17,21 +17,26 @@ import brevora_e2e as e  # noqa: E402
 NEW, RESTORE_OR_HIDE, EXIT = 0, 2, 3
 
 
+def only_the_icon(session):
+    """Hidden, not minimised: nothing of the program is on screen but its one icon."""
+    icons = session.tray_icons()
+    return len(icons) == 1 and session.program_windows() == icons
+
+
 def hidden_start_and_the_icon():
     with e.Session(sys.argv[1], tray=True) as session:
         ui = session.ui
         session.start(datetime.datetime(2007, 2, 3, 13, 58), hide=True)
         session.pass_splash()
         session.tray_icon()
-        ui.absent_for(e.MAIN_CAPTION, 1, role="frame")
+        e.stays("a screen with only the icon", lambda: only_the_icon(session), 1)
 
         session.choose_tray_menu_item(RESTORE_OR_HIDE)  # "Restore"
         ui.main_window()
         session.tray_icon()  # the icon of the shown state replaced that of the hidden one
 
         session.choose_tray_menu_item(RESTORE_OR_HIDE)  # "Hide"
-        ui.gone(e.MAIN_CAPTION, role="frame")
-        session.tray_icon()
+        e.wait_until("a screen with only the icon", lambda: only_the_icon(session), timeout=5)
         session.click_tray_icon("--repeat", "2", "--delay", "80", "1")
         ui.main_window()
 

@@ -48,25 +48,25 @@ def see_notice(session, due, text):
 
 
 def scenario(binary, kind):
-    spec = KINDS[kind]
+    alarm = KINDS[kind]
     with e.Session(binary) as session:
-        session.start(minute(spec["due"]) - SECONDS * 180)
+        session.start(minute(alarm["due"]) - SECONDS * 180)
         session.pass_splash()
         ui = session.ui
-        e.create_alarm(ui, spec["caption"], spec["fields"], spec["text"], spec.get("text_box", "Alarm text"),
-                       spec.get("weekday"))
+        e.create_alarm(ui, alarm["caption"], alarm["fields"], alarm["text"], alarm.get("text_box", "Alarm text"),
+                       alarm.get("weekday"))
 
-        active = session.program_path("Events/" + spec["folder"])
-        past = session.program_path("Events/" + spec["past"]) if spec["past"] else None
-        values = [spec.get("weekday")] if spec.get("weekday") else []
-        values += [value for _, value in spec["fields"]]
-        expected = e.alarm_line(spec["text"], "ninguno", *values)
-        e.check(e.files_in(active) == [spec["name"]], f"the folder holds {e.files_in(active)}, not {spec['name']}")
-        written = e.file_bytes(os.path.join(active, spec["name"]))
+        active = session.program_path("Events/" + alarm["folder"])
+        past = session.program_path("Events/" + alarm["past"]) if alarm["past"] else None
+        values = [alarm.get("weekday")] if alarm.get("weekday") else []
+        values += [value for _, value in alarm["fields"]]
+        expected = e.alarm_line(alarm["text"], "ninguno", *values)
+        e.check(e.files_in(active) == [alarm["name"]], f"the folder holds {e.files_in(active)}, not {alarm['name']}")
+        written = e.file_bytes(os.path.join(active, alarm["name"]))
         e.check(written == expected, f"the file holds {written!r}, not {expected!r}")
         ui.absent_for(e.NOTICE_CAPTION, 0.5)
 
-        notice = see_notice(session, spec["due"], spec["text"])
+        notice = see_notice(session, alarm["due"], alarm["text"])
         e.press(notice, "Close")
         acknowledged = session.now()
         ui.gone(e.NOTICE_CAPTION)
@@ -74,21 +74,21 @@ def scenario(binary, kind):
         ui.absent_for(e.NOTICE_CAPTION, 1)
         if past is None:
             return
-        e.check(e.files_in(past) == [spec["name"]], f"the past folder holds {e.files_in(past)}")
-        e.check(e.file_bytes(os.path.join(past, spec["name"])) == expected, "the set-aside file changed")
+        e.check(e.files_in(past) == [alarm["name"]], f"the past folder holds {e.files_in(past)}")
+        e.check(e.file_bytes(os.path.join(past, alarm["name"])) == expected, "the set-aside file changed")
 
         # The return waits 65 s from the acknowledgement.
         session.set_clock(acknowledged + SECONDS * 50)
-        e.stays("the set-aside file", lambda: e.files_in(past) == [spec["name"]] and e.files_in(active) == [], 2.5)
+        e.stays("the set-aside file", lambda: e.files_in(past) == [alarm["name"]] and e.files_in(active) == [], 2.5)
         session.set_clock(acknowledged + SECONDS * 75)
         e.wait_until("the alarm's return to its active folder",
-                     lambda: e.files_in(active) == [spec["name"]] and e.files_in(past) == [], timeout=10)
-        e.check(e.file_bytes(os.path.join(active, spec["name"])) == expected, "the returned file changed")
+                     lambda: e.files_in(active) == [alarm["name"]] and e.files_in(past) == [], timeout=10)
+        e.check(e.file_bytes(os.path.join(active, alarm["name"])) == expected, "the returned file changed")
 
-        notice = see_notice(session, spec["again"], spec["text"])
+        notice = see_notice(session, alarm["again"], alarm["text"])
         e.press(notice, "Close")
         ui.gone(e.NOTICE_CAPTION)
-        e.check(e.files_in(past) == [spec["name"]], "the alarm was not set aside again in its next period")
+        e.check(e.files_in(past) == [alarm["name"]], "the alarm was not set aside again in its next period")
 
 
 if __name__ == "__main__":

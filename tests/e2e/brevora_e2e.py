@@ -1,0 +1,281 @@
+"""Drives the real brevora binary as a user would: on a private virtual display, with its own D-Bus session and
+accessibility bus, a wall clock that the test sets through libfaketime, and, where a scenario asks, a
+notification area and a sound server. Windows are found by caption and controls by their accessible names;
+xdotool stands in where accessibility cannot reach (a key on the splash window, the notification-area icon).
+
+Every wait has a deadline, and everything started here is stopped again when the session ends. The scenarios
+import this module alone; it passes on the waits and checks of e2e_base and the controls of e2e_ui."""
+
+import datetime
+import importlib.util
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+from e2e_base import *  # noqa: F401,F403 (the scenarios reach everything through this module)
+from e2e_base import Failure, capture, check, fail, faketime_library, read_line, require_tools, run, skip, \
+    stop, succeeds, wait_until, write_file
+from e2e_ui import *  # noqa: F401,F403
+from e2e_ui import Accessibility
+
+SETTINGS_FOLDER = "Program files/Settings"
+
+
+class Session:
+    """One run of the program and of the desktop it needs. Use it as a context manager."""
+
+    def __init__(self, binary, tray=False, sound=False):
+        self.binary = os.path.abspath(binary)
+        self.tray = tray
+        self.sound = sound
+        self.processes = []  # stopped in reverse order
+        self.program = None
+        self.ui = Accessibility(self)
+
+    def __enter__(self):
+        require_tools("Xvfb", "xdotool", "dbus-daemon", "gdbus")
+        if self.tray:
+            require_tools("trayer", "xwininfo")
+        if self.sound:
+            require_tools("pulseaudio", "pactl", "pacat", "parecord")
+        self.faketime = faketime_library()
+        if self.faketime is None:
+            skip("libfaketime is not installed")
+        if importlib.util.find_spec("pyatspi") is None:
+            skip("pyatspi is not available to this python")
+
+        self.work = tempfile.mkdtemp(prefix="brevora-e2e-")
+        try:
+            self._isolate_environment()
+            self._start_display()
+            self._start_buses()
+            if self.sound:
+                self._start_sound_server()
+            if self.tray:
+                self._start_notification_area()
+        except BaseException:
+            self.__exit__(*sys.exc_info())
+            raise
+        return self
+
+    def __exit__(self, kind, value, traceback):
+        if isinstance(value, Failure):
+            try:
+                print("windows shown:", [(w.getRoleName(), w.name) for w in self.ui.shown_windows()])
+            except Exception:
+                pass
+            log = self.program_log()
+            if log.strip():
+                print("--- the program's output ---\n" + log)
+        for process in reversed(self.processes):
+            stop(process)
+        self.processes.clear()
+        if self.program is not None:
+            # libfaketime removes its shared memory and semaphore only when the program ends by itself.
+            for name in (f"faketime_shm_{self.program.pid}", f"sem.faketime_sem_{self.program.pid}"):
+                try:
+                    os.remove(os.path.join("/dev/shm", name))
+                except OSError:
+                    pass
+        shutil.rmtree(self.work, ignore_errors=True)
+        return False
+
+    def path(self, relative=""):
+        return os.path.join(self.work, relative)
+
+    def _isolate_environment(self):
+        # Nothing of the user's desktop is read or changed: home, configuration, runtime folder, buses.
+        env = os.environ
+        for name in ("DISPLAY", "WAYLAND_DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "AT_SPI_BUS_ADDRESS", "SESSION_MANAGER", "XAUTHORITY", "LD_PRELOAD", "QT_QPA_PLATFORM", "FAKETIME", "FAKETIME_NO_CACHE",
+                     "FAKETIME_DONT_FAKE_MONOTONIC", "FAKETIME_DONT_RESET"):
+            env.pop(name, None)
+        env.update({
+            "HOME": self.path("home"),
+            "XDG_RUNTIME_DIR": self.path("run"),
+            "XDG_CONFIG_HOME": self.path("home/.config"),
+            "XDG_DATA_HOME": self.path("home/.local/share"),
+            "XDG_CACHE_HOME": self.path("home/.cache"),
+            # No sound server unless the scenario starts one; nothing may start one on its own either.
+            "PULSE_SERVER": "unix:" + self.path("run/no-sound-server"),
+            "TZ": "UTC",
+            "LC_ALL": "C.UTF-8",
+        })
+        os.makedirs(env["XDG_CONFIG_HOME"])
+        os.makedirs(env["XDG_RUNTIME_DIR"], mode=0o700)
+
+    def _start_display(self):
+        read_end, write_end = os.pipe()
+        try:
+            self.spawn(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
+                        "-noreset"],
+                       pass_fds=(write_end,))
+        finally:
+            os.close(write_end)
+        number = read_line(read_end, "the virtual display")
+        os.close(read_end)
+        check(number.isdigit(), "Xvfb did not tell its display number")
+        os.environ["DISPLAY"] = ":" + number
+
+    def _start_buses(self):
+        # The bus daemon inherits this environment, so the accessibility bus it starts on demand keeps its
+        # socket in this session's runtime folder and serves this display only.
+        address = "unix:path=" + self.path("run/bus")
+        self.spawn(["dbus-daemon", "--session", "--nofork", "--nopidfile", "--address=" + address])
+        os.environ["DBUS_SESSION_BUS_ADDRESS"] = address
+        wait_until("the D-Bus session", lambda: os.path.exists(self.path("run/bus")))
+        run(["gdbus", "call", "--session", "-d", "org.a11y.Bus", "-o", "/org/a11y/bus", "-m",
+             "org.a11y.Bus.GetAddress"], "the accessibility bus", timeout=20)
+
+    def _start_sound_server(self):
+        socket = self.path("run/pulse-native")
+        os.environ.update({
+            "PULSE_STATE_PATH": self.path("pulse-state"),
+            "PULSE_COOKIE": self.path("pulse-cookie"),
+            "PULSE_SERVER": "unix:" + socket,
+        })
+        self.spawn(["pulseaudio", "--daemonize=no", "-n", "--system=false", "--use-pid-file=no",
+                    "--exit-idle-time=-1", "--disallow-exit=yes", "--log-target=file:" + self.path("pulse.log"),
+                    "--load=module-null-sink sink_name=null",
+                    "--load=module-native-protocol-unix auth-anonymous=1 socket=" + socket])
+        wait_until("the sound server", lambda: succeeds(["pactl", "info"]), timeout=15, interval=0.1)
+        # A stream with a short latency keeps the null sink in real time; without it the sink renders seconds
+        # ahead and a sound is heard at a varying delay.
+        with open("/dev/zero", "rb") as zero:
+            self.spawn(["pacat", "--playback", "--latency-msec=20"], stdin=zero)
+
+    def _start_notification_area(self):
+        self.spawn(["trayer", "--edge", "top", "--align", "right", "--widthtype", "request", "--height", "32"])
+        wait_until("the notification area", self.tray_panel, timeout=15)
+
+    def spawn(self, argv, **kwargs):
+        for stream in ("stdin", "stdout", "stderr"):
+            kwargs.setdefault(stream, subprocess.DEVNULL)
+        process = subprocess.Popen(argv, start_new_session=True, **kwargs)
+        self.processes.append(process)
+        return process
+
+    # --- the program ---------------------------------------------------------------------------------------------
+
+    def program_path(self, relative=""):
+        return os.path.join(self.work, "program", relative)
+
+    def write_settings(self, past, hide):
+        folder = self.program_path(SETTINGS_FOLDER)
+        for name, value in (("past", past), ("startup", False), ("hide", hide)):
+            write_file(os.path.join(folder, name + ".bvr"), b"#TRUE#\r\n" if value else b"#FALSE#\r\n")
+
+    def set_clock(self, moment):
+        """Sets the program's wall clock to moment, a datetime, from where it runs on. A running program reads
+        the change within about a second; its monotonic clock, and with it every timer, jumps by the same
+        amount."""
+        temporary = self.path("faketime.new")
+        with open(temporary, "w") as f:
+            f.write(moment.strftime("@%Y-%m-%d %H:%M:%S\n"))
+        os.replace(temporary, self.path("faketime"))
+        self.clock_set = (moment, time.monotonic())
+
+    def now(self):
+        """The program's time as far as the test knows it; the program may lag up to a second behind."""
+        moment, at = self.clock_set
+        return moment + datetime.timedelta(seconds=time.monotonic() - at)
+
+    def start(self, moment, past=False, hide=False, files=None):
+        """Starts the program in its own ProgramDir, with the settings given, the files given (relative path:
+        bytes) and the clock at moment."""
+        os.makedirs(self.program_path(), exist_ok=True)
+        shutil.copy2(self.binary, self.program_path("brevora"))
+        self.write_settings(past, hide)
+        for folder in ("Once", "Day", "Week", "Month", "Year", "Past/Day", "Past/Week", "Past/Month", "Past/Year"):
+            os.makedirs(self.program_path("Events/" + folder), exist_ok=True)
+        for relative, data in (files or {}).items():
+            write_file(self.program_path(relative), data)
+        self.set_clock(moment)
+        env = dict(os.environ)
+        env.update({
+            "LD_PRELOAD": self.faketime,
+            "FAKETIME_TIMESTAMP_FILE": self.path("faketime"),
+            "FAKETIME_CACHE_DURATION": "1",
+            "QT_QPA_PLATFORM": "xcb",
+            "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
+        })
+        with open(self.path("program.log"), "wb") as log:
+            self.program = self.spawn([self.program_path("brevora")], env=env, stdout=log, stderr=subprocess.STDOUT)
+
+    def pass_splash(self):
+        """Ends the splash window with a key, as a user may, instead of waiting for its five seconds."""
+
+        def splash_windows():
+            # The program's icon, where there is a notification area, bears the same name.
+            icons = self.tray_icons() if self.tray else []
+            found = capture(["xdotool", "search", "--onlyvisible", "--name", "^Brevora$"]).split()
+            return [window for window in found if window not in icons]
+
+        splash = wait_until("the splash window", splash_windows)[0]
+        run(["xdotool", "windowfocus", "--sync", splash, "key", "space"], "a key on the splash window")
+        wait_until("the splash window to go", lambda: splash not in splash_windows())
+
+    def expect_running(self):
+        if self.program is not None and self.program.poll() is not None:
+            fail(f"the program ended with status {self.program.returncode}")
+
+    def wait_for_exit(self, timeout=10):
+        try:
+            return self.program.wait(timeout)
+        except subprocess.TimeoutExpired:
+            fail("the program did not end")
+
+    def program_log(self):
+        try:
+            with open(self.path("program.log"), encoding="utf-8", errors="replace") as f:
+                return f.read()[-4000:]
+        except OSError:
+            return ""
+
+    # --- the notification area -----------------------------------------------------------------------------------
+
+    def tray_panel(self):
+        return '"panel": ("panel" "trayer")' in capture(["xwininfo", "-root", "-tree"])
+
+    def tray_icons(self):
+        """The program's windows docked in the notification area, as xdotool numbers windows."""
+        icons = []
+        inside, depth = False, 0
+        for line in capture(["xwininfo", "-root", "-tree"]).splitlines():
+            indent = len(line) - len(line.lstrip())
+            if '"panel": ("panel" "trayer")' in line:
+                inside, depth = True, indent
+            elif inside and line.strip() and indent <= depth:
+                inside = False
+            elif inside and '"Brevora": ("brevora" "Brevora")' in line:
+                icons.append(str(int(line.split()[0], 16)))
+        return icons
+
+    def tray_icon(self):
+        icons = wait_until("the program's icon in the notification area", self.tray_icons)
+        check(len(icons) == 1, f"the notification area holds {len(icons)} icons of the program")
+        return icons[0]
+
+    def click_tray_icon(self, *xdotool_click):
+        icon = self.tray_icon()
+        run(["xdotool", "mousemove", "--window", icon, "8", "8", "click", *xdotool_click],
+            "a click on the program's icon")
+
+    def choose_tray_menu_item(self, row, rows=4):
+        """Opens the icon's menu with the right button and clicks its item in that row (counted from 0).
+        Accessibility does not show a pop-up menu of its own, so the item is found by its place."""
+        shown = set(self.program_windows())
+        self.click_tray_icon("3")
+        popup = wait_until("the icon's menu", lambda: [w for w in self.program_windows() if w not in shown])[0]
+        geometry = dict(line.split("=") for line in run(["xdotool", "getwindowgeometry", "--shell", popup],
+                                                        "the menu's place").split())
+        x = int(geometry["X"]) + int(geometry["WIDTH"]) // 2
+        y = int(geometry["Y"]) + int(geometry["HEIGHT"]) * (2 * row + 1) // (2 * rows)
+        run(["xdotool", "mousemove", str(x), str(y), "click", "1"], "a click on the menu item")
+        wait_until("the icon's menu to close", lambda: popup not in self.program_windows())
+
+    def program_windows(self):
+        """The program's mapped windows, its icon and pop-up menus included."""
+        return capture(["xdotool", "search", "--onlyvisible", "--class", "brevora"]).split()

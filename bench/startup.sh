@@ -12,22 +12,11 @@ for tool in Xvfb xdotool; do
     command -v "$tool" >/dev/null || { echo "$tool is needed" >&2; exit 1; }
 done
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-export XDG_RUNTIME_DIR=$work/run
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-mkfifo "$work/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" &
-pids+=($!)
-read -r -t 10 dpy <"$work/display"
-export DISPLAY=:$dpy QT_QPA_PLATFORM=xcb
+# shellcheck source=tests/scripts/session.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../tests/scripts/session.sh"
+session_begin
+start_xvfb -noreset
+export QT_QPA_PLATFORM=xcb
 
 mkdir -p "$work/program/Program files/Settings"
 cp "$binary" "$work/program/brevora"

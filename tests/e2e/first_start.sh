@@ -11,22 +11,10 @@ done
 faketime_lib=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -n 1 || true)
 [ -n "$faketime_lib" ] || { echo "SKIP: libfaketime is not installed"; exit 77; }
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-export XDG_RUNTIME_DIR=$work/run
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-mkfifo "$work/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" &
-pids+=($!)
-read -r -t 10 dpy <"$work/display"
-export DISPLAY=:$dpy
+# shellcheck source=tests/scripts/session.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../scripts/session.sh"
+session_begin
+start_xvfb
 
 mkdir "$work/program"
 cp "$binary" "$work/program/brevora"

@@ -10,19 +10,13 @@ for tool in pulseaudio pactl pacat parecord; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
+# shellcheck source=tests/scripts/session.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../scripts/session.sh"
+session_begin
 
 # Nothing of the user's own sound setup is read or touched.
-export XDG_RUNTIME_DIR=$work/run PULSE_STATE_PATH=$work/state PULSE_COOKIE=$work/cookie
+export PULSE_STATE_PATH=$work/state PULSE_COOKIE=$work/cookie
 export PULSE_SERVER=unix:$work/native
-mkdir -m 700 "$XDG_RUNTIME_DIR"
 pulseaudio --daemonize=no -n --system=false --use-pid-file=no --exit-idle-time=-1 --disallow-exit=yes \
     --log-target=file:"$work/pulse.log" --load="module-null-sink sink_name=null" \
     --load="module-native-protocol-unix auth-anonymous=1 socket=$work/native" &

@@ -135,7 +135,7 @@ private slots:
         QVERIFY(editor->isVisible() && !f.wizard.kindChooser()->isVisible());
         // A second opening folds the panel and empties what the first left, without a message.
         const QStringList typed = kind == AlarmKind::Weekly ? QStringList{ "Monday", "7", "5" }
-                                                            : QStringList(editorSpec(kind).fileOrder.size(), "7");
+                                                            : QStringList(editorDesign(kind).fileOrder.size(), "7");
         f.fill(editor, typed, "old");
         f.click(editor, "Command2");
         f.click(editor, "Command3");

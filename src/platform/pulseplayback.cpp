@@ -23,19 +23,19 @@ constexpr pa_usec_t shortQueueUsec = 20 * 1000;
 
 SimpleStream openStream(const PcmSource &source, const QByteArray &server, bool shortQueue)
 {
-    const pa_sample_spec spec{ PA_SAMPLE_FLOAT32NE, static_cast<uint32_t>(source.sampleRate()),
-                               static_cast<uint8_t>(source.channels()) };
+    const pa_sample_spec format{ PA_SAMPLE_FLOAT32NE, static_cast<uint32_t>(source.sampleRate()),
+                                 static_cast<uint8_t>(source.channels()) };
     // Everything else keeps the server's defaults; prebuffering in particular must stay on, or draining the
     // stream waits for libpulse's 30 s timeout instead of the sound's end.
     pa_buffer_attr queue;
     queue.maxlength = static_cast<uint32_t>(-1);
-    queue.tlength = static_cast<uint32_t>(pa_usec_to_bytes(shortQueueUsec, &spec));
+    queue.tlength = static_cast<uint32_t>(pa_usec_to_bytes(shortQueueUsec, &format));
     queue.prebuf = static_cast<uint32_t>(-1);
     queue.minreq = static_cast<uint32_t>(-1);
     queue.fragsize = static_cast<uint32_t>(-1);
     int error = 0;
     return SimpleStream(pa_simple_new(server.isEmpty() ? nullptr : server.constData(), "Brevora", PA_STREAM_PLAYBACK,
-                                      nullptr, "Alarm sound", &spec, nullptr, shortQueue ? &queue : nullptr, &error));
+                                      nullptr, "Alarm sound", &format, nullptr, shortQueue ? &queue : nullptr, &error));
 }
 
 } // namespace

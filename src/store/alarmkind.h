@@ -31,6 +31,12 @@ QString pastFolder(AlarmKind kind);
 bool isRecurring(AlarmKind kind);
 std::optional<AlarmKind> kindFromCaption(const QString &caption);
 
+// What the main window's kind box reads before a kind is chosen.
+inline QString noKindCaption()
+{
+    return QStringLiteral("Alarm type");
+}
+
 inline constexpr std::array<AlarmKind, 5> allKinds{ AlarmKind::Once, AlarmKind::Daily, AlarmKind::Weekly,
                                                     AlarmKind::Monthly, AlarmKind::Yearly };
 inline constexpr std::array<AlarmKind, 4> recurringKinds{ AlarmKind::Daily, AlarmKind::Weekly, AlarmKind::Monthly,

@@ -57,7 +57,7 @@ DeletionOutcome AlarmDeletion::deleteSelected(const QString &listedFolder, const
 DeletionOutcome AlarmDeletion::deleteAllOfType(const QString &kindBoxText, const QString &listedFolder)
 {
     DeletionOutcome outcome;
-    if (kindBoxText == noKindText()) {
+    if (kindBoxText == noKindCaption()) {
         m_prompter.ask(m_parent, QMessageBox::Critical, QStringLiteral("Error"), QStringLiteral("Select an alarm type"),
                        QMessageBox::Ok);
         return outcome;

@@ -40,9 +40,6 @@ public:
     // "Delete all alarms": every file of every kind's folders.
     DeletionOutcome deleteAll();
 
-    // The text the kind box shows before a kind is chosen.
-    static QString noKindText() { return QStringLiteral("Alarm type"); }
-
 private:
     bool confirm(const QString &question);
     bool isStoreFolder(const QString &folder) const;

@@ -33,23 +33,23 @@ QGroupBox *frame(QWidget *parent, const char *name, const QString &caption, cons
 
 AlarmEditorWindow::AlarmEditorWindow(AlarmKind kind, const StoreLayout &layout, Prompter &prompter, QWidget *parent)
     : QWidget(parent, Qt::Window)
-    , m_spec(editorSpec(kind))
+    , m_design(editorDesign(kind))
     , m_layout(layout)
     , m_prompter(prompter)
 {
     setObjectName(QString::fromLatin1(kindInfo(kind).editorName));
-    setWindowTitle(QString::fromLatin1(m_spec.caption));
-    setClientSize(this, m_spec.clientTwips.width(), m_spec.clientTwips.height());
+    setWindowTitle(QString::fromLatin1(m_design.caption));
+    setClientSize(this, m_design.clientTwips.width(), m_design.clientTwips.height());
     buildTimeFields();
 
-    auto *label = placeControl<QLabel>(this, "Label1", m_spec.advancedLabelTwips, QStringLiteral("Advanced options"));
+    auto *label = placeControl<QLabel>(this, "Label1", m_design.advancedLabelTwips, QStringLiteral("Advanced options"));
     label->setWordWrap(true);
-    const QPoint toggle = m_spec.panelButtonTwips;
+    const QPoint toggle = m_design.panelButtonTwips;
     m_panelButton = placeControl<QPushButton>(this, "Command2", QRect(toggle.x(), toggle.y(), 495, 375), closedPanel);
     connect(m_panelButton, &QPushButton::clicked, this, &AlarmEditorWindow::togglePanel);
 
-    const QRect textFrame = m_spec.textFrameTwips;
-    auto *textBox = frame(this, "Frame6", QString::fromLatin1(m_spec.textFrameCaption), textFrame);
+    const QRect textFrame = m_design.textFrameTwips;
+    auto *textBox = frame(this, "Frame6", QString::fromLatin1(m_design.textFrameCaption), textFrame);
     m_text
         = placeControl<QLineEdit>(textBox, "Text6", QRect(120, 240, textFrame.width() - 240, textFrame.height() - 360));
     m_text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -71,11 +71,11 @@ AlarmEditorWindow::AlarmEditorWindow(AlarmKind kind, const StoreLayout &layout, 
 
 void AlarmEditorWindow::buildTimeFields()
 {
-    for (TimeField field : m_spec.fileOrder) {
+    for (TimeField field : m_design.fileOrder) {
         const TimeFieldInfo &info = timeFieldInfo(field);
         QRect where = info.frameTwips;
         if (field == TimeField::Hour || field == TimeField::Minutes)
-            where.moveTop(m_spec.timeRowTop);
+            where.moveTop(m_design.timeRowTop);
         auto *box = frame(this, info.frame, QString::fromLatin1(info.caption), where);
         if (field == TimeField::Weekday) {
             m_weekday = placeControl<QComboBox>(box, info.control, info.controlTwips);
@@ -157,7 +157,7 @@ void AlarmEditorWindow::create()
 {
     const QString sound = m_soundCheck->isChecked() ? m_soundPath->text() : noSound;
     const QStringList values = fieldTexts();
-    const QString invalid = invalidSections(m_spec, values);
+    const QString invalid = invalidSections(m_design, values);
     if (!invalid.isEmpty()) {
         m_prompter.ask(this, QMessageBox::Critical, invalidInformationTitle,
                        QStringLiteral("The information for the following sections is not valid:") + invalid,
@@ -173,13 +173,13 @@ void AlarmEditorWindow::create()
 
 bool AlarmEditorWindow::save(const QStringList &values, const QString &sound)
 {
-    const QString folder = m_layout.activeFolder(m_spec.kind);
-    const QString path = m_layout.activePath(m_spec.kind, alarmFileName(m_spec.kind, values));
+    const QString folder = m_layout.activeFolder(m_design.kind);
+    const QString path = m_layout.activePath(m_design.kind, alarmFileName(m_design.kind, values));
     QString error;
     if (!QDir().mkpath(folder))
         error = QStringLiteral("The folder %1 does not exist and cannot be created.")
                     .arg(QDir::toNativeSeparators(folder));
-    else if (writeAlarmFile(path, m_spec.kind,
+    else if (writeAlarmFile(path, m_design.kind,
                             AlarmRecord{ QStringList{ storableText(m_text->text()), sound } + values }, &error))
         return true;
     m_prompter.ask(
@@ -199,7 +199,7 @@ QStringList AlarmEditorWindow::fieldTexts() const
 {
     QStringList values;
     qsizetype next = 0;
-    for (TimeField field : m_spec.fileOrder)
+    for (TimeField field : m_design.fileOrder)
         values.append(field == TimeField::Weekday ? m_weekday->currentText() : m_numberFields[next++]->text());
     return values;
 }

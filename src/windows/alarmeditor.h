@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editorspec.h"
+#include "editordesign.h"
 
 #include <QList>
 #include <QWidget>
@@ -23,7 +23,7 @@ class AlarmEditorWindow : public QWidget
 public:
     AlarmEditorWindow(AlarmKind kind, const StoreLayout &layout, Prompter &prompter, QWidget *parent = nullptr);
 
-    AlarmKind kind() const { return m_spec.kind; }
+    AlarmKind kind() const { return m_design.kind; }
 
     // How the chooser opens an editor: the advanced options folded away, the fields and the text empty.
     void collapsePanel();
@@ -51,7 +51,7 @@ private:
     void resetSound();
     QStringList fieldTexts() const;
 
-    const EditorSpec &m_spec;
+    const EditorDesign &m_design;
     const StoreLayout &m_layout;
     Prompter &m_prompter;
     QList<QLineEdit *> m_numberFields; // in file order, the weekday left out

@@ -58,7 +58,7 @@ void MainWindow::buildControls(QWidget *client)
     m_kindBox->setInsertPolicy(QComboBox::NoInsert);
     // Typing must leave the text as typed: no completion may turn it into a caption.
     m_kindBox->setCompleter(nullptr);
-    m_kindBox->setEditText(QStringLiteral("Alarm type"));
+    m_kindBox->setEditText(noKindCaption());
     m_list = place(new AlarmList(client), "File1", twipsRect(120, 840, 2055, 3405));
     m_new = place(new QPushButton(QStringLiteral("New"), client), "Command1", twipsRect(3600, 840, 2055, 495));
     m_delete = place(new QPushButton(QStringLiteral("Delete"), client), "Command2", twipsRect(3600, 1440, 2055, 495));

@@ -52,10 +52,10 @@ struct WizardFixture
     // Puts the texts into the editor's time fields in file order, the weekday into Combo1.
     static void fill(AlarmEditorWindow *editor, const QStringList &due, const QString &text = QStringLiteral("Hi"))
     {
-        const auto &spec = editorSpec(editor->kind());
-        for (qsizetype i = 0; i < spec.fileOrder.size(); ++i) {
-            const char *name = timeFieldInfo(spec.fileOrder[i]).control;
-            if (spec.fileOrder[i] == TimeField::Weekday)
+        const auto &design = editorDesign(editor->kind());
+        for (qsizetype i = 0; i < design.fileOrder.size(); ++i) {
+            const char *name = timeFieldInfo(design.fileOrder[i]).control;
+            if (design.fileOrder[i] == TimeField::Weekday)
                 control<QComboBox>(editor, name)->setEditText(due[i]);
             else
                 control<QLineEdit>(editor, name)->setText(due[i]);

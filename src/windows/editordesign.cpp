@@ -1,4 +1,4 @@
-#include "editorspec.h"
+#include "editordesign.h"
 
 #include <array>
 
@@ -73,7 +73,7 @@ const std::array<TimeFieldInfo, 6> fields{ {
 
 const QRect alarmTextFrame{ 120, 1200, 4455, 1575 };
 
-const std::array<EditorSpec, 5> editors{ {
+const std::array<EditorDesign, 5> editors{ {
     { AlarmKind::Once,
       "Brevora   New alarm (Once)",
       { Day, Month, Year, Hour, Minutes },
@@ -133,7 +133,7 @@ const TimeFieldInfo &timeFieldInfo(TimeField field)
     return fields[static_cast<std::size_t>(field)];
 }
 
-const EditorSpec &editorSpec(AlarmKind kind)
+const EditorDesign &editorDesign(AlarmKind kind)
 {
     return editors[static_cast<std::size_t>(kind)];
 }
@@ -147,11 +147,11 @@ bool isValidField(TimeField field, const QString &text)
     return value && *value >= info.low && *value <= info.high;
 }
 
-QString invalidSections(const EditorSpec &spec, const QStringList &values)
+QString invalidSections(const EditorDesign &design, const QStringList &values)
 {
     QString sections;
-    for (TimeField field : spec.messageOrder) {
-        if (!isValidField(field, values.value(spec.fileOrder.indexOf(field))))
+    for (TimeField field : design.messageOrder) {
+        if (!isValidField(field, values.value(design.fileOrder.indexOf(field))))
             sections += QLatin1String(timeFieldInfo(field).section);
     }
     return sections;

@@ -31,7 +31,7 @@ struct TimeFieldInfo
 const TimeFieldInfo &timeFieldInfo(TimeField field);
 
 // One kind's editor: the layout points in which it differs from the others, and its fields.
-struct EditorSpec
+struct EditorDesign
 {
     AlarmKind kind;
     const char *caption;
@@ -45,7 +45,7 @@ struct EditorSpec
     QSize clientTwips;
 };
 
-const EditorSpec &editorSpec(AlarmKind kind);
+const EditorDesign &editorDesign(AlarmKind kind);
 
 // Whether Create may use the text typed into the field: a weekday that can be part of a file name, or a
 // plain number within the field's bounds.
@@ -53,7 +53,7 @@ bool isValidField(TimeField field, const QString &text);
 
 // The section words of the invalid fields in the editor's message order; `values` are the fields' texts in
 // file order. Empty when every field is valid.
-QString invalidSections(const EditorSpec &spec, const QStringList &values);
+QString invalidSections(const EditorDesign &design, const QStringList &values);
 
 // The text the chooser hands to the sound chooser to name an editor: "3" for Form3 and so on.
 QString editorMarker(AlarmKind kind);

@@ -42,7 +42,7 @@ struct NoticeBench
     bench::FixedClock clock{ QDateTime(QDate(2007, 2, 3), QTime(14, 0, 1)) };
     SilentPlayer sound;
     Scheduler scheduler{ state, clock, SystemClock::instance() };
-    NoticeBoard board{ NoticeServices{ state, clock, sound, {} } };
+    NoticeBoard board{ NoticeServices{ state, clock, sound, prompter, {} } };
     QString path;
 
     NoticeBench()

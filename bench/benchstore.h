@@ -4,6 +4,7 @@
 // alarm files.
 
 #include "platform/clock.h"
+#include "platform/wallclockalarm.h"
 #include "store/alarmfile.h"
 #include "store/alarmname.h"
 
@@ -23,6 +24,18 @@
 
 namespace brevora::bench {
 
+class SilentAlarm final : public WallClockAlarm
+{
+public:
+    using WallClockAlarm::WallClockAlarm;
+    void arm(const QDateTime &) override { m_armed = true; }
+    void disarm() override { m_armed = false; }
+    bool isArmed() const override { return m_armed; }
+
+private:
+    bool m_armed = false;
+};
+
 class FixedClock final : public Clock
 {
 public:
@@ -30,6 +43,11 @@ public:
         : m_now(std::move(moment))
     { }
     QDateTime now() const override { return m_now; }
+    // The benchmarks call the checks themselves; nothing rings on its own.
+    std::unique_ptr<WallClockAlarm> createAlarm(QObject *parent = nullptr) const override
+    {
+        return std::make_unique<SilentAlarm>(parent);
+    }
     void set(const QDateTime &moment) { m_now = moment; }
 
 private:

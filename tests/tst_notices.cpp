@@ -1,4 +1,5 @@
 #include "fakeclock.h"
+#include "fakeprompter.h"
 #include "fakesoundplayer.h"
 #include "storefixture.h"
 
@@ -28,6 +29,7 @@ struct NoticeRig
     SharedState state;
     FakeClock clock{ QDateTime(QDate(2007, 2, 3), QTime(14, 0, 1)) }; // a Saturday
     FakeSoundPlayer sound;
+    FakePrompter prompter;
     std::unique_ptr<Scheduler> scheduler;
     std::unique_ptr<NoticeBoard> board;
 
@@ -35,10 +37,9 @@ struct NoticeRig
     {
         state.layout = store.layout;
         state.settings.past = past;
-        scheduler
-            = std::make_unique<Scheduler>(state, clock, SystemClock::instance(), Scheduler::Intervals{ 10, 60000 });
+        scheduler = std::make_unique<Scheduler>(state, clock, Scheduler::Intervals{ 60000 });
         board = std::make_unique<NoticeBoard>(
-            NoticeServices{ state, clock, sound, [this] { scheduler->restartReturnCount(); } });
+            NoticeServices{ state, clock, sound, prompter, [this] { scheduler->restartReturnCount(); } });
         scheduler->setNoticeSink(board.get());
     }
 
@@ -186,11 +187,12 @@ private slots:
         QVERIFY(notice);
         // Turning the setting after the load changes nothing for this notice.
         rig.state.settings.past = !past;
-        QTest::qWait(40);
+        rig.clock.set(2007, 2, 3, 14, 0, 59);
+        QTest::qWait(1);
         QVERIFY(notice && notice->isVisible()); // the minute lasts
 
         rig.clock.set(2007, 2, 3, 14, 1, 0);
-        QTest::qWait(40);
+        QTest::qWait(1); // the end of the minute rings on the next turn of the event loop
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(notice.isNull(), past);
         QCOMPARE(QFile::exists(path), !past);

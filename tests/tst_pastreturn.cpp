@@ -110,19 +110,6 @@ private slots:
         const PastReturnReport report = returnPastAlarms(layout);
         QCOMPARE(report.returned + report.skipped + report.superseded, 0);
     }
-
-    void theStoreIsMarkedChanged()
-    {
-        StoreFixture store;
-        // Nothing waiting: the due checks keep their views of the folders.
-        const quint64 idle = storeGeneration();
-        returnPastAlarms(store.layout);
-        QCOMPARE(storeGeneration(), idle);
-        writeBytes(store.layout.pastPath(AlarmKind::Daily, "7-5.alm"), "day");
-        const quint64 before = storeGeneration();
-        returnPastAlarms(store.layout);
-        QVERIFY(storeGeneration() != before);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestPastReturn)

@@ -1,9 +1,11 @@
 #include "fakeclock.h"
 #include "storefixture.h"
 
+#include "scheduler/folderwatch.h"
 #include "scheduler/scheduler.h"
 #include "settings/sharedstate.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTest>
@@ -20,6 +22,18 @@ struct RecordingSink final : NoticeSink
     void showDueAlarm(const DueAlarm &alarm) override { shown.append(alarm); }
 };
 
+// A watch on a system that refuses notifications for one folder.
+class RefusingWatch final : public FolderWatch
+{
+public:
+    QString refused;
+
+protected:
+    bool addWatch(const QString &path) override { return path != refused && FolderWatch::addWatch(path); }
+};
+
+const QByteArray dailyAt1400 = "\"Tea\",\"ninguno\",\"14\",\"0\"\r\n";
+
 } // namespace
 
 class TestScheduler : public QObject
@@ -31,75 +45,47 @@ class TestScheduler : public QObject
         StoreFixture store;
         SharedState state;
         FakeClock clock;
-        FakeClock fileClock;
         RecordingSink sink;
         std::unique_ptr<Scheduler> scheduler;
 
         explicit Rig(Scheduler::Intervals intervals = {})
         {
             state.layout = store.layout;
-            scheduler = std::make_unique<Scheduler>(state, clock, fileClock, intervals);
+            scheduler = std::make_unique<Scheduler>(state, clock, intervals);
             scheduler->setNoticeSink(&sink);
         }
         void add(AlarmKind kind, const QString &name, const QStringList &fields)
         {
             QVERIFY(writeAlarmFile(store.layout.activePath(kind, name), kind, AlarmRecord{ fields }));
         }
-        void tickAll()
+        const FakeWallClockAlarm &minuteAlarm() const
         {
-            for (AlarmKind kind : allKinds)
-                scheduler->checkKind(kind);
+            return static_cast<const FakeWallClockAlarm &>(scheduler->minuteAlarm());
         }
     };
 
 private slots:
-    void timersAreNamedAndStartInTheirOrder()
-    {
-        Rig rig;
-        const QStringList names{ "Timer1", "Timer2", "Timer3", "Timer4", "Timer5", "Timer6", "Timer7" };
-        for (const QString &name : names)
-            QVERIFY2(rig.scheduler->findChild<QTimer *>(name), qPrintable(name));
-        QCOMPARE(rig.scheduler->checkTimer(AlarmKind::Once)->objectName(), QStringLiteral("Timer1"));
-        QCOMPARE(rig.scheduler->checkTimer(AlarmKind::Daily)->objectName(), QStringLiteral("Timer2"));
-        QCOMPARE(rig.scheduler->checkTimer(AlarmKind::Yearly)->objectName(), QStringLiteral("Timer3"));
-        QCOMPARE(rig.scheduler->checkTimer(AlarmKind::Monthly)->objectName(), QStringLiteral("Timer4"));
-        QCOMPARE(rig.scheduler->checkTimer(AlarmKind::Weekly)->objectName(), QStringLiteral("Timer5"));
-
-        // Only the return timer counts before start.
-        QVERIFY(rig.scheduler->returnTimer()->isActive());
-        QCOMPARE(rig.scheduler->returnTimer()->interval(), 65000);
-        for (AlarmKind kind : allKinds)
-            QVERIFY(!rig.scheduler->checkTimer(kind)->isActive());
-        QVERIFY(!rig.scheduler->clockTimer()->isActive());
-
-        rig.scheduler->start();
-        for (AlarmKind kind : allKinds) {
-            QVERIFY(rig.scheduler->checkTimer(kind)->isActive());
-            QCOMPARE(rig.scheduler->checkTimer(kind)->interval(), 10);
-        }
-        QCOMPARE(rig.scheduler->clockTimer()->interval(), 10);
-    }
-
-    void aDueAlarmIsHandedOverOnEveryTickOfItsMinute()
+    void checksRunAtEachMinuteBoundaryAndNotBetween()
     {
         Rig rig;
         rig.add(AlarmKind::Once, "3-2-2007_14-0.alm", { "Dentist", "/sounds/ring.wav", "3", "2", "2007", "14", "0" });
-        rig.clock.set(2007, 2, 3, 13, 59, 59);
-        rig.tickAll();
+        rig.scheduler->start(); // at 13:59:58
+        QVERIFY(rig.sink.shown.isEmpty()); // the first check comes after start-up has returned
+        QTest::qWait(20);
         QVERIFY(rig.sink.shown.isEmpty());
-        QVERIFY(rig.state.dueSound.isEmpty());
+        QCOMPARE(rig.minuteAlarm().moment(), QDateTime(QDate(2007, 2, 3), QTime(14, 0)));
+        // Nothing else wakes the program: the clock texts are not shown, the return counts its 65 s.
+        QVERIFY(!rig.scheduler->clockTimer()->isActive());
 
         rig.clock.set(2007, 2, 3, 14, 0, 0);
-        for (int tick = 0; tick < 3; ++tick)
-            rig.tickAll();
-        QCOMPARE(rig.sink.shown.size(), 3);
+        QTRY_COMPARE(rig.sink.shown.size(), 1);
         QCOMPARE(rig.state.dueSound, QStringLiteral("/sounds/ring.wav"));
         QCOMPARE(rig.sink.shown.last().text(), QStringLiteral("Dentist"));
-        QCOMPARE(rig.sink.shown.last().kind, AlarmKind::Once);
+        QCOMPARE(rig.minuteAlarm().moment(), QDateTime(QDate(2007, 2, 3), QTime(14, 1)));
 
         rig.clock.set(2007, 2, 3, 14, 1, 0);
-        rig.tickAll();
-        QCOMPARE(rig.sink.shown.size(), 3);
+        QTRY_COMPARE(rig.minuteAlarm().arms(), 3);
+        QCOMPARE(rig.sink.shown.size(), 1);
     }
 
     void twoKindsInTheSameMinuteAreBothHandedOver()
@@ -109,30 +95,83 @@ private slots:
         rig.add(AlarmKind::Daily, "8-30.alm", { "Daily", "ninguno", "8", "30" });
         rig.add(AlarmKind::Weekly, "Monday_8-30.alm", { "Weekly", "/w.wav", "Monday", "8", "30" });
         rig.clock.set(2007, 2, 5, 8, 30, 10);
-        QVERIFY(rig.scheduler->checkKind(AlarmKind::Daily));
-        QCOMPARE(rig.state.dueSound, QStringLiteral("ninguno"));
-        QVERIFY(rig.scheduler->checkKind(AlarmKind::Weekly));
-        QCOMPARE(rig.state.dueSound, QStringLiteral("/w.wav"));
+        QCOMPARE(rig.scheduler->checkAll(), 2);
         QCOMPARE(rig.sink.shown.size(), 2);
         QCOMPARE(rig.sink.shown[0].text(), QStringLiteral("Daily"));
         QCOMPARE(rig.sink.shown[1].text(), QStringLiteral("Weekly"));
     }
 
-    void runningTimersReachTheSink()
+    void aFileMadeOrRewrittenDuringItsMinuteIsFoundAtOnce()
     {
         Rig rig;
-        rig.add(AlarmKind::Monthly, "1_9-0.alm", { "Rent", "ninguno", "1", "9", "0" });
-        rig.clock.set(2007, 3, 1, 9, 0, 5);
+        rig.clock.set(2007, 2, 3, 14, 0, 5);
         rig.scheduler->start();
-        QTRY_VERIFY_WITH_TIMEOUT(rig.sink.shown.size() >= 3, 2000);
-        QCOMPARE(rig.sink.shown.first().kind, AlarmKind::Monthly);
-        QCOMPARE(rig.scheduler->clock().weekday, QStringLiteral("Thursday"));
+        QTest::qWait(10);
+        const QString path = rig.store.layout.activePath(AlarmKind::Daily, "14-0.alm");
+        // Half written: nothing to show, and no loop trying it again.
+        writeBytes(path, "\"Tea\",\"nin");
+        QTest::qWait(100);
+        QVERIFY(rig.sink.shown.isEmpty());
+        // Finished in place, as an editor that does not rename would.
+        QElapsedTimer elapsed;
+        elapsed.start();
+        writeBytes(path, dailyAt1400);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.sink.shown.size(), 1, 5000);
+        QVERIFY2(elapsed.elapsed() < 1000, qPrintable(QString::number(elapsed.elapsed())));
+        QCOMPARE(rig.sink.shown.first().text(), QStringLiteral("Tea"));
+    }
+
+    void aFolderWithoutNotificationsIsLookedAtEverySecond()
+    {
+        StoreFixture store;
+        RefusingWatch watch;
+        const QString day = store.layout.activeFolder(AlarmKind::Daily);
+        const QString week = store.layout.activeFolder(AlarmKind::Weekly);
+        watch.refused = day;
+        QSignalSpy changed(&watch, &FolderWatch::folderChanged);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("no change notifications for .*Day"));
+        watch.watchFolder(day);
+        watch.watchFolder(week);
+        QVERIFY(watch.isPolling(day));
+        QVERIFY(!watch.isPolling(week));
+        QTRY_VERIFY_WITH_TIMEOUT(changed.contains(QVariantList{ day }), 5000);
+
+        // A watched folder removed and made again is watched again.
+        changed.clear();
+        QVERIFY(QDir(week).removeRecursively());
+        QVERIFY(QDir().mkpath(week));
+        QTRY_VERIFY_WITH_TIMEOUT(changed.contains(QVariantList{ week }), 5000);
+        changed.clear();
+        writeBytes(week + "/Monday_8-30.alm", "x");
+        QTRY_VERIFY_WITH_TIMEOUT(changed.contains(QVariantList{ week }), 5000);
+        QVERIFY(!watch.isPolling(week));
+    }
+
+    void aClockSetReturnsSetAsideAlarmsThatAreNotDueNow()
+    {
+        Rig rig;
+        rig.clock.set(2007, 2, 3, 7, 5, 20);
+        rig.scheduler->start();
+        const QString acknowledged = rig.store.layout.pastPath(AlarmKind::Daily, "7-5.alm");
+        const QString dueNow = rig.store.layout.pastPath(AlarmKind::Daily, "9-0.alm");
+        writeBytes(acknowledged, "\"a\",\"ninguno\",\"7\",\"5\"\r\n");
+        writeBytes(dueNow, "\"b\",\"ninguno\",\"9\",\"0\"\r\n");
+        rig.scheduler->restartReturnCount();
+        rig.add(AlarmKind::Once, "4-2-2007_9-0.alm", { "After the jump", "ninguno", "4", "2", "2007", "9", "0" });
+
+        // Set forward past tomorrow's 7:05, inside the minute of 9-0.alm.
+        rig.clock.jump(QDateTime(QDate(2007, 2, 4), QTime(9, 0, 30)));
+        QTRY_VERIFY(!rig.sink.shown.isEmpty());
+        QCOMPARE(rig.sink.shown.first().text(), QStringLiteral("After the jump"));
+        QVERIFY(QFile::exists(rig.store.layout.activePath(AlarmKind::Daily, "7-5.alm")));
+        QVERIFY2(QFile::exists(dueNow), "an alarm of the current minute came back within it");
+        QCOMPARE(rig.minuteAlarm().moment(), QDateTime(QDate(2007, 2, 4), QTime(9, 1)));
     }
 
     void returnWaitsAFullIntervalAfterEachAcknowledgement()
     {
         // A short interval stands in for the 65 s one; the rule is the same.
-        Rig rig(Scheduler::Intervals{ 10, 400 });
+        Rig rig(Scheduler::Intervals{ 400 });
         const QString waiting = rig.store.layout.pastPath(AlarmKind::Daily, "7-5.alm");
         const QString active = rig.store.layout.activePath(AlarmKind::Daily, "7-5.alm");
         QElapsedTimer elapsed;
@@ -160,17 +199,23 @@ private slots:
         QCOMPARE(rig.scheduler->returnTimer()->interval(), 65000);
     }
 
-    void clockTextsFollowTheClockAndChangeOnlyWhenTheyDiffer()
+    void clockTicksAtEachSecondOnlyWhileShown()
     {
         Rig rig;
         QSignalSpy spy(rig.scheduler.get(), &Scheduler::clockChanged);
-        rig.clock.set(2007, 2, 4, 23, 59, 58); // a Sunday
-        rig.scheduler->updateClock();
-        rig.scheduler->updateClock();
-        QCOMPARE(spy.count(), 1);
+        rig.clock.set(QDateTime(QDate(2007, 2, 4), QTime(23, 59, 58, 600))); // a Sunday
+        rig.scheduler->setClockShown(true);
+        QCOMPARE(spy.count(), 1); // current the moment it is shown
         QCOMPARE(rig.scheduler->clock().weekday, QStringLiteral("Sunday"));
+        QVERIFY(rig.scheduler->clockTimer()->isActive());
+        QCOMPARE(rig.scheduler->clockTimer()->remainingTime() <= 401, true);
+
+        rig.scheduler->setClockShown(false);
+        QVERIFY(!rig.scheduler->clockTimer()->isActive());
         rig.clock.set(2007, 2, 5, 0, 0, 0);
-        rig.scheduler->updateClock();
+        QTest::qWait(20);
+        QCOMPARE(spy.count(), 1);
+        rig.scheduler->setClockShown(true);
         QCOMPARE(spy.count(), 2);
         QCOMPARE(rig.scheduler->clock().weekday, QStringLiteral("Monday"));
     }

@@ -28,10 +28,13 @@ Application::Application(const QString &programDir, const Clock &clock, const Pl
     , m_options(options)
 {
     m_state.layout = StoreLayout(programDir);
-    m_scheduler = new Scheduler(m_state, m_clock, SystemClock::instance(), this);
-    m_notices = std::make_unique<NoticeBoard>(
-        NoticeServices{ m_state, m_clock, m_platform.sound, [this] { m_scheduler->restartReturnCount(); } });
+    m_scheduler = new Scheduler(m_state, m_clock, this);
+    m_notices = std::make_unique<NoticeBoard>(NoticeServices{ m_state, m_clock, m_platform.sound, m_platform.prompter,
+                                                              [this] { m_scheduler->restartReturnCount(); } });
     m_scheduler->setNoticeSink(m_notices.get());
+    // A notice closed by the window manager comes back while its minute lasts, once the old one has gone.
+    connect(m_notices.get(), &NoticeBoard::closedUnacknowledged, m_scheduler, &Scheduler::checkKind,
+            Qt::QueuedConnection);
 }
 
 // The windows go without their closing steps: an open notice is not acknowledged, and no close box asks to
@@ -55,6 +58,7 @@ void Application::start()
     m_state.settings = readSettings(m_state.layout.settingsFolder());
     optionsDialog(); // loaded unseen; its boxes are the live settings from now on
     m_scheduler->updateClock();
+    m_scheduler->setClockShown(mainWindowVisible());
 }
 
 MainWindow &Application::mainWindow()
@@ -62,7 +66,9 @@ MainWindow &Application::mainWindow()
     if (!m_mainWindow) {
         m_mainWindow = std::make_unique<MainWindow>(*this, m_state.layout);
         connect(m_scheduler, &Scheduler::clockChanged, m_mainWindow.get(), &MainWindow::showClock);
-        connect(m_mainWindow.get(), &MainWindow::visibilityChanged, this, [this] {
+        connect(m_mainWindow.get(), &MainWindow::visibilityChanged, this, [this](bool visible) {
+            // The clock ticks only while someone can see it.
+            m_scheduler->setClockShown(visible);
             if (m_shownHost)
                 m_shownHost->updateItems();
         });

@@ -1,11 +1,25 @@
 #include "clock.h"
 
+#include "wallclockalarm.h"
+
 namespace brevora {
 
 const SystemClock &SystemClock::instance()
 {
     static const SystemClock clock;
     return clock;
+}
+
+std::unique_ptr<WallClockAlarm> SystemClock::createAlarm(QObject *parent) const
+{
+    return createSystemWallClockAlarm(parent);
+}
+
+QDateTime nextMinuteBoundary(const QDateTime &moment)
+{
+    QDateTime start = moment;
+    start.setTime(QTime(moment.time().hour(), moment.time().minute()));
+    return start.addSecs(60);
 }
 
 } // namespace brevora

@@ -2,21 +2,33 @@
 
 #include <QDateTime>
 
+#include <memory>
+
+class QObject;
+
 namespace brevora {
 
-// Every read of the time goes through a Clock, so that tests can move time freely.
+class WallClockAlarm;
+
+// Every read of the time goes through a Clock, so that tests can move time freely. A clock also makes the
+// alarms that ring by its time, so that what wakes the program and what it then reads always agree.
 class Clock
 {
 public:
     virtual ~Clock() = default;
     virtual QDateTime now() const = 0;
+    virtual std::unique_ptr<WallClockAlarm> createAlarm(QObject *parent = nullptr) const = 0;
 };
 
 class SystemClock final : public Clock
 {
 public:
     QDateTime now() const override { return QDateTime::currentDateTime(); }
+    std::unique_ptr<WallClockAlarm> createAlarm(QObject *parent = nullptr) const override;
     static const SystemClock &instance();
 };
+
+// The first moment of the minute after `moment`.
+QDateTime nextMinuteBoundary(const QDateTime &moment);
 
 } // namespace brevora

@@ -1,25 +1,25 @@
 #include "duecheck.h"
 
 #include "store/alarmname.h"
+#include "store/fileops.h"
 
 namespace brevora {
 
-DueCheck::DueCheck(AlarmKind kind, const QString &activeFolder, const Clock &clock, const Clock &fileClock)
-    : m_kind(kind)
-    , m_clock(clock)
-    , m_index(activeFolder, fileClock)
-{ }
-
-std::optional<DueAlarm> DueCheck::check()
+QString dueFilePath(AlarmKind kind, const QString &activeFolder, const Clock &clock)
 {
-    const QString name = m_index.find(dueFileName(m_kind, m_clock));
-    if (name.isEmpty())
+    const QString name = findNameIgnoringCase(activeFolder, dueFileName(kind, clock));
+    return name.isEmpty() ? QString() : activeFolder + u'/' + name;
+}
+
+std::optional<DueAlarm> findDueAlarm(AlarmKind kind, const QString &activeFolder, const Clock &clock)
+{
+    const QString path = dueFilePath(kind, activeFolder, clock);
+    if (path.isEmpty())
         return std::nullopt;
-    const QString path = m_index.folder() + u'/' + name;
-    auto record = readAlarmFile(path, m_kind);
+    auto record = readAlarmFile(path, kind);
     if (!record)
         return std::nullopt;
-    return DueAlarm{ m_kind, path, std::move(*record) };
+    return DueAlarm{ kind, path, std::move(*record) };
 }
 
 } // namespace brevora

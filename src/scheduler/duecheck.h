@@ -1,7 +1,6 @@
 #pragma once
 
 #include "store/alarmfile.h"
-#include "store/folderindex.h"
 
 #include <optional>
 
@@ -20,21 +19,11 @@ struct DueAlarm
     QString sound() const { return record.sound(); }
 };
 
-// One kind's check: builds the name an alarm of the current minute would have and looks for that one file.
-// The common case, nothing due, costs one look at the folder's time stamp.
-class DueCheck
-{
-public:
-    DueCheck(AlarmKind kind, const QString &activeFolder, const Clock &clock, const Clock &fileClock);
+// The path of the file in `activeFolder` that holds the alarm of `kind` due in the clock's current minute:
+// the name the clock gives that minute, found without regard to letter case; empty when there is none.
+QString dueFilePath(AlarmKind kind, const QString &activeFolder, const Clock &clock);
 
-    std::optional<DueAlarm> check();
-    AlarmKind kind() const { return m_kind; }
-    const FolderIndex &index() const { return m_index; }
-
-private:
-    AlarmKind m_kind;
-    const Clock &m_clock;
-    FolderIndex m_index;
-};
+// The alarm of the current minute, if its file is there and can be read.
+std::optional<DueAlarm> findDueAlarm(AlarmKind kind, const QString &activeFolder, const Clock &clock);
 
 } // namespace brevora

@@ -9,7 +9,8 @@ namespace brevora {
 
 namespace {
 
-void returnFolder(const QString &past, const QString &active, PastReturnReport &report)
+void returnFolder(AlarmKind kind, const QString &past, const QString &active, const PastReturnFilter &keep,
+                  PastReturnReport &report)
 {
     const QStringList waiting = listFolder(past);
     if (waiting.isEmpty())
@@ -17,6 +18,8 @@ void returnFolder(const QString &past, const QString &active, PastReturnReport &
     // One listing of the active folder serves every file, so a full folder returns in linear time.
     QHash<QString, QString> present = filesByFoldedName(active);
     for (const QString &name : waiting) {
+        if (keep && keep(kind, name))
+            continue;
         const QString source = past + u'/' + name;
         const QString key = name.toCaseFolded();
         if (present.contains(key)) {
@@ -39,14 +42,11 @@ void returnFolder(const QString &past, const QString &active, PastReturnReport &
 
 } // namespace
 
-PastReturnReport returnPastAlarms(const StoreLayout &layout)
+PastReturnReport returnPastAlarms(const StoreLayout &layout, const PastReturnFilter &keep)
 {
     PastReturnReport report;
     for (AlarmKind kind : pastReturnOrder)
-        returnFolder(layout.pastFolder(kind), layout.activeFolder(kind), report);
-    // The due checks' views of the folders must see the returned files at once.
-    if (report.returned > 0 || report.superseded > 0)
-        noteStoreChanged();
+        returnFolder(kind, layout.pastFolder(kind), layout.activeFolder(kind), keep, report);
     return report;
 }
 

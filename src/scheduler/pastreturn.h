@@ -2,6 +2,10 @@
 
 #include <QString>
 
+#include "store/alarmkind.h"
+
+#include <functional>
+
 namespace brevora {
 
 class StoreLayout;
@@ -13,8 +17,11 @@ struct PastReturnReport
     int skipped = 0; // could not be moved; left where they are
 };
 
+// Says which waiting files stay where they are this time.
+using PastReturnFilter = std::function<bool(AlarmKind kind, const QString &name)>;
+
 // Moves every file of the four folders of acknowledged alarms back into its active folder. Each file is tried
 // once, so a file that cannot be moved never holds up the others or loops.
-PastReturnReport returnPastAlarms(const StoreLayout &layout);
+PastReturnReport returnPastAlarms(const StoreLayout &layout, const PastReturnFilter &keep = {});
 
 } // namespace brevora

@@ -1,45 +1,45 @@
 #include "scheduler.h"
 
+#include "folderwatch.h"
 #include "platform/clock.h"
+#include "platform/wallclockalarm.h"
 #include "settings/sharedstate.h"
+#include "store/alarmname.h"
 
 #include <QTimer>
 
 namespace brevora {
 
-namespace {
-
-QTimer *makeTimer(QObject *parent, const char *name)
-{
-    auto *timer = new QTimer(parent);
-    timer->setObjectName(QString::fromLatin1(name));
-    return timer;
-}
-
-} // namespace
-
-Scheduler::Scheduler(SharedState &state, const Clock &clock, const Clock &fileClock, QObject *parent)
-    : Scheduler(state, clock, fileClock, Intervals{}, parent)
+Scheduler::Scheduler(SharedState &state, const Clock &clock, QObject *parent)
+    : Scheduler(state, clock, Intervals{}, parent)
 { }
 
-Scheduler::Scheduler(SharedState &state, const Clock &clock, const Clock &fileClock, Intervals intervals,
-                     QObject *parent)
+Scheduler::Scheduler(SharedState &state, const Clock &clock, Intervals intervals, QObject *parent)
     : QObject(parent)
     , m_state(state)
     , m_clock(clock)
     , m_intervals(intervals)
+    , m_minuteAlarm(clock.createAlarm())
+    , m_watch(new FolderWatch(this))
+    , m_clockTimer(new QTimer(this))
+    , m_returnTimer(new QTimer(this))
 {
     setObjectName(QStringLiteral("Scheduler"));
-    for (AlarmKind kind : allKinds) {
-        const auto i = static_cast<std::size_t>(kind);
-        m_checks[i] = std::make_unique<DueCheck>(kind, state.layout.activeFolder(kind), clock, fileClock);
-        m_checkTimers[i] = makeTimer(this, kindInfo(kind).timerName);
-        connect(m_checkTimers[i], &QTimer::timeout, this, [this, kind] { checkKind(kind); });
-    }
-    m_clockTimer = makeTimer(this, "Timer6");
-    connect(m_clockTimer, &QTimer::timeout, this, &Scheduler::updateClock);
+    m_minuteAlarm->setObjectName(QStringLiteral("MinuteAlarm"));
+    connect(m_minuteAlarm.get(), &WallClockAlarm::rang, this, &Scheduler::onMinute);
+    connect(m_minuteAlarm.get(), &WallClockAlarm::clockJumped, this, &Scheduler::onClockJumped);
+    connect(m_watch, &FolderWatch::folderChanged, this, &Scheduler::onFolderChanged);
+
+    m_clockTimer->setObjectName(QStringLiteral("Timer6"));
+    m_clockTimer->setSingleShot(true);
+    m_clockTimer->setTimerType(Qt::PreciseTimer);
+    connect(m_clockTimer, &QTimer::timeout, this, [this] {
+        updateClock();
+        scheduleClockTick();
+    });
+
     // The return timer counts from the moment the scheduler exists, before the checks start.
-    m_returnTimer = makeTimer(this, "Timer7");
+    m_returnTimer->setObjectName(QStringLiteral("Timer7"));
     // A coarse timer may fire up to 5% early; the return must never come before the full interval.
     m_returnTimer->setTimerType(Qt::PreciseTimer);
     connect(m_returnTimer, &QTimer::timeout, this, &Scheduler::returnPastAlarms);
@@ -50,25 +50,97 @@ Scheduler::~Scheduler() = default;
 
 void Scheduler::start()
 {
+    if (m_started)
+        return;
+    m_started = true;
     for (AlarmKind kind : allKinds)
-        checkTimer(kind)->start(m_intervals.checkMs);
-    m_clockTimer->start(m_intervals.checkMs);
+        m_watch->watchFolder(m_state.layout.activeFolder(kind));
+    QTimer::singleShot(0, this, &Scheduler::checkAll);
+    armNextMinute();
+}
+
+int Scheduler::checkAll()
+{
+    int due = 0;
+    for (AlarmKind kind : allKinds)
+        due += checkKind(kind) ? 1 : 0;
+    return due;
 }
 
 bool Scheduler::checkKind(AlarmKind kind)
 {
-    auto due = m_checks[static_cast<std::size_t>(kind)]->check();
-    if (!due)
+    const QString path = dueFilePath(kind, m_state.layout.activeFolder(kind), m_clock);
+    // A due file rewritten in place changes only itself; watching it tells the check to read it again.
+    QStringList watched;
+    for (AlarmKind other : allKinds) {
+        const QString file = other == kind ? path : m_dueFiles[static_cast<std::size_t>(other)];
+        if (!file.isEmpty())
+            watched.append(file);
+    }
+    m_dueFiles[static_cast<std::size_t>(kind)] = path;
+    m_watch->watchFiles(watched);
+    if (path.isEmpty())
         return false;
-    m_state.dueSound = due->sound();
+    auto record = readAlarmFile(path, kind);
+    if (!record)
+        return false;
+    const DueAlarm due{ kind, path, std::move(*record) };
+    m_state.dueSound = due.sound();
     if (m_sink)
-        m_sink->showDueAlarm(*due);
+        m_sink->showDueAlarm(due);
     return true;
+}
+
+void Scheduler::armNextMinute()
+{
+    m_armedFor = nextMinuteBoundary(m_clock.now());
+    m_minuteAlarm->arm(m_armedFor);
+}
+
+void Scheduler::onMinute()
+{
+    // Rung a hair early by a coarse clock: the new minute has not begun for the checks yet.
+    if (m_clock.now() < m_armedFor) {
+        m_minuteAlarm->arm(m_armedFor);
+        return;
+    }
+    armNextMinute();
+    checkAll();
+}
+
+void Scheduler::onClockJumped()
+{
+    armNextMinute();
+    // The return timer counts elapsed time, which a set clock or a sleep leaves behind: an alarm set aside
+    // before a jump past its next minute would still be waiting then. Any whose minute is not now can come
+    // back at once without firing twice.
+    returnPastAlarmsExcept([this](AlarmKind kind, const QString &name) {
+        return name.compare(dueFileName(kind, m_clock), Qt::CaseInsensitive) == 0;
+    });
+    checkAll();
+    if (m_clockShown) {
+        updateClock();
+        scheduleClockTick();
+    }
+}
+
+void Scheduler::onFolderChanged(const QString &folder)
+{
+    if (!m_started)
+        return;
+    for (AlarmKind kind : allKinds)
+        if (m_state.layout.activeFolder(kind) == folder)
+            checkKind(kind);
 }
 
 PastReturnReport Scheduler::returnPastAlarms()
 {
-    const PastReturnReport report = brevora::returnPastAlarms(m_state.layout);
+    return returnPastAlarmsExcept({});
+}
+
+PastReturnReport Scheduler::returnPastAlarmsExcept(const PastReturnFilter &keep)
+{
+    const PastReturnReport report = brevora::returnPastAlarms(m_state.layout, keep);
     emit alarmsReturned(report);
     return report;
 }
@@ -78,6 +150,23 @@ void Scheduler::restartReturnCount()
     m_returnTimer->start(m_intervals.returnMs);
 }
 
+void Scheduler::setClockShown(bool shown)
+{
+    m_clockShown = shown;
+    if (!shown) {
+        m_clockTimer->stop();
+        return;
+    }
+    updateClock();
+    scheduleClockTick();
+}
+
+void Scheduler::scheduleClockTick()
+{
+    // Just after the next second begins, so the texts never lag the clock by a second.
+    m_clockTimer->start(1001 - m_clock.now().time().msec());
+}
+
 void Scheduler::updateClock()
 {
     ClockTexts texts = clockTexts(m_clock.now());
@@ -85,11 +174,6 @@ void Scheduler::updateClock()
         return;
     m_clockTexts = std::move(texts);
     emit clockChanged(m_clockTexts);
-}
-
-QTimer *Scheduler::checkTimer(AlarmKind kind) const
-{
-    return m_checkTimers[static_cast<std::size_t>(kind)];
 }
 
 } // namespace brevora

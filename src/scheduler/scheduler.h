@@ -14,9 +14,11 @@ class QTimer;
 namespace brevora {
 
 class Clock;
+class FolderWatch;
+class WallClockAlarm;
 struct SharedState;
 
-// Receives the alarms the checks find. It is called on every tick of an alarm's minute for as long as the
+// Receives the alarms the checks find. It is called at every check of an alarm's minute for as long as the
 // alarm's file stays in its active folder, and keeps its own notices from opening twice.
 class NoticeSink
 {
@@ -25,55 +27,71 @@ public:
     virtual void showDueAlarm(const DueAlarm &alarm) = 0;
 };
 
-// The timers that run for the whole life of the program: Timer1 to Timer5 check the five kinds, Timer6
-// keeps the clock texts current, Timer7 returns acknowledged alarms.
+// Finds the alarms of the current minute and returns acknowledged ones. It sleeps until something can have
+// changed the answer: a minute boundary of the wall clock, a change in an active folder, a clock that was
+// set or a machine that slept. The clock texts tick each second only while someone shows them (Timer6);
+// Timer7 returns acknowledged alarms.
 class Scheduler : public QObject
 {
     Q_OBJECT
 public:
     struct Intervals
     {
-        int checkMs = 10;
         int returnMs = 65000;
     };
 
-    Scheduler(SharedState &state, const Clock &clock, const Clock &fileClock, QObject *parent = nullptr);
-    Scheduler(SharedState &state, const Clock &clock, const Clock &fileClock, Intervals intervals,
-              QObject *parent = nullptr);
+    Scheduler(SharedState &state, const Clock &clock, QObject *parent = nullptr);
+    Scheduler(SharedState &state, const Clock &clock, Intervals intervals, QObject *parent = nullptr);
     ~Scheduler() override;
 
     void setNoticeSink(NoticeSink *sink) { m_sink = sink; }
-    // Gives the checks and the clock their interval; until then only the return timer counts.
+    // Starts the checks: the first one on the next turn of the event loop, then at each wake-up.
     void start();
+    bool isStarted() const { return m_started; }
 
-    // One tick of a kind's check: hands a due alarm to the notice sink. Returns whether one was due.
+    // Checks every kind, or one, for an alarm of the current minute. Returns how many were due.
+    int checkAll();
     bool checkKind(AlarmKind kind);
     // One tick of the return timer.
     PastReturnReport returnPastAlarms();
     // An acknowledgement of a recurring alarm: the next return is a full interval away.
     void restartReturnCount();
+
+    // The clock texts tick while shown, and are brought up to date the moment they are shown again.
+    void setClockShown(bool shown);
     void updateClock();
 
-    QTimer *checkTimer(AlarmKind kind) const;
     QTimer *clockTimer() const { return m_clockTimer; }
     QTimer *returnTimer() const { return m_returnTimer; }
+    WallClockAlarm &minuteAlarm() const { return *m_minuteAlarm; }
+    FolderWatch &folderWatch() const { return *m_watch; }
     const ClockTexts &clock() const { return m_clockTexts; }
-    const DueCheck &dueCheck(AlarmKind kind) const { return *m_checks[static_cast<std::size_t>(kind)]; }
 
 signals:
     void clockChanged(const brevora::ClockTexts &texts);
     void alarmsReturned(const brevora::PastReturnReport &report);
 
 private:
+    void armNextMinute();
+    void onMinute();
+    void onClockJumped();
+    void onFolderChanged(const QString &folder);
+    void scheduleClockTick();
+    PastReturnReport returnPastAlarmsExcept(const PastReturnFilter &keep);
+
     SharedState &m_state;
     const Clock &m_clock;
     Intervals m_intervals;
     NoticeSink *m_sink = nullptr;
-    std::array<std::unique_ptr<DueCheck>, 5> m_checks;
-    std::array<QTimer *, 5> m_checkTimers{};
-    QTimer *m_clockTimer = nullptr;
-    QTimer *m_returnTimer = nullptr;
+    std::unique_ptr<WallClockAlarm> m_minuteAlarm;
+    FolderWatch *m_watch;
+    QTimer *m_clockTimer;
+    QTimer *m_returnTimer;
     ClockTexts m_clockTexts;
+    QDateTime m_armedFor;
+    std::array<QString, 5> m_dueFiles; // each kind's file of the current minute, watched for rewrites
+    bool m_started = false;
+    bool m_clockShown = false;
 };
 
 } // namespace brevora

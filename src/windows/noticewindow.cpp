@@ -3,6 +3,7 @@
 #include "noticefields.h"
 #include "platform/clock.h"
 #include "platform/soundplayer.h"
+#include "platform/wallclockalarm.h"
 #include "settings/sharedstate.h"
 #include "store/alarmfile.h"
 #include "store/alarmname.h"
@@ -15,14 +16,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 
 namespace brevora {
 
 NoticeWindow::NoticeWindow(AlarmKind kind, const NoticeServices &services)
     : m_kind(kind)
     , m_services(services)
-    , m_dismissTimer(new QTimer(this))
+    , m_dismissAlarm(services.clock.createAlarm())
 {
     setObjectName(kindInfo(kind).noticeName);
     setWindowTitle(QStringLiteral("Alarm!!"));
@@ -52,8 +52,9 @@ NoticeWindow::NoticeWindow(AlarmKind kind, const NoticeServices &services)
         m_fields[i]->hide();
     }
 
-    m_dismissTimer->setObjectName(QStringLiteral("Timer1"));
-    connect(m_dismissTimer, &QTimer::timeout, this, &NoticeWindow::dismissIfMinutePassed);
+    m_dismissAlarm->setObjectName(QStringLiteral("Timer1"));
+    connect(m_dismissAlarm.get(), &WallClockAlarm::rang, this, &NoticeWindow::dismissIfMinutePassed);
+    connect(m_dismissAlarm.get(), &WallClockAlarm::clockJumped, this, &NoticeWindow::dismissIfMinutePassed);
 }
 
 NoticeWindow::~NoticeWindow() = default;
@@ -61,21 +62,23 @@ NoticeWindow::~NoticeWindow() = default;
 bool NoticeWindow::load(const QString &duePath)
 {
     move(0, 0);
-    // The scheduler read the file a moment ago; when the minute has turned since, the clock names another
-    // alarm, and showing this one would let Close act on a file it does not show.
+    // The scheduler read the file a moment ago; when the minute has turned since, the file is not due now.
+    const QDateTime now = m_services.clock.now();
     const QString name = dueFileName(m_kind, m_services.clock);
     if (QFileInfo(duePath).fileName().compare(name, Qt::CaseInsensitive) != 0)
         return false;
     const auto record = readAlarmFile(duePath, m_kind);
     if (!record)
         return false;
+    m_path = duePath;
+    m_dueMinute = nextMinuteBoundary(now).addSecs(-60);
     const QStringList fields = record->dueFields();
     const auto labelOf = noticeFieldSlots(m_kind);
     for (qsizetype i = 0; i < fields.size(); ++i)
         m_fields[static_cast<std::size_t>(labelOf[static_cast<std::size_t>(i)])]->setText(fields[i]);
     // The past setting as it is live now, saved or not, decides for the whole life of this notice.
     if (m_services.state.settings.past)
-        m_dismissTimer->start(10);
+        m_dismissAlarm->arm(nextMinuteBoundary(now));
 
     if (m_services.state.dueSound != noSound)
         m_services.sound.playSync(m_services.state.dueSound);
@@ -88,62 +91,73 @@ void NoticeWindow::setText(const QString &text)
         m_text->setText(text);
 }
 
-QStringList NoticeWindow::dueFields() const
-{
-    QStringList fields;
-    for (int slot : noticeFieldSlots(m_kind))
-        fields.append(m_fields[static_cast<std::size_t>(slot)]->text());
-    return fields;
-}
-
 void NoticeWindow::acknowledge()
 {
-    m_dismissTimer->stop();
-    const QString builtName = alarmFileName(m_kind, dueFields());
-    const QString &folder = m_services.state.layout.activeFolder(m_kind);
-    const QString name = findNameIgnoringCase(folder, builtName);
-    if (!name.isEmpty()) {
-        const bool done = m_kind == AlarmKind::Once ? deleteFileForced(folder + u'/' + name) : setAlarmAside(name);
-        if (!done)
-            qWarning("Brevora: the alarm file %s could not be %s",
-                     qPrintable(QDir::toNativeSeparators(folder + u'/' + name)),
-                     m_kind == AlarmKind::Once ? "deleted" : "set aside");
-    }
+    m_dismissAlarm->disarm();
+    QString reason;
+    const bool done = m_kind == AlarmKind::Once ? deleteAlarm(reason) : setAlarmAside(reason);
+    m_acknowledged = true;
+    if (!done)
+        emit acknowledgeFailed(m_path, reason);
     close();
 }
 
-bool NoticeWindow::setAlarmAside(const QString &name)
+bool NoticeWindow::deleteAlarm(QString &reason)
+{
+    if (deleteFileForced(m_path) || !QFileInfo::exists(m_path))
+        return true;
+    QFile file(m_path);
+    if (file.remove())
+        return true;
+    reason = file.errorString();
+    return false;
+}
+
+bool NoticeWindow::setAlarmAside(QString &reason)
 {
     const StoreLayout &layout = m_services.state.layout;
-    const QString source = layout.activePath(m_kind, name);
+    const QString name = QFileInfo(m_path).fileName();
     const QString &pastFolder = layout.pastFolder(m_kind);
     QDir().mkpath(pastFolder);
-    MoveResult result = moveFile(source, layout.pastPath(m_kind, name));
+    const QString destination = layout.pastPath(m_kind, name);
+    MoveResult result = moveFile(m_path, destination);
     if (result == MoveResult::DestinationExists) {
         // A waiting copy under this name is an older state of the same alarm; the one just shown wins, so
         // the file never stays in its active folder to fire again within the minute.
         const QString waiting = findNameIgnoringCase(pastFolder, name);
         if (!waiting.isEmpty() && deleteFileForced(pastFolder + u'/' + waiting))
-            result = moveFile(source, layout.pastPath(m_kind, name));
+            result = moveFile(m_path, destination);
     }
     if (m_services.restartReturnCount)
         m_services.restartReturnCount();
-    return result == MoveResult::Moved;
+    if (result == MoveResult::Moved || result == MoveResult::SourceMissing)
+        return true;
+    QFile file(m_path);
+    if (result == MoveResult::Failed && file.rename(destination))
+        return true;
+    reason = result == MoveResult::DestinationExists
+        ? QStringLiteral("a file of that name waits in %1").arg(QDir::toNativeSeparators(pastFolder))
+        : file.errorString();
+    return false;
 }
 
 void NoticeWindow::dismissIfMinutePassed()
 {
+    // Only hour and minute decide: a clock set back a day to the same minute keeps the notice.
     const QTime now = m_services.clock.now().time();
-    if (m_fields[3]->text().toInt() != now.hour() || m_fields[4]->text().toInt() != now.minute())
+    const QTime due = m_dueMinute.time();
+    if (now.hour() != due.hour() || now.minute() != due.minute())
         acknowledge();
+    else
+        m_dismissAlarm->arm(nextMinuteBoundary(m_services.clock.now()));
 }
 
 void NoticeWindow::closeEvent(QCloseEvent *event)
 {
-    m_dismissTimer->stop();
+    m_dismissAlarm->disarm();
     if (!m_unloaded) {
         m_unloaded = true;
-        emit unloaded();
+        emit unloaded(m_acknowledged);
     }
     QWidget::closeEvent(event);
 }

@@ -4,18 +4,22 @@
 
 #include <QWidget>
 
+#include <QDateTime>
+
 #include <array>
 #include <functional>
+#include <memory>
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTimer;
 
 namespace brevora {
 
 class Clock;
+class Prompter;
 class SoundPlayer;
+class WallClockAlarm;
 struct SharedState;
 
 // What every notice needs from the rest of the program.
@@ -24,12 +28,14 @@ struct NoticeServices
     SharedState &state;
     const Clock &clock;
     SoundPlayer &sound;
+    Prompter &prompter;
     // An acknowledged recurring alarm puts off the next return of set-aside alarms by a full interval.
     std::function<void()> restartReturnCount;
 };
 
-// The window that presents one due alarm: its text, its sound, and "Close" to acknowledge it. The due
-// date and time it keeps in hidden labels name the alarm's file, so Close acts on the alarm it shows.
+// The window that presents one due alarm: its text, its sound, and "Close" to acknowledge it. It keeps the
+// alarm's due date and time in hidden labels, but acts only on the file it was opened for: a name built
+// from a file's content could name another alarm, or a file outside the store.
 class NoticeWindow : public QWidget
 {
     Q_OBJECT
@@ -44,28 +50,37 @@ public:
 
     AlarmKind kind() const { return m_kind; }
     bool isUnloaded() const { return m_unloaded; }
+    const QString &path() const { return m_path; }
+    // The first moment of the minute the alarm was due in.
+    const QDateTime &dueMinute() const { return m_dueMinute; }
 
     // Deletes a one-time alarm's file or sets a recurring one aside, then unloads the notice.
     void acknowledge();
 
 signals:
-    // The notice is gone, acknowledged or closed by other means; its alarm may show again if still due.
-    void unloaded();
+    // The notice is gone, acknowledged or closed by other means; if not acknowledged, its alarm may show
+    // again while still due.
+    void unloaded(bool acknowledged);
+    // The file could not be deleted or set aside; `reason` says why.
+    void acknowledgeFailed(const QString &path, const QString &reason);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    QStringList dueFields() const;
-    bool setAlarmAside(const QString &name);
+    bool deleteAlarm(QString &reason);
+    bool setAlarmAside(QString &reason);
     void dismissIfMinutePassed();
 
     AlarmKind m_kind;
     NoticeServices m_services;
     QLineEdit *m_text = nullptr;
     QPushButton *m_close = nullptr;
-    QTimer *m_dismissTimer;
+    std::unique_ptr<WallClockAlarm> m_dismissAlarm; // Timer1: the end of the alarm's minute
     std::array<QLabel *, 5> m_fields{};
+    QString m_path;
+    QDateTime m_dueMinute;
+    bool m_acknowledged = false;
     bool m_unloaded = false;
 };
 

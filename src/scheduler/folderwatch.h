@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QFileSystemWatcher>
+#include <QHash>
+#include <QObject>
+#include <QSet>
+#include <QString>
+
+class QTimer;
+
+namespace brevora {
+
+// Reports changes to a few folders, and to the files in them that matter right now: a file made, renamed
+// or removed changes its folder; a file rewritten in place changes only itself. A folder that cannot be
+// watched (inotify limits, a file system without notifications) is looked at once a second instead, and
+// said so once; a folder removed and made again is watched again.
+class FolderWatch : public QObject
+{
+    Q_OBJECT
+public:
+    explicit FolderWatch(QObject *parent = nullptr);
+
+    void watchFolder(const QString &folder);
+    // Replaces the files watched for rewrites.
+    void watchFiles(const QStringList &files);
+    bool isPolling(const QString &folder) const { return m_polled.contains(folder); }
+
+signals:
+    // Something in `folder` may have changed.
+    void folderChanged(const QString &folder);
+
+protected:
+    // Sets a notification on a path; false when the system refuses one.
+    virtual bool addWatch(const QString &path);
+
+private:
+    void arm(const QString &folder);
+    void onDirectoryChanged(const QString &path);
+    void onFileChanged(const QString &path);
+    void poll();
+
+    QFileSystemWatcher m_watcher;
+    QStringList m_folders;
+    QSet<QString> m_polled; // folders looked at once a second
+    QSet<QString> m_saidPolled;
+    QStringList m_files;
+    QTimer *m_pollTimer;
+};
+
+} // namespace brevora

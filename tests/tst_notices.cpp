@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -299,6 +300,69 @@ private slots:
             QWidget *first = nextTabStop(notice);
             QCOMPARE(first, notice->kind() == AlarmKind::Once ? static_cast<QWidget *>(text) : button);
         }
+    }
+
+    void closeActsOnTheFileItWasOpenedFor_data()
+    {
+        QTest::addColumn<AlarmKind>("kind");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        // Fields that do not spell the name: a leading zero, or a crafted day that names a file elsewhere.
+        QTest::newRow("daily, minute 017")
+            << AlarmKind::Daily << "14-0.alm" << QByteArray("\"x\",\"ninguno\",\"14\",\"000\"\r\n");
+        QTest::newRow("once, path in a field")
+            << AlarmKind::Once << "3-2-2007_14-0.alm"
+            << QByteArray("\"x\",\"ninguno\",\"../../../%1/neighbour/Events/Once/3\",\"2\",\"2007\",\"14\",\"0\"\r\n");
+    }
+    void closeActsOnTheFileItWasOpenedFor()
+    {
+        QFETCH(AlarmKind, kind);
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        NoticeRig rig;
+        // The files its fields would name, inside the store and beside it.
+        QTemporaryDir outside(QFileInfo(rig.store.dir.path()).path() + "/neighbourXXXXXX");
+        const QString path = rig.store.layout.activePath(kind, name);
+        writeBytes(path, QString::fromLatin1(bytes).arg(QFileInfo(outside.path()).fileName()).toLatin1());
+        const QString neighbour = outside.filePath("neighbour/Events/Once/3-2-2007_14-0.alm");
+        QVERIFY(QDir().mkpath(QFileInfo(neighbour).path()));
+        writeBytes(neighbour, "keep");
+        writeBytes(rig.store.layout.activePath(AlarmKind::Daily, "14-000.alm"), "keep");
+
+        QVERIFY(rig.scheduler->checkKind(kind));
+        pressClose(rig.only());
+        QVERIFY(!QFile::exists(path));
+        QVERIFY(!rig.scheduler->checkKind(kind));
+        QCOMPARE(readBytes(neighbour), QByteArray("keep"));
+        QCOMPARE(readBytes(rig.store.layout.activePath(AlarmKind::Daily, "14-000.alm")), QByteArray("keep"));
+    }
+
+    void aCloseThatFailsIsSaidOnceAndHoldsTheNoticeForItsMinute()
+    {
+        NoticeRig rig;
+        const QString path = rig.addDue(AlarmKind::Daily, "stuck");
+        // Something in the way of the folder the alarm is set aside in, which stops even root.
+        const QString past = rig.store.layout.pastFolder(AlarmKind::Daily);
+        QVERIFY(QDir(past).removeRecursively());
+        writeBytes(past, "in the way");
+
+        rig.scheduler->checkKind(AlarmKind::Daily);
+        pressClose(rig.only());
+        QVERIFY(QFile::exists(path));
+        QCOMPARE(rig.prompter.shown.size(), 1);
+        QCOMPARE(rig.prompter.shown[0].icon, QMessageBox::Warning);
+        QVERIFY2(rig.prompter.shown[0].text.contains(QDir::toNativeSeparators(path)),
+                 qPrintable(rig.prompter.shown[0].text));
+        for (int check = 0; check < 3; ++check)
+            rig.scheduler->checkKind(AlarmKind::Daily);
+        QVERIFY(rig.board->notices().isEmpty());
+        QCOMPARE(rig.sound.syncPlays.size(), 0);
+
+        // Its next time, the next day, it shows again.
+        rig.clock.set(2007, 2, 4, 14, 0, 1);
+        rig.scheduler->checkKind(AlarmKind::Daily);
+        QVERIFY(rig.only());
+        QCOMPARE(rig.prompter.shown.size(), 1);
     }
 
     void exitWithANoticeOpenKeepsTheFile()

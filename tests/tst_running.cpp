@@ -118,6 +118,20 @@ private slots:
         QVERIFY(QFile::exists(program.store.layout.pastPath(AlarmKind::Daily, "14-0.alm")));
     }
 
+    void aNoticeClosedByTheWindowManagerComesBackWithItsSound()
+    {
+        AppFixture program;
+        program.clock.set(2007, 2, 3, 14, 0, 5);
+        writeBytes(program.store.layout.activePath(AlarmKind::Daily, "14-0.alm"),
+                   "\"Stretch\",\"/sounds/gong.wav\",\"14\",\"0\"\r\n");
+        program.startAndSkipSplash();
+        QTRY_VERIFY(visibleWindow("Form10"));
+        QVERIFY(visibleWindow("Form10")->close());
+        // Nothing but the closing wakes the checks here: the clock stands still.
+        QTRY_VERIFY_WITH_TIMEOUT(visibleWindow("Form10"), 1000);
+        QCOMPARE(program.fakes.sound.syncPlays, (QStringList{ "/sounds/gong.wav", "/sounds/gong.wav" }));
+    }
+
     void exitLeavesAnOpenNoticeUnacknowledged()
     {
         auto program = std::make_unique<AppFixture>();

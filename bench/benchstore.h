@@ -106,15 +106,5 @@ inline void writeFiles(const QString &folder, const std::vector<GeneratedFile> &
     }
 }
 
-// The folder index does not trust a listing taken within two seconds of the folder's time stamp and relists
-// such a folder every 100 ms. A freshly filled folder is exactly that, so its stamp is moved an hour back to
-// measure the steady state instead of waiting.
-inline void backdateFolder(const QString &folder)
-{
-    const std::time_t past = std::time(nullptr) - 3600;
-    const struct timespec times[2] = { { past, 0 }, { past, 0 } };
-    if (::utimensat(AT_FDCWD, QFile::encodeName(folder).constData(), times, 0) != 0)
-        throw std::runtime_error("cannot set the time of " + folder.toStdString() + ": " + std::strerror(errno));
-}
 
 } // namespace brevora::bench

@@ -5,6 +5,9 @@
 #include "platform/wallclockalarm.h"
 #include "settings/sharedstate.h"
 #include "store/alarmname.h"
+#include "store/fileops.h"
+
+#include <QFileInfo>
 
 #include <QTimer>
 
@@ -28,7 +31,7 @@ Scheduler::Scheduler(SharedState &state, const Clock &clock, Intervals intervals
     m_minuteAlarm->setObjectName(QStringLiteral("MinuteAlarm"));
     connect(m_minuteAlarm.get(), &WallClockAlarm::rang, this, &Scheduler::onMinute);
     connect(m_minuteAlarm.get(), &WallClockAlarm::clockJumped, this, &Scheduler::onClockJumped);
-    connect(m_watch, &FolderWatch::folderChanged, this, &Scheduler::onFolderChanged);
+    connect(m_watch, &FolderWatch::folderChanged, this, &Scheduler::noteFolderChanged);
 
     m_clockTimer->setObjectName(QStringLiteral("Timer6"));
     m_clockTimer->setSingleShot(true);
@@ -67,9 +70,24 @@ int Scheduler::checkAll()
     return due;
 }
 
+QString Scheduler::dueFile(AlarmKind kind)
+{
+    const QString &folder = m_state.layout.activeFolder(kind);
+    const QString name = dueFileName(kind, m_clock);
+    // The name as the editor writes it is the common case and needs no listing.
+    if (QFileInfo::exists(folder + u'/' + name))
+        return folder + u'/' + name;
+    // Any other letter case is looked up in the folder's names, listed again only after the folder changed.
+    auto &names = m_names[static_cast<std::size_t>(kind)];
+    if (!names)
+        names = filesByFoldedName(folder);
+    const QString found = names->value(name.toCaseFolded());
+    return found.isEmpty() ? QString() : folder + u'/' + found;
+}
+
 bool Scheduler::checkKind(AlarmKind kind)
 {
-    const QString path = dueFilePath(kind, m_state.layout.activeFolder(kind), m_clock);
+    const QString path = dueFile(kind);
     // A due file rewritten in place changes only itself; watching it tells the check to read it again.
     QStringList watched;
     for (AlarmKind other : allKinds) {
@@ -124,13 +142,16 @@ void Scheduler::onClockJumped()
     }
 }
 
-void Scheduler::onFolderChanged(const QString &folder)
+void Scheduler::noteFolderChanged(const QString &folder)
 {
     if (!m_started)
         return;
-    for (AlarmKind kind : allKinds)
-        if (m_state.layout.activeFolder(kind) == folder)
+    for (AlarmKind kind : allKinds) {
+        if (m_state.layout.activeFolder(kind) == folder) {
+            m_names[static_cast<std::size_t>(kind)].reset();
             checkKind(kind);
+        }
+    }
 }
 
 PastReturnReport Scheduler::returnPastAlarms()

@@ -6,8 +6,11 @@
 
 #include <QObject>
 
+#include <QHash>
+
 #include <array>
 #include <memory>
+#include <optional>
 
 class QTimer;
 
@@ -52,6 +55,8 @@ public:
     // Checks every kind, or one, for an alarm of the current minute. Returns how many were due.
     int checkAll();
     bool checkKind(AlarmKind kind);
+    // Something in `folder` changed: its kind is checked again with a fresh look at the folder.
+    void noteFolderChanged(const QString &folder);
     // One tick of the return timer.
     PastReturnReport returnPastAlarms();
     // An acknowledgement of a recurring alarm: the next return is a full interval away.
@@ -72,10 +77,10 @@ signals:
     void alarmsReturned(const brevora::PastReturnReport &report);
 
 private:
+    QString dueFile(AlarmKind kind);
     void armNextMinute();
     void onMinute();
     void onClockJumped();
-    void onFolderChanged(const QString &folder);
     void scheduleClockTick();
     PastReturnReport returnPastAlarmsExcept(const PastReturnFilter &keep);
 
@@ -89,6 +94,8 @@ private:
     QTimer *m_returnTimer;
     ClockTexts m_clockTexts;
     QDateTime m_armedFor;
+    // Each active folder's file names by case-folded name, dropped when the folder changes.
+    std::array<std::optional<QHash<QString, QString>>, 5> m_names;
     std::array<QString, 5> m_dueFiles; // each kind's file of the current minute, watched for rewrites
     bool m_started = false;
     bool m_clockShown = false;

@@ -46,7 +46,9 @@ def notice_closes_itself_after_its_minute():
         after = session.now()
         e.check((before - datetime.timedelta(seconds=2)).time() <= shown <= after.time(),
                 f"the main window's clock shows {text} between {before:%H:%M:%S} and {after:%H:%M:%S}")
-        e.wait_until("the main window's clock to tick", lambda: clock_label(main)[1] != text, timeout=3)
+        seen = {text}
+        e.wait_until("the main window's clock to tick on", lambda: seen.add(clock_label(main)[1]) or len(seen) > 2,
+                     timeout=5)
 
         e.stays("the notice within its minute", lambda: ui.shown_windows(e.NOTICE_CAPTION),
                 (MINUTE_ENDS - session.now()).total_seconds() - 0.5)

@@ -1,5 +1,5 @@
 """Drives the real brevora binary as a user would: on a private virtual display, with its own D-Bus session and
-accessibility bus, a wall clock that the test sets through libfaketime, and, where a scenario asks, a
+accessibility bus, a wall clock that starts where the test says through libfaketime, and, where a scenario asks, a
 notification area and a sound server. Windows are found by caption and controls by their accessible names;
 xdotool stands in where accessibility cannot reach (a key on the splash window, the notification-area icon).
 
@@ -74,12 +74,7 @@ class Session:
             stop(process)
         self.processes.clear()
         if self.program is not None:
-            # libfaketime removes its shared memory and semaphore only when the program ends by itself.
-            for name in (f"faketime_shm_{self.program.pid}", f"sem.faketime_sem_{self.program.pid}"):
-                try:
-                    os.remove(os.path.join("/dev/shm", name))
-                except OSError:
-                    pass
+            self._forget_faked_clock()
         shutil.rmtree(self.work, ignore_errors=True)
         return False
 
@@ -90,7 +85,8 @@ class Session:
         # Nothing of the user's desktop is read or changed: home, configuration, runtime folder, buses.
         env = os.environ
         for name in ("DISPLAY", "WAYLAND_DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "AT_SPI_BUS_ADDRESS", "SESSION_MANAGER", "XAUTHORITY", "LD_PRELOAD", "QT_QPA_PLATFORM", "FAKETIME", "FAKETIME_NO_CACHE",
-                     "FAKETIME_DONT_FAKE_MONOTONIC", "FAKETIME_DONT_RESET"):
+                     "FAKETIME_DONT_FAKE_MONOTONIC", "FAKETIME_DONT_RESET", "FAKETIME_TIMESTAMP_FILE",
+                     "FAKETIME_CACHE_DURATION"):
             env.pop(name, None)
         env.update({
             "HOME": self.path("home"),
@@ -167,18 +163,9 @@ class Session:
         for name, value in (("past", past), ("startup", False), ("hide", hide)):
             write_file(os.path.join(folder, name + ".bvr"), b"#TRUE#\r\n" if value else b"#FALSE#\r\n")
 
-    def set_clock(self, moment):
-        """Sets the program's wall clock to moment, a datetime, from where it runs on. A running program reads
-        the change within about a second; its monotonic clock, and with it every timer, jumps by the same
-        amount."""
-        temporary = self.path("faketime.new")
-        with open(temporary, "w") as f:
-            f.write(moment.strftime("@%Y-%m-%d %H:%M:%S\n"))
-        os.replace(temporary, self.path("faketime"))
-        self.clock_set = (moment, time.monotonic())
-
     def now(self):
-        """The program's time as far as the test knows it; the program may lag up to a second behind."""
+        """The program's time as far as the test knows it: its clock started at the moment given when it was
+        started and runs at real speed. The program may lag a few hundredths of a second behind."""
         moment, at = self.clock_set
         return moment + datetime.timedelta(seconds=time.monotonic() - at)
 
@@ -192,17 +179,46 @@ class Session:
             os.makedirs(self.program_path("Events/" + folder), exist_ok=True)
         for relative, data in (files or {}).items():
             write_file(self.program_path(relative), data)
-        self.set_clock(moment)
+        self._launch(moment)
+
+    def restart(self, moment):
+        """Ends the program and starts it again on the same ProgramDir with the clock at moment. The program
+        sleeps until its next minute in a timer the kernel holds, which a clock moved under a running program
+        would not reach; a new start is how a test gets to a later moment."""
+        self.stop_program()
+        self._launch(moment)
+
+    def stop_program(self):
+        if self.program is None:
+            return
+        stop(self.program)
+        self.processes.remove(self.program)
+        self._forget_faked_clock()
+        self.program = None
+        # Windows of the ended program must not be taken for those of the next one.
+        wait_until("the ended program to leave the accessibility bus", lambda: self.ui.application() is None)
+
+    def _launch(self, moment):
         env = dict(os.environ)
         env.update({
             "LD_PRELOAD": self.faketime,
-            "FAKETIME_TIMESTAMP_FILE": self.path("faketime"),
-            "FAKETIME_CACHE_DURATION": "1",
+            # The clock starts at moment and runs on at real speed; never the frozen form, which stops the
+            # timers too.
+            "FAKETIME": moment.strftime("@%Y-%m-%d %H:%M:%S"),
             "QT_QPA_PLATFORM": "xcb",
             "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
         })
-        with open(self.path("program.log"), "wb") as log:
+        with open(self.path("program.log"), "ab") as log:
+            self.clock_set = (moment, time.monotonic())
             self.program = self.spawn([self.program_path("brevora")], env=env, stdout=log, stderr=subprocess.STDOUT)
+
+    def _forget_faked_clock(self):
+        # libfaketime removes its shared memory and semaphore only when the program ends by itself.
+        for name in (f"faketime_shm_{self.program.pid}", f"sem.faketime_sem_{self.program.pid}"):
+            try:
+                os.remove(os.path.join("/dev/shm", name))
+            except OSError:
+                pass
 
     def pass_splash(self):
         """Ends the splash window with a key, as a user may, instead of waiting for its five seconds."""

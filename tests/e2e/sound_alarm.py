@@ -70,7 +70,7 @@ def sound_alarm():
         with open(recording, "wb") as out:
             recorder = session.spawn(["parecord", "--raw", "--device=null.monitor", "--latency-msec=20",
                                       "--format=s16le", f"--rate={RATE}", "--channels=1"], stdout=out)
-        session.set_clock(datetime.datetime(2007, 2, 3, 13, 59, 58))
+        session.restart(datetime.datetime(2007, 2, 3, 13, 59, 58))
         notice = ui.window(e.NOTICE_CAPTION, timeout=20)
         # Whatever still sounded when the notice showed would be heard in the next moments.
         time.sleep(0.3)

@@ -106,5 +106,4 @@ inline void writeFiles(const QString &folder, const std::vector<GeneratedFile> &
     }
 }
 
-
 } // namespace brevora::bench

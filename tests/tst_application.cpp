@@ -88,6 +88,9 @@ private slots:
         }
         StoreLayout layout(dir.path());
         writeBytes(layout.pastPath(AlarmKind::Daily, "7-5.alm"), "\"x\",\"ninguno\",\"7\",\"5\"\r\n");
+        // Acknowledged in this very minute before a restart: back now, it would fire a second time.
+        const QString justAcknowledged = layout.pastPath(AlarmKind::Daily, "13-59.alm");
+        writeBytes(justAcknowledged, "\"y\",\"ninguno\",\"13\",\"59\"\r\n");
         writeBytes(dir.filePath("Program files/Settings/hide.bvr"), "#TRUE#\r\n");
 
         FakePlatform fakes;
@@ -97,6 +100,7 @@ private slots:
         QVERIFY(prompter.shown.isEmpty());
         QVERIFY(QFile::exists(layout.activePath(AlarmKind::Daily, "7-5.alm")));
         QVERIFY(!QFile::exists(layout.pastPath(AlarmKind::Daily, "7-5.alm")));
+        QVERIFY(QFile::exists(justAcknowledged));
         QCOMPARE(second.state().settings.hide, true);
     }
 

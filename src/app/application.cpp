@@ -50,7 +50,7 @@ void Application::start()
     loadTrayHost(TrayHost::Mode::Shown);
     createStoreFolders();
     repairSettings(m_state.layout.settingsFolder(), m_platform.prompter);
-    m_scheduler->returnPastAlarms();
+    m_scheduler->returnPastAlarmsNotDueNow();
     mainWindow().hide();
     splashWindow().show();
     mainWindow().fillKindList();

@@ -130,11 +130,8 @@ void Scheduler::onClockJumped()
 {
     armNextMinute();
     // The return timer counts elapsed time, which a set clock or a sleep leaves behind: an alarm set aside
-    // before a jump past its next minute would still be waiting then. Any whose minute is not now can come
-    // back at once without firing twice.
-    returnPastAlarmsExcept([this](AlarmKind kind, const QString &name) {
-        return name.compare(dueFileName(kind, m_clock), Qt::CaseInsensitive) == 0;
-    });
+    // before a jump past its next minute would still be waiting then.
+    returnPastAlarmsNotDueNow();
     checkAll();
     if (m_clockShown) {
         updateClock();
@@ -157,6 +154,14 @@ void Scheduler::noteFolderChanged(const QString &folder)
 PastReturnReport Scheduler::returnPastAlarms()
 {
     return returnPastAlarmsExcept({});
+}
+
+PastReturnReport Scheduler::returnPastAlarmsNotDueNow()
+{
+    // An alarm whose minute is not now can come back at once without firing twice.
+    return returnPastAlarmsExcept([this](AlarmKind kind, const QString &name) {
+        return name.compare(dueFileName(kind, m_clock), Qt::CaseInsensitive) == 0;
+    });
 }
 
 PastReturnReport Scheduler::returnPastAlarmsExcept(const PastReturnFilter &keep)

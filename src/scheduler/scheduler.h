@@ -59,6 +59,9 @@ public:
     void noteFolderChanged(const QString &folder);
     // One tick of the return timer.
     PastReturnReport returnPastAlarms();
+    // After a start or a jump of the clock: every set-aside alarm but those of the current minute, which
+    // would fire a second time within it.
+    PastReturnReport returnPastAlarmsNotDueNow();
     // An acknowledgement of a recurring alarm: the next return is a full interval away.
     void restartReturnCount();
 

@@ -39,7 +39,7 @@ NoticeWindow::NoticeWindow(AlarmKind kind, const NoticeServices &services)
     }
     m_text->setObjectName(QStringLiteral("Text1"));
     m_text->setGeometry(twipsRect(120, 120, 4455, 2295));
-    // The text is the alarm's, set again on every tick of its minute; typing into it would change nothing.
+    // The text is the alarm's, set again at every check of its minute; typing into it would change nothing.
     m_text->setReadOnly(true);
     m_close->setObjectName(QStringLiteral("Command1"));
     m_close->setGeometry(twipsRect(2880, 2520, 1695, 495));

@@ -76,10 +76,12 @@ void checkLetterCase(const QList<StoredAlarm> &alarms, QList<Problem> &problems)
         if (!other) {
             seen.insert(key, &alarm);
         } else if (other->waiting != alarm.waiting) {
-            problems.append({ alarm.path(),
-                              QStringLiteral("the same alarm is also in %1, so one of them cannot come back from the "
-                                             "acknowledged alarms")
-                                  .arg(other->path()),
+            const StoredAlarm &waiting = alarm.waiting ? alarm : *other;
+            const StoredAlarm &active = alarm.waiting ? *other : alarm;
+            problems.append({ waiting.path(),
+                              QStringLiteral("waits to come back but the same alarm is already in %1, so it cannot "
+                                             "come back")
+                                  .arg(active.path()),
                               QStringLiteral("delete the one you do not want") });
         } else {
             problems.append({ alarm.path(),

@@ -133,8 +133,11 @@ bool wantsCommandLine(const QStringList &arguments)
                                         "-qmljsdebugger" };
     if (arguments.isEmpty())
         return false;
-    const QString first = arguments.first().section(u'=', 0, 0);
-    return !qtOptions.contains(first) && !qtOptions.contains(u'-' + first);
+    // Qt takes its options with one dash or two, and a value after a blank or an equals sign.
+    QString first = arguments.first().section(u'=', 0, 0);
+    if (first.startsWith(QStringLiteral("--")))
+        first.remove(0, 1);
+    return !qtOptions.contains(first);
 }
 
 int runCommandLine(const QStringList &arguments, const Context &context)

@@ -96,6 +96,11 @@ private slots:
         QTest::newRow("too few fields") << Setup([=](CliFixture &f) {
             return day(f, "7-5.alm", { "W", nothing, "7" });
         }) << "holds 3 readable fields where a once a day alarm has 4";
+        QTest::newRow("line too long") << Setup([](CliFixture &f) {
+            const QString path = f.active(AlarmKind::Daily, "7-5.alm");
+            writeBytes(path, "\"" + QByteArray(maxAlarmLineBytes, 'x') + "\",\"ninguno\",\"7\",\"5\"\r\n");
+            return path;
+        }) << "cannot be read";
         QTest::newRow("too many fields") << Setup([=](CliFixture &f) {
             return day(f, "7-5.alm", { "W", nothing, "7", "5", "x" });
         }) << "more than the 4 fields";

@@ -11,17 +11,9 @@ namespace brevora::cli {
 
 namespace {
 
-// How many fields the line holds, counted by the same reader that the program uses.
-int countFields(const QString &path)
+// How many fields the line holds, counted by the program's own reader.
+int countFields(const QByteArray &line)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return -1;
-    QByteArray line = file.read(maxAlarmLineBytes);
-    for (char end : { '\n', '\r' }) {
-        if (const qsizetype at = line.indexOf(end); at >= 0)
-            line.truncate(at);
-    }
     int count = 0;
     while (count < 64 && parseAlarmLine(line, count + 1))
         ++count;
@@ -32,21 +24,22 @@ void checkContent(const StoredAlarm &alarm, QList<Problem> &problems)
 {
     const int expected = kindInfo(alarm.kind).fieldCount;
     if (!alarm.record) {
-        const int count = countFields(alarm.path());
-        if (count < 0)
-            problems.append({ alarm.path(), QStringLiteral("the file cannot be read, so this alarm is never shown"),
-                              QStringLiteral("give yourself read permission on it") });
+        if (!alarm.line)
+            problems.append({ alarm.path(),
+                              QStringLiteral("the file cannot be read, or its first line is over 64 KiB, so this alarm "
+                                             "is never shown"),
+                              QStringLiteral("check its permissions, or delete it and add the alarm again") });
         else
             problems.append({ alarm.path(),
                               QStringLiteral("the file holds %1 readable fields where a %2 alarm has %3, so this alarm "
                                              "is never shown")
-                                  .arg(count)
+                                  .arg(countFields(*alarm.line))
                                   .arg(kindCaption(alarm.kind).toLower())
                                   .arg(expected),
                               QStringLiteral("delete it and add the alarm again") });
         return;
     }
-    if (countFields(alarm.path()) > expected)
+    if (parseAlarmLine(*alarm.line, expected + 1))
         problems.append(
             { alarm.path(),
               QStringLiteral("the file holds more than the %1 fields of its kind; the rest is ignored").arg(expected),

@@ -9,6 +9,8 @@
 #include <QTextStream>
 
 #include <algorithm>
+#include <limits>
+#include <vector>
 
 namespace brevora::cli {
 
@@ -20,22 +22,31 @@ const QString momentFormat = QStringLiteral("yyyy-MM-dd HH:mm");
 
 QList<ListedAlarm> listAlarms(QList<StoredAlarm> alarms, const QDateTime &now)
 {
+    // Sorted by keys worked out once: comparing local moments would ask the time zone at every comparison.
+    struct Keyed
+    {
+        qint64 due;
+        ListedAlarm item;
+    };
+    std::vector<Keyed> keyed;
+    keyed.reserve(static_cast<std::size_t>(alarms.size()));
+    const QDateTime afterReturn = now.addSecs(65);
+    for (StoredAlarm &alarm : alarms) {
+        auto due = nextDueMoment(alarm.kind, alarm.fileName, alarm.waiting ? afterReturn : now);
+        const qint64 key = due ? due->toMSecsSinceEpoch() : std::numeric_limits<qint64>::max();
+        keyed.push_back({ key, { std::move(alarm), std::move(due) } });
+    }
+    std::stable_sort(keyed.begin(), keyed.end(), [](const Keyed &a, const Keyed &b) {
+        if (a.due != b.due)
+            return a.due < b.due;
+        if (a.item.alarm.kind != b.item.alarm.kind)
+            return a.item.alarm.kind < b.item.alarm.kind;
+        return a.item.alarm.fileName.compare(b.item.alarm.fileName, Qt::CaseInsensitive) < 0;
+    });
     QList<ListedAlarm> list;
     list.reserve(alarms.size());
-    for (StoredAlarm &alarm : alarms) {
-        const QDateTime from = alarm.waiting ? now.addSecs(65) : now;
-        auto due = nextDueMoment(alarm.kind, alarm.fileName, from);
-        list.append({ std::move(alarm), due });
-    }
-    std::stable_sort(list.begin(), list.end(), [](const ListedAlarm &a, const ListedAlarm &b) {
-        if (a.nextDue.has_value() != b.nextDue.has_value())
-            return a.nextDue.has_value();
-        if (a.nextDue && *a.nextDue != *b.nextDue)
-            return *a.nextDue < *b.nextDue;
-        if (a.alarm.kind != b.alarm.kind)
-            return a.alarm.kind < b.alarm.kind;
-        return a.alarm.fileName.compare(b.alarm.fileName, Qt::CaseInsensitive) < 0;
-    });
+    for (Keyed &k : keyed)
+        list.append(std::move(k.item));
     return list;
 }
 

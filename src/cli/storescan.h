@@ -17,6 +17,7 @@ struct StoredAlarm
     QString fileName;
     bool waiting = false; // in the kind's folder of acknowledged alarms
     std::optional<AlarmRecord> record; // empty when the file cannot be read as an alarm of its kind
+    std::optional<QByteArray> line; // the file's first line; empty when the file cannot be opened or is too long
 
     QString path() const { return folder + u'/' + fileName; }
 };

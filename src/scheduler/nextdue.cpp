@@ -27,18 +27,19 @@ std::optional<int> weekdayNumber(const QString &text)
     return std::nullopt;
 }
 
-bool namesMatch(AlarmKind kind, const QString &fileName, const QDateTime &moment)
-{
-    return alarmFileName(kind, dueFieldsAt(kind, moment)).compare(fileName, Qt::CaseInsensitive) == 0;
-}
-
-// The candidate is confirmed by building the clock's own name for it, so a moment the local clock skips
-// (a change to summer time) or a date that does not exist is never reported.
+// The candidate is confirmed by building the clock's own name for it, so a date that does not exist or a minute
+// the local clock skips (a change to summer time) is never reported. Candidates are compared as plain dates and
+// times: only the one confirmed becomes a local moment, since each local conversion asks the system's time zone.
 std::optional<QDateTime> confirmed(AlarmKind kind, const QString &fileName, const QDate &date, const QTime &time,
                                    const QDateTime &from)
 {
+    if (!date.isValid() || date < from.date() || (date == from.date() && time < from.time()))
+        return std::nullopt;
+    const QStringList fields = dueFieldsAt(kind, QDateTime(date, time, Qt::UTC));
+    if (alarmFileName(kind, fields).compare(fileName, Qt::CaseInsensitive) != 0)
+        return std::nullopt;
     const QDateTime moment(date, time);
-    if (!date.isValid() || !moment.isValid() || moment < from || !namesMatch(kind, fileName, moment))
+    if (!moment.isValid() || moment.date() != date || moment.time() != time)
         return std::nullopt;
     return moment;
 }

@@ -3,6 +3,7 @@
 
 #include "benchstore.h"
 
+#include "cli/cliprogram.h"
 #include "cli/commandline.h"
 #include "platform/systemprobe.h"
 #include "settings/settingsfiles.h"
@@ -97,6 +98,7 @@ BENCHMARK(BM_Check)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 int main(int argc, char **argv)
 {
+    cli::settleTimeZone(); // as the program does
     QCoreApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -20,13 +20,18 @@ bool wantsCommandLine(int argc, char *argv[])
     return wantsCommandLine(arguments);
 }
 
-int runCommandLineProgram(int argc, char *argv[], const QString &version,
-                          const std::function<QString()> &defaultProgramDir)
+void settleTimeZone()
 {
     // With TZ unset the C library looks at the zone file again at every local time conversion, and a store of
     // tens of thousands of alarms needs as many; naming the same file once spares those look-ups.
     if (qEnvironmentVariableIsEmpty("TZ") && QFileInfo(QStringLiteral("/etc/localtime")).exists())
         qputenv("TZ", ":/etc/localtime");
+}
+
+int runCommandLineProgram(int argc, char *argv[], const QString &version,
+                          const std::function<QString()> &defaultProgramDir)
+{
+    settleTimeZone();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Brevora"));
     QCoreApplication::setApplicationVersion(version);

@@ -103,6 +103,16 @@ private slots:
         QCOMPARE(r.out.trimmed(), QDir::toNativeSeparators(f.store.dir.filePath(wizard.file)));
     }
 
+    // The running program has another working folder, so a sound named relative to this one is anchored here.
+    void relativeSoundIsAnchored()
+    {
+        CliFixture f;
+        QCOMPARE(f.run({ "--add", "daily", "7:30", "--text", "x", "--sound", "sounds/bell.wav" }).status, 0);
+        const auto record = readAlarmFile(f.active(AlarmKind::Daily, "7-30.alm"), AlarmKind::Daily);
+        QVERIFY(record);
+        QCOMPARE(record->sound(), QDir::current().absoluteFilePath("sounds/bell.wav"));
+    }
+
     void refusedWithWizardsMessage_data()
     {
         QTest::addColumn<AlarmKind>("kind");

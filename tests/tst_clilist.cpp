@@ -74,6 +74,15 @@ private slots:
         QVERIFY(alarms[2].toObject().value("nextDue").isNull());
         QCOMPARE(alarms[2].toObject().value("text").toString(), "Old");
     }
+
+    void missingStoreIsRefused()
+    {
+        CliFixture f;
+        const QString missing = f.store.dir.filePath("nowhere");
+        const auto r = f.run({ "--list", "--program-dir", missing }, false);
+        QCOMPARE(r.status, 1);
+        QVERIFY2(r.err.startsWith(missing + ": "), qPrintable(r.err));
+    }
 };
 
 QTEST_MAIN(CliListTest)

@@ -39,7 +39,7 @@ const char *const description
     = "Lists, checks and adds Brevora's alarms without opening a window.\n\n"
       "Fields of --add: once DAY-MONTH-YEAR HOUR:MINUTE, daily HOUR:MINUTE, weekly WEEKDAY HOUR:MINUTE,\n"
       "monthly DAY HOUR:MINUTE, yearly DAY-MONTH HOUR:MINUTE. Example:\n"
-      "  brevora --add once 3-2-2007 14:00 --text Dentist\n\n"
+      "  brevora --add once 3-2-2030 14:00 --text Dentist\n\n"
       "Exit status: 0 when all is well, 1 when the check found problems or a command was refused,\n"
       "2 for a usage error.";
 
@@ -50,7 +50,7 @@ int usage(const Context &context, const QString &message)
     return UsageError;
 }
 
-// The first option of `given` that the command does not take, if any.
+// The first of `others`, options that the command does not take, that was given.
 QString stray(const QCommandLineParser &parser, const QList<const QCommandLineOption *> &others)
 {
     for (const QCommandLineOption *option : others) {

@@ -15,6 +15,7 @@
 #include <xcb/xcb.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <thread>
 #include <vector>
 

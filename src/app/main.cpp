@@ -1,4 +1,5 @@
 #include "application.h"
+#include "cli/cliprogram.h"
 #include "programdir.h"
 
 #include "platform/clock.h"
@@ -12,6 +13,10 @@
 
 int main(int argc, char *argv[])
 {
+    // With arguments it is a command-line tool, and no QApplication (so no display connection) exists at all.
+    if (brevora::cli::wantsCommandLine(argc, argv))
+        return brevora::cli::runCommandLineProgram(argc, argv, QStringLiteral(BREVORA_VERSION), &brevora::programDir);
+
     // Under X, every repaint of the second-by-second clock through shared memory waits for a round trip to
     // the server, which wakes the program three times a second instead of once; windows this small gain
     // nothing from shared memory. Only the X11 platform reads this.

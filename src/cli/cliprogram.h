@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+namespace brevora::cli {
+
+// Whether the process was started with arguments for the command line (see wantsCommandLine).
+bool wantsCommandLine(int argc, char *argv[]);
+
+// Names the system's time zone once for the process, where it would otherwise be looked up at every conversion.
+void settleTimeZone();
+
+// The command line as a whole program: a QCoreApplication, so no window system is ever touched, the system's
+// clock and probe, the standard streams. Returns the exit status.
+int runCommandLineProgram(int argc, char *argv[], const QString &version,
+                          const std::function<QString()> &defaultProgramDir);
+
+} // namespace brevora::cli

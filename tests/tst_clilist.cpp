@@ -1,0 +1,89 @@
+#include "clifixture.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTest>
+
+using namespace brevora;
+using namespace brevora::test;
+
+class CliListTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    // 31 January 2007 was a Wednesday; February 2007 has 28 days and 2008 is a leap year.
+    void orderAcrossMonthEndsLeapYearsAndWeekdays()
+    {
+        CliFixture f;
+        f.clock.set(2007, 1, 31, 10, 0, 30);
+        const QString none = noSound;
+        f.put(f.active(AlarmKind::Monthly, "31_9-0.alm"), { "31st", none, "31", "9", "0" });
+        f.put(f.active(AlarmKind::Monthly, "30_9-0.alm"), { "30th", none, "30", "9", "0" });
+        f.put(f.active(AlarmKind::Monthly, "1_0-0.alm"), { "1st", none, "1", "0", "0" });
+        f.put(f.active(AlarmKind::Yearly, "29-2_12-0.alm"), { "leap", none, "29", "2", "12", "0" });
+        f.put(f.active(AlarmKind::Yearly, "28-2_12-0.alm"), { "28 Feb", none, "28", "2", "12", "0" });
+        f.put(f.active(AlarmKind::Weekly, "Thursday_8-0.alm"), { "thu", none, "Thursday", "8", "0" });
+        f.put(f.active(AlarmKind::Weekly, "wednesday_10-0.alm"), { "now", none, "wednesday", "10", "0" });
+        f.put(f.active(AlarmKind::Daily, "9-59.alm"), { "daily", "/s/a b.wav", "9", "59" });
+        f.put(f.past(AlarmKind::Daily, "10-0.alm"), { "waiting", none, "10", "0" });
+        f.put(f.active(AlarmKind::Once, "31-1-2007_9-0.alm"), { "passed", none, "31", "1", "2007", "9", "0" });
+        f.put(f.active(AlarmKind::Once, "1-2-2007_8-0.alm"), { "same minute", none, "1", "2", "2007", "8", "0" });
+
+        const auto r = f.run({ "--list" });
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.err, QString());
+        const QStringList expected{
+            "2007-01-31 10:00\tweekly\tactive\t-\tnow",
+            "2007-02-01 00:00\tmonthly\tactive\t-\t1st",
+            // Two alarms of one minute: by kind, one-time first.
+            "2007-02-01 08:00\tonce\tactive\t-\tsame minute",
+            "2007-02-01 08:00\tweekly\tactive\t-\tthu",
+            "2007-02-01 09:59\tdaily\tactive\t/s/a b.wav\tdaily",
+            // Set aside at 10:00: back only after the minute, so tomorrow.
+            "2007-02-01 10:00\tdaily\twaiting\t-\twaiting",
+            "2007-02-28 12:00\tyearly\tactive\t-\t28 Feb",
+            "2007-03-30 09:00\tmonthly\tactive\t-\t30th",
+            "2007-03-31 09:00\tmonthly\tactive\t-\t31st",
+            "2008-02-29 12:00\tyearly\tactive\t-\tleap",
+            "never\tonce\tactive\t-\tpassed",
+        };
+        QCOMPARE(r.out.split(u'\n', Qt::SkipEmptyParts), expected);
+    }
+
+    void kindFilterAndJson()
+    {
+        CliFixture f;
+        f.put(f.active(AlarmKind::Daily, "7-5.alm"), { "Wake", "/s/x.wav", "7", "5" });
+        f.put(f.past(AlarmKind::Daily, "7-6.alm"), { "Later", noSound, "7", "6" });
+        f.put(f.active(AlarmKind::Once, "1-1-2000_0-0.alm"), { "Old", noSound, "1", "1", "2000", "0", "0" });
+
+        const auto daily = f.run({ "--list", "--kind", "daily" });
+        QCOMPARE(daily.out.count(u'\n'), 2);
+        QVERIFY(!daily.out.contains("Old"));
+
+        const auto r = f.run({ "--list", "--json" });
+        QCOMPARE(r.status, 0);
+        const QJsonArray alarms = QJsonDocument::fromJson(r.out.toUtf8()).object().value("alarms").toArray();
+        QCOMPARE(alarms.size(), 3);
+        const QJsonObject first = alarms[0].toObject();
+        QCOMPARE(first.value("nextDue").toString(), "2007-02-04 07:05");
+        QCOMPARE(first.value("sound").toString(), "/s/x.wav");
+        QCOMPARE(alarms[1].toObject().value("waiting").toBool(), true);
+        QVERIFY(alarms[1].toObject().value("sound").isNull());
+        QVERIFY(alarms[2].toObject().value("nextDue").isNull());
+        QCOMPARE(alarms[2].toObject().value("text").toString(), "Old");
+    }
+
+    void missingStoreIsRefused()
+    {
+        CliFixture f;
+        const QString missing = f.store.dir.filePath("nowhere");
+        const auto r = f.run({ "--list", "--program-dir", missing }, false);
+        QCOMPARE(r.status, 1);
+        QVERIFY2(r.err.startsWith(missing + ": "), qPrintable(r.err));
+    }
+};
+
+QTEST_MAIN(CliListTest)
+#include "tst_clilist.moc"

@@ -84,8 +84,10 @@ bool NoticeWindow::load(const QString &duePath)
 
 void NoticeWindow::setText(const QString &text)
 {
-    if (m_text->text() != text)
+    if (m_text->text() != text) {
         m_text->setText(text);
+        m_text->setCursorPosition(0); // a long text shows its start
+    }
 }
 
 QStringList NoticeWindow::dueFields() const

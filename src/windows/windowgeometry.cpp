@@ -31,6 +31,8 @@ void placeCentred(QWidget *window)
     window->move(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
 }
 
+const QString centreWhenFramedName = QStringLiteral("brevora-centre-when-framed");
+
 // A window manager frames a window only after it is shown, so a window centred before then is off by its
 // frame. This centres it once more as soon as the frame is known.
 class CentreWhenFramed : public QObject
@@ -57,9 +59,11 @@ protected:
 void centreOnScreen(QWidget *window)
 {
     placeCentred(window);
-    if (isFramed(window) || window->findChild<CentreWhenFramed *>(QString(), Qt::FindDirectChildrenOnly))
+    if (isFramed(window) || window->findChild<QObject *>(centreWhenFramedName, Qt::FindDirectChildrenOnly))
         return;
-    window->installEventFilter(new CentreWhenFramed(window));
+    auto *waiting = new CentreWhenFramed(window);
+    waiting->setObjectName(centreWhenFramedName);
+    window->installEventFilter(waiting);
 }
 
 void setClientSize(QWidget *window, int widthTwips, int heightTwips)

@@ -180,27 +180,16 @@ private slots:
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("time");
         QTest::addColumn<QString>("date");
-        QTest::newRow("C") << "C"
-                           << "14:05:09"
-                           << "3 Feb 2007";
-        QTest::newRow("en_US") << "en_US"
-                               << "2:05:09 PM"
-                               << "2/3/07";
-        QTest::newRow("es_ES, zone in brackets") << "es_ES"
-                                                 << "14:05:09"
-                                                 << "3/2/07";
-        QTest::newRow("de_DE") << "de_DE"
-                               << "14:05:09"
-                               << "03.02.07";
-        QTest::newRow("ja_JP") << "ja_JP"
-                               << "14時05分09秒"
-                               << "2007/02/03";
-        QTest::newRow("zh_CN, zone first") << "zh_CN"
-                                           << "14:05:09"
-                                           << "2007/2/3";
-        QTest::newRow("bg_BG, quoted text") << "bg_BG"
-                                            << "14:05:09 ч."
-                                            << "3.02.07 г.";
+        const auto row = [](const char *locale, const char *time, const char *date) {
+            QTest::newRow(locale) << QString::fromUtf8(locale) << QString::fromUtf8(time) << QString::fromUtf8(date);
+        };
+        row("C", "14:05:09", "3 Feb 2007");
+        row("en_US", "2:05:09 PM", "2/3/07");
+        row("es_ES", "14:05:09", "3/2/07"); // the zone is in brackets
+        row("de_DE", "14:05:09", "03.02.07");
+        row("ja_JP", "14時05分09秒", "2007/02/03");
+        row("zh_CN", "14:05:09", "2007/2/3"); // the zone comes first
+        row("bg_BG", "14:05:09 ч.", "3.02.07 г."); // quoted text stays
     }
 
     void clockTextsUseTheRegionalFormats()

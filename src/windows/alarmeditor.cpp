@@ -46,6 +46,8 @@ AlarmEditorWindow::AlarmEditorWindow(AlarmKind kind, const StoreLayout &layout, 
 
     auto *label = placeControl<QLabel>(this, "Label1", m_design.advancedLabelTwips, QStringLiteral("Advanced options"));
     label->setWordWrap(true);
+    // Its two lines may need a pixel more than the design gives; the room below it is free.
+    label->resize(label->width(), std::max(label->height(), label->heightForWidth(label->width())));
     const QPoint toggle = m_design.panelButtonTwips;
     m_panelButton = placeControl<QPushButton>(this, "Command2", QRect(toggle.x(), toggle.y(), 495, 375), closedPanel);
     connect(m_panelButton, &QPushButton::clicked, this, &AlarmEditorWindow::togglePanel);

@@ -134,6 +134,25 @@ private slots:
         QCOMPARE(all.size(), 1);
     }
 
+    void menuKeysWinOverTheKindBoxText()
+    {
+        Browser b;
+        b.window.show();
+        b.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&b.window));
+        QLineEdit *text = b.kindBox()->lineEdit();
+        text->setFocus();
+        text->setCursorPosition(2);
+        QSignalSpy one(&b.window, &MainWindow::deleteAlarmRequested);
+        QSignalSpy all(&b.window, &MainWindow::deleteAllRequested);
+        for (Qt::Key key : { Qt::Key_A, Qt::Key_D, Qt::Key_X })
+            QTest::keyClick(text, key, Qt::ControlModifier);
+        QCOMPARE(all.size(), 1);
+        QCOMPARE(one.size(), 1);
+        QCOMPARE(b.shell.calls, QStringList{ "exitProgram" });
+        QCOMPARE(text->text(), QStringLiteral("Alarm type"));
+    }
+
     void closingTheWindowIsTheExit()
     {
         Browser b;

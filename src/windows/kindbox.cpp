@@ -33,14 +33,31 @@ void KindBox::showPopup()
     QComboBox::showPopup();
 }
 
+bool KindBox::isMenuKey(QEvent *event) const
+{
+    return event->type() == QEvent::ShortcutOverride
+        && m_menuKeys.contains(QKeySequence(static_cast<QKeyEvent *>(event)->keyCombination()));
+}
+
+// The question whether a key is a shortcut goes to the text field, then to the box, which hands it to the text
+// field again; both times the field would keep select-all, cut and delete for itself. Left unanswered, the
+// key reaches the menus.
 bool KindBox::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == lineEdit() && event->type() == QEvent::ShortcutOverride) {
-        const QKeySequence pressed(static_cast<QKeyEvent *>(event)->keyCombination());
-        if (m_menuKeys.contains(pressed))
-            return true; // left unaccepted, so the menu's shortcut runs
+    if (watched == lineEdit() && isMenuKey(event)) {
+        event->ignore();
+        return true;
     }
     return QComboBox::eventFilter(watched, event);
+}
+
+bool KindBox::event(QEvent *event)
+{
+    if (isMenuKey(event)) {
+        event->ignore();
+        return true;
+    }
+    return QComboBox::event(event);
 }
 
 } // namespace brevora

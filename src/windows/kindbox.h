@@ -25,8 +25,11 @@ signals:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
+    bool isMenuKey(QEvent *event) const;
+
     QList<QKeySequence> m_menuKeys;
 };
 

@@ -12,6 +12,7 @@ done
 # shellcheck source=tests/scripts/session.sh
 source "$(dirname "${BASH_SOURCE[0]}")/../scripts/session.sh"
 session_begin
+# shellcheck disable=SC2119 # the display takes no options of the script's
 start_xvfb
 
 export HOME=$work XDG_CONFIG_HOME=$work/config

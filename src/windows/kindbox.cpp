@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QScopedValueRollback>
+#include <QTimer>
 
 namespace brevora {
 
@@ -14,9 +16,9 @@ KindBox::KindBox(QWidget *parent)
     setCompleter(nullptr);
     lineEdit()->installEventFilter(this);
     // The box reports a finished edit that equals a caption as if it had been chosen. A choice from the list
-    // always writes the text anew, which leaves it unmodified; typed text stays modified.
+    // comes from the popup, the arrow keys or the wheel, or writes a new text, which leaves it unmodified.
     connect(this, &QComboBox::activated, this, [this] {
-        if (!lineEdit()->isModified())
+        if (m_choosing || !lineEdit()->isModified())
             emit chosenFromList();
     });
 }
@@ -26,12 +28,29 @@ void KindBox::leaveKeysToMenus(const QList<QKeySequence> &keys)
     m_menuKeys = keys;
 }
 
-void KindBox::showPopup()
+void KindBox::hidePopup()
 {
-    // Picking the caption that was typed writes no new text, yet it is a choice.
-    lineEdit()->setModified(false);
-    QComboBox::showPopup();
+    // A pick from the list closes the list first and is reported right after.
+    m_choosing = true;
+    QTimer::singleShot(0, this, [this] { m_choosing = false; });
+    QComboBox::hidePopup();
 }
+
+void KindBox::keyPressEvent(QKeyEvent *event)
+{
+    const bool stepsThroughList = !(event->modifiers() & Qt::AltModifier)
+        && QList<int>{ Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown }.contains(event->key());
+    const QScopedValueRollback choosing(m_choosing, m_choosing || stepsThroughList);
+    QComboBox::keyPressEvent(event);
+}
+
+#if QT_CONFIG(wheelevent)
+void KindBox::wheelEvent(QWheelEvent *event)
+{
+    const QScopedValueRollback choosing(m_choosing, true);
+    QComboBox::wheelEvent(event);
+}
+#endif
 
 bool KindBox::isMenuKey(QEvent *event) const
 {

@@ -17,7 +17,7 @@ public:
 
     // Keys that belong to the window's menus: the text field lets them through instead of editing with them.
     void leaveKeysToMenus(const QList<QKeySequence> &keys);
-    void showPopup() override;
+    void hidePopup() override;
 
 signals:
     // A caption was picked from the list, with the mouse, the arrow keys or the wheel.
@@ -26,11 +26,17 @@ signals:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     bool event(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+#if QT_CONFIG(wheelevent)
+    void wheelEvent(QWheelEvent *event) override;
+#endif
 
 private:
     bool isMenuKey(QEvent *event) const;
 
     QList<QKeySequence> m_menuKeys;
+    // Set while the list itself is being used.
+    bool m_choosing = false;
 };
 
 } // namespace brevora

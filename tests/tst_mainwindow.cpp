@@ -209,6 +209,11 @@ private slots:
         b.list()->clearSelection();
         b.select("7-5.alm");
         QCOMPARE(b.text(), QString());
+        // An arrow key steps through the list even to the caption already typed.
+        b.chooseKind("Once a month");
+        b.typeKind("Once a day");
+        QTest::keyClick(b.kindBox(), Qt::Key_Down);
+        QCOMPARE(b.list()->folder(), b.store.layout.activeFolder(AlarmKind::Daily));
         // Four fields asked of a seven-field file: its text is there.
         b.chooseKind("Once");
         b.typeKind("Once a day");

@@ -5,7 +5,7 @@ set -euo pipefail
 
 program=${1:?usage: with_wm.sh program [argument...]}
 shift
-for tool in Xvfb openbox xprop; do
+for tool in Xvfb openbox xprop xdotool; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 

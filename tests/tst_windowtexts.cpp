@@ -111,8 +111,13 @@ private slots:
         NewAlarmWizard &wizard = f.app->wizard();
         QList<QWidget *> windows{ wizard.kindChooser(), wizard.soundChooser(), &f.app->optionsDialog(),
                                   &f.app->aboutBox() };
-        for (AlarmKind kind : allKinds)
+        std::vector<std::unique_ptr<NoticeWindow>> notices;
+        for (AlarmKind kind : allKinds) {
             windows.append(wizard.editor(kind));
+            notices.push_back(
+                std::make_unique<NoticeWindow>(kind, NoticeServices{ f.app->state(), f.clock, f.fakes.sound, [] {} }));
+            windows.append(notices.back().get());
+        }
         for (QWidget *window : windows)
             found += overflows(window);
         QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));

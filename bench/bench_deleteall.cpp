@@ -84,11 +84,9 @@ void BM_DeleteAlarms(benchmark::State &state)
             break;
         }
         AlarmDeletion deletion(store->layout, prompter);
-        const QString listed = store->layout.activeFolder(AlarmKind::Once);
         state.ResumeTiming();
 
-        last
-            = command == AllOfOneType ? deletion.deleteAllOfType(QStringLiteral("Once"), listed) : deletion.deleteAll();
+        last = command == AllOfOneType ? deletion.deleteAllOfType(QStringLiteral("Once")) : deletion.deleteAll();
         benchmark::DoNotOptimize(last);
     }
     if (last.deleted != alarmCount || !last.notDeleted.isEmpty())

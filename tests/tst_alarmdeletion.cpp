@@ -124,18 +124,25 @@ private slots:
         QVERIFY(!deletion.deleteSelected(active(AlarmKind::Daily), QStringLiteral("../Week/x.alm")).confirmed);
         QVERIFY(prompter.shown.isEmpty());
 
-        // A list still showing another folder loses nothing, and a text naming no kind reaches no other folder.
-        QVERIFY(deletion.deleteAllOfType(QStringLiteral("../.."), elsewhere.path()).confirmed);
-        QVERIFY(deletion.deleteAllOfType(QStringLiteral("Once a day"), elsewhere.path()).confirmed);
+        // A text naming no kind reaches no folder.
+        QVERIFY(!deletion.deleteAllOfType(QStringLiteral("../..")).confirmed);
         QVERIFY(exists(elsewhere.filePath(QStringLiteral("mine.alm"))));
         QVERIFY(exists(active(AlarmKind::Daily, QStringLiteral("7-5.alm"))));
     }
 
+    void deleteAllOfTypeNeedsAKind_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("nothing chosen") << QStringLiteral("Alarm type");
+        QTest::newRow("typed, no kind") << QStringLiteral("once a day");
+    }
+
     void deleteAllOfTypeNeedsAKind()
     {
+        QFETCH(QString, text);
         fillEveryFolder();
         AlarmDeletion deletion(store->layout, prompter);
-        QVERIFY(!deletion.deleteAllOfType(QStringLiteral("Alarm type"), active(AlarmKind::Daily)).confirmed);
+        QVERIFY(!deletion.deleteAllOfType(text).confirmed);
         QCOMPARE(prompter.shown.size(), 1);
         QCOMPARE(prompter.shown[0].title, QStringLiteral("Error"));
         QCOMPARE(prompter.shown[0].text, QStringLiteral("Select an alarm type"));
@@ -145,7 +152,7 @@ private slots:
 
         prompter.shown.clear();
         prompter.answers = { QMessageBox::No };
-        QVERIFY(!deletion.deleteAllOfType(QStringLiteral("Once a day"), active(AlarmKind::Daily)).confirmed);
+        QVERIFY(!deletion.deleteAllOfType(QStringLiteral("Once a day")).confirmed);
         checkConfirmation(
             QStringLiteral("Are you sure you want to delete all the alarms of the following type: Once a day?"));
         QVERIFY(exists(active(AlarmKind::Daily, QStringLiteral("7-5.alm"))));
@@ -155,49 +162,43 @@ private slots:
     void deleteAllOfType_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("listed"); // AlarmKind of the listed folder
-        QTest::addColumn<int>("emptiedPast"); // AlarmKind whose PastFolder goes, or -1
+        QTest::addColumn<int>("named"); // AlarmKind the text names, whatever the list shows
 
-        QTest::newRow("once") << QStringLiteral("Once") << int(AlarmKind::Once) << -1;
-        QTest::newRow("daily") << QStringLiteral("Once a day") << int(AlarmKind::Daily) << int(AlarmKind::Daily);
-        QTest::newRow("yearly") << QStringLiteral("Once a year") << int(AlarmKind::Yearly) << int(AlarmKind::Yearly);
-        QTest::newRow("another kind typed")
-            << QStringLiteral("Once a week") << int(AlarmKind::Daily) << int(AlarmKind::Weekly);
-        QTest::newRow("no kind typed") << QStringLiteral("once a day") << int(AlarmKind::Daily) << -1;
+        QTest::newRow("once") << QStringLiteral("Once") << int(AlarmKind::Once);
+        QTest::newRow("daily") << QStringLiteral("Once a day") << int(AlarmKind::Daily);
+        QTest::newRow("yearly") << QStringLiteral("Once a year") << int(AlarmKind::Yearly);
+        QTest::newRow("weekly") << QStringLiteral("Once a week") << int(AlarmKind::Weekly);
     }
 
     void deleteAllOfType()
     {
         QFETCH(QString, text);
-        QFETCH(int, listed);
-        QFETCH(int, emptiedPast);
+        QFETCH(int, named);
         fillEveryFolder();
-        const auto listedKind = AlarmKind(listed);
-        QVERIFY(QFile::setPermissions(active(listedKind, QStringLiteral("7-5.alm")), QFileDevice::ReadOwner));
-        QVERIFY(QDir().mkpath(active(listedKind, QStringLiteral("sub.alm"))));
+        const auto namedKind = AlarmKind(named);
+        QVERIFY(QFile::setPermissions(active(namedKind, QStringLiteral("7-5.alm")), QFileDevice::ReadOwner));
+        QVERIFY(QDir().mkpath(active(namedKind, QStringLiteral("sub.alm"))));
         prompter.answers = { QMessageBox::Yes };
 
-        const DeletionOutcome outcome
-            = AlarmDeletion(store->layout, prompter).deleteAllOfType(text, active(listedKind));
+        const DeletionOutcome outcome = AlarmDeletion(store->layout, prompter).deleteAllOfType(text);
         QVERIFY(outcome.confirmed);
         checkConfirmation(QStringLiteral("Are you sure you want to delete all the alarms of the following type: ")
                           + text + u'?');
 
         for (AlarmKind kind : allKinds) {
-            const bool listedHere = kind == listedKind;
-            // The alarm list deletes only alarms; the hidden lister deletes every file it sees.
-            QCOMPARE(exists(active(kind, QStringLiteral("7-5.alm"))), !listedHere);
+            const bool named = kind == namedKind;
+            // Only alarms go from the waiting folder; every visible file goes from the set-aside one.
+            QCOMPARE(exists(active(kind, QStringLiteral("7-5.alm"))), !named);
             QVERIFY(exists(active(kind, QStringLiteral("note.txt"))));
             QVERIFY(exists(active(kind, QStringLiteral(".hidden.alm"))));
             if (!isRecurring(kind))
                 continue;
-            const bool pastHere = int(kind) == emptiedPast;
-            QCOMPARE(exists(past(kind, QStringLiteral("7-5.alm"))), !pastHere);
-            QCOMPARE(exists(past(kind, QStringLiteral("note.txt"))), !pastHere);
+            QCOMPARE(exists(past(kind, QStringLiteral("7-5.alm"))), !named);
+            QCOMPARE(exists(past(kind, QStringLiteral("note.txt"))), !named);
             QVERIFY(exists(past(kind, QStringLiteral(".hidden.alm"))));
         }
-        QVERIFY(QFileInfo(active(listedKind, QStringLiteral("sub.alm"))).isDir());
-        QCOMPARE(outcome.deleted, emptiedPast < 0 ? 1 : 3);
+        QVERIFY(QFileInfo(active(namedKind, QStringLiteral("sub.alm"))).isDir());
+        QCOMPARE(outcome.deleted, isRecurring(namedKind) ? 3 : 1);
     }
 
     void deleteAllEmptiesEveryFolderInOrder()
@@ -243,7 +244,7 @@ private slots:
         };
         prompter.answers = { QMessageBox::Yes };
         const DeletionOutcome outcome = AlarmDeletion(store->layout, prompter, nullptr, stubbornRemove)
-                                            .deleteAllOfType(QStringLiteral("Once a week"), active(AlarmKind::Weekly));
+                                            .deleteAllOfType(QStringLiteral("Once a week"));
 
         QCOMPARE(tried.size(), 31);
         QCOMPARE(QSet<QString>(tried.begin(), tried.end()).size(), 31);

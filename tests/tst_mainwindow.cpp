@@ -134,6 +134,25 @@ private slots:
         QCOMPARE(all.size(), 1);
     }
 
+    void menuKeysWinOverTheKindBoxText()
+    {
+        Browser b;
+        b.window.show();
+        b.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&b.window));
+        QLineEdit *text = b.kindBox()->lineEdit();
+        text->setFocus();
+        text->setCursorPosition(2);
+        QSignalSpy one(&b.window, &MainWindow::deleteAlarmRequested);
+        QSignalSpy all(&b.window, &MainWindow::deleteAllRequested);
+        for (Qt::Key key : { Qt::Key_A, Qt::Key_D, Qt::Key_X })
+            QTest::keyClick(text, key, Qt::ControlModifier);
+        QCOMPARE(all.size(), 1);
+        QCOMPARE(one.size(), 1);
+        QCOMPARE(b.shell.calls, QStringList{ "exitProgram" });
+        QCOMPARE(text->text(), QStringLiteral("Alarm type"));
+    }
+
     void closingTheWindowIsTheExit()
     {
         Browser b;
@@ -190,6 +209,11 @@ private slots:
         b.list()->clearSelection();
         b.select("7-5.alm");
         QCOMPARE(b.text(), QString());
+        // An arrow key steps through the list even to the caption already typed.
+        b.chooseKind("Once a month");
+        b.typeKind("Once a day");
+        QTest::keyClick(b.kindBox(), Qt::Key_Down);
+        QCOMPARE(b.list()->folder(), b.store.layout.activeFolder(AlarmKind::Daily));
         // Four fields asked of a seven-field file: its text is there.
         b.chooseKind("Once");
         b.typeKind("Once a day");

@@ -223,12 +223,36 @@ private slots:
         pick(chooser, "A.WAV");
         QTest::keyClick(f.control<QListWidget>(chooser, "File1"), Qt::Key_Down);
         QCOMPARE(f.control<QLineEdit>(chooser, "Text1")->text(), QStringLiteral("b.wav"));
+        // A selection in the tree is not yet a change of folder; opening it is.
         auto *tree = f.control<QTreeView>(chooser, "Dir1");
         tree->setCurrentIndex(static_cast<QFileSystemModel *>(tree->model())->index(second));
+        QCOMPARE(chooser->folder(), first);
+        QTest::keyClick(tree, Qt::Key_Return);
         QCOMPARE(chooser->folder(), second);
         QCOMPARE(listed(chooser), (QStringList{ "A.WAV", "b.wav", "z.Wav" }));
         f.click(chooser, "Command1");
         QCOMPARE(f.control<QLineEdit>(daily, "Text7")->text(), second + '/');
+    }
+
+    void theChooserStartsInAFolderWithWaveformsAndShowsIt()
+    {
+        QTemporaryDir root;
+        for (int i = 0; i < 40; ++i)
+            QVERIFY(QDir(root.path()).mkdir(QStringLiteral("a%1").arg(i, 2, 10, QChar(u'0'))));
+        const QString oggOnly = root.filePath("a05"), waves = root.filePath("zz");
+        writeBytes(oggOnly + "/bell.oga", "OggS");
+        QVERIFY(QDir().mkpath(waves));
+        writeBytes(waves + "/Ring.WAV", "RIFF");
+        QCOMPARE(SoundChooserWindow::startFolder({ root.filePath("missing"), oggOnly, waves }), waves);
+        QCOMPARE(SoundChooserWindow::startFolder({ oggOnly }), QDir::homePath());
+
+        WizardFixture f;
+        SoundChooserWindow *chooser = f.wizard.soundChooser();
+        chooser->setFolder(waves);
+        chooser->show();
+        auto *tree = f.control<QTreeView>(chooser, "Dir1");
+        QTRY_VERIFY(tree->viewport()->rect().contains(tree->visualRect(tree->currentIndex()).center()));
+        QCOMPARE(static_cast<QFileSystemModel *>(tree->model())->filePath(tree->currentIndex()), waves);
     }
 
     void aMarkerNamingNoEditorLeavesNoWindow_data()

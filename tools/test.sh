@@ -9,10 +9,11 @@ source "$root/tools/deps.sh"
 
 # The tests that drive the real program need a display server, window tools, a fake clock and sound; the
 # sound tests also play the desktop's default sound from the freedesktop theme. The end-to-end scenarios
-# reach the windows over a private D-Bus session and accessibility bus, and dock the icon in a small panel.
+# reach the windows over a private D-Bus session and accessibility bus, and dock the icon in a small panel;
+# focus changes and window frames are tested under openbox.
 brevora_install_missing "${brevora_build_packages[@]}" \
     xvfb xauth xdotool libfaketime x11-utils pulseaudio pulseaudio-utils sox sound-theme-freedesktop \
-    dbus-daemon libglib2.0-bin at-spi2-core python3-pyatspi trayer
+    dbus-daemon libglib2.0-bin at-spi2-core python3-pyatspi trayer openbox
 # The packaging test validates the installed desktop entry and AppStream data; chmcmd (fp-utils) builds the help file.
 brevora_install_missing desktop-file-utils appstream fp-utils
 

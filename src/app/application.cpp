@@ -7,6 +7,7 @@
 #include "windows/aboutbox.h"
 #include "windows/alarmdeletion.h"
 #include "windows/alarmlist.h"
+#include "windows/artwork.h"
 #include "windows/helpfile.h"
 #include "windows/mainwindow.h"
 #include "windows/newalarmwizard.h"
@@ -14,6 +15,7 @@
 #include "windows/optionsdialog.h"
 #include "windows/splashwindow.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSystemTrayIcon>
@@ -27,6 +29,9 @@ Application::Application(const QString &programDir, const Clock &clock, const Pl
     , m_platform(platform)
     , m_options(options)
 {
+    // Every window without an icon of its own, message boxes included, shows the program's.
+    QApplication::setWindowIcon(programIcon());
+    QApplication::setFont(designFont());
     m_state.layout = StoreLayout(programDir);
     m_scheduler = new Scheduler(m_state, m_clock, this);
     m_notices = std::make_unique<NoticeBoard>(NoticeServices{ m_state, m_clock, m_platform.sound, m_platform.prompter,
@@ -115,7 +120,7 @@ void Application::connectDeleteCommands()
     });
     connect(window, &MainWindow::deleteAllOfKindRequested, this, [this, window, afterDeletion] {
         AlarmDeletion deletion(m_state.layout, m_platform.prompter, window);
-        afterDeletion(deletion.deleteAllOfType(window->kindText(), window->alarmList()->folder()));
+        afterDeletion(deletion.deleteAllOfType(window->kindText()));
     });
     connect(window, &MainWindow::deleteAllRequested, this, [this, window, afterDeletion] {
         AlarmDeletion deletion(m_state.layout, m_platform.prompter, window);

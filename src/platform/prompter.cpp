@@ -6,6 +6,8 @@ QMessageBox::StandardButton MessageBoxPrompter::ask(QWidget *parent, QMessageBox
                                                     const QString &text, QMessageBox::StandardButtons buttons)
 {
     QMessageBox box(icon, title, text, buttons, parent);
+    // The texts carry alarm texts and file names, which are never markup.
+    box.setTextFormat(Qt::PlainText);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

@@ -9,13 +9,20 @@ namespace brevora {
 namespace {
 
 // The regional long time format shows the seconds; Qt's version of it may also name the time zone, which
-// a desk clock does not.
+// a desk clock does not. The zone goes with whatever brackets held it; quoted literal text stays.
 QString timeFormatWithoutZone(const QLocale &locale)
 {
-    static const QRegularExpression zone(QStringLiteral("\\s*\\bt+\\b\\s*"));
-    QString format = locale.timeFormat(QLocale::LongFormat);
-    format.replace(zone, QStringLiteral(" "));
-    return format.trimmed();
+    static const QRegularExpression emptyBrackets(QStringLiteral("\\(\\s*\\)|\\[\\s*\\]|\\x{FF08}\\s*\\x{FF09}"));
+    QString format;
+    bool quoted = false;
+    for (const QChar c : locale.timeFormat(QLocale::LongFormat)) {
+        if (c == u'\'')
+            quoted = !quoted;
+        if (quoted || c != u't')
+            format += c;
+    }
+    format.replace(emptyBrackets, QStringLiteral(" "));
+    return format.simplified();
 }
 
 } // namespace

@@ -54,10 +54,12 @@ DeletionOutcome AlarmDeletion::deleteSelected(const QString &listedFolder, const
     return outcome;
 }
 
-DeletionOutcome AlarmDeletion::deleteAllOfType(const QString &kindBoxText, const QString &listedFolder)
+DeletionOutcome AlarmDeletion::deleteAllOfType(const QString &kindBoxText)
 {
     DeletionOutcome outcome;
-    if (kindBoxText == noKindCaption()) {
+    // The confirmation names the kind the text names, so that kind is what goes, whatever the list shows.
+    const std::optional<AlarmKind> kind = kindFromCaption(kindBoxText);
+    if (!kind) {
         m_prompter.ask(m_parent, QMessageBox::Critical, QStringLiteral("Error"), QStringLiteral("Select an alarm type"),
                        QMessageBox::Ok);
         return outcome;
@@ -66,11 +68,8 @@ DeletionOutcome AlarmDeletion::deleteAllOfType(const QString &kindBoxText, const
                  + u'?'))
         return outcome;
     outcome.confirmed = true;
-    // The listed folder goes whatever kind the text names; a list that shows no folder of the store is left.
-    if (isStoreFolder(listedFolder))
-        emptyFolder(listedFolder, QStringLiteral("*.alm"), outcome);
-    const std::optional<AlarmKind> kind = kindFromCaption(kindBoxText);
-    if (kind && isRecurring(*kind))
+    emptyFolder(m_layout.activeFolder(*kind), QStringLiteral("*.alm"), outcome);
+    if (isRecurring(*kind))
         emptyFolder(m_layout.pastFolder(*kind), QStringLiteral("*"), outcome);
     reportFailures(outcome);
     return outcome;

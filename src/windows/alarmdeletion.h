@@ -23,7 +23,7 @@ struct DeletionOutcome
 
 // The main window's three delete commands, apart from its widgets: the window passes what its kind box reads,
 // the folder its alarm list shows and the selected entry. Only folders of the alarm store are ever emptied,
-// whatever the kind box's text says, and every file listed is tried once, so no command can loop.
+// and every file listed is tried once, so no command can loop.
 class AlarmDeletion
 {
 public:
@@ -34,9 +34,9 @@ public:
 
     // "Delete" and "Delete alarm": the selected entry of the alarm list; nothing happens without one.
     DeletionOutcome deleteSelected(const QString &listedFolder, const QString &selectedName);
-    // "Delete all alarms of this type": the listed folder's alarms, then every file set aside for the kind
-    // that the kind box's text names.
-    DeletionOutcome deleteAllOfType(const QString &kindBoxText, const QString &listedFolder);
+    // "Delete all alarms of this type": the alarms of the kind that the kind box's text names, waiting and set
+    // aside; a text that names no kind asks for one.
+    DeletionOutcome deleteAllOfType(const QString &kindBoxText);
     // "Delete all alarms": every file of every kind's folders.
     DeletionOutcome deleteAll();
 

@@ -5,6 +5,7 @@
 #include "store/alarmname.h"
 #include "store/storelayout.h"
 #include "windowgeometry.h"
+#include "windowreturn.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -37,6 +38,7 @@ AlarmEditorWindow::AlarmEditorWindow(AlarmKind kind, const StoreLayout &layout, 
     , m_layout(layout)
     , m_prompter(prompter)
 {
+    followWindowActivation();
     setObjectName(QString::fromLatin1(kindInfo(kind).editorName));
     setWindowTitle(QString::fromLatin1(m_design.caption));
     setClientSize(this, m_design.clientTwips.width(), m_design.clientTwips.height());
@@ -44,6 +46,8 @@ AlarmEditorWindow::AlarmEditorWindow(AlarmKind kind, const StoreLayout &layout, 
 
     auto *label = placeControl<QLabel>(this, "Label1", m_design.advancedLabelTwips, QStringLiteral("Advanced options"));
     label->setWordWrap(true);
+    // Its two lines may need a pixel more than the design gives; the room below it is free.
+    label->resize(label->width(), std::max(label->height(), label->heightForWidth(label->width())));
     const QPoint toggle = m_design.panelButtonTwips;
     m_panelButton = placeControl<QPushButton>(this, "Command2", QRect(toggle.x(), toggle.y(), 495, 375), closedPanel);
     connect(m_panelButton, &QPushButton::clicked, this, &AlarmEditorWindow::togglePanel);
@@ -202,6 +206,13 @@ QStringList AlarmEditorWindow::fieldTexts() const
     for (TimeField field : m_design.fileOrder)
         values.append(field == TimeField::Weekday ? m_weekday->currentText() : m_numberFields[next++]->text());
     return values;
+}
+
+void AlarmEditorWindow::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && returnedFromOwnWindow(this))
+        centreOnScreen(this);
 }
 
 void AlarmEditorWindow::closeEvent(QCloseEvent *event)

@@ -38,6 +38,7 @@ signals:
     void closeBoxPressed();
 
 protected:
+    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:

@@ -2,13 +2,15 @@
 
 #include "alarmlist.h"
 #include "artwork.h"
+#include "kindbox.h"
 #include "scheduler/clockdisplay.h"
 #include "shell.h"
 #include "store/alarmfile.h"
 #include "store/storelayout.h"
 #include "windowgeometry.h"
+#include "windowreturn.h"
 
-#include <QApplication>
+#include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
@@ -39,6 +41,7 @@ MainWindow::MainWindow(Shell &shell, const StoreLayout &store, QWidget *parent)
     , m_shell(shell)
     , m_layout(store)
 {
+    followWindowActivation();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Brevora"));
     setWindowIcon(programIcon());
@@ -53,12 +56,15 @@ MainWindow::MainWindow(Shell &shell, const StoreLayout &store, QWidget *parent)
 
 void MainWindow::buildControls(QWidget *client)
 {
-    m_kindBox = place(new QComboBox(client), "Combo1", twipsRect(120, 360, 2055, 315));
-    m_kindBox->setEditable(true);
-    m_kindBox->setInsertPolicy(QComboBox::NoInsert);
-    // Typing must leave the text as typed: no completion may turn it into a caption.
-    m_kindBox->setCompleter(nullptr);
+    m_kindBox = place(new KindBox(client), "Combo1", twipsRect(120, 360, 2055, 315));
     m_kindBox->setEditText(noKindCaption());
+    QList<QKeySequence> menuKeys;
+    for (const QAction *item : { m_menu.deleteAll, m_menu.deleteAllOfKind, m_menu.hide, m_menu.exit, m_menu.newAlarm,
+                                 m_menu.deleteAlarm, m_menu.options, m_menu.help, m_menu.about }) {
+        if (!item->shortcut().isEmpty())
+            menuKeys.append(item->shortcut());
+    }
+    m_kindBox->leaveKeysToMenus(menuKeys);
     m_list = place(new AlarmList(client), "File1", twipsRect(120, 840, 2055, 3405));
     m_new = place(new QPushButton(QStringLiteral("New"), client), "Command1", twipsRect(3600, 840, 2055, 495));
     m_delete = place(new QPushButton(QStringLiteral("Delete"), client), "Command2", twipsRect(3600, 1440, 2055, 495));
@@ -66,10 +72,13 @@ void MainWindow::buildControls(QWidget *client)
         = place(new QGroupBox(QStringLiteral("Alarm text"), client), "Frame2", twipsRect(2280, 2040, 3375, 2175));
     m_text = place(new QLabel(frame), "Label3", twipsRect(120, 240, 3135, 1815));
     m_text->setWordWrap(true);
+    m_text->setTextFormat(Qt::PlainText);
     m_text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_weekday = place(new QLabel(QStringLiteral("Label4"), client), "Label4", twipsRect(3480, 120, 1095, 255));
     m_date = place(new QLabel(QStringLiteral("Label2"), client), "Label2", twipsRect(4680, 120, 975, 255));
     m_time = place(new QLabel(QStringLiteral("Label1"), client), "Label1", twipsRect(4680, 480, 975, 255));
+    for (QLabel *clock : { m_weekday, m_date, m_time })
+        clock->setTextFormat(Qt::PlainText);
 
     setTabOrder(m_list, m_new);
     setTabOrder(m_new, m_delete);
@@ -80,7 +89,7 @@ void MainWindow::buildControls(QWidget *client)
 void MainWindow::connectCommands()
 {
     // Only a choice from the list moves the browser; typing into the box changes nothing until it is used.
-    connect(m_kindBox, &QComboBox::activated, this, &MainWindow::chooseKind);
+    connect(m_kindBox, &KindBox::chosenFromList, this, &MainWindow::chooseKind);
     connect(m_list, &AlarmList::itemSelectionChanged, this, &MainWindow::showSelectedAlarm);
     connect(m_new, &QPushButton::clicked, this, [this] { m_shell.startNewAlarm(); });
     connect(m_menu.newAlarm, &QAction::triggered, this, [this] { m_shell.startNewAlarm(); });
@@ -160,7 +169,6 @@ void MainWindow::showSelectedAlarm()
 
 void MainWindow::activate()
 {
-    m_leftForOwnWindow = false;
     centreOnScreen(this);
     m_list->reload();
 }
@@ -183,14 +191,8 @@ void MainWindow::hideEvent(QHideEvent *event)
 void MainWindow::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
-    if (event->type() != QEvent::ActivationChange)
-        return;
-    if (!isActiveWindow()) {
-        // Returning from another application is not a return to the program; from one of its windows it is.
-        m_leftForOwnWindow = QApplication::activeWindow() != nullptr;
-    } else if (m_leftForOwnWindow) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && returnedFromOwnWindow(this))
         activate();
-    }
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

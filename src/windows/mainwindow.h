@@ -4,13 +4,13 @@
 
 #include <QMainWindow>
 
-class QComboBox;
 class QLabel;
 class QPushButton;
 
 namespace brevora {
 
 class AlarmList;
+class KindBox;
 class Shell;
 class StoreLayout;
 struct ClockTexts;
@@ -64,7 +64,7 @@ private:
     Shell &m_shell;
     const StoreLayout &m_layout;
     MainMenu m_menu{};
-    QComboBox *m_kindBox = nullptr;
+    KindBox *m_kindBox = nullptr;
     AlarmList *m_list = nullptr;
     QPushButton *m_new = nullptr;
     QPushButton *m_delete = nullptr;
@@ -72,8 +72,6 @@ private:
     QLabel *m_time = nullptr;
     QLabel *m_date = nullptr;
     QLabel *m_weekday = nullptr;
-    // Set when another of the program's windows took the focus from this one.
-    bool m_leftForOwnWindow = false;
 };
 
 } // namespace brevora

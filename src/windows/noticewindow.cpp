@@ -87,8 +87,10 @@ bool NoticeWindow::load(const QString &duePath)
 
 void NoticeWindow::setText(const QString &text)
 {
-    if (m_text->text() != text)
+    if (m_text->text() != text) {
         m_text->setText(text);
+        m_text->setCursorPosition(0); // a long text shows its start
+    }
 }
 
 void NoticeWindow::acknowledge()

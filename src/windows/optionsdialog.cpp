@@ -6,6 +6,7 @@
 #include "platform/prompter.h"
 #include "settings/sharedstate.h"
 #include "windowgeometry.h"
+#include "windowreturn.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -30,6 +31,7 @@ OptionsDialog::OptionsDialog(SharedState &state, LogonStart &logonStart, Prompte
     , m_prompter(prompter)
     , m_programEnd(programEnd)
 {
+    followWindowActivation();
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(QStringLiteral("Options"));
     setFixedSize(twipsSize(4620, 2475));
@@ -150,7 +152,8 @@ void OptionsDialog::save()
 bool OptionsDialog::event(QEvent *event)
 {
     const bool handled = QDialog::event(event);
-    if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show) {
+    // A visit to another application, or an answered message box, keeps the user's unsaved changes.
+    if (event->type() == QEvent::Show || (event->type() == QEvent::WindowActivate && returnedFromOwnWindow(this))) {
         reload();
         centreOnScreen(this);
     }

@@ -6,12 +6,14 @@
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTreeView>
 
 namespace brevora {
@@ -36,10 +38,18 @@ SoundChooserWindow::SoundChooserWindow(SoundPlayer &player, QWidget *parent)
     m_tree->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     for (int column = 1; column < m_folders->columnCount(); ++column)
         m_tree->hideColumn(column);
-    connect(m_tree->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex &current) {
-        const QString folder = m_folders->filePath(current);
+    // Moving through the tree with a click or the arrow keys only selects; opening a folder lists its files.
+    connect(m_tree, &QTreeView::activated, this, [this](const QModelIndex &opened) {
+        const QString folder = m_folders->filePath(opened);
         if (!folder.isEmpty() && folder != m_folder)
             listFiles(folder);
+    });
+    // The tree fills in the background: the open folder can be scrolled to only once its parent is loaded.
+    connect(m_folders, &QFileSystemModel::directoryLoaded, this, [this](const QString &loaded) {
+        if (m_scrollPending && QFileInfo(m_folder).absolutePath() == loaded) {
+            m_scrollPending = false;
+            m_tree->scrollTo(m_tree->currentIndex(), QAbstractItemView::PositionAtCenter);
+        }
     });
 
     m_files = placeControl<QListWidget>(this, "File1", QRect(2160, 480, 2775, 1455));
@@ -67,16 +77,30 @@ SoundChooserWindow::SoundChooserWindow(SoundPlayer &player, QWidget *parent)
     setFolder(startFolder());
 }
 
-QString SoundChooserWindow::startFolder()
+QStringList SoundChooserWindow::usualSoundFolders()
 {
 #ifdef Q_OS_WIN
-    const QString windowsMedia = QStringLiteral("C:/Windows/Media");
-    if (QDir(windowsMedia).exists())
-        return windowsMedia;
+    return { QStringLiteral("C:/Windows/Media") };
+#else
+    QStringList folders;
+    for (const QString &data : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation)) {
+        const QString sounds = data + QStringLiteral("/sounds");
+        for (const QString &theme : { QStringLiteral("alsa"), QStringLiteral("sound-icons"), QStringLiteral("purple"),
+                                      QStringLiteral("speech-dispatcher"), QString() })
+            folders.append(theme.isEmpty() ? sounds : sounds + u'/' + theme);
+    }
+    folders.removeDuplicates();
+    return folders;
 #endif
-    const QString systemSounds = QStringLiteral("/usr/share/sounds");
-    if (QDir(systemSounds).exists())
-        return systemSounds;
+}
+
+QString SoundChooserWindow::startFolder(const QStringList &candidates)
+{
+    // The list offers only waveform files, so a folder without any would greet the user with nothing.
+    for (const QString &folder : candidates) {
+        if (!listFolder(folder, QStringLiteral("*.wav")).isEmpty())
+            return QDir::cleanPath(folder);
+    }
     return QDir::homePath();
 }
 
@@ -86,7 +110,8 @@ void SoundChooserWindow::setFolder(const QString &folder)
     listFiles(index.isValid() ? m_folders->filePath(index) : QDir::cleanPath(folder));
     if (index.isValid()) {
         m_tree->setCurrentIndex(index);
-        m_tree->scrollTo(index);
+        m_tree->scrollTo(index, QAbstractItemView::PositionAtCenter);
+        m_scrollPending = true;
     }
 }
 
@@ -101,6 +126,13 @@ void SoundChooserWindow::listFiles(const QString &folder)
     m_folder = folder;
     m_files->clear();
     m_files->addItems(listFolder(folder, QStringLiteral("*.wav")));
+}
+
+void SoundChooserWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // A tree laid out for the first time has its rows only now.
+    m_tree->scrollTo(m_tree->currentIndex(), QAbstractItemView::PositionAtCenter);
 }
 
 void SoundChooserWindow::closeEvent(QCloseEvent *event)

@@ -19,8 +19,10 @@ class SoundChooserWindow : public QWidget
 public:
     explicit SoundChooserWindow(SoundPlayer &player, QWidget *parent = nullptr);
 
-    // Where the lists open the first time: the system's sound folder, else the home folder.
-    static QString startFolder();
+    // Where the lists open the first time: the first of the candidates that holds waveform files, else the home
+    // folder.
+    static QString startFolder(const QStringList &candidates = usualSoundFolders());
+    static QStringList usualSoundFolders();
 
     QString folder() const { return m_folder; }
     // Opens the folder in both lists, as a click in the folder tree does.
@@ -34,6 +36,7 @@ signals:
     void closeBoxPressed();
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -45,6 +48,7 @@ private:
     QListWidget *m_files;
     QLineEdit *m_name;
     QString m_folder;
+    bool m_scrollPending = false;
 };
 
 } // namespace brevora

@@ -14,14 +14,6 @@ namespace brevora {
 
 namespace {
 
-QFont splashFont(const char *family, qreal points, bool bold)
-{
-    QFont f(QString::fromLatin1(family));
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    return f;
-}
-
 QString versionText()
 {
     return QStringLiteral("Versión %1.%2.%3")
@@ -59,21 +51,19 @@ SplashWindow::SplashWindow(const QString &settingsFolder, QWidget *parent)
     logo->setPixmap(splashLogo());
 
     addLabel("lblCompanyProduct", QStringLiteral("The reminding solution"), twipsRect(2520, 480, 4035, 435),
-             splashFont("Arial", 18, true));
-    addLabel("lblProductName", QStringLiteral("Brevora"), twipsRect(2520, 960, 2430, 765),
-             splashFont("Arial", 32.25, true));
-    addLabel("lblPlatform", QStringLiteral("Windows XP"), twipsRect(4965, 2280, 1890, 480),
-             splashFont("Arial", 15.75, true), Qt::AlignRight);
-    addLabel("lblVersion", versionText(), twipsRect(5970, 2700, 885, 285), splashFont("Arial", 12, true),
+             designFont(18, true));
+    addLabel("lblProductName", QStringLiteral("Brevora"), twipsRect(2520, 960, 2430, 765), designFont(32.25, true));
+    addLabel("lblPlatform", QStringLiteral("Windows XP"), twipsRect(4965, 2280, 1890, 480), designFont(15.75, true),
              Qt::AlignRight);
+    addLabel("lblVersion", versionText(), twipsRect(5970, 2700, 885, 285), designFont(12, true), Qt::AlignRight);
     addLabel("Label1", QStringLiteral("Alarms and reminders"), twipsRect(3120, 1680, 3735, 495),
-             splashFont("MS Sans Serif", 9.75, true));
+             designFont(9.75, true));
     addLabel("lblLicenseTo", QStringLiteral("Free software for everyone"), twipsRect(120, 240, 6855, 255),
-             splashFont("Arial", 8.25, false), Qt::AlignRight);
+             designFont(8.25, false), Qt::AlignRight);
     addLabel("lblCopyright", QStringLiteral("Copyright © 2026"), twipsRect(4560, 3060, 2415, 255),
-             splashFont("Arial", 8.25, false));
+             designFont(8.25, false));
     addLabel("lblCompany", QStringLiteral("The Brevora developers"), twipsRect(3840, 3270, 3135, 255),
-             splashFont("Arial", 8.25, false));
+             designFont(8.25, false));
 
     m_timer->setObjectName(QStringLiteral("Timer1"));
     m_timer->setSingleShot(true);

@@ -12,7 +12,14 @@ void setTabChain(const QList<QWidget *> &controls)
         QWidget::setTabOrder(controls[i - 1], controls[i]);
 }
 
-void centreOnScreen(QWidget *window)
+namespace {
+
+bool isFramed(const QWidget *window)
+{
+    return window->frameGeometry() != window->geometry();
+}
+
+void placeCentred(QWidget *window)
 {
     QScreen *screen = window->screen();
     if (!screen)
@@ -22,6 +29,41 @@ void centreOnScreen(QWidget *window)
     const QRect area = screen->geometry();
     const QSize outer = window->frameGeometry().size();
     window->move(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
+}
+
+const QString centreWhenFramedName = QStringLiteral("brevora-centre-when-framed");
+
+// A window manager frames a window only after it is shown, so a window centred before then is off by its
+// frame. This centres it once more as soon as the frame is known.
+class CentreWhenFramed : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        const QEvent::Type type = event->type();
+        auto *window = static_cast<QWidget *>(watched);
+        if ((type == QEvent::Move || type == QEvent::Resize || type == QEvent::WindowActivate) && isFramed(window)) {
+            window->removeEventFilter(this);
+            deleteLater();
+            placeCentred(window);
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+void centreOnScreen(QWidget *window)
+{
+    placeCentred(window);
+    if (isFramed(window) || window->findChild<QObject *>(centreWhenFramedName, Qt::FindDirectChildrenOnly))
+        return;
+    auto *waiting = new CentreWhenFramed(window);
+    waiting->setObjectName(centreWhenFramedName);
+    window->installEventFilter(waiting);
 }
 
 void setClientSize(QWidget *window, int widthTwips, int heightTwips)

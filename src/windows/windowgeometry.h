@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QLabel>
 #include <QList>
 #include <QRect>
 #include <QWidget>
+
+#include <type_traits>
 
 namespace brevora {
 
@@ -37,6 +40,8 @@ template<typename Control>
 Control *placeControl(QWidget *parent, const char *name, const QRect &twipsGeometry, const QString &text)
 {
     auto *control = placeControl<Control>(parent, name, twipsGeometry);
+    if constexpr (std::is_base_of_v<QLabel, Control>)
+        control->setTextFormat(Qt::PlainText);
     control->setText(text);
     return control;
 }

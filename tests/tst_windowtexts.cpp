@@ -1,0 +1,182 @@
+#include "appfixture.h"
+
+#include "platform/prompter.h"
+#include "scheduler/clockdisplay.h"
+#include "windows/aboutbox.h"
+#include "windows/alarmeditor.h"
+#include "windows/alarmlist.h"
+#include "windows/kindchooser.h"
+#include "windows/mainwindow.h"
+#include "windows/newalarmwizard.h"
+#include "windows/noticewindow.h"
+#include "windows/optionsdialog.h"
+#include "windows/soundchooser.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QStyleOptionButton>
+#include <QTest>
+#include <QTimer>
+
+using namespace brevora;
+using namespace brevora::test;
+
+namespace {
+
+// What a control's text needs beyond the room the control gives it, or nothing when it fits.
+QString overflow(QWidget *control)
+{
+    const QFontMetrics metrics(control->font());
+    QString text;
+    QRect room;
+    int flags = Qt::TextShowMnemonic;
+    if (auto *label = qobject_cast<QLabel *>(control)) {
+        if (!label->pixmap().isNull() || label->text().isEmpty())
+            return {};
+        text = label->text();
+        room = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(), -label->margin());
+        flags |= label->wordWrap() ? Qt::TextWordWrap : Qt::TextSingleLine;
+    } else if (auto *button = qobject_cast<QAbstractButton *>(control)) {
+        if (button->text().isEmpty())
+            return {};
+        QStyleOptionButton option;
+        option.initFrom(button);
+        text = button->text();
+        room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+    } else if (auto *frame = qobject_cast<QGroupBox *>(control)) {
+        text = frame->title();
+        room = QRect(QPoint(), QSize(frame->width(), metrics.lineSpacing() * 2));
+    } else {
+        return {};
+    }
+    const QRect needed = metrics.boundingRect(QRect(room.topLeft(), QSize(room.width(), 10000)), flags, text);
+    // A text drawn on a plain frame keeps clear of its border.
+    const QWidget *parent = control->parentWidget();
+    const bool onFrame = parent->metaObject() == &QFrame::staticMetaObject;
+    const QRect drawn = QStyle::alignedRect(
+                            control->layoutDirection(),
+                            QStyle::visualAlignment(
+                                Qt::LeftToRight, onFrame ? static_cast<QLabel *>(control)->alignment() : Qt::AlignLeft),
+                            needed.size(), room)
+                            .translated(control->pos());
+    const bool offBorder
+        = !onFrame || static_cast<const QFrame *>(parent)->contentsRect().adjusted(4, 4, -4, -4).contains(drawn);
+    if (needed.width() <= room.width() && needed.height() <= room.height() && offBorder)
+        return {};
+    return QStringLiteral("%1/%2 \"%3\" needs %4x%5, has %6x%7")
+        .arg(control->window()->objectName(), control->objectName(), text)
+        .arg(needed.width())
+        .arg(needed.height())
+        .arg(room.width())
+        .arg(room.height());
+}
+
+QStringList overflows(QWidget *window)
+{
+    QStringList found;
+    for (QWidget *control : window->findChildren<QWidget *>()) {
+        if (control->isVisibleTo(window) && !qobject_cast<QMessageBox *>(control->window()))
+            found += overflow(control);
+    }
+    found.removeAll(QString());
+    return found;
+}
+
+} // namespace
+
+// What the windows show: texts as they are written, whole and in their place, and the program's icon.
+class TestWindowTexts : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everyTextFitsItsControl()
+    {
+        AppFixture f;
+        f.app->start();
+        QStringList found = overflows(&f.app->splashWindow());
+        f.app->splashWindow().handOver();
+        MainWindow &main = f.app->mainWindow();
+        // The widest texts the clock shows in a few regions.
+        for (const char *locale : { "C", "en_US", "es_ES", "de_DE", "ja_JP" }) {
+            main.showClock(clockTexts(QDateTime(QDate(2007, 2, 28), QTime(13, 59, 56)), QLocale(locale)));
+            found += overflows(&main);
+        }
+        NewAlarmWizard &wizard = f.app->wizard();
+        QList<QWidget *> windows{ wizard.kindChooser(), wizard.soundChooser(), &f.app->optionsDialog(),
+                                  &f.app->aboutBox() };
+        std::vector<std::unique_ptr<NoticeWindow>> notices;
+        for (AlarmKind kind : allKinds) {
+            windows.append(wizard.editor(kind));
+            notices.push_back(std::make_unique<NoticeWindow>(
+                kind, NoticeServices{ f.app->state(), f.clock, f.fakes.sound, f.prompter, [] {} }));
+            windows.append(notices.back().get());
+        }
+        for (QWidget *window : windows)
+            found += overflows(window);
+        QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
+    }
+
+    void userTextIsShownAsWritten()
+    {
+        AppFixture f;
+        const QString text = QStringLiteral("<b>Pay</b> <img src=x> if 2 < 3");
+        writeBytes(f.store.layout.activePath(AlarmKind::Daily, "<b>x.alm"),
+                   "\"" + text.toUtf8() + "\",\"ninguno\",\"7\",\"5\"\r\n");
+        f.startAndSkipSplash();
+        MainWindow &main = f.app->mainWindow();
+        auto *kinds = main.findChild<QComboBox *>("Combo1");
+        kinds->setCurrentIndex(kinds->findText("Once a day"));
+        emit kinds->activated(kinds->currentIndex());
+        main.alarmList()->setCurrentRow(0);
+        auto *area = main.findChild<QLabel *>("Label3");
+        QCOMPARE(area->text(), text);
+        QCOMPARE(area->textFormat(), Qt::PlainText);
+
+        // The program's message boxes show their texts, file names and all, as plain text.
+        Qt::TextFormat shownAs = Qt::RichText;
+        QTimer::singleShot(0, [&shownAs] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            shownAs = box->textFormat();
+            box->button(QMessageBox::No)->click();
+        });
+        MessageBoxPrompter().ask(&main, QMessageBox::NoIcon, "Confirm the elimination",
+                                 "Are you sure you want to delete: <b>x.alm?", QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(shownAs, Qt::PlainText);
+    }
+
+    void aNoticeShowsTheStartOfALongText()
+    {
+        AppFixture f;
+        NoticeWindow notice(AlarmKind::Daily,
+                            NoticeServices{ f.app->state(), f.clock, f.fakes.sound, f.prompter, [] {} });
+        const QString text = QStringLiteral("Start here. ") + QString(300, u'x');
+        notice.setText(text);
+        auto *shown = notice.findChild<QLineEdit *>("Text1");
+        QCOMPARE(shown->text(), text);
+        QCOMPARE(shown->cursorPosition(), 0);
+    }
+
+    void everyWindowCarriesTheProgramIcon()
+    {
+        AppFixture f;
+        f.startAndSkipSplash();
+        const QImage icon = f.app->mainWindow().windowIcon().pixmap(32).toImage();
+        QVERIFY(!icon.isNull());
+        QVERIFY(!f.app->aboutBox().findChild<QLabel *>("picIcon")->pixmap().isNull());
+        QMessageBox box;
+        for (QWidget *window :
+             QList<QWidget *>{ f.app->wizard().kindChooser(), &f.app->optionsDialog(), &f.app->aboutBox(), &box })
+            QCOMPARE(window->windowIcon().pixmap(32).toImage(), icon);
+    }
+};
+
+QTEST_MAIN(TestWindowTexts)
+#include "tst_windowtexts.moc"

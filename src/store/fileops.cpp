@@ -1,5 +1,7 @@
 #include "fileops.h"
 
+#include "platform/regularfile.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -87,12 +89,12 @@ MoveResult moveFile(const QString &source, const QString &destination)
 
 bool deleteFileForced(const QString &path)
 {
-    QFile file(path);
-    if (!file.exists())
+    // A link is removed as a link (also one that names nothing), and its target is never touched.
+    const EntryType type = entryType(path);
+    if (type == EntryType::Missing)
         return false;
-    if (!file.remove()) {
-        file.setPermissions(file.permissions() | QFileDevice::WriteOwner | QFileDevice::WriteUser);
-        if (!file.remove())
+    if (!QFile::remove(path)) {
+        if (type != EntryType::Regular || !makeWritableByOwner(path) || !QFile::remove(path))
             return false;
     }
     noteStoreChanged();

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+namespace brevora {
+
+// What a directory entry is in itself; a link is a link whatever it names, also when it names nothing.
+enum class EntryType { Missing, Regular, Link, Other };
+EntryType entryType(const QString &path);
+
+// Up to `maxBytes` of a regular file (through links). Anything else (a pipe, a device, a folder) fails at once
+// instead of blocking the thread in open() or read().
+std::optional<QByteArray> readRegularFile(const QString &path, qint64 maxBytes);
+
+// Makes the folder's entries durable, so a file just renamed into it survives a power loss. Best effort.
+bool syncFolder(const QString &folder);
+
+// Changes the permissions of the file itself, never of what a link names. Fails on a link.
+bool makeWritableByOwner(const QString &path);
+
+} // namespace brevora

@@ -89,6 +89,9 @@ private slots:
         StoreLayout layout(dir.path());
         writeBytes(layout.pastPath(AlarmKind::Daily, "7-5.alm"), "\"x\",\"ninguno\",\"7\",\"5\"\r\n");
         writeBytes(dir.filePath("Program files/Settings/hide.bvr"), "#TRUE#\r\n");
+        // Temporaries of saves killed halfway: gone, and none "returned" as an alarm.
+        writeBytes(layout.pastPath(AlarmKind::Daily, "7-5.alm.pANMVD"), "\"x\"");
+        writeBytes(dir.filePath("Program files/Settings/past.bvr.YbZpcU"), "#FA");
 
         FakePlatform fakes;
         FakePrompter &prompter = fakes.prompter;
@@ -97,6 +100,8 @@ private slots:
         QVERIFY(prompter.shown.isEmpty());
         QVERIFY(QFile::exists(layout.activePath(AlarmKind::Daily, "7-5.alm")));
         QVERIFY(!QFile::exists(layout.pastPath(AlarmKind::Daily, "7-5.alm")));
+        QCOMPARE(QDir(layout.activeFolder(AlarmKind::Daily)).entryList(QDir::Files), QStringList{ "7-5.alm" });
+        QCOMPARE(QDir(layout.settingsFolder()).entryList(QDir::Files).size(), 3);
         QCOMPARE(second.state().settings.hide, true);
     }
 

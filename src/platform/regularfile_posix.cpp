@@ -1,9 +1,11 @@
 #include "regularfile.h"
 
 #include <QFile>
+#include <QStringDecoder>
 
 #include <algorithm>
 #include <cerrno>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -72,6 +74,23 @@ std::optional<QByteArray> readRegularFile(const QString &path, qint64 maxBytes)
         bytes.append(buffer, got);
     }
     return bytes;
+}
+
+QStringList namesNotValidUtf8(const QString &folder)
+{
+    QStringList names;
+    DIR *dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir)
+        return names;
+    while (const dirent *entry = ::readdir(dir)) {
+        const QByteArray name(entry->d_name);
+        QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+        const QString shown = utf8(name);
+        if (utf8.hasError())
+            names.append(shown);
+    }
+    ::closedir(dir);
+    return names;
 }
 
 bool syncFolder(const QString &folder)

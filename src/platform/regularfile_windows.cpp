@@ -26,6 +26,11 @@ std::optional<QByteArray> readRegularFile(const QString &path, qint64 maxBytes)
     return file.read(maxBytes);
 }
 
+QStringList namesNotValidUtf8(const QString &)
+{
+    return {}; // names are UTF-16 here, and every one can be named back
+}
+
 bool syncFolder(const QString &)
 {
     return true; // NTFS journals the rename itself

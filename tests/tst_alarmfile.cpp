@@ -130,6 +130,8 @@ private slots:
         QTest::newRow("control byte in text") << AlarmKind::Daily << QStringList{ "bell\x07", "ninguno", "7", "5" };
         QTest::newRow("escape in sound") << AlarmKind::Daily << QStringList{ "x", "\x1b[0m.wav", "7", "5" };
         QTest::newRow("delete in text") << AlarmKind::Daily << QStringList{ "x\x7f", "ninguno", "7", "5" };
+        QTest::newRow("lone surrogate in text")
+            << AlarmKind::Daily << QStringList{ QString(QChar(0xd83d)) + u'x', "ninguno", "7", "5" };
         // 66 KB of text would be written and then never read, so the alarm would never fall due.
         QTest::newRow("text past the reader's limit")
             << AlarmKind::Daily << QStringList{ QString(22000, QChar(0x20ac)), "ninguno", "7", "5" };
@@ -311,6 +313,7 @@ private slots:
         QTest::newRow("backslashes") << QStringLiteral("C:\\Users\\x\\");
         QTest::newRow("apostrophe") << QStringLiteral("it's");
         QTest::newRow("tab") << QStringLiteral("before\tafter");
+        QTest::newRow("starts with a zero-width no-break space") << QString::fromUtf8("\ufeffmark");
     }
     void textRoundTrips()
     {

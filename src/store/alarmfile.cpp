@@ -68,7 +68,10 @@ std::optional<QStringList> parseAlarmLine(const QByteArray &storedLine, int fiel
 
 bool canStoreField(const QString &field)
 {
-    // Whatever the reader would take for damage must not be written either, or the alarm would be lost.
+    // Whatever would not read back as written is refused: a quote or a control character, and a lone half of a
+    // UTF-16 surrogate pair, which has no UTF-8 form and would come back as U+FFFD.
+    if (!QStringView(field).isValidUtf16())
+        return false;
     for (QChar c : field) {
         if (c == u'"' || (c.unicode() < 0x20 && c != u'\t') || c.unicode() == 0x7f)
             return false;

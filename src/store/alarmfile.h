@@ -34,7 +34,8 @@ std::optional<QStringList> parseAlarmLine(const QByteArray &line, int fieldCount
 // The file's bytes: every field quoted, joined by commas, ended by CR LF.
 QByteArray formatAlarmLine(const QStringList &fields);
 
-// Whether the format can carry the field: no double quote, no line break, no other control character.
+// Whether the format can carry the field: no double quote, no line break, no other control character, no
+// unpaired surrogate.
 bool canStoreField(const QString &field);
 
 // Reads the first line of the file (at most maxAlarmLineBytes). The file is closed in every case.

@@ -1,6 +1,7 @@
 #include "app/singleinstance.h"
 
-#include <QLockFile>
+#include <QDateTime>
+#include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -22,6 +23,11 @@ private slots:
         SingleInstance first(dir.path());
         QVERIFY(first.claim());
         QSignalSpy shown(&first, &SingleInstance::showRequested);
+        // However long the first copy has run.
+        QFile lock(dir.filePath(".brevora.lock"));
+        QVERIFY(lock.open(QIODevice::ReadWrite));
+        QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addDays(-30), QFileDevice::FileModificationTime));
+        lock.close();
 
         SingleInstance second(dir.path());
         QVERIFY(!second.claim());

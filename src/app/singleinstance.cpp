@@ -20,6 +20,8 @@ SingleInstance::SingleInstance(const QString &programDir, QObject *parent)
     , m_programDir(programDir)
     , m_lock(QDir(programDir).filePath(lockName))
 {
+    // A copy runs for weeks: its lock is stale only when its process is gone, never merely because it is old.
+    m_lock.setStaleLockTime(0);
     connect(&m_server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket *socket = m_server.nextPendingConnection()) {
             connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);

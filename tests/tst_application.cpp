@@ -1,3 +1,4 @@
+#include "appfixture.h"
 #include "fakeclock.h"
 #include "fakeplatform.h"
 #include "fakeprompter.h"
@@ -103,6 +104,18 @@ private slots:
         QCOMPARE(QDir(layout.activeFolder(AlarmKind::Daily)).entryList(QDir::Files), QStringList{ "7-5.alm" });
         QCOMPARE(QDir(layout.settingsFolder()).entryList(QDir::Files).size(), 3);
         QCOMPARE(second.state().settings.hide, true);
+    }
+
+    // A second start of the program asks this copy to show itself, also when it runs hidden behind its icon.
+    void anotherStartShowsTheHiddenProgram()
+    {
+        AppFixture f(true);
+        f.startAndSkipSplash();
+        QVERIFY(!f.app->mainWindowVisible());
+        f.app->showForAnotherStart();
+        QVERIFY(f.app->mainWindowVisible());
+        QVERIFY(f.app->trayHost(TrayHost::Mode::Shown));
+        QVERIFY(!f.app->trayHost(TrayHost::Mode::Hidden));
     }
 
     void anExistingTreeUnderOtherCaseIsUsed()

@@ -61,8 +61,8 @@ private slots:
         QElapsedTimer spent;
         spent.start();
         int kills = 0;
-        // Bounded by count and by time, so a busy machine makes the test shorter, not slower.
-        while (kills < 150 && spent.elapsed() < 4000) {
+        // A few seconds of kills, and at least ten however busy the machine is.
+        while (kills < 150 && (spent.elapsed() < 4000 || kills < 10)) {
             QProcess writer;
             writer.start(QCoreApplication::applicationDirPath() + "/crashwriter", { operation, store.dir.path() });
             QVERIFY(writer.waitForStarted(10000));
@@ -82,7 +82,6 @@ private slots:
             QVERIFY(readSettingFile(past).has_value());
             QCOMPARE(settledEntries(layout.settingsFolder()), QStringList{ "past.bvr" });
         }
-        QVERIFY(kills >= 5);
     }
 };
 

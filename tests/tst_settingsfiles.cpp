@@ -162,6 +162,24 @@ private slots:
         QCOMPARE(readSettings(store.layout.settingsFolder()), (LiveSettings{ false, true, true }));
     }
 
+    // A settings file linked out of the store is never written through, also when the link names nothing yet.
+    void linkedFilesAreReportedNotFollowed()
+    {
+        StoreFixture store;
+        QTemporaryDir outside;
+        const QString target = outside.filePath("elsewhere");
+        writeAll(store, "#TRUE#\r\n", QByteArray(), QByteArray());
+        writeBytes(target + ".startup", "not a setting");
+        QVERIFY(QFile::link(target + ".startup", path(store, "startup.bvr")));
+        QVERIFY(QFile::link(target + ".hide", path(store, "hide.bvr")));
+        FakePrompter prompter;
+        QCOMPARE(repairSettings(store.layout.settingsFolder(), prompter).failed, 2);
+        QCOMPARE(readBytes(target + ".startup"), QByteArray("not a setting"));
+        QVERIFY(!QFile::exists(target + ".hide"));
+        QCOMPARE(prompter.shown.size(), 1);
+        QVERIFY(prompter.shown[0].text.contains("is a link"));
+    }
+
     void unwritableFolderKeepsDefaultsAndSaysSo()
     {
         QTemporaryDir dir;

@@ -137,6 +137,29 @@ private slots:
         QTest::newRow("typed, no kind") << QStringLiteral("once a day");
     }
 
+    // Whole-folder deletions stay in the store: a kind folder that is a link to another folder is left and named,
+    // and a file the program cannot name back (its name is not UTF-8) is reported, not passed over in silence.
+    void wholeFolderDeletionsReportWhatTheyLeave()
+    {
+        QTemporaryDir elsewhere;
+        put(elsewhere.filePath(QStringLiteral("document.txt")));
+        QVERIFY(QDir(active(AlarmKind::Weekly)).removeRecursively());
+        QVERIFY(QFile::link(elsewhere.path(), active(AlarmKind::Weekly)));
+        const QByteArray rawName = QFile::encodeName(active(AlarmKind::Daily)) + "/7-5\xff.alm";
+        QFile raw;
+        QVERIFY(raw.open(fopen(rawName.constData(), "w"), QIODevice::WriteOnly, QFile::AutoCloseHandle));
+        raw.close();
+        prompter.defaultAnswer = QMessageBox::Yes;
+
+        const DeletionOutcome outcome = AlarmDeletion(store->layout, prompter).deleteAll();
+        QVERIFY(exists(elsewhere.filePath(QStringLiteral("document.txt"))));
+        QCOMPARE(outcome.notDeleted.size(), 2);
+        const QString report = prompter.shown.last().text;
+        QVERIFY2(report.contains(QDir::toNativeSeparators(active(AlarmKind::Weekly)) + " (a link"), qPrintable(report));
+        QVERIFY2(report.contains(QStringLiteral("not valid UTF-8")), qPrintable(report));
+        QCOMPARE(::remove(rawName.constData()), 0);
+    }
+
     void deleteAllOfTypeNeedsAKind()
     {
         QFETCH(QString, text);

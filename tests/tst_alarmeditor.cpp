@@ -171,6 +171,20 @@ private slots:
         QCOMPARE(f.filesWritten().size(), 1);
     }
 
+    // A text the reader could never take back is stopped at Create, with the reason, before anything is written.
+    void aTextTooLongToReadBackIsRefused()
+    {
+        WizardFixture f;
+        AlarmEditorWindow *editor = f.open(AlarmKind::Daily);
+        f.fill(editor, { "7", "30" }, QString(22000, QChar(0x20ac)));
+        f.click(editor, "Command1");
+        QCOMPARE(f.prompter.shown.size(), 1);
+        QCOMPARE(f.prompter.shown[0].icon, QMessageBox::Critical);
+        QVERIFY2(f.prompter.shown[0].text.contains(QStringLiteral("too long")), qPrintable(f.prompter.shown[0].text));
+        QVERIFY(!QFile::exists(f.store.layout.activePath(AlarmKind::Daily, "7-30.alm")));
+        QVERIFY(editor->isVisible());
+    }
+
     void aFailedWriteKeepsEverythingAndSaysWhy()
     {
         WizardFixture f;

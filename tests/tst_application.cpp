@@ -1,3 +1,4 @@
+#include "appfixture.h"
 #include "fakeclock.h"
 #include "fakeplatform.h"
 #include "fakeprompter.h"
@@ -92,6 +93,9 @@ private slots:
         const QString justAcknowledged = layout.pastPath(AlarmKind::Daily, "13-59.alm");
         writeBytes(justAcknowledged, "\"y\",\"ninguno\",\"13\",\"59\"\r\n");
         writeBytes(dir.filePath("Program files/Settings/hide.bvr"), "#TRUE#\r\n");
+        // Temporaries of saves killed halfway: gone, and none "returned" as an alarm.
+        writeBytes(layout.pastPath(AlarmKind::Daily, "7-5.alm.pANMVD"), "\"x\"");
+        writeBytes(dir.filePath("Program files/Settings/past.bvr.YbZpcU"), "#FA");
 
         FakePlatform fakes;
         FakePrompter &prompter = fakes.prompter;
@@ -101,7 +105,21 @@ private slots:
         QVERIFY(QFile::exists(layout.activePath(AlarmKind::Daily, "7-5.alm")));
         QVERIFY(!QFile::exists(layout.pastPath(AlarmKind::Daily, "7-5.alm")));
         QVERIFY(QFile::exists(justAcknowledged));
+        QCOMPARE(QDir(layout.activeFolder(AlarmKind::Daily)).entryList(QDir::Files), QStringList{ "7-5.alm" });
+        QCOMPARE(QDir(layout.settingsFolder()).entryList(QDir::Files).size(), 3);
         QCOMPARE(second.state().settings.hide, true);
+    }
+
+    // A second start of the program asks this copy to show itself, also when it runs hidden behind its icon.
+    void anotherStartShowsTheHiddenProgram()
+    {
+        AppFixture f(true);
+        f.startAndSkipSplash();
+        QVERIFY(!f.app->mainWindowVisible());
+        f.app->showForAnotherStart();
+        QVERIFY(f.app->mainWindowVisible());
+        QVERIFY(f.app->trayHost(TrayHost::Mode::Shown));
+        QVERIFY(!f.app->trayHost(TrayHost::Mode::Hidden));
     }
 
     void anExistingTreeUnderOtherCaseIsUsed()

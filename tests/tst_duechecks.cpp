@@ -140,7 +140,7 @@ private slots:
         QTest::newRow("empty") << QByteArray();
         QTest::newRow("short") << QByteArray("\"Dentist\",\"ninguno\",\"3\",\"2\"\r\n");
         QTest::newRow("cut in a quote") << QByteArray("\"Dentist\",\"ninguno\",\"3\",\"2\",\"2007\",\"14\",\"");
-        QTest::newRow("binary") << QByteArray("\"Dent\0ist\",\"ninguno\",\"3\",\"2\",\"2007\",\"14\",\"0\"\r\n", 46);
+        QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR,,,,,,,", 23);
         QTest::newRow("endless line") << QByteArray(70 * 1024, 'x');
     }
     void damagedFilesAreNothingDue()

@@ -1,3 +1,4 @@
+#include "fakeprompter.h"
 #include "storefixture.h"
 
 #include "app/programdir.h"
@@ -42,6 +43,40 @@ private slots:
         QVERIFY(QFileInfo(data).isDir());
         // A second start finds the folder already there.
         QCOMPARE(chooseProgramDir(bin, QString(), data), data);
+    }
+
+    // A portable copy whose folder holds alarms but cannot be written runs from the user's folder: its own alarms
+    // would never fall due, so the user is told once, with both folders named. Without alarms beside it, or when
+    // installed, nothing is said.
+    void unusedPortableStoreIsReported_data()
+    {
+        QTest::addColumn<bool>("store");
+        QTest::addColumn<bool>("installed");
+        QTest::addColumn<bool>("told");
+        QTest::newRow("alarms beside it") << true << false << true;
+        QTest::newRow("nothing beside it") << false << false << false;
+        QTest::newRow("installed") << true << true << false;
+    }
+    void unusedPortableStoreIsReported()
+    {
+        QFETCH(bool, store);
+        QFETCH(bool, installed);
+        QFETCH(bool, told);
+        QTemporaryDir root;
+        const QString bin = root.filePath(QStringLiteral("bin"));
+        QVERIFY(QDir().mkpath(bin + (store ? "/events/Day" : "")));
+        const QString data = root.filePath(QStringLiteral("data"));
+        // Root writes through any permission, so the folder's answer to the probe is given here.
+        const auto readOnly = [](const QString &) { return false; };
+        const ProgramDirChoice choice = chooseProgramDirAndSay(bin, installed ? bin : QString(), data, readOnly);
+        QCOMPARE(choice.folder, data);
+        FakePrompter prompter;
+        reportUnusedPortableFolder(choice, prompter);
+        QCOMPARE(prompter.shown.size(), told ? 1 : 0);
+        if (told) {
+            QVERIFY(prompter.shown[0].text.contains(QDir::toNativeSeparators(bin)));
+            QVERIFY(prompter.shown[0].text.contains(QDir::toNativeSeparators(data)));
+        }
     }
 
     void installedFolderUsesTheUserDataFolderEvenWhenWritable()

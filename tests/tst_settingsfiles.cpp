@@ -48,6 +48,11 @@ private slots:
         QTest::newRow("word") << QByteArray("TRUE\r\n") << -1;
         QTest::newRow("number") << QByteArray("1\r\n") << -1;
         QTest::newRow("binary") << QByteArray("\x00\x01#TRUE#", 8) << -1;
+        QTest::newRow("line feed only") << QByteArray("#TRUE#\n") << 1;
+        QTest::newRow("lower case") << QByteArray("#true#\r\n") << -1;
+        QTest::newRow("mixed case") << QByteArray("#False#\r\n") << -1;
+        QTest::newRow("blanks around") << QByteArray(" #TRUE# \r\n") << -1;
+        QTest::newRow("tab before") << QByteArray("\t#FALSE#\r\n") << -1;
     }
     void readAcceptsOnlyTheTwoLiterals()
     {
@@ -115,10 +120,18 @@ private slots:
         QCOMPARE(readBytes(path(store, "startup.bvr")), QByteArray("#TRUE#\r\n"));
     }
 
-    void emptyPastIsRewrittenWithTrue()
+    void unreadablePastIsRewrittenWithTrue_data()
     {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("empty") << QByteArray("");
+        QTest::newRow("lower case") << QByteArray("#false#\r\n");
+        QTest::newRow("blank before") << QByteArray(" #FALSE#\r\n");
+    }
+    void unreadablePastIsRewrittenWithTrue()
+    {
+        QFETCH(QByteArray, bytes);
         StoreFixture store;
-        writeAll(store, QByteArray(""), "#TRUE#\r\n", "#FALSE#\r\n");
+        writeAll(store, bytes, "#TRUE#\r\n", "#FALSE#\r\n");
         FakePrompter prompter;
         QCOMPARE(repairSettings(store.layout.settingsFolder(), prompter).created, 1);
         QCOMPARE(readBytes(path(store, "past.bvr")), QByteArray("#TRUE#\r\n"));
@@ -147,6 +160,24 @@ private slots:
         QCOMPARE(repairSettings(store.layout.settingsFolder(), prompter).created, 0);
         QCOMPARE(QDir(store.layout.settingsFolder()).entryList(QDir::Files).size(), 3);
         QCOMPARE(readSettings(store.layout.settingsFolder()), (LiveSettings{ false, true, true }));
+    }
+
+    // A settings file linked out of the store is never written through, also when the link names nothing yet.
+    void linkedFilesAreReportedNotFollowed()
+    {
+        StoreFixture store;
+        QTemporaryDir outside;
+        const QString target = outside.filePath("elsewhere");
+        writeAll(store, "#TRUE#\r\n", QByteArray(), QByteArray());
+        writeBytes(target + ".startup", "not a setting");
+        QVERIFY(QFile::link(target + ".startup", path(store, "startup.bvr")));
+        QVERIFY(QFile::link(target + ".hide", path(store, "hide.bvr")));
+        FakePrompter prompter;
+        QCOMPARE(repairSettings(store.layout.settingsFolder(), prompter).failed, 2);
+        QCOMPARE(readBytes(target + ".startup"), QByteArray("not a setting"));
+        QVERIFY(!QFile::exists(target + ".hide"));
+        QCOMPARE(prompter.shown.size(), 1);
+        QVERIFY(prompter.shown[0].text.contains("is a link"));
     }
 
     void unwritableFolderKeepsDefaultsAndSaysSo()

@@ -14,6 +14,8 @@ source "$root/tools/deps.sh"
 brevora_install_missing "${brevora_build_packages[@]}" \
     xvfb xauth xdotool libfaketime x11-utils pulseaudio pulseaudio-utils sox sound-theme-freedesktop \
     dbus-daemon libglib2.0-bin at-spi2-core python3-pyatspi trayer openbox
+# The fuzz targets are built with Clang's libFuzzer.
+brevora_install_missing clang libclang-rt-14-dev
 # The packaging test validates the installed desktop entry and AppStream data; chmcmd (fp-utils) builds the help file.
 brevora_install_missing desktop-file-utils appstream fp-utils
 

@@ -4,6 +4,7 @@
 #include "platform/programend.h"
 #include "platform/prompter.h"
 #include "scheduler/scheduler.h"
+#include "store/safesave.h"
 #include "windows/aboutbox.h"
 #include "windows/alarmdeletion.h"
 #include "windows/alarmlist.h"
@@ -54,6 +55,9 @@ void Application::start()
     mainWindow();
     loadTrayHost(TrayHost::Mode::Shown);
     createStoreFolders();
+    // A save killed halfway leaves its temporary beside the file; in a past folder it would be "returned".
+    for (const QString &folder : m_state.layout.folders())
+        removeSaveLeftovers(folder);
     repairSettings(m_state.layout.settingsFolder(), m_platform.prompter);
     m_scheduler->returnPastAlarmsNotDueNow();
     mainWindow().hide();
@@ -169,6 +173,14 @@ void Application::endStartUp(bool hide)
         hideProgramFromIcon();
     else
         showMainWindow();
+}
+
+void Application::showForAnotherStart()
+{
+    if (mainWindowVisible())
+        showMainWindow();
+    else
+        restoreProgram();
 }
 
 void Application::showMainWindow()

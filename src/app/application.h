@@ -66,6 +66,9 @@ public:
     OptionsDialog &optionsDialog();
     AboutBox &aboutBox();
 
+    // A later start of the program on the same ProgramDir asked this copy to show itself.
+    void showForAnotherStart();
+
     void showMainWindow() override;
     bool mainWindowVisible() const override;
     void startNewAlarm() override;

@@ -1,5 +1,8 @@
 #include "programdir.h"
 
+#include "platform/prompter.h"
+#include "store/fileops.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -28,21 +31,46 @@ bool canCreateFilesIn(const QString &folder)
 }
 
 QString chooseProgramDir(const QString &executableFolder, const QString &installedProgramFolder,
-                         const QString &userDataFolder)
+                         const QString &userDataFolder, bool (*canWrite)(const QString &))
 {
     const bool installed = !installedProgramFolder.isEmpty()
         && resolvedFolder(executableFolder) == resolvedFolder(installedProgramFolder);
-    if (!installed && canCreateFilesIn(executableFolder))
+    if (!installed && canWrite(executableFolder))
         return executableFolder;
     // When the data folder cannot be made either, the store reports its own errors as it fails to write.
     QDir().mkpath(userDataFolder);
     return userDataFolder;
 }
 
-QString programDir()
+ProgramDirChoice chooseProgramDirAndSay(const QString &executableFolder, const QString &installedProgramFolder,
+                                        const QString &userDataFolder, bool (*canWrite)(const QString &))
 {
-    return chooseProgramDir(QCoreApplication::applicationDirPath(), QStringLiteral(BREVORA_INSTALL_BINDIR),
-                            QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation));
+    ProgramDirChoice choice{ chooseProgramDir(executableFolder, installedProgramFolder, userDataFolder, canWrite), {} };
+    const bool installed = !installedProgramFolder.isEmpty()
+        && resolvedFolder(executableFolder) == resolvedFolder(installedProgramFolder);
+    // A store beside the program means the user put alarms there, and they would silently never fall due.
+    if (!installed && choice.folder != executableFolder
+        && QFileInfo(resolvePathIgnoringCase(executableFolder, QStringLiteral("Events"))).isDir())
+        choice.unusedPortableFolder = executableFolder;
+    return choice;
+}
+
+ProgramDirChoice programDir()
+{
+    return chooseProgramDirAndSay(QCoreApplication::applicationDirPath(), QStringLiteral(BREVORA_INSTALL_BINDIR),
+                                  QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation));
+}
+
+void reportUnusedPortableFolder(const ProgramDirChoice &choice, Prompter &prompter)
+{
+    if (choice.unusedPortableFolder.isEmpty())
+        return;
+    prompter.ask(
+        nullptr, QMessageBox::Warning, QStringLiteral("Brevora"),
+        QStringLiteral("Brevora cannot write to its own folder %1, so it keeps its alarms and settings in "
+                       "%2. The alarms in %1 are not used until that folder can be written.")
+            .arg(QDir::toNativeSeparators(choice.unusedPortableFolder), QDir::toNativeSeparators(choice.folder)),
+        QMessageBox::Ok);
 }
 
 } // namespace brevora

@@ -1,11 +1,12 @@
 #include "settingsfiles.h"
 
 #include "platform/prompter.h"
+#include "platform/regularfile.h"
 #include "store/fileops.h"
+#include "store/safesave.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 namespace brevora {
 
@@ -74,15 +75,13 @@ QByteArray formatSettingValue(bool value)
     return value ? QByteArrayLiteral("#TRUE#\r\n") : QByteArrayLiteral("#FALSE#\r\n");
 }
 
-std::optional<bool> readSettingFile(const QString &path)
+std::optional<bool> parseSettingValue(const QByteArray &bytes)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const QByteArray head = file.read(maxSettingBytes);
-    file.close();
-    qsizetype end = head.indexOf('\n');
-    const QByteArray literal = (end < 0 ? head : head.left(end)).trimmed().toUpper();
+    // The first line, without its line end, is exactly one of the two literals: no blanks, no other case.
+    const qsizetype end = bytes.indexOf('\n');
+    QByteArray literal = end < 0 ? bytes : bytes.left(end);
+    if (literal.endsWith('\r'))
+        literal.chop(1);
     if (literal == "#TRUE#")
         return true;
     if (literal == "#FALSE#")
@@ -90,13 +89,16 @@ std::optional<bool> readSettingFile(const QString &path)
     return std::nullopt;
 }
 
-bool writeSettingFile(const QString &path, bool value)
+std::optional<bool> readSettingFile(const QString &path)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(formatSettingValue(value));
-    return file.commit();
+    // Only a regular file is opened, so a pipe under a setting's name cannot hold the start.
+    const std::optional<QByteArray> head = readRegularFile(path, maxSettingBytes);
+    return head ? parseSettingValue(*head) : std::nullopt;
+}
+
+bool writeSettingFile(const QString &path, bool value, QString *error)
+{
+    return saveFileAtomically(path, formatSettingValue(value), error);
 }
 
 LiveSettings readSettings(const QString &settingsFolder)
@@ -111,23 +113,27 @@ LiveSettings readSettings(const QString &settingsFolder)
 RepairResult repairSettings(const QString &settingsFolder, Prompter &prompter)
 {
     RepairResult result;
+    QStringList reasons;
     for (Setting setting : { Setting::Past, Setting::Startup, Setting::Hide }) {
         const QString path = settingFilePath(settingsFolder, setting);
         // Only the presence of the hide file is checked here; its value is read when start-up ends.
         const bool usable = setting == Setting::Hide ? QFile::exists(path) : readSettingFile(path).has_value();
         if (usable)
             continue;
-        if (writeSettingFile(path, settingDefault(setting)))
+        QString error;
+        if (writeSettingFile(path, settingDefault(setting), &error)) {
             ++result.created;
-        else
+        } else {
             ++result.failed;
+            reasons.append(error);
+        }
     }
     if (result.failed > 0) {
         // Saying the files were created would be untrue: tell what really happened.
         prompter.ask(nullptr, QMessageBox::Warning, filesMissingTitle,
                      QStringLiteral("Some settings' files are missing and could not be created in \"%1\". The "
-                                    "default values are used until the settings can be saved.")
-                         .arg(QDir::toNativeSeparators(settingsFolder)),
+                                    "default values are used until the settings can be saved.\n\n%2")
+                         .arg(QDir::toNativeSeparators(settingsFolder), reasons.join(u'\n')),
                      QMessageBox::Ok);
     } else if (result.created > 0) {
         prompter.inform(nullptr, filesMissingTitle, filesMissingText);

@@ -28,10 +28,13 @@ bool settingDefault(Setting setting);
 
 // The bytes a settings file holds: "#TRUE#" or "#FALSE#" and CR LF.
 QByteArray formatSettingValue(bool value);
-// Reads the one Boolean of a settings file; empty when the file is missing, empty or holds something else.
+// The Boolean of a settings file's bytes: exactly "#TRUE#" or "#FALSE#" on the first line; empty otherwise.
+std::optional<bool> parseSettingValue(const QByteArray &bytes);
+// Reads the one Boolean of a settings file; empty when the file is missing, empty, not a regular file or holds
+// something else.
 std::optional<bool> readSettingFile(const QString &path);
-// Replaces the file atomically.
-bool writeSettingFile(const QString &path, bool value);
+// Replaces the file atomically; a link or anything but a regular file is refused. `error` says why it failed.
+bool writeSettingFile(const QString &path, bool value, QString *error = nullptr);
 
 // The three files as they are now; a missing or unreadable one gives its default.
 LiveSettings readSettings(const QString &settingsFolder);

@@ -1,12 +1,10 @@
 #include "alarmfile.h"
 
 #include "fileops.h"
+#include "safesave.h"
 #include "textcodec.h"
 
-#include <QFile>
-#include <QSaveFile>
-
-#include <algorithm>
+#include "platform/regularfile.h"
 
 namespace brevora {
 
@@ -17,22 +15,25 @@ bool isBlank(char c)
     return c == ' ' || c == '\t';
 }
 
-bool hasControlBytes(const QByteArray &line)
+// A hand-made file may hold control characters the writer never puts there; the alarm still falls due, and
+// each one shows as a blank.
+QByteArray blankControlBytes(QByteArray line)
 {
-    for (char c : line) {
+    for (char &c : line) {
         const auto u = static_cast<unsigned char>(c);
         if ((u < 0x20 && c != '\t') || u == 0x7f)
-            return true;
+            c = ' ';
     }
-    return false;
+    return line;
 }
 
 } // namespace
 
-std::optional<QStringList> parseAlarmLine(const QByteArray &line, int fieldCount)
+std::optional<QStringList> parseAlarmLine(const QByteArray &storedLine, int fieldCount)
 {
-    if (line.isEmpty() || hasControlBytes(line))
+    if (storedLine.isEmpty())
         return std::nullopt;
+    const QByteArray line = blankControlBytes(storedLine);
     QStringList fields;
     qsizetype pos = 0;
     const qsizetype end = line.size();
@@ -48,7 +49,7 @@ std::optional<QStringList> parseAlarmLine(const QByteArray &line, int fieldCount
                 return std::nullopt; // a cut-off file
             value = line.mid(pos + 1, close - pos - 1);
             pos = close + 1;
-            // Like the original reader, anything between the closing quote and the comma is dropped.
+            // Anything between the closing quote and the comma is dropped.
             const qsizetype comma = line.indexOf(',', pos);
             pos = comma < 0 ? end : comma;
         } else {
@@ -67,7 +68,10 @@ std::optional<QStringList> parseAlarmLine(const QByteArray &line, int fieldCount
 
 bool canStoreField(const QString &field)
 {
-    // Whatever the reader would take for damage must not be written either, or the alarm would be lost.
+    // Whatever would not read back as written is refused: a quote or a control character, and a lone half of a
+    // UTF-16 surrogate pair, which has no UTF-8 form and would come back as U+FFFD.
+    if (!QStringView(field).isValidUtf16())
+        return false;
     for (QChar c : field) {
         if (c == u'"' || (c.unicode() < 0x20 && c != u'\t') || c.unicode() == 0x7f)
             return false;
@@ -91,21 +95,12 @@ QByteArray formatAlarmLine(const QStringList &fields)
 
 std::optional<AlarmRecord> readAlarmFile(const QString &path, AlarmKind kind)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+    // Only a regular file is opened, so a pipe under an alarm's name cannot hold the thread.
+    const std::optional<QByteArray> read = readRegularFile(path, maxAlarmLineBytes + 1);
+    if (!read)
         return std::nullopt;
-    // Alarm files are a line of a few dozen bytes: read in small steps until the line ends or the cap is passed.
-    QByteArray head;
-    while (head.size() <= maxAlarmLineBytes) {
-        const QByteArray chunk = file.read(std::min<qint64>(4096, maxAlarmLineBytes + 1 - head.size()));
-        if (chunk.isEmpty())
-            break;
-        head += chunk;
-        if (chunk.contains('\n') || chunk.contains('\r'))
-            break;
-    }
+    const QByteArray &head = *read;
     const bool truncated = head.size() > maxAlarmLineBytes;
-    file.close();
 
     qsizetype lineEnd = head.indexOf('\n');
     const qsizetype cr = head.indexOf('\r');
@@ -135,14 +130,14 @@ bool writeAlarmFile(const QString &path, AlarmKind kind, const AlarmRecord &reco
         if (!canStoreField(field))
             return fail(QStringLiteral("A value holds a character that an alarm file cannot store: ") + field);
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(file.errorString());
-    file.write(formatAlarmLine(record.fields));
-    if (!file.commit())
-        return fail(file.errorString());
-    noteStoreChanged();
-    return true;
+    const QByteArray line = formatAlarmLine(record.fields);
+    // What is written must be read back: the reader's cap is the one limit, checked here with a message.
+    if (line.size() - 2 > maxAlarmLineBytes)
+        return fail(QStringLiteral("The alarm is too long: an alarm file holds at most %1 bytes, and this one would "
+                                   "need %2. Shorten the alarm text.")
+                        .arg(maxAlarmLineBytes)
+                        .arg(line.size() - 2));
+    return saveFileAtomically(path, line, error);
 }
 
 } // namespace brevora

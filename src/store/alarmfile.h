@@ -23,17 +23,19 @@ struct AlarmRecord
     bool operator==(const AlarmRecord &) const = default;
 };
 
-// A file whose first line is longer than this is taken as damaged rather than read whole.
+// The longest line (without its CR LF) an alarm file may hold: the writer refuses a longer one, and the reader
+// takes a file whose first line is longer as damaged rather than read it whole.
 inline constexpr qint64 maxAlarmLineBytes = 64 * 1024;
 
 // Splits one stored line into `fieldCount` fields; fields past the count are ignored. Fails when the
-// line holds fewer fields, a quoted field is not closed, or the line holds control characters.
+// line holds fewer fields or a quoted field is not closed. Control characters read as blanks.
 std::optional<QStringList> parseAlarmLine(const QByteArray &line, int fieldCount);
 
 // The file's bytes: every field quoted, joined by commas, ended by CR LF.
 QByteArray formatAlarmLine(const QStringList &fields);
 
-// Whether the format can carry the field: no double quote, no line break, no other control character.
+// Whether the format can carry the field: no double quote, no line break, no other control character, no
+// unpaired surrogate.
 bool canStoreField(const QString &field);
 
 // Reads the first line of the file (at most maxAlarmLineBytes). The file is closed in every case.

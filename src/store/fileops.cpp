@@ -1,18 +1,17 @@
 #include "fileops.h"
 
+#include "platform/regularfile.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
-#include <atomic>
 
 namespace brevora {
 
 namespace {
-
-std::atomic<quint64> generation{ 0 };
 
 bool lessIgnoringCase(const QString &a, const QString &b)
 {
@@ -21,16 +20,6 @@ bool lessIgnoringCase(const QString &a, const QString &b)
 }
 
 } // namespace
-
-quint64 storeGeneration()
-{
-    return generation.load(std::memory_order_relaxed);
-}
-
-void noteStoreChanged()
-{
-    generation.fetch_add(1, std::memory_order_relaxed);
-}
 
 QString findNameIgnoringCase(const QString &folder, const QString &name)
 {
@@ -81,21 +70,19 @@ MoveResult moveFile(const QString &source, const QString &destination)
     // QFile::rename never replaces an existing file, which closes the gap between the check and the move.
     if (!QFile::rename(source, destination))
         return MoveResult::Failed;
-    noteStoreChanged();
     return MoveResult::Moved;
 }
 
 bool deleteFileForced(const QString &path)
 {
-    QFile file(path);
-    if (!file.exists())
+    // A link is removed as a link (also one that names nothing), and its target is never touched.
+    const EntryType type = entryType(path);
+    if (type == EntryType::Missing)
         return false;
-    if (!file.remove()) {
-        file.setPermissions(file.permissions() | QFileDevice::WriteOwner | QFileDevice::WriteUser);
-        if (!file.remove())
+    if (!QFile::remove(path)) {
+        if (type != EntryType::Regular || !makeWritableByOwner(path) || !QFile::remove(path))
             return false;
     }
-    noteStoreChanged();
     return true;
 }
 

@@ -11,7 +11,8 @@ enum class MoveResult { Moved, SourceMissing, DestinationExists, Failed };
 // Moves a file without ever overwriting: a destination that exists under any letter case counts as existing.
 MoveResult moveFile(const QString &source, const QString &destination);
 
-// Removes a file, also when it is marked read-only. Fails when it does not exist or cannot be removed.
+// Removes a file, also when it is marked read-only. Fails when it does not exist or cannot be removed. A link
+// is removed itself; what it names is left as it is, permissions included.
 bool deleteFileForced(const QString &path);
 
 // The names of the folder's plain files that match the wildcard pattern (letter case ignored), without
@@ -27,10 +28,5 @@ QHash<QString, QString> filesByFoldedName(const QString &folder);
 // A folder path whose components exist on disk under another letter case resolves to the existing ones;
 // missing components keep the case given. `base` is taken as it is.
 QString resolvePathIgnoringCase(const QString &base, const QString &relative);
-
-// A counter raised by every change this program makes to the alarm store, so cached views of a folder
-// notice our own changes at once, without waiting for the folder's time stamp.
-quint64 storeGeneration();
-void noteStoreChanged();
 
 } // namespace brevora

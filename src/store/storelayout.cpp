@@ -17,16 +17,21 @@ StoreLayout::StoreLayout(const QString &programDir)
     m_settings = resolvePathIgnoringCase(m_programDir, brevora::settingsFolder);
 }
 
-QStringList StoreLayout::createMissingFolders() const
+QStringList StoreLayout::folders() const
 {
-    QStringList failed;
     QStringList folders{ m_settings };
     for (AlarmKind kind : allKinds) {
         folders.append(m_active[index(kind)]);
         if (isRecurring(kind))
             folders.append(m_past[index(kind)]);
     }
-    for (const QString &folder : folders) {
+    return folders;
+}
+
+QStringList StoreLayout::createMissingFolders() const
+{
+    QStringList failed;
+    for (const QString &folder : folders()) {
         if (!QDir().mkpath(folder))
             failed.append(folder);
     }

@@ -17,6 +17,8 @@ public:
     StoreLayout() = default;
     explicit StoreLayout(const QString &programDir);
 
+    // Every folder of the tree: settings, then each kind's active and past folders.
+    QStringList folders() const;
     // Creates every missing folder of the tree; returns the folders that could not be created.
     QStringList createMissingFolders() const;
 

@@ -11,7 +11,9 @@ QString decodeStoredText(const QByteArray &bytes)
     QStringDecoder decoder(QStringConverter::System);
     return decoder(bytes);
 #else
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    // Each field is decoded alone, so a text that begins with U+FEFF keeps it instead of losing it as a mark.
+    QStringDecoder utf8(QStringConverter::Utf8,
+                        QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
     QString text = utf8(bytes);
     if (!utf8.hasError())
         return text;

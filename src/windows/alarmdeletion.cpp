@@ -1,6 +1,7 @@
 #include "alarmdeletion.h"
 
 #include "platform/prompter.h"
+#include "platform/regularfile.h"
 #include "store/fileops.h"
 #include "store/storelayout.h"
 
@@ -117,9 +118,20 @@ void AlarmDeletion::deleteFile(const QString &path, DeletionOutcome &outcome)
 
 void AlarmDeletion::emptyFolder(const QString &folder, const QString &pattern, DeletionOutcome &outcome)
 {
+    // A store folder that is itself a link leads out of the store: what it names is not emptied from here. A
+    // linked folder above it (Events on a synced drive) keeps the store whole and is used as it is.
+    if (entryType(folder) == EntryType::Link) {
+        outcome.notDeleted.append(folder + QStringLiteral(" (a link to another folder, whose files are left)"));
+        return;
+    }
     // One listing serves the whole folder: each file is tried once, so an undeletable one cannot hold the loop.
     for (const QString &name : listFolder(folder, pattern))
         deleteFile(folder + u'/' + name, outcome);
+    // A name that is not UTF-8 cannot be named back to the system, so that file stays; the user hears of it.
+    for (const QString &name : namesNotValidUtf8(folder)) {
+        if (QDir::match(pattern, name))
+            outcome.notDeleted.append(folder + u'/' + name + QStringLiteral(" (its name is not valid UTF-8)"));
+    }
 }
 
 void AlarmDeletion::reportFailures(const DeletionOutcome &outcome)

@@ -108,18 +108,22 @@ bool OptionsDialog::writeFiles()
 {
     const QString folder = m_state.layout.settingsFolder();
     QStringList failed;
+    QStringList reasons;
     const std::pair<Setting, const QCheckBox *> order[]
         = { { Setting::Startup, m_startup }, { Setting::Past, m_past }, { Setting::Hide, m_hide } };
     for (const auto &[setting, box] : order) {
-        if (!writeSettingFile(settingFilePath(folder, setting), box->isChecked()))
+        QString error;
+        if (!writeSettingFile(settingFilePath(folder, setting), box->isChecked(), &error)) {
             failed.append(settingFileName(setting));
+            reasons.append(error);
+        }
     }
     if (failed.isEmpty())
         return true;
     m_prompter.ask(this, QMessageBox::Warning, programTitle,
                    QStringLiteral("These settings files could not be saved in \"%1\": %2. The settings stay in effect "
-                                  "until the program ends.")
-                       .arg(QDir::toNativeSeparators(folder), failed.join(QStringLiteral(", "))),
+                                  "until the program ends.\n\n%3")
+                       .arg(QDir::toNativeSeparators(folder), failed.join(QStringLiteral(", ")), reasons.join(u'\n')),
                    QMessageBox::Ok);
     return false;
 }

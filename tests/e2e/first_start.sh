@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real program, started for the first time in an empty folder under a virtual display: it lays out its
 # folder tree, creates the settings files and says so once, shows its splash window until a key is pressed
-# on it, then shows its main window centred, and ends cleanly through "Exit".
+# on it, then shows its main window centred, hands a second start over to itself, and ends cleanly through
+# "Exit".
 set -euo pipefail
 
 binary=${1:?usage: first_start.sh path/to/brevora}
@@ -75,6 +76,13 @@ done
 for _ in $(seq 20); do centred "$main" && break; sleep 0.05; done
 centred "$main" || fail "the main window is not centred: $(geometry "$main")"
 kill -0 "$program" 2>/dev/null || fail "the program ended by itself"
+
+# A second start on the same folder does not run beside the first: it hands over to it and ends at once.
+second=0
+timeout 10 env QT_QPA_PLATFORM=xcb "$work/program/brevora" || second=$?
+[ "$second" -eq 0 ] || fail "a second start did not end at once (status $second)"
+kill -0 "$program" 2>/dev/null || fail "the second start ended the first"
+[ "$(visible_named | wc -l)" -eq 1 ] || fail "the second start showed windows of its own"
 
 # "Exit" from the File menu by its shortcut ends the program at once and cleanly.
 xdotool windowfocus --sync "$main" key ctrl+x || fail "could not press Ctrl+X"

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace brevora {
+
+// What a directory entry is in itself; a link is a link whatever it names, also when it names nothing.
+enum class EntryType { Missing, Regular, Link, Other };
+EntryType entryType(const QString &path);
+
+// Up to `maxBytes` of a regular file (through links). Anything else (a pipe, a device, a folder) fails at once
+// instead of blocking the thread in open() or read().
+std::optional<QByteArray> readRegularFile(const QString &path, qint64 maxBytes);
+
+// The names in the folder that are not valid UTF-8, shown with U+FFFD for each bad byte. Qt's listings skip
+// them, so without this they would be invisible and could never be reported.
+QStringList namesNotValidUtf8(const QString &folder);
+
+// Makes the folder's entries durable, so a file just renamed into it survives a power loss. Best effort.
+bool syncFolder(const QString &folder);
+
+// Changes the permissions of the file itself, never of what a link names. Fails on a link.
+bool makeWritableByOwner(const QString &path);
+
+} // namespace brevora

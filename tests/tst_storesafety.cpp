@@ -1,0 +1,200 @@
+#include "fakeprompter.h"
+#include "storefixture.h"
+
+#include "settings/settingsfiles.h"
+#include "store/alarmfile.h"
+#include "store/safesave.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QTest>
+
+#include <csignal>
+#include <optional>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+using namespace brevora;
+using namespace brevora::test;
+
+namespace {
+
+const QByteArray oldAlarm("\"old\",\"ninguno\",\"7\",\"5\"\r\n");
+const AlarmRecord newAlarm{ { "new", "ninguno", "7", "5" } };
+
+// Every write of this process to a regular file past `bytes` fails, as on a full disk, while the limit stands.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        rlimit limited = m_old;
+        limited.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_old); }
+
+private:
+    rlimit m_old{};
+};
+
+// The writers under test, as one signature: write `path`, say why on failure.
+using Writer = bool (*)(const QString &path, QString *error);
+bool writeAlarm(const QString &path, QString *error)
+{
+    return writeAlarmFile(path, AlarmKind::Daily, newAlarm, error);
+}
+bool writeSetting(const QString &path, QString *error)
+{
+    return writeSettingFile(path, false, error);
+}
+
+QStringList entries(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Writer)
+
+class TestStoreSafety : public QObject
+{
+    Q_OBJECT
+
+    static void addWriters()
+    {
+        QTest::addColumn<Writer>("writer");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("old");
+        QTest::newRow("alarm") << Writer(writeAlarm) << "7-5.alm" << oldAlarm;
+        QTest::newRow("setting") << Writer(writeSetting) << "past.bvr" << QByteArray("#TRUE#\r\n");
+    }
+
+    // A write that fails for want of space must say so and leave the old file, or no file, and no temporary.
+    static void checkFullDisk(const QString &folder, Writer writer, const QString &name, const QByteArray &old,
+                              bool limitSize)
+    {
+        const QString file = QDir(folder).filePath(name);
+        const QString fresh = QDir(folder).filePath(QStringLiteral("fresh-") + name);
+        QString error;
+        {
+            const std::optional<FileSizeLimit> full = limitSize ? std::optional<FileSizeLimit>(4) : std::nullopt;
+            QVERIFY(!writer(file, &error));
+            QVERIFY(!writer(fresh, nullptr));
+        }
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(readBytes(file), old);
+        QVERIFY(!QFileInfo::exists(fresh));
+        QCOMPARE(entries(folder), QStringList{ name });
+    }
+
+private slots:
+    void fullDiskKeepsTheOldFile_data() { addWriters(); }
+    void fullDiskKeepsTheOldFile()
+    {
+        QFETCH(Writer, writer);
+        QFETCH(QString, name);
+        QFETCH(QByteArray, old);
+        QTemporaryDir dir;
+        writeBytes(dir.filePath(name), old);
+        checkFullDisk(dir.path(), writer, name, old, true);
+    }
+
+    // The same on a real full file system: tests/scripts/full_disk.sh mounts a small one, fills it and names it.
+    void fullFileSystemKeepsTheOldFile_data() { addWriters(); }
+    void fullFileSystemKeepsTheOldFile()
+    {
+        QFETCH(Writer, writer);
+        QFETCH(QString, name);
+        QFETCH(QByteArray, old);
+        const QString full = qEnvironmentVariable("BREVORA_FULL_FOLDER");
+        if (full.isEmpty())
+            QSKIP("no full file system given");
+        const QString folder = QDir(full).filePath(QString::fromLatin1(QTest::currentDataTag()));
+        QVERIFY(QFileInfo(folder).isDir());
+        // The script put the old file there before filling the disk.
+        checkFullDisk(folder, writer, name, old, false);
+    }
+
+    // A store entry that is a link, even one naming nothing, or that is not a regular file is never written through:
+    // the write fails with a message and everything outside stays as it was.
+    void writersRefuseLinksAndSpecialFiles_data()
+    {
+        QTest::addColumn<Writer>("writer");
+        QTest::addColumn<QString>("entry");
+        for (const auto &[tag, writer] : { std::pair{ "alarm", Writer(writeAlarm) }, { "setting", writeSetting } }) {
+            for (const char *entry : { "link", "dangling link", "pipe", "folder" })
+                QTest::addRow("%s, %s", tag, entry) << writer << QString::fromLatin1(entry);
+        }
+    }
+    void writersRefuseLinksAndSpecialFiles()
+    {
+        QFETCH(Writer, writer);
+        QFETCH(QString, entry);
+        QTemporaryDir dir;
+        QDir().mkpath(dir.filePath("store"));
+        QDir().mkpath(dir.filePath("outside"));
+        const QString target = dir.filePath("outside/target");
+        const QString file = dir.filePath("store/entry");
+        if (entry != u"dangling link")
+            writeBytes(target, "keep me");
+        if (entry.contains(u"link"))
+            QVERIFY(QFile::link(target, file));
+        else if (entry == u"pipe")
+            QCOMPARE(mkfifo(QFile::encodeName(file).constData(), 0644), 0);
+        else
+            QVERIFY(QDir().mkdir(file));
+
+        QString error;
+        QVERIFY(!writer(file, &error));
+        QVERIFY2(error.contains(QDir::toNativeSeparators(file)), qPrintable(error));
+        QCOMPARE(readBytes(target), entry == u"dangling link" ? QByteArray() : QByteArray("keep me"));
+        QCOMPARE(QFileInfo::exists(target), entry != u"dangling link");
+        QCOMPARE(QFileInfo(file).isSymLink(), entry.contains(u"link"));
+        QCOMPARE(entries(dir.filePath("store")), QStringList{ "entry" });
+    }
+
+    // A pipe named like an alarm or a setting reads as damaged at once instead of waiting for a writer for good.
+    void readersDoNotWaitOnPipes()
+    {
+        StoreFixture store;
+        const QString alarm = store.layout.activePath(AlarmKind::Daily, "7-5.alm");
+        const QString settings = store.layout.settingsFolder();
+        for (const QString &pipe : { alarm, settings + "/past.bvr", settings + "/hide.bvr" })
+            QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0644), 0);
+        writeBytes(settings + "/startup.bvr", "#TRUE#\r\n");
+
+        QElapsedTimer timer;
+        timer.start();
+        QCOMPARE(readAlarmFile(alarm, AlarmKind::Daily), std::optional<AlarmRecord>());
+        QCOMPARE(readSettings(settings), (LiveSettings{ true, true, false }));
+        // The start's repair cannot put a file in the pipe's place: it says so instead.
+        FakePrompter prompter;
+        QCOMPARE(repairSettings(settings, prompter).failed, 1);
+        QCOMPARE(prompter.shown.size(), 1);
+        QVERIFY2(prompter.shown[0].text.contains("past.bvr is not a regular file"), qPrintable(prompter.shown[0].text));
+        QVERIFY(timer.elapsed() < 10000);
+    }
+
+    void leftoversOfKilledSavesAreRemoved()
+    {
+        QTemporaryDir dir;
+        const QStringList leftovers{ "7-5.alm.pANMVD", "past.bvr.YbZpcU", "Monday_8-30.ALM.abcDEF" };
+        const QStringList kept{ "7-5.alm", "past.bvr", "notes.txt", "7-5.alm.pANM", "7-5.alm.pANMV1", "x.wav.abcdef" };
+        for (const QString &name : leftovers + kept)
+            writeBytes(dir.filePath(name), "x");
+        QCOMPARE(removeSaveLeftovers(dir.path()), leftovers.size());
+        QStringList left = entries(dir.path());
+        left.sort();
+        QStringList expected = kept;
+        expected.sort();
+        QCOMPARE(left, expected);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestStoreSafety)
+#include "tst_storesafety.moc"

@@ -50,7 +50,7 @@ done
 mapfile -t files < <(dpkg-deb --fsys-tarfile "$deb" | tar -t | sed 's|^\./|/|')
 for path in /usr/bin/brevora "/usr/share/applications/$app_id.desktop" \
     "/usr/share/icons/hicolor/scalable/apps/$app_id.svg" "/usr/share/metainfo/$app_id.metainfo.xml" \
-    /usr/share/doc/brevora/copyright /usr/share/doc/brevora/changelog.gz; do
+    /usr/share/doc/brevora/copyright /usr/share/doc/brevora/changelog.gz /usr/share/man/man1/brevora.1.gz; do
     printf '%s\n' "${files[@]}" | grep -qxF "$path" || fail "the package lacks $path"
 done
 if [[ -f "$build/Help file/Helpfile.chm" ]]; then
@@ -61,7 +61,7 @@ outside="$(printf '%s\n' "${files[@]}" | grep -vE '^/(usr(/.*)?)?$' || true)"
 [[ -z "$outside" ]] || fail "files outside /usr: $outside"
 
 # Errors fail the package; warnings and notes are shown for whoever wants to polish it further.
-if ! lintian --fail-on error --no-tag-display-limit "$deb"; then
+if ! lintian --fail-on error --tag-display-limit 0 "$deb"; then
     fail "lintian reports errors"
 fi
 

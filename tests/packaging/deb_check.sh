@@ -37,10 +37,7 @@ if [[ ! -f "$deb" ]]; then
     exit 1
 fi
 
-field() { dpkg-deb --field "$deb" "$1"; }
-[[ "$(field Package)" == brevora ]] || fail "the package is called '$(field Package)'"
-[[ "$(field Version)" == "$version" ]] || fail "the package's version is '$(field Version)', not the program's $version"
-depends="$(field Depends)"
+depends="$(dpkg-deb --field "$deb" Depends)"
 # Libraries only the binary names: their presence shows that the dependencies were computed from it.
 dependency_names="$(tr ',|' '\n\n' <<<"$depends" | sed 's/(.*//; s/ //g')"
 for name in libqt6widgets6 libsndfile1 libpulse0 libc6 qt6-qpa-plugins; do

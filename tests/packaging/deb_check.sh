@@ -39,7 +39,7 @@ fi
 
 depends="$(dpkg-deb --field "$deb" Depends)"
 # Libraries only the binary names: their presence shows that the dependencies were computed from it.
-dependency_names="$(tr ',|' '\n\n' <<<"$depends" | sed 's/(.*//; s/ //g')"
+dependency_names="$(tr ',|' '\n' <<<"$depends" | sed 's/(.*//; s/ //g')"
 for name in libqt6widgets6 libsndfile1 libpulse0 libc6 qt6-qpa-plugins; do
     grep -qxF "$name" <<<"$dependency_names" || fail "Depends lacks $name: $depends"
 done

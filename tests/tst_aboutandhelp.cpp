@@ -38,7 +38,7 @@ private slots:
         QCOMPARE(about.objectName(), QStringLiteral("frmAbout"));
         QCOMPARE(about.windowTitle(), QStringLiteral("Acerca de Brevora"));
         QCOMPARE(text(about, "lblTitle"), QStringLiteral("Brevora"));
-        QCOMPARE(text(about, "lblVersion"), QStringLiteral("Versión 1.0.0"));
+        QCOMPARE(text(about, "lblVersion"), QStringLiteral("Versión " BREVORA_VERSION));
         QCOMPARE(text(about, "lblDescription"),
                  QStringLiteral("With Brevora you can make your own alarms for reminding you of important dates, "
                                 "celebrations...; and you can set them to the hour, day, month, year, week day... you "

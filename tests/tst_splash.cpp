@@ -31,7 +31,7 @@ private slots:
         StoreFixture store;
         SplashWindow splash(store.layout.settingsFolder());
         QCOMPARE(splash.objectName(), QStringLiteral("frmSplash"));
-        QCOMPARE(splash.findChild<QLabel *>("lblVersion")->text(), QStringLiteral("Versión 1.0.0"));
+        QCOMPARE(splash.findChild<QLabel *>("lblVersion")->text(), QStringLiteral("Versión " BREVORA_VERSION));
         QCOMPARE(splash.findChild<QLabel *>("lblProductName")->text(), QStringLiteral("Brevora"));
         QCOMPARE(splash.findChild<QLabel *>("lblCompanyProduct")->text(), QStringLiteral("The reminding solution"));
         auto *logo = splash.findChild<QLabel *>("imgLogo");

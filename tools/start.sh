@@ -23,7 +23,13 @@ if ! has_display && [[ "${BREVORA_XVFB:-}" == 1 ]]; then
 fi
 
 cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build "$root/build" -j"$(nproc)"
+# Only what is started: the tests and benchmarks are tools/test.sh's to build. The help target exists when the
+# configure step found chmcmd.
+targets=(brevora)
+if command -v chmcmd >/dev/null 2>&1; then
+    targets+=(brevora_help)
+fi
+cmake --build "$root/build" -j"$(nproc)" --target "${targets[@]}"
 
 if has_display; then
     exec "$root/build/brevora" "$@"

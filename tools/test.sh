@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds Brevora twice, plainly and with AddressSanitizer/UndefinedBehaviorSanitizer, and runs every test in both.
-# Both runs happen even when the first fails; the script fails when either did.
+# Builds Brevora three times, plainly with GCC, with Clang, and with AddressSanitizer/UndefinedBehaviorSanitizer,
+# and runs the tests in each. Every run happens even when an earlier one fails; the script fails when any did.
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -14,20 +14,21 @@ source "$root/tools/deps.sh"
 brevora_install_missing "${brevora_build_packages[@]}" \
     xvfb xauth xdotool libfaketime x11-utils pulseaudio pulseaudio-utils sox sound-theme-freedesktop \
     dbus-daemon libglib2.0-bin at-spi2-core python3-pyatspi trayer openbox
-# The fuzz targets are built with Clang's libFuzzer.
-brevora_install_missing clang libclang-rt-14-dev
-# The packaging test validates the installed desktop entry and AppStream data; chmcmd (fp-utils) builds the help file.
-brevora_install_missing desktop-file-utils appstream fp-utils
+# The packaging tests validate the installed desktop entry and AppStream data and check the Debian package with
+# lintian; chmcmd (fp-utils) builds the help file. Clang builds the program a second time, to keep it portable,
+# and builds the fuzz targets with its libFuzzer.
+brevora_install_missing desktop-file-utils appstream fp-utils lintian clang libclang-rt-14-dev
 
 jobs="$(nproc)"
 failed=()
 
-# run_suite NAME BUILD_DIR [CMAKE_OPTION...]: configures, builds and tests one build tree.
+# run_suite NAME BUILD_DIR CTEST_EXCLUDE [CMAKE_OPTION...]: configures, builds and tests one build tree, leaving
+# out the tests whose names match CTEST_EXCLUDE (a regular expression; empty for none). Warnings fail these builds.
 run_suite() {
-    local name="$1" dir="$2"
-    shift 2
+    local name="$1" dir="$2" exclude="$3"
+    shift 3
     echo "=== $name: configure and build in $dir"
-    if ! cmake -S "$root" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"; then
+    if ! cmake -S "$root" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBREVORA_WERROR=ON "$@"; then
         failed+=("$name (configure)")
         return 0
     fi
@@ -36,7 +37,7 @@ run_suite() {
         return 0
     fi
     echo "=== $name: tests"
-    if ! ctest --test-dir "$dir" --output-on-failure -j2; then
+    if ! ctest --test-dir "$dir" --output-on-failure -j2 ${exclude:+--exclude-regex "$exclude"}; then
         failed+=("$name (tests)")
     fi
     return 0
@@ -44,12 +45,18 @@ run_suite() {
 
 start=$SECONDS
 
-# The benchmarks are only built here, so that they keep compiling; running them is done by hand.
-run_suite "plain build" "$root/build" -DBREVORA_SANITIZE=OFF -DBREVORA_BENCH=ON
+# The benchmarks are only built here, so that they keep compiling; running them is done by hand. This build is
+# the one that makes the Debian package, so it is built for /usr, where the package installs.
+run_suite "plain build" "$root/build" "" -DBREVORA_SANITIZE=OFF -DBREVORA_BENCH=ON -DCMAKE_INSTALL_PREFIX=/usr
+
+# A second compiler: the program and the in-process tests only; the scenarios on the real program, the sound
+# server and the packaging were run above, and do not depend on the compiler.
+run_suite "clang build" "$root/build-clang" '^(e2e_|packaging_|tst_soundplayer_pulse$)' \
+    -DCMAKE_CXX_COMPILER=clang++ -DBREVORA_SANITIZE=OFF -DBREVORA_BENCH=OFF
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-run_suite "sanitizer build" "$root/build-asan" -DBREVORA_SANITIZE=ON -DBREVORA_BENCH=OFF
+run_suite "sanitizer build" "$root/build-asan" "" -DBREVORA_SANITIZE=ON -DBREVORA_BENCH=OFF
 
 # Said on stderr, so that CTest's own summary stays the last thing on the output.
 echo "=== finished in $((SECONDS - start)) s" >&2

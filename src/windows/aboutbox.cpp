@@ -16,9 +16,9 @@ namespace brevora {
 namespace {
 
 const QString programTitle = QStringLiteral("Brevora");
-constexpr int versionMajor = 1;
-constexpr int versionMinor = 0;
-constexpr int versionRevision = 0;
+constexpr int versionMajor = BREVORA_VERSION_MAJOR;
+constexpr int versionMinor = BREVORA_VERSION_MINOR;
+constexpr int versionRevision = BREVORA_VERSION_PATCH;
 
 QLabel *addLabel(QWidget *parent, const char *name, const QString &text, const QRect &place)
 {

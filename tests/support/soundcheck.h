@@ -71,20 +71,31 @@ public:
     // How many milliseconds of the samples carry sound: 10 ms blocks louder than -40 dBFS.
     static int heardMs(const std::vector<float> &samples)
     {
-        constexpr std::size_t block = rate / 100;
         int heard = 0;
-        for (std::size_t start = 0; start + block <= samples.size(); start += block) {
-            double energy = 0;
-            for (std::size_t i = start; i < start + block; ++i)
-                energy += samples[i] * samples[i];
-            if (std::sqrt(energy / block) > 0.01)
-                heard += 10;
-        }
+        for (std::size_t start = 0; start + block <= samples.size(); start += block)
+            heard += loud(samples, start) ? 10 : 0;
         return heard;
+    }
+    // Where the last sound in the samples ends, in milliseconds from their start; 0 when none is heard.
+    static int lastHeardMs(const std::vector<float> &samples)
+    {
+        int end = 0;
+        for (std::size_t start = 0; start + block <= samples.size(); start += block)
+            end = loud(samples, start) ? static_cast<int>((start + block) * 1000 / rate) : end;
+        return end;
     }
     static qint64 frames(int milliseconds) { return qint64{ rate } * milliseconds / 1000; }
 
 private:
+    static constexpr std::size_t block = rate / 100;
+    static bool loud(const std::vector<float> &samples, std::size_t start)
+    {
+        double energy = 0;
+        for (std::size_t i = start; i < start + block; ++i)
+            energy += samples[i] * samples[i];
+        return std::sqrt(energy / block) > 0.01;
+    }
+
     QString m_path;
 };
 

@@ -43,7 +43,7 @@ class TestAlarmFile : public QObject
 private slots:
     void initTestCase() { QVERIFY(m_dir.isValid()); }
 
-    // Files are exchanged with the Windows program byte for byte, so the exact bytes matter, not only the round trip.
+    // Files are shared with copies on Windows byte for byte, so the exact bytes matter, not only the round trip.
     void writesExactBytes_data()
     {
         QTest::addColumn<AlarmKind>("kind");

@@ -69,7 +69,7 @@ private slots:
         QVERIFY(!QFileInfo::exists(dir.filePath("there.alm")));
     }
 
-    // Two alarms differing only in letter case are the same alarm to the Windows program, so a move must never put
+    // Two alarms differing only in letter case are the same alarm on a Windows file system, so a move must never put
     // a second one beside the first, nor replace it.
     void moveNeverOverwrites_data()
     {

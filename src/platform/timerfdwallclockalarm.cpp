@@ -52,13 +52,13 @@ public:
         if (m_fd < 0)
             return;
         const qint64 ms = moment.toMSecsSinceEpoch();
-        itimerspec spec{};
-        spec.it_value.tv_sec = ms / 1000;
-        spec.it_value.tv_nsec = (ms % 1000) * 1000000;
-        if (spec.it_value.tv_sec == 0 && spec.it_value.tv_nsec == 0)
-            spec.it_value.tv_nsec = 1; // zero would disarm
+        itimerspec due{};
+        due.it_value.tv_sec = ms / 1000;
+        due.it_value.tv_nsec = (ms % 1000) * 1000000;
+        if (due.it_value.tv_sec == 0 && due.it_value.tv_nsec == 0)
+            due.it_value.tv_nsec = 1; // zero would disarm
         m_slept = sleptNs();
-        if (timerfd_settime(m_fd, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &spec, nullptr) != 0) {
+        if (timerfd_settime(m_fd, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &due, nullptr) != 0) {
             qWarning("Brevora: the wall-clock timer cannot be set (%s)", strerror(errno));
             return;
         }

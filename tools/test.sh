@@ -50,8 +50,8 @@ start=$SECONDS
 run_suite "plain build" "$root/build" "" -DBREVORA_SANITIZE=OFF -DBREVORA_BENCH=ON -DCMAKE_INSTALL_PREFIX=/usr
 
 # A second compiler: the program and the in-process tests only; the scenarios on the real program, the sound
-# server and the packaging were run above, and do not depend on the compiler.
-run_suite "clang build" "$root/build-clang" '^(e2e_|packaging_|tst_soundplayer_pulse$)' \
+# server, the packaging and the fuzzing were run above, and do not depend on the compiler.
+run_suite "clang build" "$root/build-clang" '^(e2e_|packaging_|fuzz_|tst_soundplayer_pulse$)' \
     -DCMAKE_CXX_COMPILER=clang++ -DBREVORA_SANITIZE=OFF -DBREVORA_BENCH=OFF
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1

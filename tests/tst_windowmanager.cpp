@@ -169,7 +169,13 @@ private slots:
         QProcess other;
         other.start(QStringLiteral("xmessage"), { QStringLiteral("another program") });
         QVERIFY(other.waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(!options.isActiveWindow(), 20000);
+        // Brought forward as a task bar would, should the window manager hold its first request back.
+        QDeadlineTimer bound(20000);
+        while (!QTest::qWaitFor([&] { return !options.isActiveWindow(); }, 500) && !bound.hasExpired())
+            QProcess::execute(QStringLiteral("xdotool"),
+                              { QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--class"),
+                                QStringLiteral("Xmessage"), QStringLiteral("windowactivate") });
+        QVERIFY(!options.isActiveWindow());
         Program::waitActive(&options);
         other.kill();
         other.waitForFinished();

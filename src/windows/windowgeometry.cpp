@@ -34,7 +34,9 @@ void placeCentred(QWidget *window)
 const QString centreWhenFramedName = QStringLiteral("brevora-centre-when-framed");
 
 // A window manager frames a window only after it is shown, so a window centred before then is off by its
-// frame. This centres it once more as soon as the frame is known.
+// frame. This centres it once more as soon as the frame is known, and again should the frame's edges still
+// change (they may arrive one by one); a move by the user leaves the frame as it is and the window where the
+// user put it.
 class CentreWhenFramed : public QObject
 {
 public:
@@ -46,12 +48,20 @@ protected:
         const QEvent::Type type = event->type();
         auto *window = static_cast<QWidget *>(watched);
         if ((type == QEvent::Move || type == QEvent::Resize || type == QEvent::WindowActivate) && isFramed(window)) {
-            window->removeEventFilter(this);
-            deleteLater();
-            placeCentred(window);
+            const QRect frame = window->frameGeometry();
+            const QRect inner = window->geometry();
+            const QMargins edges(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+                                 frame.bottom() - inner.bottom());
+            if (edges != m_centredWith) {
+                m_centredWith = edges;
+                placeCentred(window);
+            }
         }
         return false;
     }
+
+private:
+    QMargins m_centredWith;
 };
 
 } // namespace

@@ -15,11 +15,16 @@ std::unique_ptr<WallClockAlarm> SystemClock::createAlarm(QObject *parent) const
     return createSystemWallClockAlarm(parent);
 }
 
-QDateTime nextMinuteBoundary(const QDateTime &moment)
+QDateTime minuteStart(const QDateTime &moment)
 {
     QDateTime start = moment;
     start.setTime(QTime(moment.time().hour(), moment.time().minute()));
-    return start.addSecs(60);
+    return start;
+}
+
+QDateTime nextMinuteBoundary(const QDateTime &moment)
+{
+    return minuteStart(moment).addSecs(60);
 }
 
 } // namespace brevora

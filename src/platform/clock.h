@@ -28,7 +28,8 @@ public:
     static const SystemClock &instance();
 };
 
-// The first moment of the minute after `moment`.
+// The first moment of the minute `moment` is in, and of the minute after it.
+QDateTime minuteStart(const QDateTime &moment);
 QDateTime nextMinuteBoundary(const QDateTime &moment);
 
 } // namespace brevora

@@ -3,23 +3,33 @@
 #include "store/alarmname.h"
 #include "store/fileops.h"
 
+#include <QFileInfo>
+
 namespace brevora {
 
-QString dueFilePath(AlarmKind kind, const QString &activeFolder, const Clock &clock)
+QString dueFilePath(AlarmKind kind, const QString &activeFolder, const Clock &clock,
+                    const std::function<FoldedNames()> &listing)
 {
-    const QString name = findNameIgnoringCase(activeFolder, dueFileName(kind, clock));
-    return name.isEmpty() ? QString() : activeFolder + u'/' + name;
+    const QString name = dueFileName(kind, clock);
+    if (QFileInfo::exists(activeFolder + u'/' + name))
+        return activeFolder + u'/' + name;
+    const QString found = (listing ? listing() : filesByFoldedName(activeFolder)).value(name.toCaseFolded());
+    return found.isEmpty() ? QString() : activeFolder + u'/' + found;
 }
 
-std::optional<DueAlarm> findDueAlarm(AlarmKind kind, const QString &activeFolder, const Clock &clock)
+std::optional<DueAlarm> readDueAlarm(AlarmKind kind, const QString &path)
 {
-    const QString path = dueFilePath(kind, activeFolder, clock);
     if (path.isEmpty())
         return std::nullopt;
     auto record = readAlarmFile(path, kind);
     if (!record)
         return std::nullopt;
     return DueAlarm{ kind, path, std::move(*record) };
+}
+
+std::optional<DueAlarm> findDueAlarm(AlarmKind kind, const QString &activeFolder, const Clock &clock)
+{
+    return readDueAlarm(kind, dueFilePath(kind, activeFolder, clock));
 }
 
 } // namespace brevora

@@ -7,8 +7,6 @@
 #include "store/alarmname.h"
 #include "store/fileops.h"
 
-#include <QFileInfo>
-
 #include <QTimer>
 
 namespace brevora {
@@ -72,17 +70,14 @@ int Scheduler::checkAll()
 
 QString Scheduler::dueFile(AlarmKind kind)
 {
+    // The folder's listing is kept until the folder reports a change.
     const QString &folder = m_state.layout.activeFolder(kind);
-    const QString name = dueFileName(kind, m_clock);
-    // The name as the editor writes it is the common case and needs no listing.
-    if (QFileInfo::exists(folder + u'/' + name))
-        return folder + u'/' + name;
-    // Any other letter case is looked up in the folder's names, listed again only after the folder changed.
     auto &names = m_names[static_cast<std::size_t>(kind)];
-    if (!names)
-        names = filesByFoldedName(folder);
-    const QString found = names->value(name.toCaseFolded());
-    return found.isEmpty() ? QString() : folder + u'/' + found;
+    return dueFilePath(kind, folder, m_clock, [&] {
+        if (!names)
+            names = filesByFoldedName(folder);
+        return *names;
+    });
 }
 
 bool Scheduler::checkKind(AlarmKind kind)
@@ -97,15 +92,12 @@ bool Scheduler::checkKind(AlarmKind kind)
     }
     m_dueFiles[static_cast<std::size_t>(kind)] = path;
     m_watch->watchFiles(watched);
-    if (path.isEmpty())
+    const auto due = readDueAlarm(kind, path);
+    if (!due)
         return false;
-    auto record = readAlarmFile(path, kind);
-    if (!record)
-        return false;
-    const DueAlarm due{ kind, path, std::move(*record) };
-    m_state.dueSound = due.sound();
+    m_state.dueSound = due->sound();
     if (m_sink)
-        m_sink->showDueAlarm(due);
+        m_sink->showDueAlarm(*due);
     return true;
 }
 

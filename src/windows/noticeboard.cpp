@@ -28,7 +28,7 @@ void NoticeBoard::showDueAlarm(const DueAlarm &alarm)
         return;
     }
     if (m_held.contains(key)) {
-        if (m_held.value(key) == nextMinuteBoundary(m_services.clock.now()).addSecs(-60))
+        if (m_held.value(key) == minuteStart(m_services.clock.now()))
             return;
         m_held.remove(key);
     }

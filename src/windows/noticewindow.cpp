@@ -71,7 +71,7 @@ bool NoticeWindow::load(const QString &duePath)
     if (!record)
         return false;
     m_path = duePath;
-    m_dueMinute = nextMinuteBoundary(now).addSecs(-60);
+    m_dueMinute = minuteStart(now);
     const QStringList fields = record->dueFields();
     const auto labelOf = noticeFieldSlots(m_kind);
     for (qsizetype i = 0; i < fields.size(); ++i)

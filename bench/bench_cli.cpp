@@ -5,9 +5,9 @@
 
 #include "cli/cliprogram.h"
 #include "cli/commandline.h"
-#include "platform/systemprobe.h"
-#include "settings/settingsfiles.h"
-#include "store/storelayout.h"
+#include "core/settings/settingsfiles.h"
+#include "core/store/storelayout.h"
+#include "os/probe/systemprobe.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

@@ -3,10 +3,10 @@
 
 #include "benchstore.h"
 
-#include "platform/prompter.h"
-#include "store/fileops.h"
-#include "store/storelayout.h"
-#include "windows/alarmdeletion.h"
+#include "core/store/fileops.h"
+#include "core/store/storelayout.h"
+#include "ui/common/prompter.h"
+#include "ui/main/alarmdeletion.h"
 
 #include <QTemporaryDir>
 

@@ -3,9 +3,9 @@
 
 #include "benchstore.h"
 
+#include "core/settings/sharedstate.h"
+#include "core/store/storelayout.h"
 #include "scheduler/scheduler.h"
-#include "settings/sharedstate.h"
-#include "store/storelayout.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

@@ -2,7 +2,7 @@
 
 #include "benchstore.h"
 
-#include "store/fileops.h"
+#include "core/store/fileops.h"
 
 #include <QTemporaryDir>
 

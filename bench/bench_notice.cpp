@@ -4,12 +4,12 @@
 
 #include "benchstore.h"
 
+#include "core/settings/sharedstate.h"
 #include "scheduler/scheduler.h"
-#include "settings/sharedstate.h"
-#include "windows/noticeboard.h"
+#include "ui/notices/noticeboard.h"
 
-#include "platform/prompter.h"
-#include "platform/soundplayer.h"
+#include "os/sound/soundplayer.h"
+#include "ui/common/prompter.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

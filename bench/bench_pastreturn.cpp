@@ -3,8 +3,8 @@
 
 #include "benchstore.h"
 
-#include "scheduler/pastreturn.h"
-#include "store/storelayout.h"
+#include "core/store/pastreturn.h"
+#include "core/store/storelayout.h"
 
 #include <QTemporaryDir>
 

@@ -3,10 +3,10 @@
 // Helpers shared by the benchmarks: a clock that stands still and a quick way to fill a store folder with many
 // alarm files.
 
-#include "platform/clock.h"
-#include "platform/wallclockalarm.h"
-#include "store/alarmfile.h"
-#include "store/alarmname.h"
+#include "core/model/alarmfile.h"
+#include "core/model/alarmname.h"
+#include "os/clock/clock.h"
+#include "os/clock/wallclockalarm.h"
 
 #include <QDateTime>
 #include <QFile>

@@ -1,10 +1,10 @@
 // Repeats one store operation until it is killed, for the crash-consistency test. Says "ready" once the first
 // round is done, so the kills fall among the operation's own steps, not the process start.
-#include "scheduler/pastreturn.h"
-#include "settings/settingsfiles.h"
-#include "store/alarmfile.h"
-#include "store/fileops.h"
-#include "store/storelayout.h"
+#include "core/model/alarmfile.h"
+#include "core/settings/settingsfiles.h"
+#include "core/store/fileops.h"
+#include "core/store/pastreturn.h"
+#include "core/store/storelayout.h"
 
 #include <QByteArray>
 

@@ -3,8 +3,8 @@
 #include "fakeshell.h"
 #include "storefixture.h"
 
-#include "windows/aboutbox.h"
-#include "windows/helpfile.h"
+#include "ui/dialogs/aboutbox.h"
+#include "ui/dialogs/helpfile.h"
 
 #include <QDir>
 #include <QLabel>

@@ -1,8 +1,8 @@
 #include "fakeprompter.h"
 #include "storefixture.h"
 
-#include "store/fileops.h"
-#include "windows/alarmdeletion.h"
+#include "core/store/fileops.h"
+#include "ui/main/alarmdeletion.h"
 
 #include <QDir>
 #include <QFileInfo>

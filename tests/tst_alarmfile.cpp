@@ -1,7 +1,7 @@
 #include "storefixture.h"
 
-#include "store/alarmfile.h"
-#include "store/alarmkind.h"
+#include "core/model/alarmfile.h"
+#include "core/model/alarmkind.h"
 
 #include <QDir>
 #include <QFile>

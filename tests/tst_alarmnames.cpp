@@ -1,7 +1,7 @@
 #include "fakeclock.h"
 
-#include "store/alarmkind.h"
-#include "store/alarmname.h"
+#include "core/model/alarmkind.h"
+#include "core/model/alarmname.h"
 
 #include <QTest>
 

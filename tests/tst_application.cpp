@@ -5,10 +5,10 @@
 #include "storefixture.h"
 
 #include "app/application.h"
+#include "core/model/alarmname.h"
 #include "scheduler/scheduler.h"
-#include "store/alarmname.h"
-#include "windows/mainwindow.h"
-#include "windows/splashwindow.h"
+#include "ui/dialogs/splashwindow.h"
+#include "ui/main/mainwindow.h"
 
 #include <QComboBox>
 #include <QDir>

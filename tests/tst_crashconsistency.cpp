@@ -1,8 +1,8 @@
 #include "storefixture.h"
 
-#include "settings/settingsfiles.h"
-#include "store/alarmfile.h"
-#include "store/safesave.h"
+#include "core/model/alarmfile.h"
+#include "core/settings/settingsfiles.h"
+#include "core/store/safesave.h"
 
 #include <QDir>
 #include <QElapsedTimer>

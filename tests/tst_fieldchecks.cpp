@@ -1,5 +1,7 @@
 #include "wizardfixture.h"
 
+#include "ui/common/objectnames.h"
+
 #include <QTest>
 
 using namespace brevora;
@@ -26,20 +28,20 @@ private slots:
         };
         for (const auto &[kind, fields] : singleZero) {
             for (const QString &field : fields) {
-                const char *editor = kindInfo(kind).editorName;
-                QTest::addRow("%s %s 0", editor, qPrintable(field)) << kind << field << "0" << true;
-                QTest::addRow("%s %s 10", editor, qPrintable(field)) << kind << field << "10" << false;
+                const QByteArray editor = objectnames::editor(kind).toLatin1();
+                QTest::addRow("%s %s 0", editor.constData(), qPrintable(field)) << kind << field << "0" << true;
+                QTest::addRow("%s %s 10", editor.constData(), qPrintable(field)) << kind << field << "10" << false;
             }
         }
         for (AlarmKind kind : allKinds) {
-            const char *editor = kindInfo(kind).editorName;
+            const QByteArray editor = objectnames::editor(kind).toLatin1();
             for (const char *field : { "Text4", "Text5" }) {
-                QTest::addRow("%s %s 05", editor, field) << kind << field << "05" << true;
-                QTest::addRow("%s %s 0", editor, field) << kind << field << "0" << false;
-                QTest::addRow("%s %s 50", editor, field) << kind << field << "50" << false;
+                QTest::addRow("%s %s 05", editor.constData(), field) << kind << field << "05" << true;
+                QTest::addRow("%s %s 0", editor.constData(), field) << kind << field << "0" << false;
+                QTest::addRow("%s %s 50", editor.constData(), field) << kind << field << "50" << false;
             }
             for (const char *field : { "Text6", "Text7" })
-                QTest::addRow("%s %s unchecked", editor, field) << kind << field << "0" << false;
+                QTest::addRow("%s %s unchecked", editor.constData(), field) << kind << field << "0" << false;
         }
         QTest::newRow("year 2007") << AlarmKind::Once << "Text3"
                                    << "2007" << false;

@@ -1,10 +1,10 @@
 #include "storefixture.h"
 
-#include "platform/regularfile.h"
-#include "store/alarmfile.h"
-#include "store/alarmkind.h"
-#include "store/fileops.h"
-#include "store/storelayout.h"
+#include "core/model/alarmfile.h"
+#include "core/model/alarmkind.h"
+#include "core/store/fileops.h"
+#include "core/store/storelayout.h"
+#include "os/files/regularfile.h"
 
 #include <QDir>
 #include <QFile>

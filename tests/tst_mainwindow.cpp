@@ -1,8 +1,8 @@
 #include "appfixture.h"
 #include "fakeshell.h"
 
-#include "windows/alarmlist.h"
-#include "windows/mainwindow.h"
+#include "ui/main/alarmlist.h"
+#include "ui/main/mainwindow.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -121,21 +121,21 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(QString, textFrame);
         WizardFixture f;
-        QCOMPARE(f.state.activeEditorMarker, QStringLiteral("Text1"));
+        QCOMPARE(f.wizard.activeEditor(), std::nullopt);
         f.wizard.start();
         f.click(f.wizard.kindChooser(), "Command1"); // nothing selected: nothing happens
         QVERIFY(f.wizard.kindChooser()->isVisible());
-        QCOMPARE(f.state.activeEditorMarker, QStringLiteral("Text1"));
+        QCOMPARE(f.wizard.activeEditor(), std::nullopt);
 
         AlarmEditorWindow *editor = f.open(kind);
-        QCOMPARE(f.state.activeEditorMarker, marker);
+        QCOMPARE(f.wizard.activeEditor(), std::optional(kind));
         QCOMPARE(editor->objectName(), "Form" + marker);
         QCOMPARE(editor->windowTitle(), caption);
         QCOMPARE(f.control<QGroupBox>(editor, "Frame6")->title(), textFrame);
         QVERIFY(editor->isVisible() && !f.wizard.kindChooser()->isVisible());
         // A second opening folds the panel and empties what the first left, without a message.
-        const QStringList typed = kind == AlarmKind::Weekly ? QStringList{ "Monday", "7", "5" }
-                                                            : QStringList(editorDesign(kind).fileOrder.size(), "7");
+        const QStringList typed
+            = kind == AlarmKind::Weekly ? QStringList{ "Monday", "7", "5" } : QStringList(fileOrder(kind).size(), "7");
         f.fill(editor, typed, "old");
         f.click(editor, "Command2");
         f.click(editor, "Command3");
@@ -180,9 +180,9 @@ private slots:
         const QString folder = soundFolder(f.store, "Sounds");
         AlarmEditorWindow *weekly = f.open(AlarmKind::Weekly);
         f.click(weekly, "Command3");
-        QCOMPARE(f.state.activeEditorMarker, QStringLiteral("6"));
+        QCOMPARE(f.wizard.activeEditor(), std::optional(AlarmKind::Weekly));
         AlarmEditorWindow *once = f.open(AlarmKind::Once);
-        QCOMPARE(f.state.activeEditorMarker, QStringLiteral("3"));
+        QCOMPARE(f.wizard.activeEditor(), std::optional(AlarmKind::Once));
 
         f.click(once, "Check1");
         f.click(once, "Command4");
@@ -271,7 +271,7 @@ private slots:
         for (QWidget *window : QApplication::topLevelWidgets())
             QVERIFY2(!window->isVisible(), qPrintable(window->objectName()));
         QVERIFY(f.shell.calls.isEmpty());
-        QCOMPARE(f.state.activeEditorMarker, QStringLiteral("Text1"));
+        QCOMPARE(f.wizard.activeEditor(), std::nullopt);
     }
 };
 

@@ -3,10 +3,10 @@
 #include "fakesoundplayer.h"
 #include "storefixture.h"
 
+#include "core/model/alarmname.h"
+#include "core/settings/sharedstate.h"
 #include "scheduler/scheduler.h"
-#include "settings/sharedstate.h"
-#include "store/alarmname.h"
-#include "windows/noticeboard.h"
+#include "ui/notices/noticeboard.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -60,11 +60,6 @@ struct NoticeRig
     }
 };
 
-QString label(const QWidget *notice, int number)
-{
-    return notice->findChild<QLabel *>(QStringLiteral("Label%1").arg(number))->text();
-}
-
 QWidget *nextTabStop(QWidget *widget)
 {
     QWidget *next = widget->nextInFocusChain();
@@ -91,24 +86,22 @@ private slots:
         QTest::addColumn<AlarmKind>("kind");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("form");
-        QTest::addColumn<QStringList>("hidden");
         QTest::newRow("once") << AlarmKind::Once << "3-2-2007_14-0.alm"
-                              << "Form9" << QStringList{ "3", "2", "2007", "14", "0" };
+                              << "Form9";
         QTest::newRow("daily") << AlarmKind::Daily << "14-0.alm"
-                               << "Form10" << QStringList{ "Label1", "Label2", "Label3", "14", "0" };
+                               << "Form10";
         QTest::newRow("yearly") << AlarmKind::Yearly << "3-2_14-0.alm"
-                                << "Form11" << QStringList{ "3", "2", "Label3", "14", "0" };
+                                << "Form11";
         QTest::newRow("monthly") << AlarmKind::Monthly << "3_14-0.alm"
-                                 << "Form12" << QStringList{ "3", "Label2", "Label3", "14", "0" };
+                                 << "Form12";
         QTest::newRow("weekly") << AlarmKind::Weekly << "Saturday_14-0.alm"
-                                << "Form13" << QStringList{ "Saturday", "Label2", "Label3", "14", "0" };
+                                << "Form13";
     }
     void eachKindFromDueCheckToClose()
     {
         QFETCH(AlarmKind, kind);
         QFETCH(QString, name);
         QFETCH(QString, form);
-        QFETCH(QStringList, hidden);
         NoticeRig rig;
         const QString path = rig.addDue(kind, "Take the bread out", "/sounds/bell.wav");
         QCOMPARE(QFileInfo(path).fileName(), name);
@@ -123,8 +116,6 @@ private slots:
         QVERIFY(notice->isVisible());
         QCOMPARE(notice->pos(), QPoint(0, 0));
         QCOMPARE(notice->findChild<QLineEdit *>("Text1")->text(), QString("Take the bread out"));
-        for (int i = 0; i < 5; ++i)
-            QCOMPARE(label(notice, i + 1), hidden[i]);
         QCOMPARE(rig.sound.syncPlays, QStringList{ "/sounds/bell.wav" }); // once, not once per tick
 
         pressClose(notice);

@@ -4,9 +4,9 @@
 #include "fakeprompter.h"
 #include "storefixture.h"
 
-#include "platform/logonstart.h"
-#include "settings/sharedstate.h"
-#include "windows/optionsdialog.h"
+#include "core/settings/sharedstate.h"
+#include "os/session/logonstart.h"
+#include "ui/dialogs/optionsdialog.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -67,7 +67,7 @@ private slots:
         // A blank in the folder's name, as in many home folders.
         const QString home = config->filePath(QStringLiteral("config home"));
         QVERIFY(qputenv("XDG_CONFIG_HOME", QFile::encodeName(home)));
-        state = SharedState{ store->layout, {}, {}, {} };
+        state = SharedState{ store->layout, {} };
         prompter = FakePrompter();
         programEnd = FakeProgramEnd();
         logon = FakeLogonStart();

@@ -1,7 +1,7 @@
 #include "storefixture.h"
 
-#include "scheduler/pastreturn.h"
-#include "store/fileops.h"
+#include "core/store/fileops.h"
+#include "core/store/pastreturn.h"
 
 #include <QDir>
 #include <QTest>

@@ -1,10 +1,10 @@
 #include "appfixture.h"
 
+#include "core/model/alarmname.h"
 #include "scheduler/scheduler.h"
-#include "store/alarmname.h"
-#include "windows/alarmlist.h"
-#include "windows/mainwindow.h"
-#include "windows/noticeboard.h"
+#include "ui/main/alarmlist.h"
+#include "ui/main/mainwindow.h"
+#include "ui/notices/noticeboard.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,9 +1,9 @@
 #include "fakeclock.h"
 #include "storefixture.h"
 
+#include "core/settings/sharedstate.h"
 #include "scheduler/folderwatch.h"
 #include "scheduler/scheduler.h"
-#include "settings/sharedstate.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -79,7 +79,7 @@ private slots:
 
         rig.clock.set(2007, 2, 3, 14, 0, 0);
         QTRY_COMPARE(rig.sink.shown.size(), 1);
-        QCOMPARE(rig.state.dueSound, QStringLiteral("/sounds/ring.wav"));
+        QCOMPARE(rig.sink.shown.last().sound(), QStringLiteral("/sounds/ring.wav"));
         QCOMPARE(rig.sink.shown.last().text(), QStringLiteral("Dentist"));
         QCOMPARE(rig.minuteAlarm().moment(), QDateTime(QDate(2007, 2, 3), QTime(14, 1)));
 

@@ -1,7 +1,6 @@
-#include "fakeprompter.h"
 #include "storefixture.h"
 
-#include "settings/settingsfiles.h"
+#include "core/settings/settingsfiles.h"
 
 #include <QDir>
 #include <QTest>
@@ -81,19 +80,16 @@ private slots:
     void firstStartCreatesAllThreeAndTellsOnce()
     {
         StoreFixture store;
-        FakePrompter prompter;
-        const RepairResult result = repairSettings(store.layout.settingsFolder(), prompter);
+        const RepairResult result = repairSettings(store.layout.settingsFolder());
         QCOMPARE(result.created, 3);
         QCOMPARE(readBytes(path(store, "past.bvr")), QByteArray("#TRUE#\r\n"));
         QCOMPARE(readBytes(path(store, "startup.bvr")), QByteArray("#FALSE#\r\n"));
         QCOMPARE(readBytes(path(store, "hide.bvr")), QByteArray("#FALSE#\r\n"));
-        QCOMPARE(prompter.shown.size(), 1);
-        QCOMPARE(prompter.shown[0].title, QStringLiteral("Files missing"));
-        QCOMPARE(prompter.shown[0].text,
+        QVERIFY(result.report);
+        QVERIFY(!result.report->warning);
+        QCOMPARE(result.report->text,
                  QStringLiteral("Some settings' files were missing, and they have been created. This has reset those "
                                 "settings to their default values. Use the settigs window to change them"));
-        QCOMPARE(prompter.shown[0].icon, QMessageBox::Information);
-        QCOMPARE(prompter.shown[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
         const LiveSettings live = readSettings(store.layout.settingsFolder());
         QCOMPARE(live, (LiveSettings{ true, false, false }));
     }
@@ -102,9 +98,9 @@ private slots:
     {
         StoreFixture store;
         writeAll(store, "#FALSE#\r\n", "#TRUE#\r\n", "#TRUE#\r\n");
-        FakePrompter prompter;
-        QCOMPARE(repairSettings(store.layout.settingsFolder(), prompter).created, 0);
-        QVERIFY(prompter.shown.isEmpty());
+        const RepairResult result = repairSettings(store.layout.settingsFolder());
+        QCOMPARE(result.created, 0);
+        QVERIFY(!result.report);
         QCOMPARE(readSettings(store.layout.settingsFolder()), (LiveSettings{ false, true, true }));
     }
 
@@ -112,9 +108,9 @@ private slots:
     {
         StoreFixture store;
         writeAll(store, "#FALSE#\r\n", "#TRUE#\r\n", QByteArray());
-        FakePrompter prompter;
-        QCOMPARE(repairSettings(store.layout.settingsFolder(), prompter).created, 1);
-        QCOMPARE(prompter.shown.size(), 1);
+        const RepairResult result = repairSettings(store.layout.settingsFolder());
+        QCOMPARE(result.created, 1);
+        QVERIFY(result.report);
         QCOMPARE(readBytes(path(store, "hide.bvr")), QByteArray("#FALSE#\r\n"));
         QCOMPARE(readBytes(path(store, "past.bvr")), QByteArray("#FALSE#\r\n"));
         QCOMPARE(readBytes(path(store, "startup.bvr")), QByteArray("#TRUE#\r\n"));
@@ -132,19 +128,19 @@ private slots:
         QFETCH(QByteArray, bytes);
         StoreFixture store;
         writeAll(store, bytes, "#TRUE#\r\n", "#FALSE#\r\n");
-        FakePrompter prompter;
-        QCOMPARE(repairSettings(store.layout.settingsFolder(), prompter).created, 1);
+        const RepairResult result = repairSettings(store.layout.settingsFolder());
+        QCOMPARE(result.created, 1);
         QCOMPARE(readBytes(path(store, "past.bvr")), QByteArray("#TRUE#\r\n"));
-        QCOMPARE(prompter.shown.size(), 1);
+        QVERIFY(result.report);
     }
 
     void hideIsOnlyCheckedForPresence()
     {
         StoreFixture store;
         writeAll(store, "#TRUE#\r\n", "#FALSE#\r\n", "whatever\r\n");
-        FakePrompter prompter;
-        QCOMPARE(repairSettings(store.layout.settingsFolder(), prompter).created, 0);
-        QVERIFY(prompter.shown.isEmpty());
+        const RepairResult result = repairSettings(store.layout.settingsFolder());
+        QCOMPARE(result.created, 0);
+        QVERIFY(!result.report);
         QCOMPARE(readBytes(path(store, "hide.bvr")), QByteArray("whatever\r\n"));
         // Content that is no Boolean counts as the default where the value is used.
         QCOMPARE(readSettings(store.layout.settingsFolder()).hide, false);
@@ -156,8 +152,8 @@ private slots:
         writeBytes(path(store, "PAST.BVR"), "#FALSE#\r\n");
         writeBytes(path(store, "Startup.bvr"), "#TRUE#\r\n");
         writeBytes(path(store, "HIDE.bvr"), "#TRUE#\r\n");
-        FakePrompter prompter;
-        QCOMPARE(repairSettings(store.layout.settingsFolder(), prompter).created, 0);
+        const RepairResult result = repairSettings(store.layout.settingsFolder());
+        QCOMPARE(result.created, 0);
         QCOMPARE(QDir(store.layout.settingsFolder()).entryList(QDir::Files).size(), 3);
         QCOMPARE(readSettings(store.layout.settingsFolder()), (LiveSettings{ false, true, true }));
     }
@@ -172,12 +168,12 @@ private slots:
         writeBytes(target + ".startup", "not a setting");
         QVERIFY(QFile::link(target + ".startup", path(store, "startup.bvr")));
         QVERIFY(QFile::link(target + ".hide", path(store, "hide.bvr")));
-        FakePrompter prompter;
-        QCOMPARE(repairSettings(store.layout.settingsFolder(), prompter).failed, 2);
+        const RepairResult result = repairSettings(store.layout.settingsFolder());
+        QCOMPARE(result.failed, 2);
         QCOMPARE(readBytes(target + ".startup"), QByteArray("not a setting"));
         QVERIFY(!QFile::exists(target + ".hide"));
-        QCOMPARE(prompter.shown.size(), 1);
-        QVERIFY(prompter.shown[0].text.contains("is a link"));
+        QVERIFY(result.report);
+        QVERIFY(result.report->text.contains("is a link"));
     }
 
     void unwritableFolderKeepsDefaultsAndSaysSo()
@@ -185,14 +181,12 @@ private slots:
         QTemporaryDir dir;
         // A folder that does not exist cannot take the files.
         const QString missing = dir.filePath("no/such/folder");
-        FakePrompter prompter;
-        const RepairResult result = repairSettings(missing, prompter);
+        const RepairResult result = repairSettings(missing);
         QCOMPARE(result.created, 0);
         QCOMPARE(result.failed, 3);
-        QCOMPARE(prompter.shown.size(), 1);
-        QCOMPARE(prompter.shown[0].title, QStringLiteral("Files missing"));
-        QCOMPARE(prompter.shown[0].icon, QMessageBox::Warning);
-        QVERIFY(prompter.shown[0].text.contains(QStringLiteral("could not be created")));
+        QVERIFY(result.report);
+        QVERIFY(result.report->warning);
+        QVERIFY(result.report->text.contains(QStringLiteral("could not be created")));
         QCOMPARE(readSettings(missing), LiveSettings{});
     }
 };

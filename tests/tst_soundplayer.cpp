@@ -1,5 +1,5 @@
-#include "platform/pcmsource.h"
-#include "platform/pulsesoundplayer.h"
+#include "os/sound/pcmsource.h"
+#include "os/sound/pulsesoundplayer.h"
 #include "soundcheck.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "appfixture.h"
 
-#include "windows/mainwindow.h"
-#include "windows/splashwindow.h"
+#include "ui/dialogs/splashwindow.h"
+#include "ui/main/mainwindow.h"
 
 #include <QLabel>
 #include <QSignalSpy>

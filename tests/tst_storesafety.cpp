@@ -1,9 +1,8 @@
-#include "fakeprompter.h"
 #include "storefixture.h"
 
-#include "settings/settingsfiles.h"
-#include "store/alarmfile.h"
-#include "store/safesave.h"
+#include "core/model/alarmfile.h"
+#include "core/settings/settingsfiles.h"
+#include "core/store/safesave.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -173,10 +172,10 @@ private slots:
         QCOMPARE(readAlarmFile(alarm, AlarmKind::Daily), std::optional<AlarmRecord>());
         QCOMPARE(readSettings(settings), (LiveSettings{ true, true, false }));
         // The start's repair cannot put a file in the pipe's place: it says so instead.
-        FakePrompter prompter;
-        QCOMPARE(repairSettings(settings, prompter).failed, 1);
-        QCOMPARE(prompter.shown.size(), 1);
-        QVERIFY2(prompter.shown[0].text.contains("past.bvr is not a regular file"), qPrintable(prompter.shown[0].text));
+        const RepairResult repair = repairSettings(settings);
+        QCOMPARE(repair.failed, 1);
+        QVERIFY(repair.report && repair.report->warning);
+        QVERIFY2(repair.report->text.contains("past.bvr is not a regular file"), qPrintable(repair.report->text));
         QVERIFY(timer.elapsed() < 10000);
     }
 

@@ -1,5 +1,5 @@
-#include "platform/logonstart.h"
-#include "platform/systemprobe.h"
+#include "os/probe/systemprobe.h"
+#include "os/session/logonstart.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -1,8 +1,8 @@
 #include "appfixture.h"
 #include "fakeshell.h"
 
-#include "windows/mainwindow.h"
-#include "windows/trayhost.h"
+#include "ui/main/mainwindow.h"
+#include "ui/tray/trayhost.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,5 +1,5 @@
-#include "platform/clock.h"
-#include "platform/wallclockalarm.h"
+#include "os/clock/clock.h"
+#include "os/clock/wallclockalarm.h"
 
 #include <QSignalSpy>
 #include <QTest>

@@ -2,13 +2,13 @@
 // applications and window frames behave here as they do on a desktop.
 #include "appfixture.h"
 
-#include "platform/prompter.h"
-#include "windows/alarmeditor.h"
-#include "windows/alarmlist.h"
-#include "windows/kindchooser.h"
-#include "windows/mainwindow.h"
-#include "windows/newalarmwizard.h"
-#include "windows/optionsdialog.h"
+#include "ui/common/prompter.h"
+#include "ui/dialogs/optionsdialog.h"
+#include "ui/main/alarmlist.h"
+#include "ui/main/mainwindow.h"
+#include "ui/wizard/alarmeditor.h"
+#include "ui/wizard/kindchooser.h"
+#include "ui/wizard/newalarmwizard.h"
 
 #include <QCheckBox>
 #include <QComboBox>

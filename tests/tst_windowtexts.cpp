@@ -1,16 +1,16 @@
 #include "appfixture.h"
 
-#include "platform/prompter.h"
 #include "scheduler/clockdisplay.h"
-#include "windows/aboutbox.h"
-#include "windows/alarmeditor.h"
-#include "windows/alarmlist.h"
-#include "windows/kindchooser.h"
-#include "windows/mainwindow.h"
-#include "windows/newalarmwizard.h"
-#include "windows/noticewindow.h"
-#include "windows/optionsdialog.h"
-#include "windows/soundchooser.h"
+#include "ui/common/prompter.h"
+#include "ui/dialogs/aboutbox.h"
+#include "ui/dialogs/optionsdialog.h"
+#include "ui/main/alarmlist.h"
+#include "ui/main/mainwindow.h"
+#include "ui/notices/noticewindow.h"
+#include "ui/wizard/alarmeditor.h"
+#include "ui/wizard/kindchooser.h"
+#include "ui/wizard/newalarmwizard.h"
+#include "ui/wizard/soundchooser.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

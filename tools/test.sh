@@ -49,6 +49,9 @@ start=$SECONDS
 # the one that makes the Debian package, so it is built for /usr, where the package installs.
 run_suite "plain build" "$root/build" "" -DBREVORA_SANITIZE=OFF -DBREVORA_BENCH=ON -DCMAKE_INSTALL_PREFIX=/usr
 
+# The lines between the libraries, read from the plain build's configuration.
+bash "$root/tools/check_layers.sh" "$root/build" || failed+=("layering")
+
 # A second compiler: the program and the in-process tests only; the scenarios on the real program, the sound
 # server, the packaging and the fuzzing were run above, and do not depend on the compiler.
 run_suite "clang build" "$root/build-clang" '^(e2e_|packaging_|fuzz_|tst_soundplayer_pulse$)' \

@@ -1,20 +1,20 @@
-#include "application.h"
+#include "app/application.h"
 
-#include "platform/clock.h"
-#include "platform/programend.h"
-#include "platform/prompter.h"
+#include "core/store/safesave.h"
+#include "os/clock/clock.h"
+#include "os/session/programend.h"
 #include "scheduler/scheduler.h"
-#include "store/safesave.h"
-#include "windows/aboutbox.h"
-#include "windows/alarmdeletion.h"
-#include "windows/alarmlist.h"
-#include "windows/artwork.h"
-#include "windows/helpfile.h"
-#include "windows/mainwindow.h"
-#include "windows/newalarmwizard.h"
-#include "windows/noticeboard.h"
-#include "windows/optionsdialog.h"
-#include "windows/splashwindow.h"
+#include "ui/common/artwork.h"
+#include "ui/common/prompter.h"
+#include "ui/dialogs/aboutbox.h"
+#include "ui/dialogs/helpfile.h"
+#include "ui/dialogs/optionsdialog.h"
+#include "ui/dialogs/splashwindow.h"
+#include "ui/main/alarmdeletion.h"
+#include "ui/main/alarmlist.h"
+#include "ui/main/mainwindow.h"
+#include "ui/notices/noticeboard.h"
+#include "ui/wizard/newalarmwizard.h"
 
 #include <QApplication>
 #include <QDir>
@@ -58,7 +58,9 @@ void Application::start()
     // A save killed halfway leaves its temporary beside the file; in a past folder it would be "returned".
     for (const QString &folder : m_state.layout.folders())
         removeSaveLeftovers(folder);
-    repairSettings(m_state.layout.settingsFolder(), m_platform.prompter);
+    if (const RepairResult repair = repairSettings(m_state.layout.settingsFolder()); repair.report)
+        m_platform.prompter.ask(nullptr, repair.report->warning ? QMessageBox::Warning : QMessageBox::Information,
+                                filesMissingTitle, repair.report->text, QMessageBox::Ok);
     m_scheduler->returnPastAlarmsNotDueNow();
     mainWindow().hide();
     splashWindow().show();

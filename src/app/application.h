@@ -1,8 +1,8 @@
 #pragma once
 
-#include "settings/sharedstate.h"
-#include "windows/shell.h"
-#include "windows/trayhost.h"
+#include "core/settings/sharedstate.h"
+#include "ui/common/shell.h"
+#include "ui/tray/trayhost.h"
 
 #include <QObject>
 
@@ -51,7 +51,7 @@ public:
                 QObject *parent = nullptr);
     ~Application() override;
 
-    // Form1's load: icon, settings, set-aside alarms, splash, kind list, checks, options.
+    // The start-up: icon, settings, set-aside alarms, splash, kind list, checks, options.
     void start();
 
     SharedState &state() { return m_state; }
@@ -106,8 +106,8 @@ private:
     std::unique_ptr<OptionsDialog> m_optionsDialog;
     std::unique_ptr<AboutBox> m_aboutBox;
     std::unique_ptr<SplashWindow> m_splash;
-    std::unique_ptr<TrayHost> m_shownHost; // Form14
-    std::unique_ptr<TrayHost> m_hiddenHost; // Form15
+    std::unique_ptr<TrayHost> m_shownHost; // the shown-state tray host
+    std::unique_ptr<TrayHost> m_hiddenHost; // the hidden-state tray host
     bool m_saidNoTray = false;
 };
 

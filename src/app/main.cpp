@@ -1,14 +1,14 @@
-#include "application.h"
+#include "app/application.h"
+#include "app/programdir.h"
+#include "app/singleinstance.h"
 #include "cli/cliprogram.h"
-#include "programdir.h"
-#include "singleinstance.h"
 
-#include "platform/clock.h"
-#include "platform/launcher.h"
-#include "platform/logonstart.h"
-#include "platform/programend.h"
-#include "platform/prompter.h"
-#include "platform/soundplayer.h"
+#include "os/clock/clock.h"
+#include "os/session/logonstart.h"
+#include "os/session/programend.h"
+#include "os/sound/soundplayer.h"
+#include "ui/common/launcher.h"
+#include "ui/common/prompter.h"
 
 #include <QApplication>
 

@@ -1,7 +1,7 @@
-#include "programdir.h"
+#include "app/programdir.h"
 
-#include "platform/prompter.h"
-#include "store/fileops.h"
+#include "core/store/fileops.h"
+#include "ui/common/prompter.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
-#include "cliprogram.h"
+#include "cli/cliprogram.h"
 
-#include "commandline.h"
-#include "platform/clock.h"
-#include "platform/systemprobe.h"
+#include "cli/commandline.h"
+#include "os/clock/clock.h"
+#include "os/probe/systemprobe.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

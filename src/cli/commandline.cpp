@@ -1,11 +1,11 @@
-#include "commandline.h"
+#include "cli/commandline.h"
 
-#include "addalarm.h"
-#include "checkstore.h"
-#include "checksystem.h"
-#include "listing.h"
-#include "platform/clock.h"
-#include "platform/systemprobe.h"
+#include "cli/commands/addalarm.h"
+#include "cli/commands/checkstore.h"
+#include "cli/commands/checksystem.h"
+#include "cli/commands/listing.h"
+#include "os/clock/clock.h"
+#include "os/probe/systemprobe.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

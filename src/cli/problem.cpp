@@ -1,4 +1,4 @@
-#include "problem.h"
+#include "cli/problem.h"
 
 #include <QDir>
 #include <QJsonArray>

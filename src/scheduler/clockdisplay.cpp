@@ -1,6 +1,6 @@
-#include "clockdisplay.h"
+#include "scheduler/clockdisplay.h"
 
-#include "store/alarmname.h"
+#include "core/model/alarmname.h"
 
 #include <QRegularExpression>
 

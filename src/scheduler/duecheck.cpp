@@ -1,7 +1,7 @@
-#include "duecheck.h"
+#include "scheduler/duecheck.h"
 
-#include "store/alarmname.h"
-#include "store/fileops.h"
+#include "core/model/alarmname.h"
+#include "core/store/fileops.h"
 
 #include <QFileInfo>
 

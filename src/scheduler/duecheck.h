@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/alarmfile.h"
+#include "core/model/alarmfile.h"
 
 #include <QHash>
 

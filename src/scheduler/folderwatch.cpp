@@ -1,4 +1,4 @@
-#include "folderwatch.h"
+#include "scheduler/folderwatch.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "nextdue.h"
+#include "scheduler/nextdue.h"
 
-#include "store/alarmname.h"
+#include "core/model/alarmname.h"
 
 namespace brevora {
 

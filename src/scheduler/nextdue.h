@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/alarmkind.h"
+#include "core/model/alarmkind.h"
 
 #include <QDateTime>
 #include <QString>

@@ -1,11 +1,11 @@
-#include "scheduler.h"
+#include "scheduler/scheduler.h"
 
-#include "folderwatch.h"
-#include "platform/clock.h"
-#include "platform/wallclockalarm.h"
-#include "settings/sharedstate.h"
-#include "store/alarmname.h"
-#include "store/fileops.h"
+#include "core/model/alarmname.h"
+#include "core/settings/sharedstate.h"
+#include "core/store/fileops.h"
+#include "os/clock/clock.h"
+#include "os/clock/wallclockalarm.h"
+#include "scheduler/folderwatch.h"
 
 #include <QTimer>
 
@@ -95,7 +95,6 @@ bool Scheduler::checkKind(AlarmKind kind)
     const auto due = readDueAlarm(kind, path);
     if (!due)
         return false;
-    m_state.dueSound = due->sound();
     if (m_sink)
         m_sink->showDueAlarm(*due);
     return true;

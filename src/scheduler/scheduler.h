@@ -1,8 +1,8 @@
 #pragma once
 
-#include "clockdisplay.h"
-#include "duecheck.h"
-#include "pastreturn.h"
+#include "core/store/pastreturn.h"
+#include "scheduler/clockdisplay.h"
+#include "scheduler/duecheck.h"
 
 #include <QObject>
 
@@ -32,8 +32,8 @@ public:
 
 // Finds the alarms of the current minute and returns acknowledged ones. It sleeps until something can have
 // changed the answer: a minute boundary of the wall clock, a change in an active folder, a clock that was
-// set or a machine that slept. The clock texts tick each second only while someone shows them (Timer6);
-// Timer7 returns acknowledged alarms.
+// set or a machine that slept. The clock texts tick each second only while someone shows them; the return
+// timer brings acknowledged alarms back.
 class Scheduler : public QObject
 {
     Q_OBJECT

@@ -1,5 +1,5 @@
 // The alarm file's reader never fails on any bytes, and what the writer accepts reads back equal.
-#include "store/alarmfile.h"
+#include "core/model/alarmfile.h"
 
 #include <QString>
 

@@ -1,7 +1,6 @@
 // Start-up's repair of the settings files, on any content: a file holding one of the two literals is left as it
 // is and nothing is said; anything else is rewritten with the default and reported once.
-#include "platform/prompter.h"
-#include "settings/settingsfiles.h"
+#include "core/settings/settingsfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,18 +11,6 @@
 using namespace brevora;
 
 namespace {
-
-class CountingPrompter final : public Prompter
-{
-public:
-    int shown = 0;
-    QMessageBox::StandardButton ask(QWidget *, QMessageBox::Icon, const QString &, const QString &,
-                                    QMessageBox::StandardButtons) override
-    {
-        ++shown;
-        return QMessageBox::Ok;
-    }
-};
 
 void require(bool condition, const char *what)
 {
@@ -56,12 +43,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     const std::optional<bool> value = parseSettingValue(bytes);
     require(!value || bytes.startsWith(*value ? "#TRUE#" : "#FALSE#"), "a value read is the file's literal");
-    CountingPrompter prompter;
-    const RepairResult result = repairSettings(dir.path(), prompter);
+    const RepairResult result = repairSettings(dir.path());
     require(result.failed == 0, "the repair writes");
     require(readSettingFile(past) == (value ? value : std::optional<bool>(true)), "the value after the repair");
     require(contentOf(past) == (value ? bytes : formatSettingValue(true)), "the file after the repair");
-    require(prompter.shown == (value ? 0 : 1), "one report for a repair, none otherwise");
+    require(result.report.has_value() == !value, "one report for a repair, none otherwise");
     require(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size() == 3, "no temporary stays");
     return 0;
 }

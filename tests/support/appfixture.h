@@ -5,8 +5,8 @@
 #include "storefixture.h"
 
 #include "app/application.h"
-#include "settings/settingsfiles.h"
-#include "windows/splashwindow.h"
+#include "core/settings/settingsfiles.h"
+#include "ui/dialogs/splashwindow.h"
 
 #include <QApplication>
 #include <QSystemTrayIcon>

@@ -5,7 +5,7 @@
 #include "storefixture.h"
 
 #include "cli/commandline.h"
-#include "settings/settingsfiles.h"
+#include "core/settings/settingsfiles.h"
 
 #include <QTextStream>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/clock.h"
-#include "platform/wallclockalarm.h"
+#include "os/clock/clock.h"
+#include "os/clock/wallclockalarm.h"
 
 #include <QList>
 #include <QPointer>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/launcher.h"
+#include "ui/common/launcher.h"
 
 #include <QHash>
 #include <QSet>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/logonstart.h"
+#include "os/session/logonstart.h"
 
 #include <QList>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/programend.h"
+#include "os/session/programend.h"
 
 namespace brevora::test {
 

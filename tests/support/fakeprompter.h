@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/prompter.h"
+#include "ui/common/prompter.h"
 
 #include <QList>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windows/shell.h"
+#include "ui/common/shell.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/soundplayer.h"
+#include "os/sound/soundplayer.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/systemprobe.h"
+#include "os/probe/systemprobe.h"
 
 #include <QHash>
 

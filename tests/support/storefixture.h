@@ -1,7 +1,7 @@
 #pragma once
 
-#include "store/alarmfile.h"
-#include "store/storelayout.h"
+#include "core/model/alarmfile.h"
+#include "core/store/storelayout.h"
 
 #include <QByteArray>
 #include <QFile>

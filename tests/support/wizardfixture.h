@@ -5,11 +5,11 @@
 #include "fakesoundplayer.h"
 #include "storefixture.h"
 
-#include "settings/sharedstate.h"
-#include "windows/alarmeditor.h"
-#include "windows/kindchooser.h"
-#include "windows/newalarmwizard.h"
-#include "windows/soundchooser.h"
+#include "core/settings/sharedstate.h"
+#include "ui/wizard/alarmeditor.h"
+#include "ui/wizard/kindchooser.h"
+#include "ui/wizard/newalarmwizard.h"
+#include "ui/wizard/soundchooser.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -22,7 +22,7 @@ namespace brevora::test {
 struct WizardFixture
 {
     StoreFixture store;
-    SharedState state{ store.layout, {}, {}, {} };
+    SharedState state{ store.layout, {} };
     FakePrompter prompter;
     FakeSoundPlayer player;
     FakeShell shell;
@@ -52,10 +52,10 @@ struct WizardFixture
     // Puts the texts into the editor's time fields in file order, the weekday into Combo1.
     static void fill(AlarmEditorWindow *editor, const QStringList &due, const QString &text = QStringLiteral("Hi"))
     {
-        const auto &design = editorDesign(editor->kind());
-        for (qsizetype i = 0; i < design.fileOrder.size(); ++i) {
-            const char *name = timeFieldInfo(design.fileOrder[i]).control;
-            if (design.fileOrder[i] == TimeField::Weekday)
+        const QList<TimeField> &order = fileOrder(editor->kind());
+        for (qsizetype i = 0; i < order.size(); ++i) {
+            const char *name = timeFieldInfo(order[i]).control;
+            if (order[i] == TimeField::Weekday)
                 control<QComboBox>(editor, name)->setEditText(due[i]);
             else
                 control<QLineEdit>(editor, name)->setText(due[i]);

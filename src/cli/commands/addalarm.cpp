@@ -1,0 +1,119 @@
+#include "cli/commands/addalarm.h"
+
+#include "cli/commands/namecheck.h"
+#include "core/model/alarmfile.h"
+#include "core/model/alarmname.h"
+#include "core/model/fieldrules.h"
+#include "core/store/createalarm.h"
+#include "core/store/fileops.h"
+#include "os/probe/systemprobe.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace brevora::cli {
+
+namespace {
+
+using Status = AddOutcome::Status;
+
+// The due fields in file order from the arguments; empty when their shape does not fit the kind. A clock time
+// is written 14:00 or 7:05, so one zero that pads the hour or the minute is the clock's notation, not part of
+// the number; every other text goes to the wizard's checks as typed.
+std::optional<QStringList> fieldsFromArguments(AlarmKind kind, const QStringList &when)
+{
+    const qsizetype expected = kind == AlarmKind::Daily ? 1 : 2;
+    if (when.size() != expected)
+        return std::nullopt;
+    const QStringList time = when.last().split(u':');
+    if (time.size() != 2)
+        return std::nullopt;
+    QStringList fields;
+    if (kind == AlarmKind::Once || kind == AlarmKind::Yearly) {
+        fields = when.first().split(u'-');
+        if (fields.size() != (kind == AlarmKind::Once ? 3 : 2))
+            return std::nullopt;
+    } else if (kind != AlarmKind::Daily) {
+        fields.append(when.first());
+    }
+    for (QString part : time) {
+        if (part.size() == 2 && part[0] == u'0' && part[1].isDigit())
+            part.remove(0, 1);
+        fields.append(part);
+    }
+    return fields;
+}
+
+AddOutcome refused(const QString &path, const QString &problem, const QString &advice = {})
+{
+    return { Status::Refused, { Problem{ path, problem, advice } }, path };
+}
+
+} // namespace
+
+QString addSyntax(AlarmKind kind)
+{
+    switch (kind) {
+    case AlarmKind::Once:
+        return QStringLiteral("DAY-MONTH-YEAR HOUR:MINUTE");
+    case AlarmKind::Daily:
+        return QStringLiteral("HOUR:MINUTE");
+    case AlarmKind::Weekly:
+        return QStringLiteral("WEEKDAY HOUR:MINUTE");
+    case AlarmKind::Monthly:
+        return QStringLiteral("DAY HOUR:MINUTE");
+    case AlarmKind::Yearly:
+        return QStringLiteral("DAY-MONTH HOUR:MINUTE");
+    }
+    return {};
+}
+
+AddOutcome addAlarm(const StoreLayout &layout, const AddRequest &request, const QDateTime &now,
+                    const SystemProbe &probe)
+{
+    const QString folder = layout.activeFolder(request.kind);
+    const auto values = fieldsFromArguments(request.kind, request.when);
+    if (!values)
+        return { Status::Usage, {}, folder };
+
+    for (qsizetype i = 0; i < values->size(); ++i) {
+        if (breaksLeadingZeroRule(timeFieldRule(fileOrder(request.kind)[i]).leadingZeros, values->at(i)))
+            return refused(folder, leadingZeroMessage);
+    }
+    if (const QString invalid = invalidFieldsMessage(request.kind, *values); !invalid.isEmpty())
+        return refused(folder, invalid);
+
+    const QString name = alarmFileName(request.kind, *values);
+    QString path = layout.activePath(request.kind, name);
+    if (auto problem = nameProblem(request.kind, path, name, now))
+        return { Status::Refused, { *problem }, path };
+
+    QStringList existing;
+    for (const QString &where : { folder, layout.pastFolder(request.kind) }) {
+        if (const QString found = where.isEmpty() ? QString() : findNameIgnoringCase(where, name); !found.isEmpty())
+            existing.append(where + u'/' + found);
+    }
+    if (!existing.isEmpty() && !request.force)
+        return refused(existing.first(), QStringLiteral("an alarm of this kind at this moment already exists"),
+                       QStringLiteral("add --force to replace it"));
+
+    // The sound is played by a program started elsewhere, so a relative path is anchored here.
+    const QString sound = request.sound ? QFileInfo(*request.sound).absoluteFilePath() : noSound;
+    const CreatedAlarm created = createAlarm(layout, { request.kind, *values, request.text, sound });
+    if (created.outcome != CreatedAlarm::Outcome::Created)
+        return refused(path, created.message);
+    for (const QString &old : std::as_const(existing)) {
+        if (old != path)
+            deleteFileForced(old);
+    }
+    AddOutcome added{ Status::Added, {}, path };
+    if (request.sound) {
+        const auto frames = QFileInfo(sound).isFile() ? probe.soundFrames(sound) : std::nullopt;
+        if (!frames || *frames <= 0)
+            added.messages.append({ path, QStringLiteral("warning: the sound file %1 does not play").arg(sound),
+                                    QStringLiteral("choose a sound file that exists and holds sound") });
+    }
+    return added;
+}
+
+} // namespace brevora::cli

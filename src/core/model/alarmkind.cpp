@@ -1,0 +1,51 @@
+#include "core/model/alarmkind.h"
+
+namespace brevora {
+
+namespace {
+
+constexpr std::array<KindInfo, 5> kinds{ {
+    { AlarmKind::Once, "Once", "Events/Once/", "", 7 },
+    { AlarmKind::Daily, "Once a day", "Events/Day/", "Events/Past/Day/", 4 },
+    { AlarmKind::Weekly, "Once a week", "Events/Week/", "Events/Past/Week/", 5 },
+    { AlarmKind::Monthly, "Once a month", "Events/Month/", "Events/Past/Month/", 5 },
+    { AlarmKind::Yearly, "Once a year", "Events/Year/", "Events/Past/Year/", 6 },
+} };
+
+} // namespace
+
+const KindInfo &kindInfo(AlarmKind kind)
+{
+    return kinds[static_cast<std::size_t>(kind)];
+}
+
+QString kindCaption(AlarmKind kind)
+{
+    return QString::fromLatin1(kindInfo(kind).caption);
+}
+
+QString activeFolder(AlarmKind kind)
+{
+    return QString::fromLatin1(kindInfo(kind).folder);
+}
+
+QString pastFolder(AlarmKind kind)
+{
+    return QString::fromLatin1(kindInfo(kind).pastFolder);
+}
+
+bool isRecurring(AlarmKind kind)
+{
+    return kind != AlarmKind::Once;
+}
+
+std::optional<AlarmKind> kindFromCaption(const QString &caption)
+{
+    for (const KindInfo &info : kinds) {
+        if (caption == QLatin1String(info.caption))
+            return info.kind;
+    }
+    return std::nullopt;
+}
+
+} // namespace brevora

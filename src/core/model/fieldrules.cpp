@@ -1,0 +1,138 @@
+#include "core/model/fieldrules.h"
+
+#include <array>
+
+namespace brevora {
+
+namespace {
+
+using enum TimeField;
+
+bool isControl(QChar c)
+{
+    return c.unicode() < 0x20 || c.unicode() == 0x7f;
+}
+
+const std::array<TimeFieldRule, 6> rules{ {
+    { "Day", " Day", 1, 31, LeadingZeroRule::SingleZero, 2 },
+    { "Month", " Month", 1, 12, LeadingZeroRule::SingleZero, 2 },
+    { "Year", " Year", -9999, 9999, LeadingZeroRule::SingleZero, 4 },
+    { "Hour", " Hour", 0, 23, LeadingZeroRule::TwoDigit, 2 },
+    { "Minutes", " Minutes", 0, 59, LeadingZeroRule::TwoDigit, 2 },
+    { "Weekday", " Weekday", 0, 0, LeadingZeroRule::None, 0 },
+} };
+
+struct KindOrders
+{
+    QList<TimeField> file;
+    QList<TimeField> message;
+};
+
+const std::array<KindOrders, 5> &orders()
+{
+    static const std::array<KindOrders, 5> table{ {
+        { { Day, Month, Year, Hour, Minutes }, { Day, Month, Year, Hour, Minutes } },
+        { { Hour, Minutes }, { Hour, Minutes } },
+        // The weekly editor names the weekday last, though its file starts with it.
+        { { Weekday, Hour, Minutes }, { Hour, Minutes, Weekday } },
+        { { Day, Hour, Minutes }, { Day, Hour, Minutes } },
+        { { Day, Month, Hour, Minutes }, { Day, Month, Hour, Minutes } },
+    } };
+    return table;
+}
+
+} // namespace
+
+bool breaksLeadingZeroRule(LeadingZeroRule rule, const QString &text)
+{
+    switch (rule) {
+    case LeadingZeroRule::None:
+        return false;
+    case LeadingZeroRule::SingleZero:
+        return text == u"0";
+    case LeadingZeroRule::TwoDigit:
+        return text.size() == 2 && text[0] == u'0' && text[1] >= u'0' && text[1] <= u'9';
+    }
+    return false;
+}
+
+std::optional<int> plainNumber(const QString &text)
+{
+    const QStringView digits = text.startsWith(u'-') ? QStringView(text).mid(1) : QStringView(text);
+    if (digits.isEmpty() || digits.size() > 9 || (digits.size() > 1 && digits[0] == u'0'))
+        return std::nullopt;
+    for (QChar c : digits) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+    }
+    const int value = digits.toInt();
+    if (text.startsWith(u'-'))
+        return value == 0 ? std::nullopt : std::optional<int>(-value);
+    return value;
+}
+
+bool isSafeWeekday(const QString &text)
+{
+    if (text.isEmpty() || text == u"." || text == u"..")
+        return false;
+    for (QChar c : text) {
+        if (c == u'/' || c == u'\\' || c == u'"' || isControl(c))
+            return false;
+    }
+    return true;
+}
+
+QString storableText(const QString &text)
+{
+    QString stored = text;
+    for (QChar &c : stored) {
+        if (c == u'"')
+            c = u'\'';
+        else if (isControl(c) && c != u'\t')
+            c = u' ';
+    }
+    return stored;
+}
+
+const TimeFieldRule &timeFieldRule(TimeField field)
+{
+    return rules[static_cast<std::size_t>(field)];
+}
+
+const QList<TimeField> &fileOrder(AlarmKind kind)
+{
+    return orders()[static_cast<std::size_t>(kind)].file;
+}
+
+const QList<TimeField> &messageOrder(AlarmKind kind)
+{
+    return orders()[static_cast<std::size_t>(kind)].message;
+}
+
+bool isValidField(TimeField field, const QString &text)
+{
+    if (field == TimeField::Weekday)
+        return isSafeWeekday(text);
+    const TimeFieldRule &rule = timeFieldRule(field);
+    const std::optional<int> value = plainNumber(text);
+    return value && *value >= rule.low && *value <= rule.high;
+}
+
+QString invalidSections(AlarmKind kind, const QStringList &values)
+{
+    QString sections;
+    for (TimeField field : messageOrder(kind)) {
+        if (!isValidField(field, values.value(fileOrder(kind).indexOf(field))))
+            sections += QLatin1String(timeFieldRule(field).section);
+    }
+    return sections;
+}
+
+QString invalidFieldsMessage(AlarmKind kind, const QStringList &values)
+{
+    const QString sections = invalidSections(kind, values);
+    return sections.isEmpty() ? QString()
+                              : QStringLiteral("The information for the following sections is not valid:") + sections;
+}
+
+} // namespace brevora

@@ -1,0 +1,101 @@
+#include "core/store/fileops.h"
+
+#include "os/files/regularfile.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace brevora {
+
+namespace {
+
+bool lessIgnoringCase(const QString &a, const QString &b)
+{
+    const int c = a.compare(b, Qt::CaseInsensitive);
+    return c != 0 ? c < 0 : a < b; // a stable order for names that differ only in case
+}
+
+} // namespace
+
+QString findNameIgnoringCase(const QString &folder, const QString &name)
+{
+    if (QFileInfo::exists(QDir(folder).filePath(name)))
+        return name;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    while (it.hasNext()) {
+        it.next();
+        const QString candidate = it.fileName();
+        if (candidate.compare(name, Qt::CaseInsensitive) == 0)
+            return candidate;
+    }
+    return {};
+}
+
+QHash<QString, QString> filesByFoldedName(const QString &folder)
+{
+    QHash<QString, QString> names;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    while (it.hasNext()) {
+        it.next();
+        const QString name = it.fileName();
+        names.insert(name.toCaseFolded(), name);
+    }
+    return names;
+}
+
+QString resolvePathIgnoringCase(const QString &base, const QString &relative)
+{
+    QString path = base;
+    bool missing = false;
+    for (const QString &part : relative.split(u'/', Qt::SkipEmptyParts)) {
+        const QString found = missing ? QString() : findNameIgnoringCase(path, part);
+        missing = missing || found.isEmpty();
+        path = QDir(path).filePath(missing ? part : found);
+    }
+    return path;
+}
+
+MoveResult moveFile(const QString &source, const QString &destination)
+{
+    const QFileInfo src(source);
+    if (!src.exists() || src.isDir())
+        return MoveResult::SourceMissing;
+    const QFileInfo dst(destination);
+    if (dst.exists() || !findNameIgnoringCase(dst.path(), dst.fileName()).isEmpty())
+        return MoveResult::DestinationExists;
+    // QFile::rename never replaces an existing file, which closes the gap between the check and the move.
+    if (!QFile::rename(source, destination))
+        return MoveResult::Failed;
+    return MoveResult::Moved;
+}
+
+bool deleteFileForced(const QString &path)
+{
+    // A link is removed as a link (also one that names nothing), and its target is never touched.
+    const EntryType type = entryType(path);
+    if (type == EntryType::Missing)
+        return false;
+    if (!QFile::remove(path)) {
+        if (type != EntryType::Regular || !makeWritableByOwner(path) || !QFile::remove(path))
+            return false;
+    }
+    return true;
+}
+
+QStringList listFolder(const QString &folder, const QString &pattern)
+{
+    QStringList names;
+    QDirIterator it(folder, { pattern }, QDir::Files | QDir::NoDotAndDotDot);
+    while (it.hasNext()) {
+        it.next();
+        names.append(it.fileName());
+    }
+    std::sort(names.begin(), names.end(), lessIgnoringCase);
+    return names;
+}
+
+} // namespace brevora

@@ -1,0 +1,53 @@
+#include "core/store/pastreturn.h"
+
+#include "core/store/fileops.h"
+#include "core/store/storelayout.h"
+
+#include <QFile>
+
+namespace brevora {
+
+namespace {
+
+void returnFolder(AlarmKind kind, const QString &past, const QString &active, const PastReturnFilter &keep,
+                  PastReturnReport &report)
+{
+    const QStringList waiting = listFolder(past);
+    if (waiting.isEmpty())
+        return;
+    // One listing of the active folder serves every file, so a full folder returns in linear time.
+    QHash<QString, QString> present = filesByFoldedName(active);
+    for (const QString &name : waiting) {
+        if (keep && keep(kind, name))
+            continue;
+        const QString source = past + u'/' + name;
+        const QString key = name.toCaseFolded();
+        if (present.contains(key)) {
+            // The user created the same alarm again while this one waited: the newer one stays.
+            if (deleteFileForced(source))
+                ++report.superseded;
+            else
+                ++report.skipped;
+            continue;
+        }
+        // QFile::rename never replaces a file, so one created meanwhile is not lost.
+        if (QFile::rename(source, active + u'/' + name)) {
+            present.insert(key, name);
+            ++report.returned;
+        } else {
+            ++report.skipped;
+        }
+    }
+}
+
+} // namespace
+
+PastReturnReport returnPastAlarms(const StoreLayout &layout, const PastReturnFilter &keep)
+{
+    PastReturnReport report;
+    for (AlarmKind kind : pastReturnOrder)
+        returnFolder(kind, layout.pastFolder(kind), layout.activeFolder(kind), keep, report);
+    return report;
+}
+
+} // namespace brevora

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+#include "core/model/alarmkind.h"
+
+#include <functional>
+
+namespace brevora {
+
+class StoreLayout;
+
+struct PastReturnReport
+{
+    int returned = 0; // moved back to the active folder
+    int superseded = 0; // waiting copies removed because the active folder holds a newer alarm of that name
+    int skipped = 0; // could not be moved; left where they are
+};
+
+// Says which waiting files stay where they are this time.
+using PastReturnFilter = std::function<bool(AlarmKind kind, const QString &name)>;
+
+// Moves every file of the four folders of acknowledged alarms back into its active folder. Each file is tried
+// once, so a file that cannot be moved never holds up the others or loops.
+PastReturnReport returnPastAlarms(const StoreLayout &layout, const PastReturnFilter &keep = {});
+
+} // namespace brevora

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QStringList>
+
+namespace brevora {
+
+// Where this system keeps what the windows offer the user.
+
+// Folders that usually hold short sounds, most likely first; some may not exist.
+QStringList usualSoundFolders();
+
+// Programs that show information about the system, in the order they are tried.
+QStringList systemInfoTools();
+
+// The program and first arguments that open a document with the handler registered for its type, the document's
+// path going last; empty where the desktop's own services do that.
+QStringList documentOpener();
+
+// Whether text files of this system are written in its legacy code page rather than UTF-8.
+bool textFilesUseLegacyCodePage();
+
+} // namespace brevora

@@ -1,0 +1,149 @@
+#include "os/session/logonstart.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cerrno>
+#include <filesystem>
+#include <system_error>
+
+namespace brevora {
+
+namespace {
+
+// The entry an older registration under the program's title may have left.
+const QString titleEntryName = QStringLiteral("Brevora.desktop");
+
+// The system's error number where the failing call left one, else Qt's own code for the failure.
+int failureCode(const QFileDevice &file, int savedErrno)
+{
+    return savedErrno != 0 ? savedErrno : static_cast<int>(file.error());
+}
+
+// A quoted argument of an Exec line: inside double quotes only these four characters need a backslash, and a
+// literal percent sign is doubled so that it is not taken for a field code.
+QString quoteArgument(const QString &argument)
+{
+    QString quoted = QStringLiteral("\"");
+    for (const QChar c : argument) {
+        if (c == u'"' || c == u'`' || c == u'$' || c == u'\\')
+            quoted += u'\\';
+        quoted += c;
+        if (c == u'%')
+            quoted += u'%';
+    }
+    return quoted + u'"';
+}
+
+// The escapes of a string value, applied after the quoting of the arguments.
+QString escapeValue(const QString &value)
+{
+    QString escaped;
+    for (const QChar c : value) {
+        switch (c.unicode()) {
+        case u'\\':
+            escaped += QStringLiteral("\\\\");
+            break;
+        case u'\n':
+            escaped += QStringLiteral("\\n");
+            break;
+        case u'\r':
+            escaped += QStringLiteral("\\r");
+            break;
+        case u'\t':
+            escaped += QStringLiteral("\\t");
+            break;
+        default:
+            escaped += c;
+        }
+    }
+    return escaped;
+}
+
+QByteArray entryText(const QString &executable, bool on)
+{
+    const QString enabled = on ? QStringLiteral("true") : QStringLiteral("false");
+    const QString hidden = on ? QStringLiteral("false") : QStringLiteral("true");
+    return QStringLiteral("[Desktop Entry]\n"
+                          "Type=Application\n"
+                          "Name=Brevora\n"
+                          "Comment=Starts the Brevora alarms when you log on\n"
+                          "Exec=%1\n"
+                          "Terminal=false\n"
+                          "X-GNOME-Autostart-enabled=%2\n"
+                          "Hidden=%3\n")
+        .arg(DesktopAutostart::execLine({ executable }), enabled, hidden)
+        .toUtf8();
+}
+
+} // namespace
+
+DesktopAutostart::DesktopAutostart(QString executablePath)
+    : m_executablePath(std::move(executablePath))
+{ }
+
+QString DesktopAutostart::autostartFolder()
+{
+    // Relative values are invalid and to be ignored, like an unset variable.
+    QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (base.isEmpty() || QDir::isRelativePath(base))
+        base = QDir::homePath() + QStringLiteral("/.config");
+    return QDir::cleanPath(base) + QStringLiteral("/autostart");
+}
+
+QString DesktopAutostart::executable() const
+{
+    return m_executablePath.isEmpty() ? QCoreApplication::applicationFilePath() : m_executablePath;
+}
+
+QString DesktopAutostart::entryPath() const
+{
+    return autostartFolder() + u'/' + QFileInfo(executable()).completeBaseName() + QStringLiteral(".desktop");
+}
+
+QString DesktopAutostart::execLine(const QStringList &arguments)
+{
+    QStringList quoted;
+    for (const QString &argument : arguments)
+        quoted.append(quoteArgument(argument));
+    return escapeValue(quoted.join(u' '));
+}
+
+LogonOutcome DesktopAutostart::set(bool on)
+{
+    const QString program = executable();
+    if (program.isEmpty() || QFileInfo(program).completeBaseName().isEmpty())
+        return { LogonOutcome::Step::OtherFailed, 0, QStringLiteral("The program's own file could not be found.") };
+
+    const QString folder = autostartFolder();
+    std::error_code error;
+    std::filesystem::create_directories(std::filesystem::path(folder.toStdU16String()), error);
+    if (error)
+        return { LogonOutcome::Step::OpenFailed, error.value(), {} };
+
+    const QString path = entryPath();
+    if (!on && QFileInfo(path).fileName() != titleEntryName)
+        QFile::remove(folder + u'/' + titleEntryName);
+
+    QSaveFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly))
+        return { LogonOutcome::Step::SetFailed, failureCode(file, errno), {} };
+    file.write(entryText(program, on));
+    errno = 0;
+    if (!file.commit())
+        return { LogonOutcome::Step::SetFailed, failureCode(file, errno), {} };
+    return {};
+}
+
+#ifndef Q_OS_WIN
+std::unique_ptr<LogonStart> createSystemLogonStart()
+{
+    return std::make_unique<DesktopAutostart>();
+}
+#endif
+
+} // namespace brevora

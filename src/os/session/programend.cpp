@@ -1,0 +1,12 @@
+#include "os/session/programend.h"
+
+#include <QCoreApplication>
+
+namespace brevora {
+
+void QuitProgramEnd::endNow()
+{
+    QCoreApplication::exit(0);
+}
+
+} // namespace brevora

@@ -1,0 +1,174 @@
+#include "ui/dialogs/optionsdialog.h"
+
+#include "core/settings/sharedstate.h"
+#include "os/session/logonstart.h"
+#include "os/session/programend.h"
+#include "ui/common/clickablelabel.h"
+#include "ui/common/objectnames.h"
+#include "ui/common/prompter.h"
+#include "ui/common/windowgeometry.h"
+#include "ui/common/windowreturn.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDir>
+#include <QPushButton>
+
+namespace brevora {
+
+namespace {
+
+const QString programTitle = QStringLiteral("Brevora");
+
+} // namespace
+
+OptionsDialog::OptionsDialog(SharedState &state, LogonStart &logonStart, Prompter &prompter, ProgramEnd &programEnd,
+                             QWidget *parent)
+    : QDialog(parent,
+              Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                  | Qt::WindowCloseButtonHint)
+    , m_state(state)
+    , m_logonStart(logonStart)
+    , m_prompter(prompter)
+    , m_programEnd(programEnd)
+{
+    followWindowActivation();
+    setObjectName(objectnames::options);
+    setWindowTitle(QStringLiteral("Options"));
+    setFixedSize(twipsSize(4620, 2475));
+
+    m_startup = addSetting(QStringLiteral("1"), QStringLiteral("Run on startup"), twipsRect(240, 240, 255, 255),
+                           twipsRect(600, 240, 3615, 495));
+    m_hide = addSetting(QStringLiteral("2"), QStringLiteral("Run hidden"), twipsRect(240, 840, 255, 255),
+                        twipsRect(600, 840, 3615, 375));
+    m_past = addSetting(QStringLiteral("3"), QStringLiteral("Show the alarms only while it's the programmed hour"),
+                        twipsRect(240, 1440, 255, 255), twipsRect(600, 1440, 3735, 495));
+
+    m_save = new QPushButton(QStringLiteral("Save"), this);
+    m_save->setObjectName(QStringLiteral("cmdOK"));
+    m_save->setGeometry(twipsRect(2040, 2040, 1095, 375));
+    connect(m_save, &QPushButton::clicked, this, &OptionsDialog::save);
+    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel->setObjectName(QStringLiteral("cmdCancel"));
+    m_cancel->setGeometry(twipsRect(3240, 2040, 1095, 375));
+    // Esc rejects the dialog too: both only hide it and leave the boxes as they are, still live.
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    setTabOrder(m_save, m_cancel);
+    setTabOrder(m_cancel, m_startup);
+    setTabOrder(m_startup, m_past);
+    setTabOrder(m_past, m_hide);
+    m_save->setFocus();
+
+    const LiveSettings live = m_state.settings;
+    showBoxes(live.startup, live.past, live.hide);
+    for (QCheckBox *box : { m_startup, m_hide, m_past })
+        connect(box, &QCheckBox::toggled, this, &OptionsDialog::followBoxes);
+}
+
+QCheckBox *OptionsDialog::addSetting(const QString &number, const QString &caption, const QRect &box,
+                                     const QRect &label)
+{
+    auto *check = new QCheckBox(this);
+    check->setObjectName(QStringLiteral("Check") + number);
+    check->setGeometry(box);
+    auto *text = new ClickableLabel(
+        caption, [check] { check->toggle(); }, this);
+    text->setObjectName(QStringLiteral("Label") + number);
+    text->setGeometry(label);
+    text->setWordWrap(true);
+    text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return check;
+}
+
+void OptionsDialog::showBoxes(bool startup, bool past, bool hide)
+{
+    m_startup->setChecked(startup);
+    m_past->setChecked(past);
+    m_hide->setChecked(hide);
+}
+
+void OptionsDialog::followBoxes()
+{
+    m_state.settings.startup = m_startup->isChecked();
+    m_state.settings.past = m_past->isChecked();
+    m_state.settings.hide = m_hide->isChecked();
+}
+
+void OptionsDialog::reload()
+{
+    const QString folder = m_state.layout.settingsFolder();
+    const std::optional<bool> startup = readSettingFile(settingFilePath(folder, Setting::Startup));
+    const std::optional<bool> past = readSettingFile(settingFilePath(folder, Setting::Past));
+    const std::optional<bool> hide = readSettingFile(settingFilePath(folder, Setting::Hide));
+    if (startup && past && hide)
+        showBoxes(*startup, *past, *hide);
+}
+
+bool OptionsDialog::writeFiles()
+{
+    const QString folder = m_state.layout.settingsFolder();
+    QStringList failed;
+    QStringList reasons;
+    const std::pair<Setting, const QCheckBox *> order[]
+        = { { Setting::Startup, m_startup }, { Setting::Past, m_past }, { Setting::Hide, m_hide } };
+    for (const auto &[setting, box] : order) {
+        QString error;
+        if (!writeSettingFile(settingFilePath(folder, setting), box->isChecked(), &error)) {
+            failed.append(settingFileName(setting));
+            reasons.append(error);
+        }
+    }
+    if (failed.isEmpty())
+        return true;
+    m_prompter.ask(this, QMessageBox::Warning, programTitle,
+                   QStringLiteral("These settings files could not be saved in \"%1\": %2. The settings stay in effect "
+                                  "until the program ends.\n\n%3")
+                       .arg(QDir::toNativeSeparators(folder), failed.join(QStringLiteral(", ")), reasons.join(u'\n')),
+                   QMessageBox::Ok);
+    return false;
+}
+
+void OptionsDialog::save()
+{
+    const bool filesWritten = writeFiles();
+    const LogonOutcome outcome = m_logonStart.set(m_startup->isChecked());
+    const QString code = QString::number(outcome.code);
+    switch (outcome.step) {
+    case LogonOutcome::Step::Done:
+        break;
+    case LogonOutcome::Step::OpenFailed:
+        // Nothing was registered: the dialog stays for another try.
+        m_prompter.ask(this, QMessageBox::NoIcon, programTitle,
+                       QStringLiteral("Error ") + code + QStringLiteral(" opening key\r\n"), QMessageBox::Ok);
+        return;
+    case LogonOutcome::Step::SetFailed:
+        m_prompter.ask(this, QMessageBox::NoIcon, programTitle,
+                       QStringLiteral("Error ") + code + QStringLiteral(" setting key\r\n"), QMessageBox::Ok);
+        break;
+    case LogonOutcome::Step::OtherFailed:
+        m_prompter.ask(this, QMessageBox::NoIcon, programTitle, code + u' ' + outcome.description, QMessageBox::Ok);
+        break;
+    }
+    if (filesWritten)
+        hide();
+}
+
+bool OptionsDialog::event(QEvent *event)
+{
+    const bool handled = QDialog::event(event);
+    // A visit to another application, or an answered message box, keeps the user's unsaved changes.
+    if (event->type() == QEvent::Show || (event->type() == QEvent::WindowActivate && returnedFromOwnWindow(this))) {
+        reload();
+        centreOnScreen(this);
+    }
+    return handled;
+}
+
+void OptionsDialog::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    m_programEnd.endNow();
+}
+
+} // namespace brevora

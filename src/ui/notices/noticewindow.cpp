@@ -1,0 +1,120 @@
+#include "ui/notices/noticewindow.h"
+
+#include "core/model/alarmfile.h"
+#include "core/model/alarmname.h"
+#include "core/settings/sharedstate.h"
+#include "core/store/fileops.h"
+#include "core/store/lifecycle.h"
+#include "os/clock/clock.h"
+#include "os/clock/wallclockalarm.h"
+#include "os/sound/soundplayer.h"
+#include "ui/common/objectnames.h"
+#include "ui/common/windowgeometry.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace brevora {
+
+NoticeWindow::NoticeWindow(AlarmKind kind, const NoticeServices &services)
+    : m_kind(kind)
+    , m_services(services)
+    , m_dismissAlarm(services.clock.createAlarm())
+{
+    setObjectName(objectnames::notice(kind));
+    setWindowTitle(QStringLiteral("Alarm!!"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(twipsSize(4680, 3090));
+
+    // Creation order is tab order: the one-time notice starts at its text, the others at "Close".
+    if (kind == AlarmKind::Once) {
+        m_text = new QLineEdit(QStringLiteral("Text1"), this);
+        m_close = new QPushButton(QStringLiteral("Close"), this);
+    } else {
+        m_close = new QPushButton(QStringLiteral("Close"), this);
+        m_text = new QLineEdit(QStringLiteral("Text1"), this);
+    }
+    m_text->setObjectName(QStringLiteral("Text1"));
+    m_text->setGeometry(twipsRect(120, 120, 4455, 2295));
+    // The text is the alarm's, set again at every check of its minute; typing into it would change nothing.
+    m_text->setReadOnly(true);
+    m_close->setObjectName(QStringLiteral("Command1"));
+    m_close->setGeometry(twipsRect(2880, 2520, 1695, 495));
+    connect(m_close, &QPushButton::clicked, this, &NoticeWindow::acknowledge);
+
+    m_dismissAlarm->setObjectName(objectnames::noticeDismissTimer);
+    connect(m_dismissAlarm.get(), &WallClockAlarm::rang, this, &NoticeWindow::dismissIfMinutePassed);
+    connect(m_dismissAlarm.get(), &WallClockAlarm::clockJumped, this, &NoticeWindow::dismissIfMinutePassed);
+}
+
+NoticeWindow::~NoticeWindow() = default;
+
+bool NoticeWindow::load(const QString &duePath, const QString &sound)
+{
+    move(0, 0);
+    // The scheduler read the file a moment ago; when the minute has turned since, the file is not due now.
+    const QDateTime now = m_services.clock.now();
+    const QString name = dueFileName(m_kind, m_services.clock);
+    if (QFileInfo(duePath).fileName().compare(name, Qt::CaseInsensitive) != 0)
+        return false;
+    const auto record = readAlarmFile(duePath, m_kind);
+    if (!record)
+        return false;
+    m_path = duePath;
+    m_dueMinute = minuteStart(now);
+    // The past setting as it is live now, saved or not, decides for the whole life of this notice.
+    if (m_services.state.settings.past)
+        m_dismissAlarm->arm(nextMinuteBoundary(now));
+
+    if (sound != noSound)
+        m_services.sound.playSync(sound);
+    return true;
+}
+
+void NoticeWindow::setText(const QString &text)
+{
+    if (m_text->text() != text) {
+        m_text->setText(text);
+        m_text->setCursorPosition(0); // a long text shows its start
+    }
+}
+
+void NoticeWindow::acknowledge()
+{
+    m_dismissAlarm->disarm();
+    QString reason;
+    const bool done = acknowledgeAlarm(m_services.state.layout, m_kind, m_path, reason);
+    if (isRecurring(m_kind) && m_services.restartReturnCount)
+        m_services.restartReturnCount();
+    m_acknowledged = true;
+    if (!done)
+        emit acknowledgeFailed(m_path, reason);
+    close();
+}
+
+void NoticeWindow::dismissIfMinutePassed()
+{
+    // Only hour and minute decide: a clock set back a day to the same minute keeps the notice.
+    const QTime now = m_services.clock.now().time();
+    const QTime due = m_dueMinute.time();
+    if (now.hour() != due.hour() || now.minute() != due.minute())
+        acknowledge();
+    else
+        m_dismissAlarm->arm(nextMinuteBoundary(m_services.clock.now()));
+}
+
+void NoticeWindow::closeEvent(QCloseEvent *event)
+{
+    m_dismissAlarm->disarm();
+    if (!m_unloaded) {
+        m_unloaded = true;
+        emit unloaded(m_acknowledged);
+    }
+    QWidget::closeEvent(event);
+}
+
+} // namespace brevora

@@ -1,0 +1,212 @@
+#include "ui/wizard/alarmeditor.h"
+
+#include "core/model/alarmfile.h"
+#include "core/model/alarmname.h"
+#include "core/store/createalarm.h"
+#include "core/store/storelayout.h"
+#include "ui/common/objectnames.h"
+#include "ui/common/prompter.h"
+#include "ui/common/windowgeometry.h"
+#include "ui/common/windowreturn.h"
+#include "ui/wizard/fieldchecks.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace brevora {
+
+namespace {
+
+const QString openPanel = QStringLiteral("<<");
+const QString closedPanel = QStringLiteral(">>");
+
+QGroupBox *frame(QWidget *parent, const char *name, const QString &caption, const QRect &twipsGeometry)
+{
+    auto *box = placeControl<QGroupBox>(parent, name, twipsGeometry);
+    box->setTitle(caption);
+    return box;
+}
+
+} // namespace
+
+AlarmEditorWindow::AlarmEditorWindow(AlarmKind kind, const StoreLayout &layout, Prompter &prompter, QWidget *parent)
+    : QWidget(parent, Qt::Window)
+    , m_design(editorDesign(kind))
+    , m_layout(layout)
+    , m_prompter(prompter)
+{
+    followWindowActivation();
+    setObjectName(objectnames::editor(kind));
+    setWindowTitle(QString::fromLatin1(m_design.caption));
+    setClientSize(this, m_design.clientTwips.width(), m_design.clientTwips.height());
+    buildTimeFields();
+
+    auto *label = placeControl<QLabel>(this, "Label1", m_design.advancedLabelTwips, QStringLiteral("Advanced options"));
+    label->setWordWrap(true);
+    // Its two lines may need a pixel more than the design gives; the room below it is free.
+    label->resize(label->width(), std::max(label->height(), label->heightForWidth(label->width())));
+    const QPoint toggle = m_design.panelButtonTwips;
+    m_panelButton = placeControl<QPushButton>(this, "Command2", QRect(toggle.x(), toggle.y(), 495, 375), closedPanel);
+    connect(m_panelButton, &QPushButton::clicked, this, &AlarmEditorWindow::togglePanel);
+
+    const QRect textFrame = m_design.textFrameTwips;
+    auto *textBox = frame(this, "Frame6", QString::fromLatin1(m_design.textFrameCaption), textFrame);
+    m_text
+        = placeControl<QLineEdit>(textBox, "Text6", QRect(120, 240, textFrame.width() - 240, textFrame.height() - 360));
+    m_text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    auto *back = placeControl<QPushButton>(this, "Command3", QRect(120, 2880, 1095, 495), QStringLiteral("<  Back"));
+    connect(back, &QPushButton::clicked, this, &AlarmEditorWindow::goBack);
+    auto *createButton
+        = placeControl<QPushButton>(this, "Command1", QRect(2760, 2880, 1815, 495), QStringLiteral("Create"));
+    connect(createButton, &QPushButton::clicked, this, &AlarmEditorWindow::create);
+    buildAdvancedPanel();
+
+    QList<QWidget *> tabOrder;
+    if (m_weekday)
+        tabOrder.append(m_weekday);
+    tabOrder.append(QList<QWidget *>(m_numberFields.begin(), m_numberFields.end()));
+    tabOrder.append({ m_panelButton, m_text, back, createButton, m_soundCheck, m_soundPath, m_browse });
+    setTabChain(tabOrder);
+}
+
+void AlarmEditorWindow::buildTimeFields()
+{
+    for (TimeField field : fileOrder(m_design.kind)) {
+        const TimeFieldInfo &info = timeFieldInfo(field);
+        const TimeFieldRule &rule = timeFieldRule(field);
+        QRect where = info.frameTwips;
+        if (field == TimeField::Hour || field == TimeField::Minutes)
+            where.moveTop(m_design.timeRowTop);
+        auto *box = frame(this, info.frame, QString::fromLatin1(rule.caption), where);
+        if (field == TimeField::Weekday) {
+            m_weekday = placeControl<QComboBox>(box, info.control, info.controlTwips);
+            m_weekday->setEditable(true);
+            m_weekday->setInsertPolicy(QComboBox::NoInsert);
+            for (int day = 1; day <= 7; ++day)
+                m_weekday->addItem(weekdayName(day));
+            m_weekday->setCurrentIndex(-1);
+            continue;
+        }
+        auto *edit = placeControl<QLineEdit>(box, info.control, info.controlTwips);
+        edit->setMaxLength(rule.maxLength);
+        watchLeadingZeros(edit, rule.leadingZeros, m_prompter);
+        m_numberFields.append(edit);
+    }
+}
+
+void AlarmEditorWindow::buildAdvancedPanel()
+{
+    auto *panel = frame(this, "Frame7", QStringLiteral("Advanced options"), QRect(4680, 120, 4095, 3255));
+    m_soundCheck = placeControl<QCheckBox>(panel, "Check1", QRect(120, 360, 255, 255));
+    placeControl<QLabel>(panel, "Label2", QRect(480, 360, 3135, 375),
+                         QStringLiteral("Reproduce a sound with the alarm"));
+    m_soundPath = placeControl<QLineEdit>(panel, "Text7", QRect(480, 720, 1815, 375));
+    m_browse = placeControl<QPushButton>(panel, "Command4", QRect(2520, 720, 1455, 375), QStringLiteral("Browse..."));
+    m_soundPath->setEnabled(false);
+    m_browse->setEnabled(false);
+    connect(m_soundCheck, &QCheckBox::toggled, this, [this](bool checked) {
+        m_soundPath->setEnabled(checked);
+        m_browse->setEnabled(checked);
+    });
+    connect(m_browse, &QPushButton::clicked, this, [this] {
+        hide();
+        emit browseRequested();
+    });
+}
+
+void AlarmEditorWindow::collapsePanel()
+{
+    setPanelOpen(false);
+}
+
+void AlarmEditorWindow::emptyFields()
+{
+    for (QLineEdit *field : std::as_const(m_numberFields))
+        field->clear();
+    m_text->clear();
+    if (m_weekday)
+        m_weekday->setEditText(QString());
+}
+
+void AlarmEditorWindow::setSoundPath(const QString &path)
+{
+    m_soundPath->setText(path);
+}
+
+void AlarmEditorWindow::togglePanel()
+{
+    if (m_panelButton->text() == closedPanel)
+        setPanelOpen(true);
+    else if (m_panelButton->text() == openPanel)
+        setPanelOpen(false);
+}
+
+void AlarmEditorWindow::setPanelOpen(bool open)
+{
+    setOuterWidth(this, open ? 8910 : 4700);
+    m_panelButton->setText(open ? openPanel : closedPanel);
+}
+
+void AlarmEditorWindow::goBack()
+{
+    hide();
+    emit backRequested();
+    resetSound();
+}
+
+void AlarmEditorWindow::create()
+{
+    const QString sound = m_soundCheck->isChecked() ? m_soundPath->text() : noSound;
+    const NewAlarm alarm{ m_design.kind, fieldTexts(), m_text->text(), sound };
+    const CreatedAlarm result = createAlarm(m_layout, alarm);
+    switch (result.outcome) {
+    case CreatedAlarm::Outcome::InvalidFields:
+        m_prompter.ask(this, QMessageBox::Critical, invalidInformationTitle, result.message, QMessageBox::Ok);
+        break;
+    case CreatedAlarm::Outcome::NotSaved:
+        m_prompter.ask(this, QMessageBox::Critical, QStringLiteral("Brevora"), result.message, QMessageBox::Ok);
+        return; // everything stays as typed, so the user can put the cause right and try again
+    case CreatedAlarm::Outcome::Created:
+        hide();
+        emit created();
+        break;
+    }
+    resetSound();
+}
+
+void AlarmEditorWindow::resetSound()
+{
+    m_soundPath->clear();
+    m_soundCheck->setChecked(false);
+}
+
+QStringList AlarmEditorWindow::fieldTexts() const
+{
+    QStringList values;
+    qsizetype next = 0;
+    for (TimeField field : fileOrder(m_design.kind))
+        values.append(field == TimeField::Weekday ? m_weekday->currentText() : m_numberFields[next++]->text());
+    return values;
+}
+
+void AlarmEditorWindow::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && returnedFromOwnWindow(this))
+        centreOnScreen(this);
+}
+
+void AlarmEditorWindow::closeEvent(QCloseEvent *event)
+{
+    emit closeBoxPressed();
+    event->accept();
+}
+
+} // namespace brevora

@@ -1,0 +1,107 @@
+#include "ui/wizard/newalarmwizard.h"
+
+#include "core/settings/sharedstate.h"
+#include "ui/common/shell.h"
+#include "ui/common/windowgeometry.h"
+#include "ui/wizard/alarmeditor.h"
+#include "ui/wizard/kindchooser.h"
+#include "ui/wizard/soundchooser.h"
+
+namespace brevora {
+
+NewAlarmWizard::NewAlarmWizard(SharedState &state, Prompter &prompter, SoundPlayer &player, Shell &shell,
+                               QObject *parent)
+    : QObject(parent)
+    , m_state(state)
+    , m_prompter(prompter)
+    , m_player(player)
+    , m_shell(shell)
+{ }
+
+NewAlarmWizard::~NewAlarmWizard() = default;
+
+void NewAlarmWizard::start()
+{
+    // A second "New alarm" while a page is open starts over rather than leaving two pages on screen.
+    for (const auto &editorWindow : m_editors) {
+        if (editorWindow)
+            editorWindow->hide();
+    }
+    if (m_soundChooser)
+        m_soundChooser->hide();
+    showWindow(kindChooser());
+}
+
+KindChooserWindow *NewAlarmWizard::kindChooser()
+{
+    if (!m_kindChooser) {
+        m_kindChooser = std::make_unique<KindChooserWindow>();
+        connect(m_kindChooser.get(), &KindChooserWindow::kindChosen, this, &NewAlarmWizard::openEditor);
+        connect(m_kindChooser.get(), &KindChooserWindow::cancelled, this, [this] {
+            m_kindChooser->hide();
+            m_shell.showMainWindow();
+        });
+        connect(m_kindChooser.get(), &KindChooserWindow::closeBoxPressed, this, [this] { m_shell.closeAllAndExit(); });
+    }
+    return m_kindChooser.get();
+}
+
+AlarmEditorWindow *NewAlarmWizard::editor(AlarmKind kind)
+{
+    auto &slot = m_editors[static_cast<std::size_t>(kind)];
+    if (!slot) {
+        slot = std::make_unique<AlarmEditorWindow>(kind, m_state.layout, m_prompter);
+        connect(slot.get(), &AlarmEditorWindow::backRequested, this, [this] { showWindow(kindChooser()); });
+        connect(slot.get(), &AlarmEditorWindow::browseRequested, this, [this] { showWindow(soundChooser()); });
+        connect(slot.get(), &AlarmEditorWindow::created, this, [this] { m_shell.showMainWindow(); });
+        connect(slot.get(), &AlarmEditorWindow::closeBoxPressed, this, [this] { m_shell.closeAllAndExit(); });
+    }
+    return slot.get();
+}
+
+SoundChooserWindow *NewAlarmWizard::soundChooser()
+{
+    if (!m_soundChooser) {
+        m_soundChooser = std::make_unique<SoundChooserWindow>(m_player);
+        connect(m_soundChooser.get(), &SoundChooserWindow::accepted, this,
+                [this](const QString &path) { returnFromSoundChooser(&path); });
+        connect(m_soundChooser.get(), &SoundChooserWindow::cancelled, this,
+                [this] { returnFromSoundChooser(nullptr); });
+        connect(m_soundChooser.get(), &SoundChooserWindow::closeBoxPressed, this,
+                [this] { m_shell.closeAllAndExit(); });
+    }
+    return m_soundChooser.get();
+}
+
+void NewAlarmWizard::openEditor(AlarmKind kind)
+{
+    kindChooser()->hide();
+    AlarmEditorWindow *page = editor(kind);
+    showWindow(page);
+    // Folded once shown, when the frame is known; then centred at the width it keeps.
+    page->collapsePanel();
+    centreOnScreen(page);
+    m_activeEditor = kind;
+    page->emptyFields();
+}
+
+void NewAlarmWizard::showWindow(QWidget *window)
+{
+    window->show();
+    window->activateWindow();
+}
+
+void NewAlarmWizard::returnFromSoundChooser(const QString *chosenPath)
+{
+    // Before any editor was opened the chooser answers to none, and no window is left on screen; the program
+    // runs on behind its tray icon.
+    if (!m_activeEditor)
+        return;
+    AlarmEditorWindow *page = editor(*m_activeEditor);
+    showWindow(page);
+    centreOnScreen(page);
+    if (chosenPath)
+        page->setSoundPath(*chosenPath);
+}
+
+} // namespace brevora

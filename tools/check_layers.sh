@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# Checks the lines between the libraries of src/ (their order is written in src/CMakeLists.txt):
+#   - only ui, app and the program have Qt Widgets or Qt Gui in their link closure, as CMake's graph shows it;
+#   - no file of os, core, scheduler or cli includes from a higher library;
+#   - operating-system conditionals (Q_OS_...) appear only under os/;
+#   - no source folder holds more than 14 files.
+# Usage: check_layers.sh BUILD_DIR (a configured build tree). Exits 1 with one line per fault.
+set -euo pipefail
+
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="${1:?usage: check_layers.sh BUILD_DIR}"
+faults=()
+
+# The link closure of every library of ours, from the graph CMake writes of the configured tree.
+graph="$(mktemp -d)"
+trap 'rm -rf "$graph"' EXIT
+(cd "$build" && cmake --graphviz="$graph/deps.dot" . >/dev/null)
+while read -r library reaches; do
+    faults+=("$library links $reaches, which only ui, app and the program may")
+done < <(/usr/bin/python3 - "$graph/deps.dot" <<'EOF'
+import re, sys
+names, edges = {}, {}
+for line in open(sys.argv[1]):
+    if m := re.match(r'\s*"(node\d+)" \[ label = "([^"]+)"', line):
+        names[m[1]] = m[2]
+    elif m := re.match(r'\s*"(node\d+)" -> "(node\d+)"', line):
+        edges.setdefault(m[1], set()).add(m[2])
+allowed = {"brevora_ui", "brevora_app", "brevora"}
+for node, name in names.items():
+    if not name.startswith("brevora_") or name in allowed or name == "brevora_testsupport":
+        continue
+    seen, todo = set(), [node]
+    while todo:
+        for nxt in edges.get(todo.pop(), ()):
+            if nxt not in seen:
+                seen.add(nxt)
+                todo.append(nxt)
+    gui = sorted(names[n] for n in seen if names[n] in ("Qt6::Widgets", "Qt6::Gui", "brevora_ui", "brevora_app"))
+    if gui:
+        print(name, ", ".join(gui))
+EOF
+)
+
+# Includes that reach upwards: a library may include only from itself and the libraries below it.
+declare -A above=(
+    [os]="core scheduler cli ui app"
+    [core]="scheduler cli ui app"
+    [scheduler]="cli ui app"
+    [cli]="ui app"
+)
+for layer in "${!above[@]}"; do
+    for higher in ${above[$layer]}; do
+        while IFS= read -r hit; do
+            faults+=("$hit: $layer includes from $higher")
+        done < <(grep -rn --include='*.h' --include='*.cpp' "#include \"$higher/" "$root/src/$layer" || true)
+    done
+done
+
+# Operating-system conditionals belong to the variant files under os/.
+while IFS= read -r hit; do
+    faults+=("$hit: an operating-system conditional outside src/os")
+done < <(grep -rn --include='*.h' --include='*.cpp' 'Q_OS_' "$root/src" | grep -v "^$root/src/os/" || true)
+
+# Small folders: a folder that grows past this is split by job.
+while IFS= read -r folder; do
+    count="$(find "$folder" -maxdepth 1 -type f \( -name '*.h' -o -name '*.cpp' \) | wc -l)"
+    if ((count > 14)); then
+        faults+=("${folder#"$root"/}: $count source files; split it by job")
+    fi
+done < <(find "$root/src" -type d)
+
+if ((${#faults[@]} > 0)); then
+    printf 'layering: %s\n' "${faults[@]}" >&2
+    exit 1
+fi
+echo "layering: the libraries keep their lines"

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "os/notify/desktopnotifier.h"
+
+#include <QList>
+
+namespace brevora::test {
+
+// Records every notification and answers each as the test says: shown (a server took it) or not.
+class FakeNotifier final : public DesktopNotifier
+{
+public:
+    struct Post
+    {
+        QString key;
+        QString summary;
+        QString body;
+    };
+    QList<Post> posts;
+    bool serverAnswers = true;
+
+    void post(const QString &key, const QString &summary, const QString &body) override
+    {
+        posts.append({ key, summary, body });
+        emit delivered(key, serverAnswers);
+    }
+};
+
+} // namespace brevora::test

@@ -165,9 +165,10 @@ private slots:
         FakeClock clock;
         ProbingPrompter prompter;
         FakePlatform fakes;
-        Application app(store.dir.path(), clock,
-                        Platform{ prompter, fakes.programEnd, fakes.sound, fakes.launcher, fakes.logonStart },
-                        Application::Options{ true });
+        Application app(
+            store.dir.path(), clock,
+            Platform{ prompter, fakes.programEnd, fakes.sound, fakes.launcher, fakes.logonStart, fakes.notifier },
+            Application::Options{ true });
         prompter.probe = [&] {
             // The settings are being repaired: the icon is there, nothing returned, nothing checking yet.
             QVERIFY(app.trayHost(TrayHost::Mode::Shown));

@@ -1,5 +1,7 @@
 #include "fakeclock.h"
+#include "fakenotifier.h"
 #include "fakeprompter.h"
+#include "fakeshell.h"
 #include "fakesoundplayer.h"
 #include "storefixture.h"
 
@@ -7,6 +9,7 @@
 #include "core/settings/sharedstate.h"
 #include "scheduler/scheduler.h"
 #include "ui/notices/noticeboard.h"
+#include "ui/notices/noticenotifications.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -57,6 +60,22 @@ struct NoticeRig
     {
         const auto open = board->notices();
         return open.size() == 1 ? open.first() : nullptr;
+    }
+};
+
+// The same, with the desktop notifications the program posts beside its notices.
+struct NotifyingRig : NoticeRig
+{
+    FakeNotifier notifier;
+    FakeShell shell;
+    NoticeNotifications notifications{ *board, notifier, shell };
+
+    QStringList keys() const
+    {
+        QStringList posted;
+        for (const auto &post : notifier.posts)
+            posted.append(post.key);
+        return posted;
     }
 };
 
@@ -354,6 +373,92 @@ private slots:
         rig.scheduler->checkKind(AlarmKind::Daily);
         QVERIFY(rig.only());
         QCOMPARE(rig.prompter.shown.size(), 1);
+    }
+
+    void eachNoticePostsItsTimeKindAndText_data()
+    {
+        QTest::addColumn<AlarmKind>("kind");
+        QTest::addColumn<QString>("summary");
+        QTest::newRow("once") << AlarmKind::Once << "Alarm at 14:00 (once)";
+        QTest::newRow("daily") << AlarmKind::Daily << "Alarm at 14:00 (once a day)";
+        QTest::newRow("weekly") << AlarmKind::Weekly << "Alarm at 14:00 (once a week)";
+        QTest::newRow("monthly") << AlarmKind::Monthly << "Alarm at 14:00 (once a month)";
+        QTest::newRow("yearly") << AlarmKind::Yearly << "Alarm at 14:00 (once a year)";
+    }
+    void eachNoticePostsItsTimeKindAndText()
+    {
+        QFETCH(AlarmKind, kind);
+        QFETCH(QString, summary);
+        NotifyingRig rig;
+        const QString path = rig.addDue(kind, "Tea & <cake>", "/bell.wav");
+        // Posted before the sound, which holds up the program: the notification is not late by its length.
+        qsizetype postedAtSound = -1;
+        rig.sound.onSyncPlay = [&](const QString &) { postedAtSound = rig.notifier.posts.size(); };
+        for (int tick = 0; tick < 3; ++tick)
+            rig.scheduler->checkKind(kind);
+        QCOMPARE(postedAtSound, 1);
+        QCOMPARE(rig.notifier.posts.size(), 1);
+        QCOMPARE(rig.notifier.posts[0].summary, summary);
+        QCOMPARE(rig.notifier.posts[0].body, QString("Tea & <cake>")); // plain: the notifier escapes it
+        QCOMPARE(rig.notifier.posts[0].key,
+                 NoticeNotifications::keyFor(path, QDateTime(QDate(2007, 2, 3), QTime(14, 0))));
+    }
+
+    void oneNotificationPerAlarmAndMinute()
+    {
+        NotifyingRig rig;
+        const QString daily = rig.addDue(AlarmKind::Daily, "daily", "/a.wav");
+        rig.scheduler->checkKind(AlarmKind::Daily);
+        // Closed by the window manager, it comes back within its minute, sound and all, but posts nothing new.
+        QVERIFY(rig.only()->close());
+        rig.clock.set(2007, 2, 3, 14, 0, 40);
+        rig.scheduler->checkKind(AlarmKind::Daily);
+        QVERIFY(rig.only());
+        QCOMPARE(rig.sound.syncPlays.size(), 2);
+        QCOMPARE(rig.notifier.posts.size(), 1);
+
+        // Another alarm in the same minute posts its own.
+        const QString once = rig.addDue(AlarmKind::Once, "once");
+        rig.scheduler->checkKind(AlarmKind::Once);
+        QCOMPARE(rig.notifier.posts.size(), 2);
+
+        // The same file in its next minute is another occurrence (its name in another case is the same file).
+        QVERIFY(rig.board->noticeFor(daily)->close());
+        rig.clock.set(2007, 2, 4, 14, 0, 1);
+        QVERIFY(QFile::rename(daily, QFileInfo(daily).path() + "/14-0.ALM"));
+        rig.scheduler->checkKind(AlarmKind::Daily);
+        const QDateTime today(QDate(2007, 2, 3), QTime(14, 0));
+        QCOMPARE(rig.keys(),
+                 (QStringList{ NoticeNotifications::keyFor(daily, today), NoticeNotifications::keyFor(once, today),
+                               NoticeNotifications::keyFor(daily, today.addDays(1)) }));
+    }
+
+    void choosingTheNotificationBringsItsNoticeOrTheMainWindow()
+    {
+        NotifyingRig rig; // past off: a notice stays until Close
+        const QString firstPath = rig.addDue(AlarmKind::Once, "first");
+        const QString secondPath = rig.addDue(AlarmKind::Daily, "second");
+        rig.scheduler->checkKind(AlarmKind::Once);
+        rig.scheduler->checkKind(AlarmKind::Daily);
+        QCOMPARE(rig.notifier.posts.size(), 2);
+        NoticeWindow *first = rig.board->noticeFor(firstPath);
+        NoticeWindow *second = rig.board->noticeFor(secondPath);
+        first->showMinimized();
+        second->showMinimized();
+
+        emit rig.notifier.activated(rig.notifier.posts[0].key);
+        QVERIFY(first->isVisible() && !first->isMinimized());
+        QVERIFY(second->isMinimized());
+        QVERIFY(rig.shell.calls.isEmpty());
+
+        // Another notification of the program is not a notice's.
+        emit rig.notifier.activated(QStringLiteral("missed alarms"));
+        QVERIFY(rig.shell.calls.isEmpty());
+
+        pressClose(first);
+        emit rig.notifier.activated(rig.notifier.posts[0].key);
+        QCOMPARE(rig.shell.calls, QStringList{ "showMainWindow" });
+        QVERIFY(second->isMinimized());
     }
 
     void exitWithANoticeOpenKeepsTheFile()

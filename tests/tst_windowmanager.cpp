@@ -57,7 +57,8 @@ struct Program
     FakePlatform fakes;
     AnsweringPrompter prompter;
     Application app{ store.dir.path(), clock,
-                     Platform{ prompter, fakes.programEnd, fakes.sound, fakes.launcher, fakes.logonStart } };
+                     Platform{ prompter, fakes.programEnd, fakes.sound, fakes.launcher, fakes.logonStart,
+                               fakes.notifier } };
     MainWindow &window = app.mainWindow();
 
     Program()

@@ -9,11 +9,12 @@ source "$root/tools/deps.sh"
 
 # The tests that drive the real program need a display server, window tools, a fake clock and sound; the
 # sound tests also play the desktop's default sound from the freedesktop theme. The end-to-end scenarios
-# reach the windows over a private D-Bus session and accessibility bus, and dock the icon in a small panel;
-# focus changes and window frames are tested under openbox.
+# reach the windows over a private D-Bus session and accessibility bus, where a small server written with GDBus
+# stands in for the desktop's notifications, and dock the icon in a small panel; focus changes and window frames
+# are tested under openbox.
 brevora_install_missing "${brevora_build_packages[@]}" \
     xvfb xauth xdotool libfaketime x11-utils pulseaudio pulseaudio-utils sox sound-theme-freedesktop \
-    dbus-daemon libglib2.0-bin at-spi2-core python3-pyatspi trayer openbox
+    dbus-daemon libglib2.0-bin at-spi2-core python3-pyatspi python3-gi gir1.2-glib-2.0 trayer openbox
 # The packaging tests validate the installed desktop entry and AppStream data and check the Debian package with
 # lintian; chmcmd (fp-utils) builds the help file. Clang builds the program a second time, to keep it portable,
 # and builds the fuzz targets with its libFuzzer.

@@ -14,6 +14,7 @@
 #include "ui/main/alarmlist.h"
 #include "ui/main/mainwindow.h"
 #include "ui/notices/noticeboard.h"
+#include "ui/notices/noticenotifications.h"
 #include "ui/wizard/newalarmwizard.h"
 
 #include <QApplication>
@@ -38,6 +39,7 @@ Application::Application(const QString &programDir, const Clock &clock, const Pl
     m_notices = std::make_unique<NoticeBoard>(NoticeServices{ m_state, m_clock, m_platform.sound, m_platform.prompter,
                                                               [this] { m_scheduler->restartReturnCount(); } });
     m_scheduler->setNoticeSink(m_notices.get());
+    m_noticeNotifications = std::make_unique<NoticeNotifications>(*m_notices, m_platform.notifier, *this);
     // A notice closed by the window manager comes back while its minute lasts, once the old one has gone.
     connect(m_notices.get(), &NoticeBoard::closedUnacknowledged, m_scheduler, &Scheduler::checkKind,
             Qt::QueuedConnection);

@@ -13,11 +13,13 @@ namespace brevora {
 
 class AboutBox;
 class Clock;
+class DesktopNotifier;
 class Launcher;
 class LogonStart;
 class MainWindow;
 class NewAlarmWizard;
 class NoticeBoard;
+class NoticeNotifications;
 class OptionsDialog;
 class ProgramEnd;
 class Prompter;
@@ -33,6 +35,7 @@ struct Platform
     SoundPlayer &sound;
     Launcher &launcher;
     LogonStart &logonStart;
+    DesktopNotifier &notifier;
 };
 
 // Owns the shared state, the scheduler and every window (each created once, on first use), runs the
@@ -101,6 +104,7 @@ private:
     Options m_options;
     Scheduler *m_scheduler = nullptr;
     std::unique_ptr<NoticeBoard> m_notices;
+    std::unique_ptr<NoticeNotifications> m_noticeNotifications;
     std::unique_ptr<MainWindow> m_mainWindow;
     std::unique_ptr<NewAlarmWizard> m_wizard;
     std::unique_ptr<OptionsDialog> m_optionsDialog;

@@ -4,6 +4,7 @@
 #include "cli/cliprogram.h"
 
 #include "os/clock/clock.h"
+#include "os/notify/desktopnotifier.h"
 #include "os/session/logonstart.h"
 #include "os/session/programend.h"
 #include "os/sound/soundplayer.h"
@@ -45,8 +46,9 @@ int main(int argc, char *argv[])
     const auto sound = brevora::createSystemSoundPlayer();
     brevora::SystemLauncher launcher;
     const auto logonStart = brevora::createSystemLogonStart();
+    const auto notifier = brevora::createSystemNotifier();
     brevora::Application app(programDir.folder, brevora::SystemClock::instance(),
-                             brevora::Platform{ prompter, programEnd, *sound, launcher, *logonStart });
+                             brevora::Platform{ prompter, programEnd, *sound, launcher, *logonStart, *notifier });
     QObject::connect(&instance, &brevora::SingleInstance::showRequested, &app,
                      &brevora::Application::showForAnotherStart);
     app.start();

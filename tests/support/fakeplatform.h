@@ -2,6 +2,7 @@
 
 #include "fakelauncher.h"
 #include "fakelogonstart.h"
+#include "fakenotifier.h"
 #include "fakeprogramend.h"
 #include "fakeprompter.h"
 #include "fakesoundplayer.h"
@@ -18,8 +19,9 @@ struct FakePlatform
     FakeSoundPlayer sound;
     FakeLauncher launcher;
     FakeLogonStart logonStart;
+    FakeNotifier notifier;
 
-    Platform platform() { return Platform{ prompter, programEnd, sound, launcher, logonStart }; }
+    Platform platform() { return Platform{ prompter, programEnd, sound, launcher, logonStart, notifier }; }
 };
 
 } // namespace brevora::test

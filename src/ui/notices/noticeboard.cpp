@@ -33,10 +33,13 @@ void NoticeBoard::showDueAlarm(const DueAlarm &alarm)
         m_held.remove(key);
     }
     auto *notice = new NoticeWindow(alarm.kind, m_services);
-    if (!notice->load(alarm.path, alarm.sound())) {
+    if (!notice->load(alarm.path)) {
         delete notice;
         return;
     }
+    // Told before the sound, which keeps everything waiting until it ends.
+    emit noticeOpened(notice, alarm.text());
+    notice->playSound(alarm.sound());
     m_notices.insert(key, notice);
     // Forgotten as soon as it closes, not when it is destroyed later: a notice closed by the window manager
     // comes back as a new one, sound included, while its alarm is still due.

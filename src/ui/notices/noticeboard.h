@@ -26,6 +26,8 @@ public:
     QList<NoticeWindow *> notices() const;
 
 signals:
+    // A new notice has read its alarm and is about to play its sound and show; `text` is the alarm's.
+    void noticeOpened(brevora::NoticeWindow *notice, const QString &text);
     // A notice went without being acknowledged: its alarm shows again if it is still due.
     void closedUnacknowledged(brevora::AlarmKind kind);
 

@@ -53,7 +53,7 @@ NoticeWindow::NoticeWindow(AlarmKind kind, const NoticeServices &services)
 
 NoticeWindow::~NoticeWindow() = default;
 
-bool NoticeWindow::load(const QString &duePath, const QString &sound)
+bool NoticeWindow::load(const QString &duePath)
 {
     move(0, 0);
     // The scheduler read the file a moment ago; when the minute has turned since, the file is not due now.
@@ -69,10 +69,13 @@ bool NoticeWindow::load(const QString &duePath, const QString &sound)
     // The past setting as it is live now, saved or not, decides for the whole life of this notice.
     if (m_services.state.settings.past)
         m_dismissAlarm->arm(nextMinuteBoundary(now));
+    return true;
+}
 
+void NoticeWindow::playSound(const QString &sound)
+{
     if (sound != noSound)
         m_services.sound.playSync(sound);
-    return true;
 }
 
 void NoticeWindow::setText(const QString &text)

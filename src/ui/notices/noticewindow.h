@@ -43,10 +43,11 @@ public:
     NoticeWindow(AlarmKind kind, const NoticeServices &services);
     ~NoticeWindow() override;
 
-    // Reads the alarm of the clock's current minute and plays `sound`, the one the scheduler read from it.
-    // Fails, leaving the notice unusable, when that alarm is not the file the scheduler found at `duePath` or
-    // cannot be read.
-    bool load(const QString &duePath, const QString &sound);
+    // Reads the alarm of the clock's current minute. Fails, leaving the notice unusable, when that alarm is not
+    // the file the scheduler found at `duePath` or cannot be read.
+    bool load(const QString &duePath);
+    // Plays `sound`, the one the scheduler read from the alarm, to its end: the whole program waits for it.
+    void playSound(const QString &sound);
     void setText(const QString &text);
 
     AlarmKind kind() const { return m_kind; }

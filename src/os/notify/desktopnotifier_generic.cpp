@@ -1,0 +1,29 @@
+#include "os/notify/desktopnotifier.h"
+
+#include <QMetaObject>
+
+namespace brevora {
+
+namespace {
+
+// Where the system has no notification service this program speaks to, the notices stand alone.
+class NoNotifier final : public DesktopNotifier
+{
+public:
+    using DesktopNotifier::DesktopNotifier;
+
+    void post(const QString &key, const QString &, const QString &) override
+    {
+        QMetaObject::invokeMethod(
+            this, [this, key] { emit delivered(key, false); }, Qt::QueuedConnection);
+    }
+};
+
+} // namespace
+
+std::unique_ptr<DesktopNotifier> createSystemNotifier(QObject *parent)
+{
+    return std::make_unique<NoNotifier>(parent);
+}
+
+} // namespace brevora

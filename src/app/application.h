@@ -13,9 +13,11 @@ namespace brevora {
 
 class AboutBox;
 class Clock;
+class DesktopNotifier;
 class Launcher;
 class LogonStart;
 class MainWindow;
+class MissedAlarmReport;
 class NewAlarmWizard;
 class NoticeBoard;
 class OptionsDialog;
@@ -66,6 +68,13 @@ public:
     OptionsDialog &optionsDialog();
     AboutBox &aboutBox();
 
+    // Reports the alarms missed while the program was not running, and from now on those missed while the clock
+    // jumped; keeps the moment the program last watched the clock.
+    void watchMissedAlarms(DesktopNotifier &notifier);
+    // The notifier start() hands to watchMissedAlarms; without one, missed alarms are not looked for.
+    void setNotifier(DesktopNotifier *notifier) { m_notifier = notifier; }
+    MissedAlarmReport *missedAlarmReport() const { return m_missed.get(); }
+
     // A later start of the program on the same ProgramDir asked this copy to show itself.
     void showForAnotherStart();
 
@@ -108,6 +117,8 @@ private:
     std::unique_ptr<SplashWindow> m_splash;
     std::unique_ptr<TrayHost> m_shownHost; // the shown-state tray host
     std::unique_ptr<TrayHost> m_hiddenHost; // the hidden-state tray host
+    DesktopNotifier *m_notifier = nullptr;
+    std::unique_ptr<MissedAlarmReport> m_missed;
     bool m_saidNoTray = false;
 };
 

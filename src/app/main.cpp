@@ -4,6 +4,7 @@
 #include "cli/cliprogram.h"
 
 #include "os/clock/clock.h"
+#include "os/notify/desktopnotifier.h"
 #include "os/session/logonstart.h"
 #include "os/session/programend.h"
 #include "os/sound/soundplayer.h"
@@ -11,6 +12,22 @@
 #include "ui/common/prompter.h"
 
 #include <QApplication>
+#include <QTimer>
+
+namespace {
+
+// Takes no notification: each post is answered as not shown, on a later turn of the event loop as a desktop's
+// answer would come, so a report falls back on its message box.
+class NoNotifications final : public brevora::DesktopNotifier
+{
+public:
+    void post(const QString &key, const QString &, const QString &) override
+    {
+        QTimer::singleShot(0, this, [this, key] { emit delivered(key, false); });
+    }
+};
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -45,8 +62,10 @@ int main(int argc, char *argv[])
     const auto sound = brevora::createSystemSoundPlayer();
     brevora::SystemLauncher launcher;
     const auto logonStart = brevora::createSystemLogonStart();
+    NoNotifications notifier;
     brevora::Application app(programDir.folder, brevora::SystemClock::instance(),
                              brevora::Platform{ prompter, programEnd, *sound, launcher, *logonStart });
+    app.setNotifier(&notifier);
     QObject::connect(&instance, &brevora::SingleInstance::showRequested, &app,
                      &brevora::Application::showForAnotherStart);
     app.start();

@@ -1,5 +1,8 @@
 #include "clifixture.h"
 
+#include "core/settings/lastrunning.h"
+
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -73,6 +76,40 @@ private slots:
         QVERIFY(alarms[1].toObject().value("sound").isNull());
         QVERIFY(alarms[2].toObject().value("nextDue").isNull());
         QCOMPARE(alarms[2].toObject().value("text").toString(), "Old");
+    }
+
+    // The same list as the report at start-up, counted from the moment the program last watched the clock.
+    void missedSinceLastRun()
+    {
+        CliFixture f;
+        f.put(f.active(AlarmKind::Daily, "7-5.alm"), { "Wake", noSound, "7", "5" });
+        f.put(f.active(AlarmKind::Weekly, "Friday_9-0.alm"), { "Fri", noSound, "Friday", "9", "0" });
+        f.put(f.active(AlarmKind::Once, "3-2-2007_9-0.alm"), { "Dentist", noSound, "3", "2", "2007", "9", "0" });
+        f.put(f.active(AlarmKind::Once, "3-2-2007_15-0.alm"), { "Later", noSound, "3", "2", "2007", "15", "0" });
+        const QString state = f.store.dir.filePath("Program files/last-running");
+
+        const auto unknown = f.run({ "--list", "--missed" });
+        QCOMPARE(unknown.status, 0);
+        QCOMPARE(unknown.out, "2007-02-03 09:00\tonce\tDentist\n");
+
+        QVERIFY(writeLastRunning(state, QDateTime(QDate(2007, 2, 1), QTime(20, 0))));
+        const auto r = f.run({ "--list", "--missed" });
+        QCOMPARE(r.err, QString());
+        const QStringList expected{ "2007-02-02 07:05\tdaily\tWake", "2007-02-02 09:00\tweekly\tFri",
+                                    "2007-02-03 07:05\tdaily\tWake", "2007-02-03 09:00\tonce\tDentist" };
+        QCOMPARE(r.out.split(u'\n', Qt::SkipEmptyParts), expected);
+
+        const auto json = f.run({ "--list", "--missed", "--kind", "daily", "--json" });
+        const QJsonObject object = QJsonDocument::fromJson(json.out.toUtf8()).object();
+        const QJsonArray missed = object.value("missed").toArray();
+        QCOMPARE(missed.size(), 2);
+        QCOMPARE(missed[1].toObject().value("moment").toString(), "2007-02-03 07:05");
+        QCOMPARE(missed[1].toObject().value("text").toString(), "Wake");
+        QCOMPARE(QDir::fromNativeSeparators(missed[1].toObject().value("file").toString()),
+                 f.active(AlarmKind::Daily, "7-5.alm"));
+        QCOMPARE(object.value("complete").toBool(), true);
+
+        QCOMPARE(f.run({ "--check", "--missed" }).status, 2);
     }
 
     void missingStoreIsRefused()

@@ -1,7 +1,11 @@
 #include "app/application.h"
 
+#include "app/missedreport.h"
+#include "core/settings/lastrunning.h"
+
 #include "core/store/safesave.h"
 #include "os/clock/clock.h"
+#include "os/desktop/places.h"
 #include "os/session/programend.h"
 #include "scheduler/scheduler.h"
 #include "ui/common/artwork.h"
@@ -20,6 +24,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QSystemTrayIcon>
 
 namespace brevora {
@@ -72,6 +77,22 @@ void Application::start()
     optionsDialog(); // loaded unseen; its boxes are the live settings from now on
     m_scheduler->updateClock();
     m_scheduler->setClockShown(mainWindowVisible());
+    watchMissedAlarms(m_platform.notifier);
+}
+
+void Application::watchMissedAlarms(DesktopNotifier &notifier)
+{
+    const QString stateFile = lastRunningFile(
+        m_state.layout, QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation), programStateFolder());
+    m_missed = std::make_unique<MissedAlarmReport>(m_state.layout, stateFile, m_clock, notifier, m_platform.prompter);
+    connect(m_scheduler, &Scheduler::minuteChecked, m_missed.get(), &MissedAlarmReport::noteWatching);
+    connect(m_scheduler, &Scheduler::clockJumped, m_missed.get(), &MissedAlarmReport::reportAfterJump);
+    // The list of missed alarms is the main window's matter: clicking it brings that window.
+    connect(&notifier, &DesktopNotifier::activated, this, [this](const QString &key) {
+        if (key == MissedAlarmReport::notificationKey)
+            showMainWindow();
+    });
+    m_missed->reportAtStart();
 }
 
 MainWindow &Application::mainWindow()

@@ -17,6 +17,7 @@ class DesktopNotifier;
 class Launcher;
 class LogonStart;
 class MainWindow;
+class MissedAlarmReport;
 class NewAlarmWizard;
 class NoticeBoard;
 class NoticeNotifications;
@@ -69,6 +70,11 @@ public:
     OptionsDialog &optionsDialog();
     AboutBox &aboutBox();
 
+    // Reports the alarms missed while the program was not running, and from now on those missed while the clock
+    // jumped; keeps the moment the program last watched the clock.
+    void watchMissedAlarms(DesktopNotifier &notifier);
+    MissedAlarmReport *missedAlarmReport() const { return m_missed.get(); }
+
     // A later start of the program on the same ProgramDir asked this copy to show itself.
     void showForAnotherStart();
 
@@ -112,6 +118,7 @@ private:
     std::unique_ptr<SplashWindow> m_splash;
     std::unique_ptr<TrayHost> m_shownHost; // the shown-state tray host
     std::unique_ptr<TrayHost> m_hiddenHost; // the hidden-state tray host
+    std::unique_ptr<MissedAlarmReport> m_missed;
     bool m_saidNoTray = false;
 };
 

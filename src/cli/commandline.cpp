@@ -4,14 +4,19 @@
 #include "cli/commands/checkstore.h"
 #include "cli/commands/checksystem.h"
 #include "cli/commands/listing.h"
+#include "core/settings/lastrunning.h"
 #include "os/clock/clock.h"
+#include "os/desktop/places.h"
 #include "os/probe/systemprobe.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QTextStream>
+
+#include <limits>
 
 namespace brevora::cli {
 
@@ -27,6 +32,7 @@ struct Options
     QCommandLineOption add{ "add", "Add an alarm of <kind> (" + kindWords + ") due at the fields that follow.",
                             "kind" };
     QCommandLineOption kind{ "kind", "With --list: only the alarms of <kind>.", "kind" };
+    QCommandLineOption missed{ "missed", "With --list: the alarms that fell due while Brevora was not running." };
     QCommandLineOption json{ "json", "With --list or --check: write JSON to the standard output." };
     QCommandLineOption text{ "text", "With --add: the alarm's text.", "text" };
     QCommandLineOption sound{ "sound", "With --add: the sound file to play.", "file" };
@@ -60,6 +66,27 @@ QString stray(const QCommandLineParser &parser, const QList<const QCommandLineOp
     return {};
 }
 
+int listMissed(const Context &context, const StoreLayout &layout, const QList<AlarmKind> &kinds, bool json)
+{
+    const QString stateFile = lastRunningFile(
+        layout, QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation), programStateFolder());
+    const QDateTime now = context.clock.now();
+    // Everything found is listed; only an absence of centuries reaches the bound, and the note says so.
+    const MissedAlarms missed
+        = findMissedAlarms(layout, { readLastRunning(stateFile), now, true }, std::numeric_limits<int>::max(), kinds);
+    if (json) {
+        context.out << missedJson(missed);
+        context.out.flush();
+    } else {
+        printMissed(context.out, missed);
+    }
+    if (missed.totalIsLowerBound) {
+        context.err << "brevora: the count stopped at " << missed.total << " missed occurrences\n";
+        context.err.flush();
+    }
+    return Success;
+}
+
 int list(const Context &context, const QCommandLineParser &parser, const Options &o, const StoreLayout &layout)
 {
     QList<AlarmKind> kinds(allKinds.begin(), allKinds.end());
@@ -69,6 +96,8 @@ int list(const Context &context, const QCommandLineParser &parser, const Options
             return usage(context, QStringLiteral("--kind takes %1").arg(kindWords));
         kinds = { *kind };
     }
+    if (parser.isSet(o.missed))
+        return listMissed(context, layout, kinds, parser.isSet(o.json));
     const QList<ListedAlarm> alarms = listAlarms(scanStore(layout, kinds), context.clock.now());
     if (parser.isSet(o.json)) {
         context.out << listingJson(alarms);
@@ -146,8 +175,8 @@ int runCommandLine(const QStringList &arguments, const Context &context)
     QCommandLineParser parser;
     parser.setApplicationDescription(QString::fromLatin1(description));
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addOptions(
-        { o.programDir, o.list, o.check, o.add, o.kind, o.json, o.text, o.sound, o.force, o.help, o.version });
+    parser.addOptions({ o.programDir, o.list, o.check, o.add, o.kind, o.missed, o.json, o.text, o.sound, o.force,
+                        o.help, o.version });
     parser.addPositionalArgument("fields", "With --add: when the alarm falls due.", "[fields...]");
     if (!parser.parse(QStringList{ QStringLiteral("brevora") } + arguments))
         return usage(context, parser.errorText());
@@ -168,9 +197,9 @@ int runCommandLine(const QStringList &arguments, const Context &context)
     if (parser.isSet(o.list))
         misplaced = stray(parser, { &o.text, &o.sound, &o.force });
     else if (parser.isSet(o.check))
-        misplaced = stray(parser, { &o.kind, &o.text, &o.sound, &o.force });
+        misplaced = stray(parser, { &o.kind, &o.missed, &o.text, &o.sound, &o.force });
     else
-        misplaced = stray(parser, { &o.kind, &o.json });
+        misplaced = stray(parser, { &o.kind, &o.missed, &o.json });
     if (!misplaced.isEmpty())
         return usage(context, misplaced + QStringLiteral(" does not go with this command"));
     if (!parser.isSet(o.add) && !parser.positionalArguments().isEmpty())

@@ -115,6 +115,7 @@ void Scheduler::onMinute()
     }
     armNextMinute();
     checkAll();
+    emit minuteChecked();
 }
 
 void Scheduler::onClockJumped()
@@ -128,6 +129,7 @@ void Scheduler::onClockJumped()
         updateClock();
         scheduleClockTick();
     }
+    emit clockJumped();
 }
 
 void Scheduler::noteFolderChanged(const QString &folder)

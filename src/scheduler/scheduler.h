@@ -78,6 +78,11 @@ public:
 signals:
     void clockChanged(const brevora::ClockTexts &texts);
     void alarmsReturned(const brevora::PastReturnReport &report);
+    // The checks of a new minute ran: the program was watching up to now.
+    void minuteChecked();
+    // The clock was set or the machine woke, and the checks of the new moment ran: the minutes in between went
+    // by unwatched.
+    void clockJumped();
 
 private:
     QString dueFile(AlarmKind kind);

@@ -86,4 +86,22 @@ QByteArray listingJson(const QList<ListedAlarm> &list)
     return QJsonDocument(QJsonObject{ { "alarms", alarms } }).toJson();
 }
 
+void printMissed(QTextStream &out, const MissedAlarms &missed)
+{
+    for (const MissedAlarm &alarm : missed.listed)
+        out << alarm.moment.toString(momentFormat) << '\t' << kindWord(alarm.kind) << '\t' << alarm.text << '\n';
+    out.flush();
+}
+
+QByteArray missedJson(const MissedAlarms &missed)
+{
+    QJsonArray alarms;
+    for (const MissedAlarm &alarm : missed.listed)
+        alarms.append(QJsonObject{ { "moment", alarm.moment.toString(momentFormat) },
+                                   { "kind", kindWord(alarm.kind) },
+                                   { "file", QDir::toNativeSeparators(alarm.path) },
+                                   { "text", alarm.text } });
+    return QJsonDocument(QJsonObject{ { "missed", alarms }, { "complete", !missed.totalIsLowerBound } }).toJson();
+}
+
 } // namespace brevora::cli

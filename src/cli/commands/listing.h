@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/commands/storescan.h"
+#include "scheduler/missed.h"
 
 #include <QDateTime>
 
@@ -21,5 +22,9 @@ QList<ListedAlarm> listAlarms(QList<StoredAlarm> alarms, const QDateTime &now);
 // One line per alarm: next due moment, kind, where it waits, sound, text; separated by tabs.
 void printListing(QTextStream &out, const QList<ListedAlarm> &list);
 QByteArray listingJson(const QList<ListedAlarm> &list);
+
+// One line per missed occurrence: its moment, kind and text, separated by tabs.
+void printMissed(QTextStream &out, const MissedAlarms &missed);
+QByteArray missedJson(const MissedAlarms &missed);
 
 } // namespace brevora::cli

@@ -16,6 +16,10 @@ QStringList systemInfoTools();
 // path going last; empty where the desktop's own services do that.
 QStringList documentOpener();
 
+// The folder for what this user's copy of the program keeps about its own runs (not alarms, not settings); for
+// an installed copy, where the system wants such state. Not created here.
+QString programStateFolder();
+
 // Whether text files of this system are written in its legacy code page rather than UTF-8.
 bool textFilesUseLegacyCodePage();
 

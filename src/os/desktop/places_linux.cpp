@@ -1,5 +1,7 @@
 #include "os/desktop/places.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QStandardPaths>
 
 namespace brevora {
@@ -26,6 +28,15 @@ QStringList systemInfoTools()
 QStringList documentOpener()
 {
     return {};
+}
+
+QString programStateFolder()
+{
+    // The XDG base directories: a relative XDG_STATE_HOME is to be ignored.
+    QString base = qEnvironmentVariable("XDG_STATE_HOME");
+    if (base.isEmpty() || QDir::isRelativePath(base))
+        base = QDir::homePath() + QStringLiteral("/.local/state");
+    return base + u'/' + QCoreApplication::applicationName();
 }
 
 bool textFilesUseLegacyCodePage()

@@ -1,5 +1,7 @@
 #include "os/desktop/places.h"
 
+#include <QStandardPaths>
+
 namespace brevora {
 
 QStringList usualSoundFolders()
@@ -17,6 +19,12 @@ QStringList documentOpener()
     // The protocol handler of url.dll opens the file with the viewer registered for its type, also for
     // compiled help files.
     return { QStringLiteral("rundll32.exe"), QStringLiteral("url.dll,FileProtocolHandler") };
+}
+
+QString programStateFolder()
+{
+    // Windows has no separate place for state: the local application data is it.
+    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
 }
 
 bool textFilesUseLegacyCodePage()

@@ -1,0 +1,104 @@
+#include "app/missedreport.h"
+
+#include "core/settings/lastrunning.h"
+#include "os/clock/clock.h"
+#include "os/notify/desktopnotifier.h"
+#include "ui/common/prompter.h"
+
+#include <QLocale>
+
+namespace brevora {
+
+namespace {
+
+const QString boxTitle = QStringLiteral("Missed alarms");
+constexpr qsizetype longestText = 80;
+
+QString line(const MissedAlarm &alarm)
+{
+    QString text = alarm.text.simplified();
+    if (text.size() > longestText)
+        text = text.left(longestText - 1) + QChar(0x2026);
+    return QStringLiteral("%1  %2  %3")
+        .arg(QLocale().toString(alarm.moment, QLocale::ShortFormat), kindCaption(alarm.kind), text);
+}
+
+} // namespace
+
+QString missedSummary(const MissedAlarms &missed)
+{
+    if (missed.totalIsLowerBound)
+        return QStringLiteral("At least %1 alarms were missed").arg(missed.total);
+    return missed.total == 1 ? QStringLiteral("An alarm was missed")
+                             : QStringLiteral("%1 alarms were missed").arg(missed.total);
+}
+
+QString missedBody(const MissedAlarms &missed)
+{
+    QStringList lines;
+    for (const MissedAlarm &alarm : missed.listed)
+        lines.append(line(alarm));
+    const qint64 more = missed.total - missed.listed.size();
+    if (more > 0)
+        lines.append(missed.totalIsLowerBound ? QStringLiteral("and at least %1 more").arg(more)
+                                              : QStringLiteral("and %1 more").arg(more));
+    return lines.join(u'\n');
+}
+
+MissedAlarmReport::MissedAlarmReport(const StoreLayout &layout, QString stateFile, const Clock &clock,
+                                     DesktopNotifier &notifier, Prompter &prompter, QObject *parent)
+    : QObject(parent)
+    , m_layout(layout)
+    , m_stateFile(std::move(stateFile))
+    , m_clock(clock)
+    , m_notifier(notifier)
+    , m_prompter(prompter)
+{
+    connect(&m_notifier, &DesktopNotifier::delivered, this, &MissedAlarmReport::onDelivered);
+}
+
+void MissedAlarmReport::reportAtStart()
+{
+    report({ readLastRunning(m_stateFile), m_clock.now(), true });
+}
+
+void MissedAlarmReport::reportAfterJump()
+{
+    report({ readLastRunning(m_stateFile), m_clock.now(), false });
+}
+
+void MissedAlarmReport::noteWatching()
+{
+    if (writeLastRunning(m_stateFile, m_clock.now()) || m_saidWriteFailed)
+        return;
+    // Without it the next start cannot tell what it missed, which is no reason to bother the user each minute.
+    m_saidWriteFailed = true;
+    qWarning("Brevora cannot write %s, so a later start will not know which recurring alarms it missed.",
+             qPrintable(m_stateFile));
+}
+
+void MissedAlarmReport::report(const UnwatchedTime &time)
+{
+    const MissedAlarms missed = findMissedAlarms(m_layout, time, listedLines);
+    // Written before anything is shown: the same minutes are never reported twice, and a clock set back is
+    // counted from now on.
+    noteWatching();
+    if (missed.total == 0)
+        return;
+    m_unanswered = missedBody(missed);
+    m_notifier.post(notificationKey, missedSummary(missed), m_unanswered);
+}
+
+void MissedAlarmReport::onDelivered(const QString &key, bool shown)
+{
+    if (key != notificationKey || m_unanswered.isEmpty())
+        return;
+    const QString list = std::exchange(m_unanswered, QString());
+    if (!shown)
+        m_prompter.inform(nullptr, boxTitle,
+                          QStringLiteral("These alarms fell due while Brevora was not running or the computer "
+                                         "was asleep:\n\n")
+                              + list);
+}
+
+} // namespace brevora

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "scheduler/missed.h"
+
+#include <QObject>
+#include <QString>
+
+namespace brevora {
+
+class Clock;
+class DesktopNotifier;
+class Prompter;
+class StoreLayout;
+
+// Tells the user, once, of the alarms that fell due while the program was not watching: at start-up, and after
+// the clock was set forward or the machine woke. One desktop notification lists them; where no notification
+// server takes it, a message box shows the same list. Nothing missed, nothing said. It also keeps the moment the
+// program last watched the clock, which the next report counts from.
+class MissedAlarmReport : public QObject
+{
+    Q_OBJECT
+public:
+    // The notification's key: a later report replaces an earlier one that is still on the desktop.
+    static inline const QString notificationKey = QStringLiteral("missed");
+    // The lines a report lists before "and N more".
+    static constexpr qsizetype listedLines = 10;
+
+    MissedAlarmReport(const StoreLayout &layout, QString stateFile, const Clock &clock, DesktopNotifier &notifier,
+                      Prompter &prompter, QObject *parent = nullptr);
+
+    // Every one-time alarm whose moment has passed, and the recurring ones since the program last watched.
+    void reportAtStart();
+    // The recurring and one-time alarms of the minutes since the program last watched.
+    void reportAfterJump();
+    // The program has watched the clock up to now.
+    void noteWatching();
+
+private:
+    void report(const UnwatchedTime &time);
+    void onDelivered(const QString &key, bool shown);
+
+    const StoreLayout &m_layout;
+    QString m_stateFile;
+    const Clock &m_clock;
+    DesktopNotifier &m_notifier;
+    Prompter &m_prompter;
+    QString m_unanswered; // the list of the last post, until the desktop says whether it took it
+    bool m_saidWriteFailed = false;
+};
+
+// The notification's summary and body for what was found ("at most listed lines, then and N more").
+QString missedSummary(const MissedAlarms &missed);
+QString missedBody(const MissedAlarms &missed);
+
+} // namespace brevora

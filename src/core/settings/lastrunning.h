@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+#include <optional>
+
+namespace brevora {
+
+class StoreLayout;
+
+// The last moment the program knew it was watching the clock, kept so that a later start can tell which minutes
+// went by unwatched. It lives outside the settings files: losing it costs only the report of missed recurring
+// alarms, never a setting.
+
+// Where that moment is kept for the store: beside the settings for a portable copy, so that it travels with
+// the folder; in the user's state folder when the store is the user's own data folder (an installed copy).
+QString lastRunningFile(const StoreLayout &layout, const QString &userDataFolder, const QString &userStateFolder);
+
+// The moment in the file; empty when the file is missing, unreadable or damaged.
+std::optional<QDateTime> readLastRunning(const QString &path);
+
+// Replaces the moment through the store's safe save, creating the file's folder when missing.
+bool writeLastRunning(const QString &path, const QDateTime &moment);
+
+} // namespace brevora

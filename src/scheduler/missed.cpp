@@ -1,0 +1,115 @@
+#include "scheduler/missed.h"
+
+#include "core/model/alarmfile.h"
+#include "core/store/fileops.h"
+#include "core/store/storelayout.h"
+#include "scheduler/nextdue.h"
+
+#include <QSet>
+
+#include <algorithm>
+#include <vector>
+
+namespace brevora {
+
+namespace {
+
+// About a daily alarm for three hundred years, or a hundred daily alarms for three: enough for any real absence,
+// and a fraction of a second of work.
+constexpr qint64 countBound = 100'000;
+
+QDateTime minuteOf(const QDateTime &moment)
+{
+    const QDateTime local = moment.toLocalTime();
+    return QDateTime(local.date(), QTime(local.time().hour(), local.time().minute()));
+}
+
+// The first moment the check could show an alarm of a one-time name: its own, if the clock ever writes it.
+std::optional<QDateTime> onceMoment(const QString &name)
+{
+    static const QDateTime earliest(QDate(1, 1, 1), QTime(0, 0));
+    return nextDueMoment(AlarmKind::Once, name, earliest);
+}
+
+struct Found
+{
+    qint64 key;
+    AlarmKind kind;
+    qsizetype file;
+    QDateTime moment;
+};
+
+} // namespace
+
+MissedAlarms findMissedAlarms(const StoreLayout &layout, const UnwatchedTime &time, qsizetype listLimit,
+                              const QList<AlarmKind> &kinds)
+{
+    const QDateTime end = minuteOf(time.now);
+    const std::optional<QDateTime> after = time.since ? std::optional(minuteOf(*time.since)) : std::nullopt;
+    MissedAlarms result;
+    std::vector<Found> found;
+    QStringList paths;
+    QList<std::optional<AlarmRecord>> records;
+
+    for (AlarmKind kind : kinds) {
+        if (kind != AlarmKind::Once && !after)
+            continue;
+        // A set-aside alarm comes back to its active folder and falls due there like any other.
+        QSet<QString> seen;
+        for (const QString &folder : { layout.activeFolder(kind), layout.pastFolder(kind) }) {
+            if (folder.isEmpty())
+                continue;
+            for (const QString &name : listFolder(folder, QStringLiteral("*.alm"))) {
+                const QString folded = name.toCaseFolded();
+                if (seen.contains(folded))
+                    continue;
+                seen.insert(folded);
+                std::vector<QDateTime> moments;
+                if (kind == AlarmKind::Once) {
+                    const auto due = onceMoment(name);
+                    if (due && *due < end && (time.everyPassedOnce || (after && *due > *after)))
+                        moments.push_back(*due);
+                } else {
+                    QDateTime from = after->addSecs(60);
+                    while (result.total + qint64(moments.size()) < countBound) {
+                        const auto due = nextDueMoment(kind, name, from);
+                        if (!due || *due >= end)
+                            break;
+                        moments.push_back(*due);
+                        from = due->addSecs(60);
+                    }
+                }
+                if (moments.empty())
+                    continue;
+                // Read only now: most files have nothing in the window.
+                auto record = readAlarmFile(folder + u'/' + name, kind);
+                if (!record)
+                    continue;
+                paths.append(folder + u'/' + name);
+                records.append(std::move(record));
+                for (QDateTime &moment : moments)
+                    found.push_back({ moment.toMSecsSinceEpoch(), kind, paths.size() - 1, std::move(moment) });
+                result.total += qint64(moments.size());
+                if (result.total >= countBound)
+                    result.totalIsLowerBound = true;
+            }
+        }
+    }
+
+    const auto listed = std::min(found.size(), std::size_t(std::max<qsizetype>(listLimit, 0)));
+    std::partial_sort(found.begin(), found.begin() + qsizetype(listed), found.end(),
+                      [&](const Found &a, const Found &b) {
+                          if (a.key != b.key)
+                              return a.key < b.key;
+                          if (a.kind != b.kind)
+                              return a.kind < b.kind;
+                          return paths[a.file].compare(paths[b.file], Qt::CaseInsensitive) < 0;
+                      });
+    for (std::size_t i = 0; i < listed; ++i) {
+        const Found &f = found[i];
+        result.listed.append({ f.moment, f.kind, paths[f.file], records[f.file]->text() });
+    }
+    return result;
+}
+
+} // namespace brevora

@@ -1,0 +1,156 @@
+#include "appfixture.h"
+#include "fakenotifier.h"
+
+#include "app/missedreport.h"
+#include "core/settings/lastrunning.h"
+
+#include <QTest>
+
+using namespace brevora;
+using namespace brevora::test;
+
+namespace {
+
+const QString stateFile(const StoreFixture &store)
+{
+    return store.dir.filePath("Program files/last-running");
+}
+
+void putDaily(const StoreFixture &store, int hour, int minute, const QString &text)
+{
+    writeBytes(store.layout.activePath(AlarmKind::Daily, QStringLiteral("%1-%2.alm").arg(hour).arg(minute)),
+               formatAlarmLine({ text, noSound, QString::number(hour), QString::number(minute) }));
+}
+
+void putPassedOnce(const StoreFixture &store)
+{
+    writeBytes(store.layout.activePath(AlarmKind::Once, "3-2-2007_9-0.alm"),
+               formatAlarmLine({ "Dentist", noSound, "3", "2", "2007", "9", "0" }));
+}
+
+struct Rig
+{
+    StoreFixture store;
+    FakeClock clock;
+    FakeNotifier notifier;
+    FakePrompter prompter;
+    MissedAlarmReport report{ store.layout, stateFile(store), clock, notifier, prompter };
+};
+
+} // namespace
+
+class MissedReportTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void oneNotificationOrTheBox_data()
+    {
+        QTest::addColumn<bool>("serverAnswers");
+        QTest::newRow("a notification server took it") << true;
+        QTest::newRow("no server: a message box") << false;
+    }
+
+    void oneNotificationOrTheBox()
+    {
+        QFETCH(bool, serverAnswers);
+        Rig rig;
+        rig.notifier.serverAnswers = serverAnswers;
+        putPassedOnce(rig.store);
+        putDaily(rig.store, 7, 5, "Wake up");
+        putDaily(rig.store, 8, 0, "Not yet");
+        QVERIFY(writeLastRunning(stateFile(rig.store), QDateTime(QDate(2007, 2, 2), QTime(12, 0))));
+        rig.report.reportAtStart();
+
+        QCOMPARE(rig.notifier.posts.size(), 1);
+        const FakeNotifier::Post &post = rig.notifier.posts.first();
+        QCOMPARE(post.key, "missed");
+        QCOMPARE(post.summary, "3 alarms were missed");
+        const QStringList lines = post.body.split(u'\n');
+        QCOMPARE(lines.size(), 3);
+        QVERIFY2(lines[0].endsWith("Once a day  Wake up"), qPrintable(lines[0]));
+        QVERIFY2(lines[1].endsWith("Once a day  Not yet"), qPrintable(lines[1]));
+        QVERIFY2(lines[2].endsWith("Once  Dentist"), qPrintable(lines[2]));
+        if (serverAnswers) {
+            QVERIFY(rig.prompter.shown.isEmpty());
+        } else {
+            QCOMPARE(rig.prompter.shown.size(), 1);
+            QCOMPARE(rig.prompter.shown[0].title, "Missed alarms");
+            QVERIFY(rig.prompter.shown[0].text.endsWith(post.body));
+        }
+        // Counted from now on: the same minutes are not reported again.
+        QCOMPARE(readLastRunning(stateFile(rig.store)), rig.clock.now());
+        rig.report.reportAfterJump();
+        QCOMPARE(rig.notifier.posts.size(), 1);
+    }
+
+    void tenLinesThenHowManyMore()
+    {
+        Rig rig;
+        putDaily(rig.store, 7, 5, "Wake up");
+        QVERIFY(writeLastRunning(stateFile(rig.store), QDateTime(QDate(2007, 1, 20), QTime(12, 0))));
+        rig.report.reportAtStart();
+        QCOMPARE(rig.notifier.posts.size(), 1);
+        QCOMPARE(rig.notifier.posts[0].summary, "14 alarms were missed");
+        const QStringList lines = rig.notifier.posts[0].body.split(u'\n');
+        QCOMPARE(lines.size(), 11);
+        QCOMPARE(lines.last(), "and 4 more");
+    }
+
+    // Nothing to say: no notification, no box, and the moment is kept all the same.
+    void silence_data()
+    {
+        QTest::addColumn<QByteArray>("bytes"); // "-" for no file
+        QTest::addColumn<QDateTime>("moment"); // written instead of the bytes when valid
+        QTest::newRow("state file missing") << QByteArray("-") << QDateTime();
+        QTest::newRow("state file damaged") << QByteArray("\x01garbage") << QDateTime();
+        QTest::newRow("state file in the future (clock set back)")
+            << QByteArray() << QDateTime(QDate(2007, 3, 1), QTime(0, 0));
+        QTest::newRow("watched a minute ago") << QByteArray() << QDateTime(QDate(2007, 2, 3), QTime(13, 58, 59));
+    }
+
+    void silence()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QDateTime, moment);
+        Rig rig;
+        putDaily(rig.store, 7, 5, "Wake up");
+        putDaily(rig.store, 13, 59, "now");
+        if (moment.isValid())
+            QVERIFY(writeLastRunning(stateFile(rig.store), moment));
+        else if (bytes != "-")
+            writeBytes(stateFile(rig.store), bytes);
+        rig.report.reportAtStart();
+        QVERIFY(rig.notifier.posts.isEmpty());
+        QVERIFY(rig.prompter.shown.isEmpty());
+        QCOMPARE(readLastRunning(stateFile(rig.store)), rig.clock.now());
+    }
+
+    // The whole program: the report at the start, the moment kept at each minute, the report after a jump.
+    void runningProgram()
+    {
+        AppFixture program;
+        FakeNotifier &notifier = program.fakes.notifier;
+        putPassedOnce(program.store);
+        program.startAndSkipSplash();
+        QCOMPARE(notifier.posts.size(), 1);
+        QVERIFY(notifier.posts[0].body.contains("Dentist"));
+        QCOMPARE(readLastRunning(stateFile(program.store)), program.clock.now());
+        program.app->mainWindow().hide();
+        emit notifier.activated(notifier.posts[0].key);
+        QVERIFY(program.app->mainWindowVisible());
+
+        program.clock.set(2007, 2, 3, 14, 0, 0);
+        QTRY_COMPARE(readLastRunning(stateFile(program.store)), program.clock.now());
+
+        // Asleep overnight: the daily alarm's morning went by unwatched.
+        putDaily(program.store, 7, 5, "Wake up");
+        program.clock.jump(QDateTime(QDate(2007, 2, 4), QTime(9, 30, 20)));
+        QTRY_COMPARE(notifier.posts.size(), 2);
+        QCOMPARE(notifier.posts[1].summary, "An alarm was missed");
+        QVERIFY(notifier.posts[1].body.endsWith("Once a day  Wake up"));
+        QCOMPARE(readLastRunning(stateFile(program.store)), program.clock.now());
+    }
+};
+
+QTEST_MAIN(MissedReportTest)
+#include "tst_missedreport.moc"

@@ -95,6 +95,7 @@ int check(const Context &context, const StoreLayout &layout, bool json)
     };
     visitor.other = [&](const QString &path) { store.other(path); };
     visitor.problem = problems.sink();
+    visitor.oddEntry = problems.sink();
     visitStore(layout, QList<AlarmKind>(allKinds.begin(), allKinds.end()), visitor);
     store.finish(layout);
     checkSystem(layout, context.probe, sounds.anySound(), problems.sink());

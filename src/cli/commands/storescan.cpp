@@ -99,10 +99,10 @@ QStringList fileNames(const QString &folder, const StoreVisitor &visitor)
         std::error_code typeError;
         if (it->is_regular_file(typeError))
             names.append(name);
-        else if (isAlarmName(name))
-            visitor.problem({ folder + u'/' + name,
-                              QStringLiteral("is %1, not a file, so it is never shown").arg(entryKind(*it)),
-                              QStringLiteral("move it out of the alarm folders") });
+        else if (visitor.oddEntry && isAlarmName(name))
+            visitor.oddEntry({ folder + u'/' + name,
+                               QStringLiteral("is %1, not a file, so it is never shown").arg(entryKind(*it)),
+                               QStringLiteral("move it out of the alarm folders") });
     }
     if (error)
         visitor.problem(

@@ -39,8 +39,10 @@ struct StoreVisitor
     std::function<void(const StoredAlarm &, const AlarmContent &)> alarm;
     // The other files of the active folders; may be empty.
     std::function<void(const QString &path)> other;
-    // A kind's folder that is not a folder or cannot be read, and an entry named like an alarm that is no file.
+    // A kind's folder that is not a folder or cannot be read.
     std::function<void(const Problem &)> problem;
+    // An entry named like an alarm that is no file (a pipe, a folder, a link loop); may be empty.
+    std::function<void(const Problem &)> oddEntry;
 };
 
 void visitStore(const StoreLayout &layout, const QList<AlarmKind> &kinds, const StoreVisitor &visitor);

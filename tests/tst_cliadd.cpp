@@ -158,6 +158,64 @@ private slots:
         QCOMPARE(alarmFiles(f), QStringList());
     }
 
+    // The wizard offers the weekdays as the clock spells them; typed in any letter case, they are stored so.
+    void weekdayInAnyLetterCase_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("lower case") << "monday";
+        QTest::newRow("upper case") << "MONDAY";
+        QTest::newRow("mixed") << "mOnDaY";
+    }
+
+    void weekdayInAnyLetterCase()
+    {
+        QFETCH(QString, typed);
+        CliFixture f;
+        QCOMPARE(f.run({ "--add", "weekly", typed, "8:30", "--text", "Gym" }).status, 0);
+        QCOMPARE(alarmFiles(f), QStringList{ "Events/Week/Monday_8-30.alm" });
+        QCOMPARE(readBytes(f.active(AlarmKind::Weekly, "Monday_8-30.alm")),
+                 formatAlarmLine({ "Gym", noSound, "Monday", "8", "30" }));
+    }
+
+    // Nothing was written, so the answer is about the request: what is wrong and the form the kind takes, and
+    // none of the advice about a file in the store.
+    void refusalNamesTheAcceptedForm_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("wrong");
+        QTest::addColumn<QString>("form");
+        QTest::newRow("moment passed") << QStringList{ "once", "3-2-2007", "13:58" } << 1
+                                       << "the moment 3-2-2007 13:58 has passed"
+                                       << "D-M-YYYY H:MM";
+        QTest::newRow("two-digit year") << QStringList{ "once", "3-2-7", "14:00" } << 1 << "not written in full"
+                                        << "D-M-YYYY H:MM";
+        QTest::newRow("misspelt weekday") << QStringList{ "weekly", "Mondy", "8:00" } << 1 << "\"Mondy\""
+                                          << "WEEKDAY H:MM";
+        QTest::newRow("minute out of range") << QStringList{ "monthly", "5", "9:60" } << 1 << "Minutes"
+                                             << "D H:MM";
+        QTest::newRow("year first") << QStringList{ "once", "2027-02-03", "14:03" } << 2
+                                    << "2027-02-03 gives the year first; write the day first: 3-2-2027"
+                                    << "D-M-YYYY H:MM";
+        QTest::newRow("date without time") << QStringList{ "yearly", "24-12" } << 2 << "--add yearly"
+                                           << "D-M H:MM";
+    }
+
+    void refusalNamesTheAcceptedForm()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        QFETCH(QString, wrong);
+        QFETCH(QString, form);
+        CliFixture f;
+        const auto r = f.run(QStringList{ "--add" } + args + QStringList{ "--text", "x" });
+        QCOMPARE(r.status, status);
+        QVERIFY2(r.err.contains(wrong), qPrintable(r.err));
+        QVERIFY2(r.err.contains("takes " + form + ", such as "), qPrintable(r.err));
+        QVERIFY2(!r.err.contains("delete it") && !r.err.contains(".alm"), qPrintable(r.err));
+        QCOMPARE(alarmFiles(f), QStringList());
+    }
+
     void replacesOnlyWithForce()
     {
         CliFixture f;

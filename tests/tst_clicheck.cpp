@@ -96,6 +96,8 @@ private slots:
         QTest::newRow("too few fields") << Setup([=](CliFixture &f) {
             return day(f, "7-5.alm", { "W", nothing, "7" });
         }) << "holds 3 readable fields where a once a day alarm has 4";
+        QTest::newRow("one field") << Setup([=](CliFixture &f) { return day(f, "7-5.alm", { "W" }); })
+                                   << "holds 1 readable field where";
         QTest::newRow("line too long") << Setup([](CliFixture &f) {
             const QString path = f.active(AlarmKind::Daily, "7-5.alm");
             writeBytes(path, "\"" + QByteArray(maxAlarmLineBytes, 'x') + "\",\"ninguno\",\"7\",\"5\"\r\n");

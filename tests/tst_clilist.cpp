@@ -112,6 +112,72 @@ private slots:
         QCOMPARE(f.run({ "--check", "--missed" }).status, 2);
     }
 
+    // The due check never shows a file it cannot read, nor the twin of a name it finds instead; --check says why.
+    void neverShownIsNeverDue()
+    {
+        CliFixture f;
+        const QString none = noSound;
+        f.put(f.active(AlarmKind::Daily, "7-5.alm"), { "damaged", none, "7" });
+        f.put(f.active(AlarmKind::Weekly, "MONDAY_8-30.alm"), { "upper", none, "MONDAY", "8", "30" });
+        f.put(f.active(AlarmKind::Weekly, "Monday_8-30.alm"), { "clock's spelling", none, "Monday", "8", "30" });
+        f.put(f.active(AlarmKind::Daily, "9-0.alm"), { "active", none, "9", "0" });
+        f.put(f.past(AlarmKind::Daily, "9-0.alm"), { "waiting twin", none, "9", "0" });
+
+        const auto r = f.run({ "--list" });
+        QCOMPARE(r.status, 0);
+        const QStringList expected{
+            "2007-02-04 09:00\tdaily\tactive\t-\tactive",
+            "2007-02-05 08:30\tweekly\tactive\t-\tclock's spelling",
+            "never\tdaily\tactive\t?\t(unreadable: 7-5.alm)",
+            "never\tdaily\twaiting\t-\twaiting twin",
+            "never\tweekly\tactive\t-\tupper",
+        };
+        QCOMPARE(r.out.split(u'\n', Qt::SkipEmptyParts), expected);
+
+        const auto listed = QJsonDocument::fromJson(f.run({ "--list", "--json" }).out.toUtf8());
+        const auto checked = QJsonDocument::fromJson(f.run({ "--check", "--json" }).out.toUtf8());
+        QStringList never;
+        for (const QJsonValue &alarm : listed.object().value("alarms").toArray()) {
+            if (alarm.toObject().value("nextDue").isNull())
+                never.append(alarm.toObject().value("file").toString());
+        }
+        QStringList explained;
+        for (const QJsonValue &problem : checked.object().value("problems").toArray())
+            explained.append(problem.toObject().value("path").toString());
+        never.sort();
+        explained.sort();
+        QCOMPARE(explained, never);
+    }
+
+    // Every alarm stays one line of five columns, however its text or sound is made.
+    void columnsAreEscaped_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("columns");
+        QTest::newRow("tab in the text") << "7-5.alm" << QByteArray("\"a\tb\",\"ninguno\",\"7\",\"5\"\r\n")
+                                         << "-\ta\\tb";
+        QTest::newRow("backslash and tab in the sound")
+            << "7-5.alm" << QByteArray("\"x\",\"C:\\s\tb.wav\",\"7\",\"5\"\r\n") << "C:\\\\s\\tb.wav\tx";
+        QTest::newRow("backslash as the text")
+            << "7-5.alm" << QByteArray("\"\\n\",\"ninguno\",\"7\",\"5\"\r\n") << "-\t\\\\n";
+        QTest::newRow("line end in an unreadable file's name")
+            << "7\n5\r.alm" << QByteArray("\"x\"\r\n") << "?\t(unreadable: 7\\n5\\r.alm)";
+    }
+
+    void columnsAreEscaped()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, content);
+        QFETCH(QString, columns);
+        CliFixture f;
+        writeBytes(f.active(AlarmKind::Daily, name), content);
+        const auto r = f.run({ "--list" });
+        QCOMPARE(r.out.count(u'\n'), 1);
+        QCOMPARE(r.out.count(u'\t'), 4);
+        QVERIFY2(r.out.endsWith("\t" + columns + "\n"), qPrintable(r.out));
+    }
+
     void missingStoreIsRefused()
     {
         CliFixture f;

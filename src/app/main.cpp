@@ -19,6 +19,8 @@ int main(int argc, char *argv[])
     if (brevora::cli::wantsCommandLine(argc, argv))
         return brevora::cli::runCommandLineProgram(argc, argv, QStringLiteral(BREVORA_VERSION),
                                                    [] { return brevora::programDir().folder; });
+    if (!brevora::cli::windowsCanOpen(argc, argv))
+        return brevora::cli::reportNoDisplay();
 
     // Under X, every repaint of the second-by-second clock through shared memory waits for a round trip to
     // the server, which wakes the program three times a second instead of once; windows this small gain

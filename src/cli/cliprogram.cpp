@@ -20,6 +20,31 @@ bool wantsCommandLine(int argc, char *argv[])
     return wantsCommandLine(arguments);
 }
 
+bool windowsCanOpen(int argc, char *argv[])
+{
+    for (const char *name : { "QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY" }) {
+        if (!qEnvironmentVariableIsEmpty(name))
+            return true;
+    }
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument == "-platform" || argument == "--platform" || argument.startsWith("-platform=")
+            || argument.startsWith("--platform="))
+            return true;
+    }
+    return false;
+}
+
+int reportNoDisplay()
+{
+    // Qt would only abort here, after a message about its platform plugin that tells a user nothing.
+    std::fputs("brevora: the alarm windows need a display, and none is set (DISPLAY and WAYLAND_DISPLAY are empty).\n"
+               "The command line works without one: brevora --list, brevora --check, brevora --add.\n"
+               "Try 'brevora --help' for more information.\n",
+               stderr);
+    return 1;
+}
+
 void settleTimeZone()
 {
     // With TZ unset the C library looks at the zone file again at every local time conversion, and a store of

@@ -9,6 +9,14 @@ namespace brevora::cli {
 // Whether the process was started with arguments for the command line (see wantsCommandLine).
 bool wantsCommandLine(int argc, char *argv[]);
 
+// Whether the windows have somewhere to open: a display named in the environment (DISPLAY, WAYLAND_DISPLAY),
+// or a platform chosen outright (QT_QPA_PLATFORM, or Qt's -platform argument) that may need none.
+bool windowsCanOpen(int argc, char *argv[]);
+
+// Says on the standard error that the windows need a display and what works without one; returns the exit
+// status.
+int reportNoDisplay();
+
 // Names the system's time zone once for the process, where it would otherwise be looked up at every conversion.
 void settleTimeZone();
 

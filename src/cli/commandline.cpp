@@ -42,10 +42,13 @@ struct Options
 };
 
 const char *const description
-    = "Lists, checks and adds Brevora's alarms without opening a window.\n\n"
-      "Fields of --add: once DAY-MONTH-YEAR HOUR:MINUTE, daily HOUR:MINUTE, weekly WEEKDAY HOUR:MINUTE,\n"
-      "monthly DAY HOUR:MINUTE, yearly DAY-MONTH HOUR:MINUTE. Example:\n"
+    = "Lists, checks and adds Brevora's alarms without opening a window.\n"
+      "Started without arguments, Brevora opens its windows, which need a display (DISPLAY or\n"
+      "WAYLAND_DISPLAY); without one, the options below still work.\n\n"
+      "Fields of --add: once D-M-YYYY H:MM, daily H:MM, weekly WEEKDAY H:MM, monthly D H:MM,\n"
+      "yearly D-M H:MM. Example:\n"
       "  brevora --add once 3-2-2030 14:00 --text Dentist\n\n"
+      "--list writes a tab, a line end or a backslash within a column as \\t, \\r, \\n or \\\\.\n\n"
       "Exit status: 0 when all is well, 1 when the check found problems or a command was refused,\n"
       "2 for a usage error.";
 
@@ -98,29 +101,35 @@ int list(const Context &context, const QCommandLineParser &parser, const Options
     }
     if (parser.isSet(o.missed))
         return listMissed(context, layout, kinds, parser.isSet(o.json));
-    const QList<ListedAlarm> alarms = listAlarms(scanStore(layout, kinds), context.clock.now());
-    if (parser.isSet(o.json)) {
-        context.out << listingJson(alarms);
-        context.out.flush();
-    } else {
+    ProblemStream problems(context.err, false);
+    const QList<ListedAlarm> alarms = listAlarms(layout, kinds, context.clock.now(), problems.sink());
+    if (parser.isSet(o.json))
+        printListingJson(context.out, alarms);
+    else
         printListing(context.out, alarms);
-    }
-    return Success;
+    problems.finish();
+    return problems.count() == 0 ? Success : Problems;
 }
 
+// Each file is checked as it is read and its problems written at once, so the store is never held whole.
 int check(const Context &context, const StoreLayout &layout, bool json)
 {
-    QStringList others;
-    const QList<StoredAlarm> alarms = scanStore(layout, QList<AlarmKind>(allKinds.begin(), allKinds.end()), &others);
-    QList<Problem> problems = checkStore(layout, alarms, others, context.clock.now());
-    problems += checkSystem(layout, alarms, context.probe);
-    if (json) {
-        context.out << problemsJson(problems);
-        context.out.flush();
-    } else {
-        printProblems(context.err, problems);
-    }
-    return problems.isEmpty() ? Success : Problems;
+    ProblemStream problems(json ? context.out : context.err, json);
+    StoreCheck store(context.clock.now(), problems.sink());
+    SoundCheck sounds(context.probe, problems.sink());
+    StoreVisitor visitor;
+    visitor.alarm = [&](const StoredAlarm &alarm, const AlarmContent &content) {
+        store.alarm(alarm, content);
+        sounds.alarm(alarm, content);
+    };
+    visitor.other = [&](const QString &path) { store.other(path); };
+    visitor.problem = problems.sink();
+    visitor.oddEntry = problems.sink();
+    visitStore(layout, QList<AlarmKind>(allKinds.begin(), allKinds.end()), visitor);
+    store.finish(layout);
+    checkSystem(layout, context.probe, sounds.anySound(), problems.sink());
+    problems.finish();
+    return problems.count() == 0 ? Success : Problems;
 }
 
 int add(const Context &context, const QCommandLineParser &parser, const Options &o, const StoreLayout &layout)
@@ -135,8 +144,17 @@ int add(const Context &context, const QCommandLineParser &parser, const Options 
     if (parser.isSet(o.sound))
         request.sound = parser.value(o.sound);
     const AddOutcome outcome = addAlarm(layout, request, context.clock.now(), context.probe);
+    const QString form
+        = QStringLiteral("--add %1 takes %2, such as %3").arg(kindWord(*kind), addSyntax(*kind), addExample(*kind));
     if (outcome.status == AddOutcome::Status::Usage)
-        return usage(context, QStringLiteral("--add %1 takes %2").arg(kindWord(*kind), addSyntax(*kind)));
+        return usage(context, outcome.messages.isEmpty() ? form : outcome.messages.first().problem + "; " + form);
+    if (outcome.status == AddOutcome::Status::Rejected) {
+        // Nothing was written, so the fault is the request's: what is wrong with it, and what it should be.
+        context.err << "brevora: " << form << ", with numbers as the clock writes them (7, not 07)\n"
+                    << "brevora: the alarm was not added: " << outcome.messages.first().problem << '\n';
+        context.err.flush();
+        return Problems;
+    }
     printProblems(context.err, outcome.messages);
     if (outcome.status == AddOutcome::Status::Added) {
         context.out << QDir::toNativeSeparators(outcome.path) << '\n';

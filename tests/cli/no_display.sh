@@ -40,6 +40,12 @@ run --version
 expect "version" 0 "brevora "
 run --help
 expect "help" 0 "--program-dir"
+expect "help says the windows need a display" 0 "need a display"
+
+# With no arguments it would open the windows: without a display it says so, instead of Qt's abort and core.
+run
+expect "no display, no arguments" 1 "need a display"
+expect "no display points to the command line" 1 "--help"
 run --lsit
 expect "unknown option is a usage error" 2 "brevora: "
 

@@ -17,6 +17,34 @@ namespace {
 
 using Status = AddOutcome::Status;
 
+// The weekday as the clock spells it, whatever its letter case; any other text as typed.
+QString clockWeekday(const QString &typed)
+{
+    for (int day = 1; day <= 7; ++day) {
+        if (typed.compare(weekdayName(day), Qt::CaseInsensitive) == 0)
+            return weekdayName(day);
+    }
+    return typed;
+}
+
+// A date written year first (2027-02-03, as ISO 8601 has it), told apart from a mistyped day by its
+// four-digit first part; the same date day first, or empty.
+QString dayFirst(AlarmKind kind, const QStringList &when)
+{
+    const QStringList parts = when.value(0).split(u'-');
+    if (kind != AlarmKind::Once || parts.size() != 3 || parts[0].size() != 4 || parts[2].size() > 2)
+        return {};
+    bool numbers = true;
+    QStringList plain;
+    for (const QString &part : { parts[2], parts[1], parts[0] }) {
+        const int value = part.toInt(&numbers);
+        if (!numbers)
+            return {};
+        plain.append(QString::number(value));
+    }
+    return plain.join(u'-');
+}
+
 // The due fields in file order from the arguments; empty when their shape does not fit the kind. A clock time
 // is written 14:00 or 7:05, so one zero that pads the hour or the minute is the clock's notation, not part of
 // the number; every other text goes to the wizard's checks as typed.
@@ -33,6 +61,8 @@ std::optional<QStringList> fieldsFromArguments(AlarmKind kind, const QStringList
         fields = when.first().split(u'-');
         if (fields.size() != (kind == AlarmKind::Once ? 3 : 2))
             return std::nullopt;
+    } else if (kind == AlarmKind::Weekly) {
+        fields.append(clockWeekday(when.first()));
     } else if (kind != AlarmKind::Daily) {
         fields.append(when.first());
     }
@@ -49,21 +79,43 @@ AddOutcome refused(const QString &path, const QString &problem, const QString &a
     return { Status::Refused, { Problem{ path, problem, advice } }, path };
 }
 
+AddOutcome rejected(const QString &path, const QString &why)
+{
+    return { Status::Rejected, { Problem{ path, why, {} } }, path };
+}
+
 } // namespace
 
 QString addSyntax(AlarmKind kind)
 {
     switch (kind) {
     case AlarmKind::Once:
-        return QStringLiteral("DAY-MONTH-YEAR HOUR:MINUTE");
+        return QStringLiteral("D-M-YYYY H:MM");
     case AlarmKind::Daily:
-        return QStringLiteral("HOUR:MINUTE");
+        return QStringLiteral("H:MM");
     case AlarmKind::Weekly:
-        return QStringLiteral("WEEKDAY HOUR:MINUTE");
+        return QStringLiteral("WEEKDAY H:MM");
     case AlarmKind::Monthly:
-        return QStringLiteral("DAY HOUR:MINUTE");
+        return QStringLiteral("D H:MM");
     case AlarmKind::Yearly:
-        return QStringLiteral("DAY-MONTH HOUR:MINUTE");
+        return QStringLiteral("D-M H:MM");
+    }
+    return {};
+}
+
+QString addExample(AlarmKind kind)
+{
+    switch (kind) {
+    case AlarmKind::Once:
+        return QStringLiteral("3-2-2030 14:00");
+    case AlarmKind::Daily:
+        return QStringLiteral("7:05");
+    case AlarmKind::Weekly:
+        return QStringLiteral("Monday 8:30");
+    case AlarmKind::Monthly:
+        return QStringLiteral("15 9:00");
+    case AlarmKind::Yearly:
+        return QStringLiteral("24-12 20:15");
     }
     return {};
 }
@@ -72,21 +124,28 @@ AddOutcome addAlarm(const StoreLayout &layout, const AddRequest &request, const 
                     const SystemProbe &probe)
 {
     const QString folder = layout.activeFolder(request.kind);
+    if (const QString date = dayFirst(request.kind, request.when); !date.isEmpty())
+        return { Status::Usage,
+                 { Problem{
+                     folder,
+                     QStringLiteral("%1 gives the year first; write the day first: %2").arg(request.when.first(), date),
+                     {} } },
+                 folder };
     const auto values = fieldsFromArguments(request.kind, request.when);
     if (!values)
         return { Status::Usage, {}, folder };
 
     for (qsizetype i = 0; i < values->size(); ++i) {
         if (breaksLeadingZeroRule(timeFieldRule(fileOrder(request.kind)[i]).leadingZeros, values->at(i)))
-            return refused(folder, leadingZeroMessage);
+            return rejected(folder, leadingZeroMessage);
     }
     if (const QString invalid = invalidFieldsMessage(request.kind, *values); !invalid.isEmpty())
-        return refused(folder, invalid);
+        return rejected(folder, invalid);
 
     const QString name = alarmFileName(request.kind, *values);
     QString path = layout.activePath(request.kind, name);
-    if (auto problem = nameProblem(request.kind, path, name, now))
-        return { Status::Refused, { *problem }, path };
+    if (const auto fault = nameFault(request.kind, name, now))
+        return rejected(path, fault->why);
 
     QStringList existing;
     for (const QString &where : { folder, layout.pastFolder(request.kind) }) {

@@ -22,14 +22,17 @@ struct AddRequest
 
 struct AddOutcome
 {
-    enum class Status { Added, Refused, Usage };
+    // Rejected: the request itself is wrong, and messages say what is wrong with it. Refused: the store keeps
+    // the alarm from being written. Usage: the arguments have not the shape of the kind's; messages may say why.
+    enum class Status { Added, Rejected, Refused, Usage };
     Status status;
     QList<Problem> messages; // the refusal, or warnings about an alarm that was added
     QString path;
 };
 
-// What each kind's time arguments look like, for the usage message.
+// What each kind's time arguments look like ("D-M-YYYY H:MM"), and an example, for the messages.
 QString addSyntax(AlarmKind kind);
+QString addExample(AlarmKind kind);
 
 // Checks the fields as the wizard's editor does and writes the same file with the same bytes. Also refuses an
 // alarm that the clock would never bring due and, without `force`, one that replaces an existing alarm.

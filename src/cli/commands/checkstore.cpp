@@ -20,69 +20,66 @@ int countFields(const QByteArray &line)
     return count;
 }
 
-void checkContent(const StoredAlarm &alarm, QList<Problem> &problems)
+void checkContent(const StoredAlarm &alarm, const AlarmContent &content, const ProblemSink &report)
 {
     const int expected = kindInfo(alarm.kind).fieldCount;
-    if (!alarm.record) {
-        if (!alarm.line)
-            problems.append({ alarm.path(),
-                              QStringLiteral("the file cannot be read, or its first line is over 64 KiB, so this alarm "
-                                             "is never shown"),
-                              QStringLiteral("check its permissions, or delete it and add the alarm again") });
-        else
-            problems.append({ alarm.path(),
-                              QStringLiteral("the file holds %1 readable fields where a %2 alarm has %3, so this alarm "
-                                             "is never shown")
-                                  .arg(countFields(*alarm.line))
-                                  .arg(kindCaption(alarm.kind).toLower())
-                                  .arg(expected),
-                              QStringLiteral("delete it and add the alarm again") });
+    if (!content.record) {
+        if (!content.line) {
+            report({ alarm.path(),
+                     QStringLiteral("the file cannot be read, or its first line is over 64 KiB, so this alarm is "
+                                    "never shown"),
+                     QStringLiteral("check its permissions, or delete it and add the alarm again") });
+        } else {
+            const int found = countFields(*content.line);
+            report({ alarm.path(),
+                     QStringLiteral("the file holds %1 readable %2 where a %3 alarm has %4, so this alarm is never "
+                                    "shown")
+                         .arg(found)
+                         .arg(found == 1 ? QStringLiteral("field") : QStringLiteral("fields"))
+                         .arg(kindCaption(alarm.kind).toLower())
+                         .arg(expected),
+                     QStringLiteral("delete it and add the alarm again") });
+        }
         return;
     }
-    if (parseAlarmLine(*alarm.line, expected + 1))
-        problems.append(
+    if (parseAlarmLine(*content.line, expected + 1))
+        report(
             { alarm.path(),
               QStringLiteral("the file holds more than the %1 fields of its kind; the rest is ignored").arg(expected),
               QStringLiteral("delete it and add the alarm again") });
     const auto parts = splitAlarmName(alarm.kind, alarm.fileName);
     if (!parts)
         return;
-    const QStringList fields = alarm.record->dueFields();
+    const QStringList fields = content.record->dueFields();
     for (qsizetype i = 0; i < parts->size(); ++i) {
         if (fields.value(i).compare(parts->at(i), Qt::CaseInsensitive) != 0) {
-            problems.append({ alarm.path(),
-                              QStringLiteral("the fields in the file (%1) disagree with its name: the alarm falls due "
-                                             "by its name but its notice shows the fields")
-                                  .arg(fields.join(u' ')),
-                              QStringLiteral("delete it and add the alarm again") });
+            report({ alarm.path(),
+                     QStringLiteral("the fields in the file (%1) disagree with its name: the alarm falls due by its "
+                                    "name but its notice shows the fields")
+                         .arg(fields.join(u' ')),
+                     QStringLiteral("delete it and add the alarm again") });
             return;
         }
     }
 }
 
-void checkLetterCase(const QList<StoredAlarm> &alarms, QList<Problem> &problems)
+Problem twinProblem(const StoredAlarm &hidden, const StoredAlarm &found, bool certain)
 {
-    QHash<QString, const StoredAlarm *> seen;
-    for (const StoredAlarm &alarm : alarms) {
-        const QString key = QString::number(static_cast<int>(alarm.kind)) + u'/' + alarm.fileName.toCaseFolded();
-        const StoredAlarm *other = seen.value(key);
-        if (!other) {
-            seen.insert(key, &alarm);
-        } else if (other->waiting != alarm.waiting) {
-            const StoredAlarm &waiting = alarm.waiting ? alarm : *other;
-            const StoredAlarm &active = alarm.waiting ? *other : alarm;
-            problems.append({ waiting.path(),
-                              QStringLiteral("waits to come back but the same alarm is already in %1, so it cannot "
-                                             "come back")
-                                  .arg(active.path()),
-                              QStringLiteral("delete the one you do not want") });
-        } else {
-            problems.append({ alarm.path(),
-                              QStringLiteral("differs from %1 only in letter case, so only one of them is shown")
-                                  .arg(other->fileName),
-                              QStringLiteral("delete the one you do not want") });
-        }
-    }
+    const QString advice = QStringLiteral("delete the one you do not want");
+    if (hidden.waiting && !found.waiting)
+        return { hidden.path(),
+                 QStringLiteral("waits to come back but the same alarm is already in %1, so it cannot come back")
+                     .arg(found.path()),
+                 advice };
+    if (certain)
+        return { hidden.path(),
+                 QStringLiteral("differs from %1 only in letter case, and the program finds that one, so this "
+                                "alarm is never shown")
+                     .arg(found.fileName),
+                 advice };
+    return { hidden.path(),
+             QStringLiteral("differs from %1 only in letter case, so only one of them is shown").arg(found.fileName),
+             advice };
 }
 
 void checkSettings(const StoreLayout &layout, QList<Problem> &problems)
@@ -108,21 +105,29 @@ void checkSettings(const StoreLayout &layout, QList<Problem> &problems)
 
 } // namespace
 
-QList<Problem> checkStore(const StoreLayout &layout, const QList<StoredAlarm> &alarms, const QStringList &others,
-                          const QDateTime &now)
+void StoreCheck::other(const QString &path)
 {
-    QList<Problem> problems;
-    for (const QString &path : others)
-        problems.append({ path, QStringLiteral("is not an alarm file (.alm) and is never shown"),
-                          QStringLiteral("move it out of the alarm folders") });
-    for (const StoredAlarm &alarm : alarms) {
-        if (auto problem = nameProblem(alarm.kind, alarm.path(), alarm.fileName, now))
-            problems.append(*problem);
-        checkContent(alarm, problems);
-    }
-    checkLetterCase(alarms, problems);
-    checkSettings(layout, problems);
-    return problems;
+    m_report({ path, QStringLiteral("is not an alarm file (.alm) and is never shown"),
+               QStringLiteral("move it out of the alarm folders") });
+}
+
+void StoreCheck::alarm(const StoredAlarm &alarm, const AlarmContent &content)
+{
+    if (auto problem = nameProblem(alarm.kind, alarm.path(), alarm.fileName, m_now))
+        m_report(*problem);
+    checkContent(alarm, content, m_report);
+    m_twins.add(alarm);
+}
+
+void StoreCheck::finish(const StoreLayout &layout)
+{
+    m_twins.forEachHidden([this](const StoredAlarm &hidden, const StoredAlarm &found, bool certain) {
+        m_report(twinProblem(hidden, found, certain));
+    });
+    QList<Problem> settings;
+    checkSettings(layout, settings);
+    for (const Problem &problem : std::as_const(settings))
+        m_report(problem);
 }
 
 } // namespace brevora::cli

@@ -3,14 +3,37 @@
 #include "cli/commands/storescan.h"
 #include "cli/problem.h"
 
+#include <QHash>
+
 namespace brevora {
 class SystemProbe;
 }
 
 namespace brevora::cli {
 
+// The sound files of the alarms, each asked about once however many alarms play it. Told each file as the
+// store is read.
+class SoundCheck
+{
+public:
+    SoundCheck(const SystemProbe &probe, ProblemSink report)
+        : m_probe(probe)
+        , m_report(std::move(report))
+    { }
+
+    void alarm(const StoredAlarm &alarm, const AlarmContent &content);
+    // Whether any alarm has a sound to play, so the sound server matters.
+    bool anySound() const { return m_anySound; }
+
+private:
+    const SystemProbe &m_probe;
+    ProblemSink m_report;
+    QHash<QString, QString> m_verdicts; // sound path -> problem, empty when it plays
+    bool m_anySound = false;
+};
+
 // What the system around the store must offer: the log-on entry when the log-on setting is on, a notification
-// area when the hide setting is on, and for alarms with a sound, a sound server and sound files that decode.
-QList<Problem> checkSystem(const StoreLayout &layout, const QList<StoredAlarm> &alarms, const SystemProbe &probe);
+// area when the hide setting is on, and a sound server when an alarm has a sound.
+void checkSystem(const StoreLayout &layout, const SystemProbe &probe, bool anySound, const ProblemSink &report);
 
 } // namespace brevora::cli

@@ -1,16 +1,14 @@
 #include "cli/commands/listing.h"
 
+#include "cli/commands/lettercase.h"
 #include "scheduler/nextdue.h"
 
 #include <QDir>
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
+#include <QSet>
 #include <QTextStream>
 
 #include <algorithm>
-#include <limits>
-#include <vector>
 
 namespace brevora::cli {
 
@@ -18,35 +16,73 @@ namespace {
 
 const QString momentFormat = QStringLiteral("yyyy-MM-dd HH:mm");
 
+QString escapedColumn(const QString &text)
+{
+    QString escaped;
+    escaped.reserve(text.size());
+    for (QChar c : text) {
+        switch (c.unicode()) {
+        case u'\\':
+            escaped += QStringLiteral("\\\\");
+            break;
+        case u'\t':
+            escaped += QStringLiteral("\\t");
+            break;
+        case u'\r':
+            escaped += QStringLiteral("\\r");
+            break;
+        case u'\n':
+            escaped += QStringLiteral("\\n");
+            break;
+        default:
+            escaped += c;
+        }
+    }
+    return escaped;
+}
+
+QString momentText(qint64 nextDue)
+{
+    return QDateTime::fromMSecsSinceEpoch(nextDue).toString(momentFormat);
+}
+
 } // namespace
 
-QList<ListedAlarm> listAlarms(QList<StoredAlarm> alarms, const QDateTime &now)
+QList<ListedAlarm> listAlarms(const StoreLayout &layout, const QList<AlarmKind> &kinds, const QDateTime &now,
+                              const ProblemSink &problems)
 {
-    // Sorted by keys worked out once: comparing local moments would ask the time zone at every comparison.
-    struct Keyed
-    {
-        qint64 due;
-        ListedAlarm item;
-    };
-    std::vector<Keyed> keyed;
-    keyed.reserve(static_cast<std::size_t>(alarms.size()));
-    const QDateTime afterReturn = now.addSecs(65);
-    for (StoredAlarm &alarm : alarms) {
-        auto due = nextDueMoment(alarm.kind, alarm.fileName, alarm.waiting ? afterReturn : now);
-        const qint64 key = due ? due->toMSecsSinceEpoch() : std::numeric_limits<qint64>::max();
-        keyed.push_back({ key, { std::move(alarm), std::move(due) } });
-    }
-    std::stable_sort(keyed.begin(), keyed.end(), [](const Keyed &a, const Keyed &b) {
-        if (a.due != b.due)
-            return a.due < b.due;
-        if (a.item.alarm.kind != b.item.alarm.kind)
-            return a.item.alarm.kind < b.item.alarm.kind;
-        return a.item.alarm.fileName.compare(b.item.alarm.fileName, Qt::CaseInsensitive) < 0;
-    });
     QList<ListedAlarm> list;
-    list.reserve(alarms.size());
-    for (Keyed &k : keyed)
-        list.append(std::move(k.item));
+    LetterCaseTwins twins(now);
+    const QDateTime afterReturn = now.addSecs(65);
+    StoreVisitor visitor;
+    visitor.problem = problems;
+    visitor.alarm = [&](const StoredAlarm &alarm, const AlarmContent &content) {
+        // Sorted by keys worked out once: comparing local moments would ask the time zone at every comparison.
+        qint64 key = ListedAlarm::never;
+        if (content.record) {
+            if (const auto due = nextDueMoment(alarm.kind, alarm.fileName, alarm.waiting ? afterReturn : now))
+                key = due->toMSecsSinceEpoch();
+        }
+        list.append({ alarm, key });
+        twins.add(alarm);
+    };
+    visitStore(layout, kinds, visitor);
+
+    QSet<QString> hidden;
+    twins.forEachHidden([&](const StoredAlarm &alarm, const StoredAlarm &, bool) { hidden.insert(alarm.path()); });
+    if (!hidden.isEmpty()) {
+        for (ListedAlarm &item : list) {
+            if (hidden.contains(item.alarm.path()))
+                item.nextDue = ListedAlarm::never;
+        }
+    }
+    std::stable_sort(list.begin(), list.end(), [](const ListedAlarm &a, const ListedAlarm &b) {
+        if (a.nextDue != b.nextDue)
+            return a.nextDue < b.nextDue;
+        if (a.alarm.kind != b.alarm.kind)
+            return a.alarm.kind < b.alarm.kind;
+        return a.alarm.fileName.compare(b.alarm.fileName, Qt::CaseInsensitive) < 0;
+    });
     return list;
 }
 
@@ -54,42 +90,45 @@ void printListing(QTextStream &out, const QList<ListedAlarm> &list)
 {
     for (const ListedAlarm &item : list) {
         const StoredAlarm &a = item.alarm;
-        const QString sound = !a.record    ? QStringLiteral("?")
-            : a.record->sound() == noSound ? QStringLiteral("-")
-                                           : a.record->sound();
-        out << (item.nextDue ? item.nextDue->toString(momentFormat) : QStringLiteral("never")) << '\t'
+        const auto record = readContent(a).record;
+        const QString sound = !record    ? QStringLiteral("?")
+            : record->sound() == noSound ? QStringLiteral("-")
+                                         : escapedColumn(record->sound());
+        out << (item.nextDue != ListedAlarm::never ? momentText(item.nextDue) : QStringLiteral("never")) << '\t'
             << kindWord(a.kind) << '\t' << (a.waiting ? "waiting" : "active") << '\t' << sound << '\t'
-            << (a.record ? a.record->text() : QStringLiteral("(unreadable: ") + a.fileName + u')') << '\n';
+            << escapedColumn(record ? record->text() : QStringLiteral("(unreadable: ") + a.fileName + u')') << '\n';
     }
     out.flush();
 }
 
-QByteArray listingJson(const QList<ListedAlarm> &list)
+void printListingJson(QTextStream &out, const QList<ListedAlarm> &list)
 {
-    QJsonArray alarms;
+    JsonListWriter json(out, "alarms");
     for (const ListedAlarm &item : list) {
         const StoredAlarm &a = item.alarm;
+        const auto record = readContent(a).record;
         QJsonObject entry{ { "kind", kindWord(a.kind) },
                            { "file", QDir::toNativeSeparators(a.path()) },
                            { "nextDue",
-                             item.nextDue ? QJsonValue(item.nextDue->toString(momentFormat))
-                                          : QJsonValue(QJsonValue::Null) },
+                             item.nextDue != ListedAlarm::never ? QJsonValue(momentText(item.nextDue))
+                                                                : QJsonValue(QJsonValue::Null) },
                            { "waiting", a.waiting },
-                           { "readable", a.record.has_value() } };
-        if (a.record) {
-            entry.insert("text", a.record->text());
+                           { "readable", record.has_value() } };
+        if (record) {
+            entry.insert("text", record->text());
             entry.insert("sound",
-                         a.record->sound() == noSound ? QJsonValue(QJsonValue::Null) : QJsonValue(a.record->sound()));
+                         record->sound() == noSound ? QJsonValue(QJsonValue::Null) : QJsonValue(record->sound()));
         }
-        alarms.append(entry);
+        json.add(entry);
     }
-    return QJsonDocument(QJsonObject{ { "alarms", alarms } }).toJson();
+    json.finish();
 }
 
 void printMissed(QTextStream &out, const MissedAlarms &missed)
 {
     for (const MissedAlarm &alarm : missed.listed)
-        out << alarm.moment.toString(momentFormat) << '\t' << kindWord(alarm.kind) << '\t' << alarm.text << '\n';
+        out << alarm.moment.toString(momentFormat) << '\t' << kindWord(alarm.kind) << '\t' << escapedColumn(alarm.text)
+            << '\n';
     out.flush();
 }
 

@@ -43,24 +43,21 @@ bool isDigits(const QString &text)
     return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
 
-const QString renameOrAdd = QStringLiteral("delete it and add the alarm again");
-
-Problem never(const QString &path, const QString &why, const QString &advice = renameOrAdd)
+NameFault never(const QString &why, const QString &rename = {})
 {
-    return { path, why + QStringLiteral(", so this alarm is never shown"), advice };
+    return { why, rename, false };
 }
 
 } // namespace
 
-std::optional<Problem> nameProblem(AlarmKind kind, const QString &path, const QString &fileName, const QDateTime &now)
+std::optional<NameFault> nameFault(AlarmKind kind, const QString &fileName, const QDateTime &now)
 {
     if (nextDueMoment(kind, fileName, now))
         return std::nullopt;
     const auto parts = splitAlarmName(kind, fileName);
     if (!parts) {
         const QString example = alarmFileName(kind, dueFieldsAt(kind, QDateTime(QDate(2007, 2, 3), QTime(14, 0))));
-        return never(path,
-                     QStringLiteral("the name does not have the form of a %1 alarm's name such as %2")
+        return never(QStringLiteral("the name does not have the form of a %1 alarm's name such as %2")
                          .arg(kindCaption(kind).toLower(), example));
     }
     const QList<Bounds> bounds = partBounds(kind);
@@ -74,12 +71,11 @@ std::optional<Problem> nameProblem(AlarmKind kind, const QString &path, const QS
             for (int day = 1; day <= 7; ++day)
                 known = known || part.compare(weekdayName(day), Qt::CaseInsensitive) == 0;
             if (!known)
-                return never(path,
-                             QStringLiteral("\"%1\" is not a weekday the clock writes (Monday to Sunday)").arg(part));
+                return never(QStringLiteral("\"%1\" is not a weekday the clock writes (Monday to Sunday)").arg(part));
             continue;
         }
         if (!isDigits(part))
-            return never(path, QStringLiteral("the %1 \"%2\" is not a plain number").arg(QLatin1String(b.what), part));
+            return never(QStringLiteral("the %1 \"%2\" is not a plain number").arg(QLatin1String(b.what), part));
         if (part.size() > 1 && part[0] == u'0') {
             leadingZero = true;
             while (part.size() > 1 && part[0] == u'0')
@@ -87,8 +83,7 @@ std::optional<Problem> nameProblem(AlarmKind kind, const QString &path, const QS
         }
         const int value = part.size() > 4 ? b.high + 1 : part.toInt();
         if (value < b.low || value > b.high)
-            return never(path,
-                         QStringLiteral("the %1 %2 is outside %3 to %4")
+            return never(QStringLiteral("the %1 %2 is outside %3 to %4")
                              .arg(QLatin1String(b.what), part)
                              .arg(b.low)
                              .arg(b.high));
@@ -96,23 +91,37 @@ std::optional<Problem> nameProblem(AlarmKind kind, const QString &path, const QS
     if (leadingZero) {
         const QString fixed = alarmFileName(kind, plain);
         const bool helps = nextDueMoment(kind, fixed, now).has_value();
-        return never(path, QStringLiteral("a number has a leading zero, which the clock never writes"),
-                     helps ? QStringLiteral("rename it to %1").arg(fixed) : renameOrAdd);
+        return never(QStringLiteral("a number has a leading zero, which the clock never writes"),
+                     helps ? fixed : QString());
     }
     if (kind == AlarmKind::Once) {
         const int year = plain[2].toInt();
         if (year < 1000)
-            return never(path,
-                         QStringLiteral("the year %1 is not written in full as the clock writes it (2007, not 7)")
+            return never(QStringLiteral("the year %1 is not written in full as the clock writes it (2007, not 7)")
                              .arg(plain[2]));
         if (!QDate(year, plain[1].toInt(), plain[0].toInt()).isValid())
-            return never(path, QStringLiteral("the date %1-%2-%3 does not exist").arg(plain[0], plain[1], plain[2]));
-        return Problem{ path, QStringLiteral("this one-time alarm's moment has passed, so it is never shown"),
-                        QStringLiteral("delete it") };
+            return never(QStringLiteral("the date %1-%2-%3 does not exist").arg(plain[0], plain[1], plain[2]));
+        return NameFault{ QStringLiteral("the moment %1-%2-%3 %4:%5 has passed")
+                              .arg(plain[0], plain[1], plain[2], plain[3], plain[4].rightJustified(2, u'0')),
+                          {},
+                          true };
     }
     if (kind == AlarmKind::Yearly && !QDate(2000, plain[1].toInt(), plain[0].toInt()).isValid()) // a leap year
-        return never(path, QStringLiteral("month %1 never has a day %2").arg(plain[1], plain[0]));
-    return never(path, QStringLiteral("the clock never writes this name"));
+        return never(QStringLiteral("month %1 never has a day %2").arg(plain[1], plain[0]));
+    return never(QStringLiteral("the clock never writes this name"));
+}
+
+std::optional<Problem> nameProblem(AlarmKind kind, const QString &path, const QString &fileName, const QDateTime &now)
+{
+    const auto fault = nameFault(kind, fileName, now);
+    if (!fault)
+        return std::nullopt;
+    if (fault->passed)
+        return Problem{ path, QStringLiteral("this one-time alarm's moment has passed, so it is never shown"),
+                        QStringLiteral("delete it") };
+    return Problem{ path, fault->why + QStringLiteral(", so this alarm is never shown"),
+                    fault->rename.isEmpty() ? QStringLiteral("delete it and add the alarm again")
+                                            : QStringLiteral("rename it to %1").arg(fault->rename) };
 }
 
 } // namespace brevora::cli

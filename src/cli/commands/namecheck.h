@@ -9,7 +9,18 @@
 
 namespace brevora::cli {
 
-// Why the clock never produces this name from `now` on, and what to do; empty when the alarm falls due.
+// Why the clock never produces a name from `now` on.
+struct NameFault
+{
+    QString why;
+    QString rename; // a name the clock does write for the same moment, where there is one
+    bool passed = false; // a one-time moment that has been
+};
+
+// Empty when the alarm falls due.
+std::optional<NameFault> nameFault(AlarmKind kind, const QString &fileName, const QDateTime &now);
+
+// The same, told about a file in the store with what to do about it.
 std::optional<Problem> nameProblem(AlarmKind kind, const QString &path, const QString &fileName, const QDateTime &now);
 
 } // namespace brevora::cli

@@ -8,6 +8,8 @@
 
 namespace brevora::cli {
 
+namespace fs = std::filesystem;
+
 namespace {
 
 // The line the program's reader takes: up to the first line end, and nothing from a file whose first line is
@@ -29,56 +31,121 @@ std::optional<QByteArray> firstLine(const QString &path)
     }
     if (end > maxAlarmLineBytes)
         return std::nullopt;
-    head.truncate(end);
-    return head;
+    // A copy of its own: the buffer read into has room for the longest line, which a store of short lines
+    // would otherwise hold once per file.
+    return QByteArray(head.constData(), end);
 }
 
-// The names of the folder's files; the listing takes each entry's type from the folder itself, with no call
-// per file.
-QStringList fileNames(const QString &folder)
+bool isAlarmName(const QString &name)
+{
+    return name.endsWith(QStringLiteral(".alm"), Qt::CaseInsensitive);
+}
+
+// What an entry that is not a regular file is, in words; a link is judged by what it leads to.
+QString entryKind(const fs::directory_entry &entry)
+{
+    std::error_code error;
+    const fs::file_type type = entry.status(error).type();
+    if (error == std::errc::too_many_symbolic_link_levels)
+        return QStringLiteral("a link that leads round in a loop");
+    switch (type) {
+    case fs::file_type::not_found:
+        return QStringLiteral("a link to something that does not exist");
+    case fs::file_type::directory:
+        return QStringLiteral("a folder");
+    case fs::file_type::fifo:
+        return QStringLiteral("a pipe");
+    case fs::file_type::block:
+    case fs::file_type::character:
+        return QStringLiteral("a device");
+    case fs::file_type::socket:
+        return QStringLiteral("a socket");
+    default:
+        return QStringLiteral("not a file");
+    }
+}
+
+QString systemMessage(const std::error_code &error)
+{
+    return QString::fromLocal8Bit(error.message()).toLower();
+}
+
+// A stable order for names that differ only in letter case, so the same store is always told the same way.
+bool lessIgnoringCase(const QString &a, const QString &b)
+{
+    const int c = a.compare(b, Qt::CaseInsensitive);
+    return c != 0 ? c < 0 : a < b;
+}
+
+// The names of the folder's regular files (through links). The listing takes each entry's type from the folder
+// itself, with no call per file; anything else named like an alarm is reported, as the program would never
+// show it. An absent folder holds nothing.
+QStringList fileNames(const QString &folder, const StoreVisitor &visitor)
 {
     QStringList names;
+    const fs::path path(QFile::encodeName(folder).toStdString());
     std::error_code error;
-    for (const auto &entry : std::filesystem::directory_iterator(QFile::encodeName(folder).toStdString(), error)) {
-        std::error_code typeError;
-        if (entry.is_regular_file(typeError))
-            names.append(QFile::decodeName(QByteArray::fromStdString(entry.path().filename().string())));
+    const fs::file_status status = fs::status(path, error);
+    if (status.type() == fs::file_type::not_found && error != std::errc::not_a_directory)
+        return names;
+    if (!error && status.type() != fs::file_type::directory) {
+        visitor.problem({ folder, QStringLiteral("is not a folder, so the alarms that belong there are never shown"),
+                          QStringLiteral("move it away; Brevora makes the folder again at its next start") });
+        return names;
     }
-    std::sort(names.begin(), names.end(),
-              [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    fs::directory_iterator it(path, error);
+    for (; !error && it != fs::directory_iterator(); it.increment(error)) {
+        const QString name = QFile::decodeName(QByteArray::fromStdString(it->path().filename().string()));
+        std::error_code typeError;
+        if (it->is_regular_file(typeError))
+            names.append(name);
+        else if (visitor.oddEntry && isAlarmName(name))
+            visitor.oddEntry({ folder + u'/' + name,
+                               QStringLiteral("is %1, not a file, so it is never shown").arg(entryKind(*it)),
+                               QStringLiteral("move it out of the alarm folders") });
+    }
+    if (error)
+        visitor.problem(
+            { folder,
+              QStringLiteral("the folder cannot be read (%1), so its alarms are never shown").arg(systemMessage(error)),
+              QStringLiteral("check the folder's permissions") });
+    std::sort(names.begin(), names.end(), lessIgnoringCase);
     return names;
 }
 
-void scanFolder(const QString &folder, AlarmKind kind, bool waiting, QList<StoredAlarm> &alarms, QStringList *others)
+void visitFolder(const QString &folder, AlarmKind kind, bool waiting, const StoreVisitor &visitor)
 {
     if (folder.isEmpty())
         return;
-    const QStringList names = fileNames(folder);
-    for (const QString &name : names) {
-        if (!name.endsWith(QStringLiteral(".alm"), Qt::CaseInsensitive)) {
-            if (others && !waiting)
-                others->append(folder + u'/' + name);
+    for (const QString &name : fileNames(folder, visitor)) {
+        if (!isAlarmName(name)) {
+            if (visitor.other && !waiting)
+                visitor.other(folder + u'/' + name);
             continue;
         }
-        StoredAlarm alarm{ kind, folder, name, waiting, std::nullopt, firstLine(folder + u'/' + name) };
-        if (alarm.line) {
-            if (auto fields = parseAlarmLine(*alarm.line, kindInfo(kind).fieldCount))
-                alarm.record = AlarmRecord{ *fields };
-        }
-        alarms.append(std::move(alarm));
+        const StoredAlarm alarm{ kind, folder, name, waiting };
+        visitor.alarm(alarm, readContent(alarm));
     }
 }
 
 } // namespace
 
-QList<StoredAlarm> scanStore(const StoreLayout &layout, const QList<AlarmKind> &kinds, QStringList *others)
+AlarmContent readContent(const StoredAlarm &alarm)
 {
-    QList<StoredAlarm> alarms;
-    for (AlarmKind kind : kinds) {
-        scanFolder(layout.activeFolder(kind), kind, false, alarms, others);
-        scanFolder(layout.pastFolder(kind), kind, true, alarms, others);
+    AlarmContent content{ std::nullopt, firstLine(alarm.path()) };
+    if (content.line) {
+        if (auto fields = parseAlarmLine(*content.line, kindInfo(alarm.kind).fieldCount))
+            content.record = AlarmRecord{ *fields };
     }
-    return alarms;
+    return content;
+}
+
+void visitStore(const StoreLayout &layout, const QList<AlarmKind> &kinds, const StoreVisitor &visitor)
+{
+    for (AlarmKind kind : kinds) {
+        visitFolder(layout.activeFolder(kind), kind, false, visitor);
+        visitFolder(layout.pastFolder(kind), kind, true, visitor);
+    }
 }
 
 QString kindWord(AlarmKind kind)

@@ -1,30 +1,51 @@
 #pragma once
 
+#include "cli/problem.h"
 #include "core/model/alarmfile.h"
 #include "core/store/storelayout.h"
 
 #include <QList>
 
+#include <functional>
 #include <optional>
 
 namespace brevora::cli {
 
-// One file of the store as the command line sees it.
+// Where one file of the store is, as the command line sees it. A store holds tens of thousands of files, so
+// what a command keeps of each is this much and no more; the contents are read as they are needed.
 struct StoredAlarm
 {
     AlarmKind kind;
     QString folder;
     QString fileName;
     bool waiting = false; // in the kind's folder of acknowledged alarms
-    std::optional<AlarmRecord> record; // empty when the file cannot be read as an alarm of its kind
-    std::optional<QByteArray> line; // the file's first line; empty when the file cannot be opened or is too long
 
     QString path() const { return folder + u'/' + fileName; }
 };
 
-// Every ".alm" file (letter case ignored) of the active folders and the folders of acknowledged alarms of the
-// given kinds; `others` receives the other files of the active folders.
-QList<StoredAlarm> scanStore(const StoreLayout &layout, const QList<AlarmKind> &kinds, QStringList *others = nullptr);
+// What one file holds, read once.
+struct AlarmContent
+{
+    std::optional<AlarmRecord> record; // empty when the file cannot be read as an alarm of its kind
+    std::optional<QByteArray> line; // the file's first line; empty when the file cannot be opened or is too long
+};
+
+AlarmContent readContent(const StoredAlarm &alarm);
+
+// What the store holds, told as each folder is read, so nothing of it needs to be kept.
+struct StoreVisitor
+{
+    // Every ".alm" file (letter case ignored) of the active folders and the folders of acknowledged alarms.
+    std::function<void(const StoredAlarm &, const AlarmContent &)> alarm;
+    // The other files of the active folders; may be empty.
+    std::function<void(const QString &path)> other;
+    // A kind's folder that is not a folder or cannot be read.
+    std::function<void(const Problem &)> problem;
+    // An entry named like an alarm that is no file (a pipe, a folder, a link loop); may be empty.
+    std::function<void(const Problem &)> oddEntry;
+};
+
+void visitStore(const StoreLayout &layout, const QList<AlarmKind> &kinds, const StoreVisitor &visitor);
 
 // The word the command line uses for a kind ("once", "daily", ...), and back.
 QString kindWord(AlarmKind kind);

@@ -2,6 +2,7 @@
 #include "fakenotifier.h"
 
 #include "app/missedreport.h"
+#include "ui/main/mainwindow.h"
 #include "core/settings/lastrunning.h"
 
 #include <QTest>

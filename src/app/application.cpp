@@ -6,6 +6,7 @@
 #include "core/store/safesave.h"
 #include "os/clock/clock.h"
 #include "os/desktop/places.h"
+#include "os/notify/desktopnotifier.h"
 #include "os/session/programend.h"
 #include "scheduler/scheduler.h"
 #include "ui/common/artwork.h"

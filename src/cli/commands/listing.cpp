@@ -4,6 +4,8 @@
 #include "scheduler/nextdue.h"
 
 #include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QJsonObject>
 #include <QSet>
 #include <QTextStream>

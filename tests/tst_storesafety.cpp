@@ -13,6 +13,7 @@
 #include <optional>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace brevora;
 using namespace brevora::test;
@@ -155,6 +156,26 @@ private slots:
         QCOMPARE(QFileInfo::exists(target), entry != u"dangling link");
         QCOMPARE(QFileInfo(file).isSymLink(), entry.contains(u"link"));
         QCOMPARE(entries(dir.filePath("store")), QStringList{ "entry" });
+    }
+
+    // A file the user made read-only is not replaced by a save.
+    void readOnlyFilesAreKept_data() { addWriters(); }
+    void readOnlyFilesAreKept()
+    {
+        QFETCH(Writer, writer);
+        QFETCH(QString, name);
+        QFETCH(QByteArray, old);
+        if (geteuid() == 0)
+            QSKIP("root writes to read-only files");
+        QTemporaryDir dir;
+        const QString file = dir.filePath(name);
+        writeBytes(file, old);
+        QVERIFY(QFile::setPermissions(file, QFileDevice::ReadOwner));
+        QString error;
+        QVERIFY(!writer(file, &error));
+        QVERIFY2(error.contains("read-only"), qPrintable(error));
+        QCOMPARE(readBytes(file), old);
+        QCOMPARE(entries(dir.path()), QStringList{ name });
     }
 
     // A pipe named like an alarm or a setting reads as damaged at once instead of waiting for a writer for good.

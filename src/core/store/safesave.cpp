@@ -31,6 +31,9 @@ bool saveFileAtomically(const QString &path, const QByteArray &bytes, QString *e
     case EntryType::Other:
         return fail(QStringLiteral("%1 is not a regular file.").arg(QDir::toNativeSeparators(path)));
     }
+    // A rename would replace a file the user made read-only as readily as any other.
+    if (QFileInfo::exists(path) && !QFileInfo(path).isWritable())
+        return fail(QStringLiteral("%1 is read-only.").arg(QDir::toNativeSeparators(path)));
     // The temporary beside the file bears a name that no person and no other program would choose, so that the
     // start can remove what a killed save left without ever taking a user's own "7-5.alm.backup" for one.
     QString temporary;

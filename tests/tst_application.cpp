@@ -94,8 +94,10 @@ private slots:
         writeBytes(justAcknowledged, "\"y\",\"ninguno\",\"13\",\"59\"\r\n");
         writeBytes(dir.filePath("Program files/Settings/hide.bvr"), "#TRUE#\r\n");
         // Temporaries of saves killed halfway: gone, and none "returned" as an alarm.
-        writeBytes(layout.pastPath(AlarmKind::Daily, "7-5.alm.pANMVD"), "\"x\"");
-        writeBytes(dir.filePath("Program files/Settings/past.bvr.YbZpcU"), "#FA");
+        const QStringList leftovers{ layout.pastPath(AlarmKind::Daily, ".7-5.alm.brevora-save-pANMVD"),
+                                     dir.filePath("Program files/Settings/.past.bvr.brevora-save-YbZpcU") };
+        writeBytes(leftovers[0], "\"x\"");
+        writeBytes(leftovers[1], "#FA");
 
         FakePlatform fakes;
         FakePrompter &prompter = fakes.prompter;
@@ -108,6 +110,30 @@ private slots:
         QCOMPARE(QDir(layout.activeFolder(AlarmKind::Daily)).entryList(QDir::Files), QStringList{ "7-5.alm" });
         QCOMPARE(QDir(layout.settingsFolder()).entryList(QDir::Files).size(), 3);
         QCOMPARE(second.state().settings.hide, true);
+        for (const QString &leftover : leftovers)
+            QVERIFY2(!QFile::exists(leftover), qPrintable(leftover));
+    }
+
+    // A folder of acknowledged alarms that is a link to a user's folder is not emptied into the alarms; the
+    // start says so once, and the returns that follow every minute do not say it again.
+    void aPastFolderLeadingOutsideIsReportedOnce()
+    {
+        AppFixture fixture;
+        QTemporaryDir outside;
+        const QString past = fixture.store.layout.pastFolder(AlarmKind::Daily);
+        QVERIFY(QDir().rmdir(past));
+        QVERIFY(QFile::link(outside.path(), past));
+        writeBytes(outside.filePath("holiday.jpg"), "photo");
+
+        fixture.app->start();
+        QCOMPARE(fixture.prompter.shown.size(), 1);
+        QCOMPARE(fixture.prompter.shown[0].icon, QMessageBox::Warning);
+        QVERIFY2(fixture.prompter.shown[0].text.contains(QDir::toNativeSeparators(past)),
+                 qPrintable(fixture.prompter.shown[0].text));
+        fixture.app->scheduler().returnPastAlarms();
+        QCOMPARE(fixture.prompter.shown.size(), 1);
+        QVERIFY(QFile::exists(outside.filePath("holiday.jpg")));
+        QVERIFY(!QFile::exists(fixture.store.layout.activePath(AlarmKind::Daily, "holiday.jpg")));
     }
 
     // A second start of the program asks this copy to show itself, also when it runs hidden behind its icon.

@@ -5,6 +5,8 @@
 #include <QJsonObject>
 #include <QTest>
 
+#include <sys/stat.h>
+
 #include <functional>
 
 using namespace brevora;
@@ -150,6 +152,13 @@ private slots:
             QFile::remove(path);
             return path;
         }) << "settings file is missing";
+        QTest::newRow("setting is a pipe") << Setup([](CliFixture &f) {
+            const QString path = settingFilePath(f.store.layout.settingsFolder(), Setting::Past);
+            QFile::remove(path);
+            if (mkfifo(QFile::encodeName(path).constData(), 0644) != 0)
+                return QStringLiteral("mkfifo failed");
+            return path;
+        }) << "is not a regular file";
         QTest::newRow("log-on entry") << Setup([](CliFixture &f) {
             setSetting(f, Setting::Startup, formatSettingValue(true));
             f.probe.logon.problem = "the entry is switched off";

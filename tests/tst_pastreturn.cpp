@@ -4,6 +4,7 @@
 #include "core/store/pastreturn.h"
 
 #include <QDir>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace brevora;
@@ -42,6 +43,44 @@ private slots:
         QCOMPARE(files(store.layout.activeFolder(AlarmKind::Monthly)), QStringList{ "1_9-0.alm" });
         QCOMPARE(files(store.layout.activeFolder(AlarmKind::Yearly)), (QStringList{ "24-12_20-15.alm", "notes.txt" }));
         QVERIFY(files(store.layout.activeFolder(AlarmKind::Once)).isEmpty());
+    }
+
+    // A link among the folders of acknowledged alarms may name any folder of the user's: nothing is taken from
+    // it, and the report names it. A whole Events folder kept elsewhere is the store itself and works as usual.
+    void foldersLeadingOutsideAreLeftAlone_data()
+    {
+        QTest::addColumn<QString>("linked"); // the entry made a link, relative to the ProgramDir
+        QTest::addColumn<bool>("returns");
+        QTest::newRow("Events/Past") << "Events/Past" << false;
+        QTest::newRow("Events/Past/Day") << "Events/Past/Day" << false;
+        QTest::newRow("whole Events") << "Events" << true;
+    }
+    void foldersLeadingOutsideAreLeftAlone()
+    {
+        QFETCH(QString, linked);
+        QFETCH(bool, returns);
+        StoreFixture store;
+        QTemporaryDir outside;
+        const QString target = outside.filePath("user folder");
+        QVERIFY(QDir(store.dir.path()).rename(linked, target));
+        QVERIFY(QFile::link(target, store.dir.filePath(linked)));
+        writeBytes(store.layout.pastPath(AlarmKind::Daily, "7-5.alm"), "\"x\",\"ninguno\",\"7\",\"5\"\r\n");
+        writeBytes(store.layout.pastPath(AlarmKind::Daily, "holiday.jpg"), "photo");
+        writeBytes(store.layout.pastPath(AlarmKind::Weekly, "Monday_8-30.alm"), "w");
+
+        const PastReturnReport report = returnPastAlarms(store.layout);
+        const QStringList activeDay = files(store.layout.activeFolder(AlarmKind::Daily));
+        if (returns) {
+            QCOMPARE(report.leadOutside, QStringList());
+            QCOMPARE(activeDay, (QStringList{ "7-5.alm", "holiday.jpg" }));
+            return;
+        }
+        QCOMPARE(activeDay, QStringList());
+        QCOMPARE(files(store.layout.pastFolder(AlarmKind::Daily)), (QStringList{ "7-5.alm", "holiday.jpg" }));
+        const bool wholePast = linked == u"Events/Past";
+        QCOMPARE(report.leadOutside.contains(store.layout.pastFolder(AlarmKind::Daily)), true);
+        QCOMPARE(report.leadOutside.size(), wholePast ? 4 : 1);
+        QCOMPARE(report.returned, wholePast ? 0 : 1);
     }
 
     void aNewerActiveAlarmWinsOverItsWaitingCopy()

@@ -32,6 +32,16 @@ protected:
     bool addWatch(const QString &path) override { return path != refused && FolderWatch::addWatch(path); }
 };
 
+// A watch that sets no notification on the folders above the watched ones, as on a system that refuses them.
+class BlindAboveWatch final : public FolderWatch
+{
+public:
+    QStringList folders;
+
+protected:
+    bool addWatch(const QString &path) override { return folders.contains(path) && FolderWatch::addWatch(path); }
+};
+
 const QByteArray dailyAt1400 = "\"Tea\",\"ninguno\",\"14\",\"0\"\r\n";
 
 } // namespace
@@ -150,6 +160,67 @@ private slots:
         writeBytes(week + "/Monday_8-30.alm", "x");
         QTRY_VERIFY_WITH_TIMEOUT(changed.contains(QVariantList{ week }), 5000);
         QVERIFY(!watch.isPolling(week));
+    }
+
+    // A folder renamed away and made again, or the whole tree replaced (a restore from a backup, a sync tool),
+    // is watched again: a file written into the new folder during its minute shows at once, and a name whose
+    // letter case differs from the clock's is found at the next minute from a fresh listing.
+    void aReplacedFolderIsWatchedAgain_data()
+    {
+        QTest::addColumn<QString>("moved"); // relative to the ProgramDir
+        QTest::newRow("kind folder renamed away") << "Events/Day";
+        QTest::newRow("whole Events replaced") << "Events";
+    }
+    void aReplacedFolderIsWatchedAgain()
+    {
+        QFETCH(QString, moved);
+        Rig rig;
+        QDir programDir(rig.store.dir.path());
+        const QString day = rig.store.layout.activeFolder(AlarmKind::Daily);
+        rig.clock.set(2007, 2, 3, 14, 0, 30);
+        rig.scheduler->start();
+        QTest::qWait(50); // the first check has read every folder
+
+        QTest::ignoreMessage(QtInfoMsg, QRegularExpression("folder .*Day was replaced"));
+        QVERIFY(programDir.rename(moved, moved + ".old"));
+        QVERIFY(rig.store.layout.createMissingFolders().isEmpty());
+        writeBytes(day + "/14-0.alm", dailyAt1400);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.sink.shown.size(), 1, 5000);
+        QCOMPARE(rig.sink.shown.last().text(), QStringLiteral("Tea"));
+
+        writeBytes(day + "/14-1.ALM", "\"Cake\",\"ninguno\",\"14\",\"1\"\r\n");
+        QTest::qWait(200);
+        rig.clock.set(2007, 2, 3, 14, 1, 0);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.sink.shown.last().text(), QStringLiteral("Cake"), 5000);
+    }
+
+    // Where nothing reports the parent's changes, the look at each minute boundary finds the new folder.
+    void aReplacedFolderIsFoundWithoutNotifications()
+    {
+        StoreFixture store;
+        BlindAboveWatch watch;
+        const QString day = store.layout.activeFolder(AlarmKind::Daily);
+        watch.folders = { day };
+        watch.watchFolder(day);
+        QSignalSpy changed(&watch, &FolderWatch::folderChanged);
+        watch.checkFoldersAreTheSame();
+        QVERIFY(changed.isEmpty()); // nothing changed, nothing to read again
+
+        QVERIFY(QDir().rename(day, day + ".old"));
+        QVERIFY(QDir().mkpath(day));
+        QTest::ignoreMessage(QtInfoMsg, QRegularExpression("folder .*Day was replaced"));
+        watch.checkFoldersAreTheSame();
+        QCOMPARE(changed.size(), 1);
+        watch.checkFoldersAreTheSame(); // said once
+        QCOMPARE(changed.size(), 1);
+        changed.clear();
+        writeBytes(day + "/14-0.alm", dailyAt1400);
+        QTRY_VERIFY_WITH_TIMEOUT(changed.contains(QVariantList{ day }), 5000);
+        // The folder it was is not watched any more.
+        changed.clear();
+        writeBytes(day + ".old/15-0.alm", dailyAt1400);
+        QTest::qWait(200);
+        QVERIFY(changed.isEmpty());
     }
 
     void aClockSetReturnsSetAsideAlarmsThatAreNotDueNow()

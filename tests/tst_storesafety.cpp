@@ -13,6 +13,7 @@
 #include <optional>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace brevora;
 using namespace brevora::test;
@@ -157,6 +158,26 @@ private slots:
         QCOMPARE(entries(dir.filePath("store")), QStringList{ "entry" });
     }
 
+    // A file the user made read-only is not replaced by a save.
+    void readOnlyFilesAreKept_data() { addWriters(); }
+    void readOnlyFilesAreKept()
+    {
+        QFETCH(Writer, writer);
+        QFETCH(QString, name);
+        QFETCH(QByteArray, old);
+        if (geteuid() == 0)
+            QSKIP("root writes to read-only files");
+        QTemporaryDir dir;
+        const QString file = dir.filePath(name);
+        writeBytes(file, old);
+        QVERIFY(QFile::setPermissions(file, QFileDevice::ReadOwner));
+        QString error;
+        QVERIFY(!writer(file, &error));
+        QVERIFY2(error.contains("read-only"), qPrintable(error));
+        QCOMPARE(readBytes(file), old);
+        QCOMPARE(entries(dir.path()), QStringList{ name });
+    }
+
     // A pipe named like an alarm or a setting reads as damaged at once instead of waiting for a writer for good.
     void readersDoNotWaitOnPipes()
     {
@@ -179,19 +200,42 @@ private slots:
         QVERIFY(timer.elapsed() < 10000);
     }
 
-    void leftoversOfKilledSavesAreRemoved()
+    // Only the temporaries our saves make are removed at the start; a user's own copies beside the alarms, named
+    // as people name backups, stay whatever they look like.
+    void onlyOurOwnLeftoversAreRemoved()
     {
-        QTemporaryDir dir;
-        const QStringList leftovers{ "7-5.alm.pANMVD", "past.bvr.YbZpcU", "Monday_8-30.ALM.abcDEF" };
-        const QStringList kept{ "7-5.alm", "past.bvr", "notes.txt", "7-5.alm.pANM", "7-5.alm.pANMV1", "x.wav.abcdef" };
+        StoreFixture store;
+        const QString folder = store.layout.activeFolder(AlarmKind::Daily);
+        const QString settings = store.layout.settingsFolder();
+        // A save killed after its temporary was written leaves a name of this form.
+        const QString ours = saveTemporaryPath(folder + "/7-5.alm");
+        const QStringList leftovers{ QFileInfo(ours).fileName(), ".Monday_8-30.ALM.brevora-save-abc123",
+                                     ".past.bvr.brevora-save-YbZpcU" };
+        const QStringList kept{ "7-5.alm",
+                                "past.bvr",
+                                "notes.txt",
+                                "7-5.alm.backup",
+                                "notes.alm.backup",
+                                "Monday_8-30.alm.before",
+                                "past.bvr.backup",
+                                "7-5.alm.pANMVD",
+                                ".7-5.alm.brevora-save-",
+                                ".7-5.alm.brevora-save-abc1234",
+                                "x.brevora-save-abcdef" };
         for (const QString &name : leftovers + kept)
-            writeBytes(dir.filePath(name), "x");
-        QCOMPARE(removeSaveLeftovers(dir.path()), leftovers.size());
-        QStringList left = entries(dir.path());
+            writeBytes(QDir(folder).filePath(name), "x");
+        QCOMPARE(removeSaveLeftovers(folder), leftovers.size());
+        QStringList left = entries(folder);
         left.sort();
         QStringList expected = kept;
         expected.sort();
         QCOMPARE(left, expected);
+
+        // Every save makes its temporary under such a name, and leaves none behind.
+        QVERIFY(writeSettingFile(settings + "/past.bvr", true));
+        QVERIFY(writeAlarmFile(folder + "/7-5.alm", AlarmKind::Daily, newAlarm));
+        QCOMPARE(readBytes(folder + "/7-5.alm.backup"), QByteArray("x"));
+        QCOMPARE(entries(settings).filter("brevora-save"), QStringList());
     }
 };
 

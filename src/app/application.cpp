@@ -49,6 +49,7 @@ Application::Application(const QString &programDir, const Clock &clock, const Pl
     // A notice closed by the window manager comes back while its minute lasts, once the old one has gone.
     connect(m_notices.get(), &NoticeBoard::closedUnacknowledged, m_scheduler, &Scheduler::checkKind,
             Qt::QueuedConnection);
+    connect(m_scheduler, &Scheduler::alarmsReturned, this, &Application::reportFoldersLeadingOutside);
 }
 
 // The windows go without their closing steps: an open notice is not acknowledged, and no close box asks to
@@ -190,6 +191,26 @@ void Application::createStoreFolders()
                             QStringLiteral("These folders could not be created, so the alarms and settings kept in "
                                            "them cannot be used:\n%1")
                                 .arg(shown.join(u'\n')),
+                            QMessageBox::Ok);
+}
+
+void Application::reportFoldersLeadingOutside(const PastReturnReport &report)
+{
+    // Every return finds such a folder again; the user hears of each once a run, at the start when it is there.
+    QStringList shown;
+    for (const QString &folder : report.leadOutside) {
+        if (!m_toldLeadOutside.contains(folder)) {
+            m_toldLeadOutside.insert(folder);
+            shown.append(QDir::toNativeSeparators(folder));
+        }
+    }
+    if (shown.isEmpty())
+        return;
+    m_platform.prompter.ask(nullptr, QMessageBox::Warning, QStringLiteral("Brevora"),
+                            QStringLiteral("These folders of acknowledged alarms are links to folders outside %1, "
+                                           "so Brevora moves nothing out of them:\n%2\n\nMake each an ordinary "
+                                           "folder again for its alarms to come back.")
+                                .arg(QDir::toNativeSeparators(m_state.layout.programDir()), shown.join(u'\n')),
                             QMessageBox::Ok);
 }
 

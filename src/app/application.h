@@ -5,6 +5,7 @@
 #include "ui/tray/trayhost.h"
 
 #include <QObject>
+#include <QSet>
 
 #include <memory>
 #include <optional>
@@ -14,6 +15,7 @@ namespace brevora {
 class AboutBox;
 class Clock;
 class DesktopNotifier;
+struct PastReturnReport;
 class Launcher;
 class LogonStart;
 class MainWindow;
@@ -95,6 +97,7 @@ private:
     static void bringForward(QWidget &window);
     void connectDeleteCommands();
     void createStoreFolders();
+    void reportFoldersLeadingOutside(const PastReturnReport &report);
     void endStartUp(bool hide);
     // Hiding needs a notification area to come back from; without one the window is minimised.
     void putMainWindowAway();
@@ -120,6 +123,7 @@ private:
     std::unique_ptr<TrayHost> m_hiddenHost; // the hidden-state tray host
     std::unique_ptr<MissedAlarmReport> m_missed;
     bool m_saidNoTray = false;
+    QSet<QString> m_toldLeadOutside; // past folders leading outside the store that the user has heard of
 };
 
 } // namespace brevora

@@ -35,14 +35,11 @@ int main(int argc, char *argv[])
 
     const brevora::ProgramDirChoice programDir = brevora::programDir();
     brevora::SingleInstance instance(programDir.folder);
-    if (!instance.claim()) {
-        // Another copy runs on this store: it shows itself, and this one ends before touching anything.
-        if (!instance.askRunningCopyToShow())
-            qWarning("Brevora is already running on %s, but it did not answer.", qPrintable(programDir.folder));
-        return 0;
-    }
-
     brevora::MessageBoxPrompter prompter;
+    // Another copy runs on this store: it shows itself, and this one ends before touching anything.
+    if (const auto status = brevora::endForRunningCopy(instance, prompter))
+        return *status;
+
     brevora::reportUnusedPortableFolder(programDir, prompter);
     brevora::QuitProgramEnd programEnd;
     const auto sound = brevora::createSystemSoundPlayer();

@@ -26,16 +26,22 @@ void FolderWatch::watchFolder(const QString &folder)
     if (m_folders.contains(folder))
         return;
     m_folders.append(folder);
-    // The parent tells when a removed folder is made again.
+    // The parent tells when a removed folder is made again, or when one is renamed away; its parent in turn
+    // tells when the whole tree above the folders is replaced (a restore from a backup, a sync tool).
     const QString parent = QFileInfo(folder).path();
-    if (!m_watcher.directories().contains(parent))
-        addWatch(parent);
+    for (const QString &above : { parent, QFileInfo(parent).path() }) {
+        if (!m_identities.contains(above)) {
+            addWatch(above);
+            m_identities.insert(above, entryIdentity(above));
+        }
+    }
     arm(folder);
 }
 
 void FolderWatch::arm(const QString &folder)
 {
     bool watched;
+    noteIdentity(folder);
     if (QFileInfo(folder).isDir())
         watched = addWatch(folder);
     else // a missing folder is waited for through its parent
@@ -76,14 +82,43 @@ void FolderWatch::onDirectoryChanged(const QString &path)
         emit folderChanged(path);
         return;
     }
-    // A parent changed: a folder of ours may have been made again.
-    for (const QString &folder : std::as_const(m_folders)) {
-        if (QFileInfo(folder).path() == path && !m_watcher.directories().contains(folder)
-            && QFileInfo(folder).isDir()) {
-            arm(folder);
-            emit folderChanged(folder);
-        }
+    // A parent changed: a folder of ours may have been made again, renamed away or replaced.
+    checkFoldersAreTheSame();
+}
+
+void FolderWatch::checkFoldersAreTheSame()
+{
+    // Parents first, so a folder made again in a new parent is waited for through the new one.
+    const QStringList paths = m_identities.keys();
+    for (const QString &path : paths) {
+        const std::optional<EntryIdentity> now = entryIdentity(path);
+        if (m_folders.contains(path) || now == m_identities.value(path))
+            continue;
+        m_watcher.removePath(path);
+        addWatch(path);
+        m_identities.insert(path, now);
     }
+    for (const QString &folder : std::as_const(m_folders)) {
+        if (entryIdentity(folder) == m_identities.value(folder))
+            continue;
+        // The old watch follows the old folder wherever it went; the path is watched afresh.
+        m_watcher.removePath(folder);
+        arm(folder);
+        emit folderChanged(folder);
+    }
+}
+
+void FolderWatch::noteIdentity(const QString &folder)
+{
+    const std::optional<EntryIdentity> identity = entryIdentity(folder);
+    m_identities.insert(folder, identity);
+    if (!identity)
+        return;
+    const auto seen = m_lastSeen.constFind(folder);
+    if (seen != m_lastSeen.cend() && *seen != *identity)
+        qInfo("Brevora: the folder %s was replaced by another one; the new folder is watched",
+              qPrintable(QDir::toNativeSeparators(folder)));
+    m_lastSeen.insert(folder, *identity);
 }
 
 void FolderWatch::onFileChanged(const QString &path)

@@ -114,13 +114,24 @@ void Scheduler::onMinute()
         return;
     }
     armNextMinute();
+    lookForReplacedFolders();
     checkAll();
     emit minuteChecked();
+}
+
+void Scheduler::lookForReplacedFolders()
+{
+    // A folder renamed away and made again goes unreported by the system; its listing is dropped here, and the
+    // check that follows reads the new folder.
+    m_lookingForReplacedFolders = true;
+    m_watch->checkFoldersAreTheSame();
+    m_lookingForReplacedFolders = false;
 }
 
 void Scheduler::onClockJumped()
 {
     armNextMinute();
+    lookForReplacedFolders();
     // The return timer counts elapsed time, which a set clock or a sleep leaves behind: an alarm set aside
     // before a jump past its next minute would still be waiting then.
     returnPastAlarmsNotDueNow();
@@ -139,7 +150,8 @@ void Scheduler::noteFolderChanged(const QString &folder)
     for (AlarmKind kind : allKinds) {
         if (m_state.layout.activeFolder(kind) == folder) {
             m_names[static_cast<std::size_t>(kind)].reset();
-            checkKind(kind);
+            if (!m_lookingForReplacedFolders)
+                checkKind(kind);
         }
     }
 }

@@ -89,6 +89,7 @@ private:
     void armNextMinute();
     void onMinute();
     void onClockJumped();
+    void lookForReplacedFolders();
     void scheduleClockTick();
     PastReturnReport returnPastAlarmsExcept(const PastReturnFilter &keep);
 
@@ -107,6 +108,7 @@ private:
     std::array<QString, 5> m_dueFiles; // each kind's file of the current minute, watched for rewrites
     bool m_started = false;
     bool m_clockShown = false;
+    bool m_lookingForReplacedFolders = false; // the checks that follow read the folders anyway
 };
 
 } // namespace brevora

@@ -2,9 +2,10 @@
 
 #include "cli/commands/namecheck.h"
 #include "core/settings/settingsfiles.h"
+#include "os/files/regularfile.h"
 #include "scheduler/nextdue.h"
 
-#include <QFile>
+#include <QFileInfo>
 #include <QHash>
 
 namespace brevora::cli {
@@ -86,17 +87,25 @@ void checkSettings(const StoreLayout &layout, QList<Problem> &problems)
 {
     for (Setting setting : { Setting::Past, Setting::Startup, Setting::Hide }) {
         const QString path = settingFilePath(layout.settingsFolder(), setting);
-        QFile file(path);
         const QString fallback = settingDefault(setting) ? QStringLiteral("#TRUE#") : QStringLiteral("#FALSE#");
-        if (!file.open(QIODevice::ReadOnly)) {
+        // Read without blocking: a pipe named like a settings file would wait for a writer for good.
+        const std::optional<QByteArray> content = readRegularFile(path, 64);
+        if (!content && QFileInfo::exists(path) && !QFileInfo(path).isFile()) {
+            problems.append(
+                { path,
+                  QStringLiteral("is not a regular file (a pipe, a device or a folder), so the setting "
+                                 "cannot be read"),
+                  QStringLiteral("remove it; Brevora recreates it with %1 at its next start").arg(fallback) });
+            continue;
+        }
+        if (!content) {
             problems.append({ path, QStringLiteral("the settings file is missing or cannot be read"),
                               QStringLiteral("Brevora recreates it with %1 at its next start; save the settings in "
                                              "Options to choose")
                                   .arg(fallback) });
             continue;
         }
-        const QByteArray content = file.read(64);
-        if (content != formatSettingValue(true) && content != formatSettingValue(false))
+        if (*content != formatSettingValue(true) && *content != formatSettingValue(false))
             problems.append(
                 { path, QStringLiteral("the settings file does not hold exactly #TRUE# or #FALSE#"),
                   QStringLiteral("save the settings in Options, or write %1 followed by a line end").arg(fallback) });

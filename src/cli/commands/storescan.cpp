@@ -1,9 +1,10 @@
 #include "cli/commands/storescan.h"
 
+#include "os/files/regularfile.h"
+
 #include <QFile>
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 
 namespace brevora::cli {
@@ -13,17 +14,14 @@ namespace fs = std::filesystem;
 namespace {
 
 // The line the program's reader takes: up to the first line end, and nothing from a file whose first line is
-// longer than the reader accepts. Read here once, as the check also counts the fields beyond the kind's. A store
-// holds tens of thousands of files, so the file is read with the fewest calls to the system: unbuffered, whole.
+// longer than the reader accepts. Read here once, as the check also counts the fields beyond the kind's.
 std::optional<QByteArray> firstLine(const QString &path)
 {
-    std::FILE *file = std::fopen(QFile::encodeName(path).constData(), "rb");
-    if (!file)
+    // The entry was a regular file when listed, but may have been replaced by a pipe since: read without blocking.
+    const std::optional<QByteArray> read = readRegularFile(path, maxAlarmLineBytes + 1);
+    if (!read)
         return std::nullopt;
-    std::setvbuf(file, nullptr, _IONBF, 0);
-    QByteArray head(maxAlarmLineBytes + 1, Qt::Uninitialized);
-    head.truncate(static_cast<qsizetype>(std::fread(head.data(), 1, static_cast<std::size_t>(head.size()), file)));
-    std::fclose(file);
+    QByteArray head = *read;
     qsizetype end = head.size();
     for (char stop : { '\n', '\r' }) {
         if (const qsizetype at = head.indexOf(stop); at >= 0 && at < end)

@@ -3,7 +3,9 @@
 #include "core/store/fileops.h"
 #include "core/store/storelayout.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace brevora {
 
@@ -40,13 +42,35 @@ void returnFolder(AlarmKind kind, const QString &past, const QString &active, co
     }
 }
 
+bool isWithin(const QString &canonical, const QString &folder)
+{
+    const QString root = QFileInfo(folder).canonicalFilePath();
+    return !root.isEmpty() && (canonical == root || canonical.startsWith(root + u'/'));
+}
+
+// A link among the past folders (Events/Past, or Events/Past/Day) may name any folder of the user's: its
+// photos would be "returned" into the alarms. A whole Events folder linked elsewhere keeps the tree whole.
+bool leadsOutside(const StoreLayout &layout, const QString &past)
+{
+    const QString canonical = QFileInfo(past).canonicalFilePath();
+    if (canonical.isEmpty())
+        return false; // missing: nothing to return
+    const QString events = QFileInfo(QFileInfo(past).path()).path();
+    return !isWithin(canonical, layout.programDir()) && !isWithin(canonical, events);
+}
+
 } // namespace
 
 PastReturnReport returnPastAlarms(const StoreLayout &layout, const PastReturnFilter &keep)
 {
     PastReturnReport report;
-    for (AlarmKind kind : pastReturnOrder)
+    for (AlarmKind kind : pastReturnOrder) {
+        if (leadsOutside(layout, layout.pastFolder(kind))) {
+            report.leadOutside.append(layout.pastFolder(kind));
+            continue;
+        }
         returnFolder(kind, layout.pastFolder(kind), layout.activeFolder(kind), keep, report);
+    }
     return report;
 }
 

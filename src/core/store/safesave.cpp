@@ -6,10 +6,12 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 namespace brevora {
+
+const QString saveTemporaryMark = QStringLiteral(".brevora-save-");
 
 bool saveFileAtomically(const QString &path, const QByteArray &bytes, QString *error)
 {
@@ -18,7 +20,7 @@ bool saveFileAtomically(const QString &path, const QByteArray &bytes, QString *e
             *error = why;
         return false;
     };
-    // QSaveFile writes the target of a link, which may be any file of the system.
+    // A link stands for a file kept elsewhere: neither writing through it nor renaming over it is what was meant.
     switch (entryType(path)) {
     case EntryType::Missing:
     case EntryType::Regular:
@@ -29,29 +31,44 @@ bool saveFileAtomically(const QString &path, const QByteArray &bytes, QString *e
     case EntryType::Other:
         return fail(QStringLiteral("%1 is not a regular file.").arg(QDir::toNativeSeparators(path)));
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(file.errorString());
-    // commit() has been seen to report success after the flush of its buffer failed on a full disk, so every
-    // step is checked here and the save is cancelled, keeping the old file, at the first failure.
-    if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return fail(why.isEmpty() ? QStringLiteral("The file could not be written.") : why);
+    // A rename would replace a file the user made read-only as readily as any other.
+    if (QFileInfo::exists(path) && !QFileInfo(path).isWritable())
+        return fail(QStringLiteral("%1 is read-only.").arg(QDir::toNativeSeparators(path)));
+    // The temporary beside the file bears a name that no person and no other program would choose, so that the
+    // start can remove what a killed save left without ever taking a user's own "7-5.alm.backup" for one.
+    QString temporary;
+    QString why;
+    for (int attempt = 0; attempt < 8 && temporary.isEmpty(); ++attempt) {
+        const QString candidate = saveTemporaryPath(path);
+        if (writeNewFileSynced(candidate, bytes, path, &why))
+            temporary = candidate;
+        else if (entryType(candidate) == EntryType::Missing)
+            break; // a real failure, not a name that was taken
     }
-    if (!file.commit())
-        return fail(file.errorString());
+    if (temporary.isEmpty())
+        return fail(why.isEmpty() ? QStringLiteral("The file could not be written.") : why);
+    if (!renameReplacing(temporary, path, &why)) {
+        QFile::remove(temporary);
+        return fail(why);
+    }
     syncFolder(QFileInfo(path).absolutePath());
     return true;
 }
 
+QString saveTemporaryPath(const QString &path)
+{
+    static const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789");
+    QString suffix;
+    for (int i = 0; i < 6; ++i)
+        suffix.append(letters.at(QRandomGenerator::global()->bounded(letters.size())));
+    const QFileInfo target(path);
+    return target.dir().filePath(QStringLiteral(".%1%2%3").arg(target.fileName(), saveTemporaryMark, suffix));
+}
+
 bool isSaveLeftover(const QString &fileName)
 {
-    // QSaveFile's temporary is the target's name, a dot and six random letters; the target is one of our alarm
-    // or settings names, so a user's own "notes.alm.backup" beside them is not taken for one.
     static const QRegularExpression leftover(
-        QStringLiteral(R"(^([A-Za-z0-9_-]+\.alm|(past|startup|hide)\.bvr)\.[A-Za-z]{6}$)"),
-        QRegularExpression::CaseInsensitiveOption);
+        QStringLiteral(R"(^\..+%1[A-Za-z0-9]{6}$)").arg(QRegularExpression::escape(saveTemporaryMark)));
     return leftover.match(fileName).hasMatch();
 }
 

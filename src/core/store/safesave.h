@@ -10,7 +10,15 @@ namespace brevora {
 // link, a pipe or a device is refused, so nothing outside the store is ever replaced. `error` says why it failed.
 bool saveFileAtomically(const QString &path, const QByteArray &bytes, QString *error = nullptr);
 
-// Whether the name is one our saves give their temporaries ("7-5.alm.pANMVD"): a save killed halfway leaves it.
+// What marks a save's temporary: ".7-5.alm.brevora-save-x3Zq9A" beside "7-5.alm", hidden from listings.
+extern const QString saveTemporaryMark;
+
+// A fresh name for the temporary of a save of `path`, in the same folder so the final rename stays in one step.
+QString saveTemporaryPath(const QString &path);
+
+// Whether the name is one our saves give their temporaries: a save killed halfway leaves it. Only such names
+// are ever removed as leftovers; older temporaries ("7-5.alm.pANMVD") look like a user's own "7-5.alm.backup",
+// so they are left alone.
 bool isSaveLeftover(const QString &fileName);
 
 // Removes our leftover temporaries from the folder; returns how many went.

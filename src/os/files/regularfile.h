@@ -23,6 +23,23 @@ QStringList namesNotValidUtf8(const QString &folder);
 // Makes the folder's entries durable, so a file just renamed into it survives a power loss. Best effort.
 bool syncFolder(const QString &folder);
 
+// Writes `bytes` into a file made new at `path` (never an entry that exists, never through a link) and syncs it
+// to disk. It takes the permissions of `permissionsOf` when that is a regular file. On failure nothing is left at
+// `path`, and `error` says why.
+bool writeNewFileSynced(const QString &path, const QByteArray &bytes, const QString &permissionsOf, QString *error);
+
+// Renames `from` to `to` in one step, replacing what `to` holds: a reader sees the old file or the new one.
+bool renameReplacing(const QString &from, const QString &to, QString *error);
+
+// Where an entry lives (through links): the same path leading to another identity is another folder or file.
+struct EntryIdentity
+{
+    quint64 device = 0;
+    quint64 inode = 0;
+    friend bool operator==(const EntryIdentity &, const EntryIdentity &) = default;
+};
+std::optional<EntryIdentity> entryIdentity(const QString &path);
+
 // Changes the permissions of the file itself, never of what a link names. Fails on a link.
 bool makeWritableByOwner(const QString &path);
 

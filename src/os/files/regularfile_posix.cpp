@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -32,6 +33,25 @@ public:
 private:
     int m_fd;
 };
+
+QString errnoText(int code)
+{
+    return QString::fromLocal8Bit(std::strerror(code));
+}
+
+bool writeAll(int fd, const QByteArray &bytes)
+{
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t wrote = ::write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
+        if (wrote < 0 && errno == EINTR)
+            continue;
+        if (wrote <= 0)
+            return false;
+        done += wrote;
+    }
+    return true;
+}
 
 } // namespace
 
@@ -97,6 +117,53 @@ bool syncFolder(const QString &folder)
 {
     const Descriptor fd(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     return fd.get() >= 0 && ::fsync(fd.get()) == 0;
+}
+
+bool writeNewFileSynced(const QString &path, const QByteArray &bytes, const QString &permissionsOf, QString *error)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat like
+    {
+    };
+    const bool keepMode = ::stat(QFile::encodeName(permissionsOf).constData(), &like) == 0 && S_ISREG(like.st_mode);
+    int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        if (error)
+            *error = errnoText(errno);
+        return false;
+    }
+    // Every step is checked: a full disk may show only at the sync or the close.
+    int failure = 0;
+    errno = 0;
+    if (!writeAll(fd, bytes) || (keepMode && ::fchmod(fd, like.st_mode & 07777) != 0) || ::fsync(fd) != 0)
+        failure = errno ? errno : EIO;
+    if (::close(fd) != 0 && failure == 0)
+        failure = errno;
+    if (failure != 0) {
+        ::unlink(name.constData());
+        if (error)
+            *error = errnoText(failure);
+    }
+    return failure == 0;
+}
+
+bool renameReplacing(const QString &from, const QString &to, QString *error)
+{
+    if (::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
+        return true;
+    if (error)
+        *error = errnoText(errno);
+    return false;
+}
+
+std::optional<EntryIdentity> entryIdentity(const QString &path)
+{
+    struct stat st
+    {
+    };
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return std::nullopt;
+    return EntryIdentity{ static_cast<quint64>(st.st_dev), static_cast<quint64>(st.st_ino) };
 }
 
 bool makeWritableByOwner(const QString &path)

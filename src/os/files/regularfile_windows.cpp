@@ -1,7 +1,11 @@
 #include "os/files/regularfile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <io.h>
+#include <windows.h>
 
 namespace brevora {
 
@@ -34,6 +38,52 @@ QStringList namesNotValidUtf8(const QString &)
 bool syncFolder(const QString &)
 {
     return true; // NTFS journals the rename itself
+}
+
+bool writeNewFileSynced(const QString &path, const QByteArray &bytes, const QString &permissionsOf, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    const bool ok = file.write(bytes) == bytes.size() && file.flush()
+        && FlushFileBuffers(reinterpret_cast<HANDLE>(_get_osfhandle(file.handle())));
+    if (ok && QFileInfo(permissionsOf).isFile())
+        file.setPermissions(QFile::permissions(permissionsOf));
+    if (!ok && error)
+        *error = file.errorString();
+    file.close();
+    if (!ok)
+        file.remove();
+    return ok;
+}
+
+bool renameReplacing(const QString &from, const QString &to, QString *error)
+{
+    const auto native = [](const QString &path) { return reinterpret_cast<LPCWSTR>(path.utf16()); };
+    if (MoveFileExW(native(QDir::toNativeSeparators(from)), native(QDir::toNativeSeparators(to)),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return true;
+    if (error)
+        *error = QStringLiteral("The file could not be replaced (error %1).").arg(GetLastError());
+    return false;
+}
+
+std::optional<EntryIdentity> entryIdentity(const QString &path)
+{
+    const HANDLE handle = CreateFileW(reinterpret_cast<LPCWSTR>(QDir::toNativeSeparators(path).utf16()), 0,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                      FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return std::nullopt;
+    BY_HANDLE_FILE_INFORMATION info{};
+    const bool ok = GetFileInformationByHandle(handle, &info);
+    CloseHandle(handle);
+    if (!ok)
+        return std::nullopt;
+    return EntryIdentity{ info.dwVolumeSerialNumber, (quint64(info.nFileIndexHigh) << 32) | info.nFileIndexLow };
 }
 
 bool makeWritableByOwner(const QString &path)

@@ -1,5 +1,6 @@
 #include "os/probe/systemprobe.h"
 
+#include "os/files/regularfile.h"
 #include "os/session/logonstart.h"
 
 #include <QDBusConnection>
@@ -108,10 +109,11 @@ public:
     Finding logonEntry() const override
     {
         const QString path = DesktopAutostart(m_executable).entryPath();
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
+        // Read without blocking: a pipe in its place would hold the check for good.
+        const std::optional<QByteArray> read = readRegularFile(path, 1 << 20);
+        if (!read)
             return { path, QStringLiteral("the log-on setting is on but there is no autostart entry") };
-        const QByteArray text = file.readAll();
+        const QByteArray text = *read;
         if (entryValue(text, "Hidden").compare(u"true", Qt::CaseInsensitive) == 0
             || entryValue(text, "X-GNOME-Autostart-enabled").compare(u"false", Qt::CaseInsensitive) == 0)
             return { path, QStringLiteral("the log-on setting is on but the autostart entry is switched off") };

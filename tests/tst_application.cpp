@@ -148,6 +148,32 @@ private slots:
         QVERIFY(!f.app->trayHost(TrayHost::Mode::Hidden));
     }
 
+    // Another start while start-up is still on screen (its "Files missing" box, then its splash) brings that
+    // forward and leaves the main window, and its clock, to the splash's hand-over.
+    void anotherStartDuringStartUpWaitsForTheSplash()
+    {
+        QTemporaryDir dir;
+        FakeClock clock;
+        ProbingPrompter prompter;
+        FakePlatform fakes;
+        Application app(dir.path(), clock,
+                        Platform{ prompter, fakes.programEnd, fakes.sound, fakes.launcher, fakes.logonStart },
+                        Application::Options{ true });
+        prompter.probe = [&] {
+            app.showForAnotherStart();
+            QVERIFY(!app.mainWindowVisible());
+        };
+        app.start();
+        QCOMPARE(prompter.asked, 1);
+        app.showForAnotherStart();
+        QVERIFY(!app.mainWindowVisible());
+        QVERIFY(app.splashWindow().isVisible());
+        QVERIFY(!app.scheduler().clockTimer()->isActive());
+        app.splashWindow().handOver();
+        QVERIFY(app.mainWindowVisible());
+        QVERIFY(!app.splashWindow().isVisible());
+    }
+
     void anExistingTreeUnderOtherCaseIsUsed()
     {
         QTemporaryDir dir;

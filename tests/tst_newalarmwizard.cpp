@@ -9,8 +9,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTreeView>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
 
 using namespace brevora;
 using namespace brevora::test;
@@ -44,6 +49,27 @@ void pick(SoundChooserWindow *chooser, const QString &name)
     QListWidgetItem *item = files->findItems(name, Qt::MatchExactly).value(0);
     QVERIFY(item);
     QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(item).center());
+}
+
+// Creates an entry whose name holds bytes that are not UTF-8, which no QString can name.
+void makeRawEntry(const QString &folder, const QByteArray &name, bool isFolder = false)
+{
+    const std::filesystem::path path((QFile::encodeName(folder) + '/' + name).toStdString());
+    if (isFolder)
+        QVERIFY(std::filesystem::create_directory(path));
+    else
+        QVERIFY(std::ofstream(path) << "RIFF");
+}
+
+// The chooser's tree shows its current folder selected, in view from its name's start to its end.
+bool currentFolderInView(QTreeView *tree, const QString &folder)
+{
+    const QModelIndex current = tree->currentIndex();
+    const QRect row = tree->visualRect(current);
+    const QRect shown = tree->viewport()->rect();
+    return static_cast<QFileSystemModel *>(tree->model())->filePath(current) == folder
+        && tree->selectionModel()->isSelected(current) && shown.contains(QPoint(row.left(), row.center().y()))
+        && row.left() + tree->sizeHintForIndex(current).width() <= shown.width();
 }
 
 } // namespace
@@ -253,6 +279,73 @@ private slots:
         auto *tree = f.control<QTreeView>(chooser, "Dir1");
         QTRY_VERIFY(tree->viewport()->rect().contains(tree->visualRect(tree->currentIndex()).center()));
         QCOMPARE(static_cast<QFileSystemModel *>(tree->model())->filePath(tree->currentIndex()), waves);
+    }
+
+    // Deep in a full tree, the start folder must not slide out of view as the folders above it are read and
+    // sorted, nor be scrolled sideways off its name.
+    void theStartFolderStaysInViewWhileTheTreeFills()
+    {
+        QTemporaryDir root;
+        for (int i = 0; i < 40; ++i)
+            QVERIFY(QDir(root.path()).mkdir(QStringLiteral("a%1").arg(i, 2, 10, QChar(u'0'))));
+        QString deep = root.filePath("zz");
+        QStringList above{ root.path() };
+        for (const char *level : { "music", "library", "collection", "sounds", "alarms", "bells", "short", "x" }) {
+            above.append(deep);
+            deep += u'/' + QString::fromLatin1(level);
+        }
+        QVERIFY(QDir().mkpath(deep));
+        writeBytes(deep + "/Ring.wav", "RIFF");
+
+        WizardFixture f;
+        SoundChooserWindow *chooser = f.wizard.soundChooser();
+        auto *tree = f.control<QTreeView>(chooser, "Dir1");
+        QSignalSpy loaded(tree->model(), SIGNAL(directoryLoaded(QString)));
+        chooser->setFolder(deep);
+        chooser->show();
+        QTRY_VERIFY_WITH_TIMEOUT(std::all_of(above.begin(), above.end(),
+                                             [&](const QString &folder) {
+                                                 return std::any_of(loaded.begin(), loaded.end(),
+                                                                    [&](const QList<QVariant> &signal) {
+                                                                        return signal.value(0).toString() == folder;
+                                                                    });
+                                             }),
+                                 20000);
+        QTest::qWait(200); // the model sorts what it has read a moment after
+        QVERIFY(currentFolderInView(tree, deep));
+        QCOMPARE(listed(chooser), QStringList{ "Ring.wav" });
+    }
+
+    // Each opening of a folder, and each showing of the chooser, reads the folder again; names that are not
+    // UTF-8 are listed (their bad bytes shown as replacement characters), not passed over.
+    void aFolderIsReadAgainAndEveryWaveformListed()
+    {
+        WizardFixture f;
+        const QString folder = soundFolder(f.store, "Sounds");
+        makeRawEntry(folder, "Gong\xff.wav");
+        makeRawEntry(folder, "notes\xfe.txt");
+        makeRawEntry(folder, ".hidden\xfe.wav");
+        makeRawEntry(folder, "Folder\xfe.wav", true);
+        AlarmEditorWindow *daily = f.open(AlarmKind::Daily);
+        f.click(daily, "Check1");
+        f.click(daily, "Command4");
+        SoundChooserWindow *chooser = f.wizard.soundChooser();
+        chooser->setFolder(folder);
+        QCOMPARE(listed(chooser), (QStringList{ "A.WAV", "b.wav", QStringLiteral("Gong\uFFFD.wav") }));
+        pick(chooser, "b.wav");
+
+        writeBytes(folder + "/Alarm.wav", "RIFF");
+        QTest::keyClick(f.control<QTreeView>(chooser, "Dir1"), Qt::Key_Return);
+        QCOMPARE(listed(chooser), (QStringList{ "A.WAV", "Alarm.wav", "b.wav", QStringLiteral("Gong\uFFFD.wav") }));
+        QCOMPARE(chooser->selectedPath(), folder + "/b.wav");
+
+        f.click(chooser, "Command2");
+        writeBytes(folder + "/c.wav", "RIFF");
+        QVERIFY(QFile::remove(folder + "/Alarm.wav"));
+        f.click(daily, "Command4");
+        QCOMPARE(listed(chooser), (QStringList{ "A.WAV", "b.wav", "c.wav", QStringLiteral("Gong\uFFFD.wav") }));
+        QCOMPARE(chooser->selectedPath(), folder + "/b.wav");
+        std::filesystem::remove_all(QFile::encodeName(folder).toStdString()); // beyond what Qt can name
     }
 
     void aMarkerNamingNoEditorLeavesNoWindow_data()

@@ -10,6 +10,7 @@
 #include "ui/wizard/kindchooser.h"
 #include "ui/wizard/newalarmwizard.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDeadlineTimer>
@@ -207,6 +208,32 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&p.app.optionsDialog(), 20000));
         Program::waitActive(editor);
         QTRY_VERIFY_WITH_TIMEOUT(centredInItsFrame(editor), 20000);
+    }
+
+    // The first opening in a run is placed and sized exactly like the later ones: folded to its narrow width in
+    // its frame, with nothing of the hidden "Advanced options" frame showing, and centred at that width.
+    void anEditorOpensFoldedAndCentredFromTheFirstTime()
+    {
+        Program p;
+        p.app.startNewAlarm();
+        KindChooserWindow *chooser = p.app.wizard().kindChooser();
+        Program::waitActive(chooser);
+        QList<QRect> placed;
+        for (int opening = 0; opening < 2; ++opening) {
+            chooser->findChild<QAbstractButton *>("Option5")->click();
+            chooser->findChild<QAbstractButton *>("Command1")->click();
+            AlarmEditorWindow *editor = p.app.wizard().editor(AlarmKind::Daily);
+            QVERIFY(QTest::qWaitForWindowExposed(editor, 20000));
+            QTRY_VERIFY_WITH_TIMEOUT(centredInItsFrame(editor) && editor->frameGeometry().width() == 313, 20000);
+            QTest::qWait(300); // nothing comes after to move it again
+            QVERIFY2(centredInItsFrame(editor), qPrintable(QStringLiteral("opening %1").arg(opening + 1)));
+            QCOMPARE(editor->frameGeometry().width(), 313);
+            QVERIFY(editor->width() <= editor->findChild<QWidget *>("Frame7")->x());
+            placed.append(editor->frameGeometry());
+            editor->findChild<QAbstractButton *>("Command3")->click();
+            Program::waitActive(chooser);
+        }
+        QCOMPARE(placed[0], placed[1]);
     }
 };
 

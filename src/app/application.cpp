@@ -224,6 +224,15 @@ void Application::endStartUp(bool hide)
 
 void Application::showForAnotherStart()
 {
+    // Until the splash hands over, the main window stays hidden however often the program is started: what
+    // start-up has on screen (a message box, the splash) comes forward instead.
+    if (!m_splash || !m_splash->handedOver()) {
+        if (QWidget *box = QApplication::activeModalWidget())
+            bringForward(*box);
+        else if (m_splash && m_splash->isVisible())
+            bringForward(*m_splash);
+        return;
+    }
     if (mainWindowVisible())
         showMainWindow();
     else

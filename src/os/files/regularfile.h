@@ -19,6 +19,8 @@ std::optional<QByteArray> readRegularFile(const QString &path, qint64 maxBytes);
 // The names in the folder that are not valid UTF-8, shown with U+FFFD for each bad byte. Qt's listings skip
 // them, so without this they would be invisible and could never be reported.
 QStringList namesNotValidUtf8(const QString &folder);
+// Those of them that are files (regular files, also through a link), for listings that offer files only.
+QStringList fileNamesNotValidUtf8(const QString &folder);
 
 // Makes the folder's entries durable, so a file just renamed into it survives a power loss. Best effort.
 bool syncFolder(const QString &folder);

@@ -96,7 +96,10 @@ std::optional<QByteArray> readRegularFile(const QString &path, qint64 maxBytes)
     return bytes;
 }
 
-QStringList namesNotValidUtf8(const QString &folder)
+namespace {
+
+template<typename Keep>
+QStringList undecodableNames(const QString &folder, Keep keep)
 {
     QStringList names;
     DIR *dir = ::opendir(QFile::encodeName(folder).constData());
@@ -106,11 +109,29 @@ QStringList namesNotValidUtf8(const QString &folder)
         const QByteArray name(entry->d_name);
         QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
         const QString shown = utf8(name);
-        if (utf8.hasError())
+        if (utf8.hasError() && keep(::dirfd(dir), entry->d_name))
             names.append(shown);
     }
     ::closedir(dir);
     return names;
+}
+
+} // namespace
+
+QStringList namesNotValidUtf8(const QString &folder)
+{
+    return undecodableNames(folder, [](int, const char *) { return true; });
+}
+
+QStringList fileNamesNotValidUtf8(const QString &folder)
+{
+    // Asked by the name's own bytes, relative to the open folder: the shown name cannot be named back.
+    return undecodableNames(folder, [](int folderFd, const char *name) {
+        struct stat st
+        {
+        };
+        return ::fstatat(folderFd, name, &st, 0) == 0 && S_ISREG(st.st_mode);
+    });
 }
 
 bool syncFolder(const QString &folder)

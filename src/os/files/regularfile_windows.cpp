@@ -35,6 +35,11 @@ QStringList namesNotValidUtf8(const QString &)
     return {}; // names are UTF-16 here, and every one can be named back
 }
 
+QStringList fileNamesNotValidUtf8(const QString &)
+{
+    return {};
+}
+
 bool syncFolder(const QString &)
 {
     return true; // NTFS journals the rename itself

@@ -4,6 +4,8 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <optional>
+
 namespace brevora {
 
 void setTabChain(const QList<QWidget *> &controls)
@@ -31,16 +33,44 @@ void placeCentred(QWidget *window)
     window->move(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
 }
 
-const QString centreWhenFramedName = QStringLiteral("brevora-centre-when-framed");
+QMargins frameEdges(const QWidget *window)
+{
+    const QRect frame = window->frameGeometry();
+    const QRect inner = window->geometry();
+    return { inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+             frame.bottom() - inner.bottom() };
+}
 
-// A window manager frames a window only after it is shown, so a window centred before then is off by its
-// frame. This centres it once more as soon as the frame is known, and again should the frame's edges still
-// change (they may arrive one by one); a move by the user leaves the frame as it is and the window where the
-// user put it.
-class CentreWhenFramed : public QObject
+void fitOuterWidth(QWidget *window, int widthTwips)
+{
+    const int frame = window->frameGeometry().width() - window->width();
+    window->setFixedWidth(twips(widthTwips) - frame);
+}
+
+const QString frameFollowerName = QStringLiteral("brevora-frame-follower");
+
+// A window manager frames a window only after it is shown, so a window sized or centred before then is off by
+// its frame. This puts it right as soon as the frame is known, and again should the frame's edges still change
+// (they may arrive one by one): first the outer width last asked for, then the centring. A move by the user
+// leaves the frame as it is and the window where the user put it.
+class FrameFollower : public QObject
 {
 public:
-    using QObject::QObject;
+    explicit FrameFollower(QWidget *window)
+        : QObject(window)
+    {
+        setObjectName(frameFollowerName);
+        window->installEventFilter(this);
+    }
+
+    static FrameFollower *of(QWidget *window)
+    {
+        QObject *follower = window->findChild<QObject *>(frameFollowerName, Qt::FindDirectChildrenOnly);
+        return follower ? static_cast<FrameFollower *>(follower) : new FrameFollower(window);
+    }
+
+    std::optional<int> outerWidthTwips;
+    bool centre = false;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -48,20 +78,19 @@ protected:
         const QEvent::Type type = event->type();
         auto *window = static_cast<QWidget *>(watched);
         if ((type == QEvent::Move || type == QEvent::Resize || type == QEvent::WindowActivate) && isFramed(window)) {
-            const QRect frame = window->frameGeometry();
-            const QRect inner = window->geometry();
-            const QMargins edges(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
-                                 frame.bottom() - inner.bottom());
-            if (edges != m_centredWith) {
-                m_centredWith = edges;
-                placeCentred(window);
+            if (const QMargins edges = frameEdges(window); edges != m_seenEdges) {
+                m_seenEdges = edges;
+                if (outerWidthTwips)
+                    fitOuterWidth(window, *outerWidthTwips);
+                if (centre)
+                    placeCentred(window);
             }
         }
         return false;
     }
 
 private:
-    QMargins m_centredWith;
+    QMargins m_seenEdges;
 };
 
 } // namespace
@@ -69,11 +98,8 @@ private:
 void centreOnScreen(QWidget *window)
 {
     placeCentred(window);
-    if (isFramed(window) || window->findChild<QObject *>(centreWhenFramedName, Qt::FindDirectChildrenOnly))
-        return;
-    auto *waiting = new CentreWhenFramed(window);
-    waiting->setObjectName(centreWhenFramedName);
-    window->installEventFilter(waiting);
+    if (!isFramed(window))
+        FrameFollower::of(window)->centre = true;
 }
 
 void setClientSize(QWidget *window, int widthTwips, int heightTwips)
@@ -83,8 +109,9 @@ void setClientSize(QWidget *window, int widthTwips, int heightTwips)
 
 void setOuterWidth(QWidget *window, int widthTwips)
 {
-    const int frame = window->frameGeometry().width() - window->width();
-    window->setFixedWidth(twips(widthTwips) - frame);
+    // Also before the window is first shown: the width is right in its frame once the frame is known.
+    FrameFollower::of(window)->outerWidthTwips = widthTwips;
+    fitOuterWidth(window, widthTwips);
 }
 
 } // namespace brevora

@@ -77,9 +77,10 @@ void NewAlarmWizard::openEditor(AlarmKind kind)
 {
     kindChooser()->hide();
     AlarmEditorWindow *page = editor(kind);
-    showWindow(page);
-    // Folded once shown, when the frame is known; then centred at the width it keeps.
+    // Folded before it is shown, so that even a first showing never maps the unfolded window; its width in its
+    // frame, and the centring at that width, follow once the window manager has framed it.
     page->collapsePanel();
+    showWindow(page);
     centreOnScreen(page);
     m_activeEditor = kind;
     page->emptyFields();

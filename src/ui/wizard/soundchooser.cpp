@@ -1,23 +1,26 @@
 #include "ui/wizard/soundchooser.h"
 
-#include "os/desktop/places.h"
-
 #include "core/store/fileops.h"
+#include "os/desktop/places.h"
+#include "os/files/regularfile.h"
 #include "os/sound/soundplayer.h"
 #include "ui/common/objectnames.h"
 #include "ui/common/windowgeometry.h"
 
 #include <QCloseEvent>
 #include <QDir>
-#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QTreeView>
+
+#include <algorithm>
 
 namespace brevora {
 
@@ -39,21 +42,38 @@ SoundChooserWindow::SoundChooserWindow(SoundPlayer &player, QWidget *parent)
     // Deep folders scroll sideways rather than hide their names in so narrow a tree.
     m_tree->header()->setStretchLastSection(false);
     m_tree->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    // Sized to the rows in view, so that a long name elsewhere does not widen the row of the folder shown;
+    // refitted as the tree scrolls, so every name in view stays whole.
+    m_tree->header()->setResizeContentsPrecision(0);
+    connect(m_tree->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            [this] { m_tree->header()->resizeSections(QHeaderView::ResizeToContents); });
     for (int column = 1; column < m_folders->columnCount(); ++column)
         m_tree->hideColumn(column);
-    // Moving through the tree with a click or the arrow keys only selects; opening a folder lists its files.
+    // Moving through the tree with a click or the arrow keys only selects; opening a folder lists its files, read
+    // afresh also when it is the folder already listed.
     connect(m_tree, &QTreeView::activated, this, [this](const QModelIndex &opened) {
-        const QString folder = m_folders->filePath(opened);
-        if (!folder.isEmpty() && folder != m_folder)
+        if (const QString folder = m_folders->filePath(opened); !folder.isEmpty())
             listFiles(folder);
     });
-    // The tree fills in the background: the open folder can be scrolled to only once its parent is loaded.
-    connect(m_folders, &QFileSystemModel::directoryLoaded, this, [this](const QString &loaded) {
-        if (m_scrollPending && QFileInfo(m_folder).absolutePath() == loaded) {
-            m_scrollPending = false;
-            m_tree->scrollTo(m_tree->currentIndex(), QAbstractItemView::PositionAtCenter);
-        }
-    });
+    // The tree fills in the background, each folder above the open one in turn, and sorts what it has read
+    // after: every such change moves the open folder's row, so it is brought back into view after each, until
+    // the user takes the tree in hand.
+    m_reveal = new QTimer(this);
+    m_reveal->setSingleShot(true);
+    m_reveal->setInterval(0);
+    connect(m_reveal, &QTimer::timeout, this, &SoundChooserWindow::revealCurrentFolder);
+    const auto revealWhilePending = [this] {
+        if (m_revealPending)
+            m_reveal->start();
+    };
+    connect(m_folders, &QFileSystemModel::directoryLoaded, this, revealWhilePending);
+    connect(m_folders, &QFileSystemModel::layoutChanged, this, revealWhilePending);
+    connect(m_folders, &QFileSystemModel::rowsInserted, this, revealWhilePending);
+    connect(m_tree->horizontalScrollBar(), &QScrollBar::rangeChanged, this, revealWhilePending);
+    for (QWidget *part :
+         { static_cast<QWidget *>(m_tree), m_tree->viewport(), static_cast<QWidget *>(m_tree->verticalScrollBar()),
+           static_cast<QWidget *>(m_tree->horizontalScrollBar()) })
+        part->installEventFilter(this);
 
     m_files = placeControl<QListWidget>(this, "File1", QRect(2160, 480, 2775, 1455));
     m_name = placeControl<QLineEdit>(this, "Text1", QRect(2160, 2040, 3735, 285));
@@ -101,29 +121,80 @@ void SoundChooserWindow::setFolder(const QString &folder)
     listFiles(index.isValid() ? m_folders->filePath(index) : QDir::cleanPath(folder));
     if (index.isValid()) {
         m_tree->setCurrentIndex(index);
-        m_tree->scrollTo(index, QAbstractItemView::PositionAtCenter);
-        m_scrollPending = true;
+        m_revealPending = true;
+        revealCurrentFolder();
     }
 }
 
 QString SoundChooserWindow::selectedPath() const
 {
+    return m_folder + u'/' + selectedName();
+}
+
+QString SoundChooserWindow::selectedName() const
+{
     const QList<QListWidgetItem *> selected = m_files->selectedItems();
-    return m_folder + u'/' + (selected.isEmpty() ? QString() : selected.first()->text());
+    return selected.isEmpty() ? QString() : selected.first()->text();
 }
 
 void SoundChooserWindow::listFiles(const QString &folder)
 {
+    const QString kept = folder == m_folder ? selectedName() : QString();
     m_folder = folder;
     m_files->clear();
-    m_files->addItems(listFolder(folder, QStringLiteral("*.wav")));
+    const QString pattern = QStringLiteral("*.wav");
+    QStringList names = listFolder(folder, pattern);
+    // Names that are not UTF-8 are left out of the listing above; they are shown, so that no sound seems lost.
+    QStringList undecodable;
+    for (const QString &name : fileNamesNotValidUtf8(folder)) {
+        if (QDir::match(pattern, name) && !name.startsWith(u'.'))
+            undecodable.append(name);
+    }
+    names += undecodable;
+    std::stable_sort(names.begin(), names.end(),
+                     [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    for (const QString &name : std::as_const(names)) {
+        auto *item = new QListWidgetItem(name, m_files);
+        if (undecodable.contains(name))
+            item->setToolTip(QStringLiteral("This file's name is not valid UTF-8, so Brevora cannot open it. "
+                                            "Give it a new name to use it."));
+        if (name == kept)
+            m_files->setCurrentItem(item);
+    }
+}
+
+void SoundChooserWindow::revealCurrentFolder()
+{
+    const QModelIndex current = m_tree->currentIndex();
+    if (!current.isValid())
+        return;
+    m_tree->scrollTo(current, QAbstractItemView::PositionAtCenter);
+    // Centred sideways too, a deep folder would show the middle of a wide row, its name and every folder above it
+    // out of sight: the name is shown from its start (with its branch mark), and whole where the width allows;
+    // so is the middle of its highlighted row where the name allows.
+    QScrollBar *sideways = m_tree->horizontalScrollBar();
+    const QRect row = m_tree->visualRect(current).translated(sideways->value(), 0);
+    const int nameEnd = row.left() + m_tree->sizeHintForIndex(current).width();
+    const int width = m_tree->viewport()->width();
+    const int least = std::max({ 0, nameEnd - width, row.center().x() - width + 1 });
+    sideways->setValue(std::min(least, std::max(0, row.left() - m_tree->indentation())));
+}
+
+bool SoundChooserWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (type == QEvent::MouseButtonPress || type == QEvent::Wheel || type == QEvent::KeyPress)
+        m_revealPending = false;
+    return QWidget::eventFilter(watched, event);
 }
 
 void SoundChooserWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
+    // A sound saved since the last use is offered; the selection stays.
+    listFiles(m_folder);
     // A tree laid out for the first time has its rows only now.
-    m_tree->scrollTo(m_tree->currentIndex(), QAbstractItemView::PositionAtCenter);
+    revealCurrentFolder();
 }
 
 void SoundChooserWindow::closeEvent(QCloseEvent *event)

@@ -5,6 +5,7 @@
 class QFileSystemModel;
 class QLineEdit;
 class QListWidget;
+class QTimer;
 class QTreeView;
 
 namespace brevora {
@@ -37,10 +38,14 @@ signals:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // Reads the folder's waveform files into the list; a folder listed again keeps its selection.
     void listFiles(const QString &folder);
+    QString selectedName() const;
+    void revealCurrentFolder();
 
     SoundPlayer &m_player;
     QFileSystemModel *m_folders;
@@ -48,7 +53,8 @@ private:
     QListWidget *m_files;
     QLineEdit *m_name;
     QString m_folder;
-    bool m_scrollPending = false;
+    QTimer *m_reveal;
+    bool m_revealPending = false;
 };
 
 } // namespace brevora

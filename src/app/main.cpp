@@ -27,6 +27,9 @@ int main(int argc, char *argv[])
     QApplication qtApp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brevora"));
     QApplication::setApplicationVersion(QStringLiteral(BREVORA_VERSION));
+    // Docks and Wayland compositors match the windows to the menu entry by this name (on X11 the entry's
+    // StartupWMClass matches the window class, which is the application name above).
+    QGuiApplication::setDesktopFileName(QStringLiteral(BREVORA_APP_ID));
     // The program goes on with all its windows hidden; only its own exits end it.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -163,7 +163,11 @@ private slots:
         expect(wizard.soundChooser(), "File1", labelText(wizard.soundChooser(), "Label1"));
         for (AlarmKind kind : allKinds) {
             QWidget *editor = wizard.editor(kind);
-            expect(editor, "Check1", labelText(editor, "Label2"));
+            expect(editor, "Check1", QStringLiteral("Advanced options"));
+            auto *sound = editor->findChild<QWidget *>("Check1");
+            if (QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(sound);
+                !accessible || accessible->text(QAccessible::Description) != labelText(editor, "Label2"))
+                wrong.append(editor->objectName() + QStringLiteral("/Check1 is not described by its label"));
             for (QLineEdit *field : editor->findChildren<QLineEdit *>()) {
                 if (auto *frame = qobject_cast<QGroupBox *>(field->parentWidget()))
                     expect(editor, qPrintable(field->objectName()), frame->title());

@@ -153,6 +153,30 @@ private slots:
         QCOMPARE(text->text(), QStringLiteral("Alarm type"));
     }
 
+    void ctrlQIsASecondExitKey_data()
+    {
+        QTest::addColumn<bool>("inKindBox");
+        QTest::newRow("alarm list") << false;
+        QTest::newRow("kind box text") << true;
+    }
+    void ctrlQIsASecondExitKey()
+    {
+        QFETCH(bool, inKindBox);
+        Browser b;
+        b.window.show();
+        b.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&b.window));
+        QWidget *focus
+            = inKindBox ? static_cast<QWidget *>(b.kindBox()->lineEdit()) : b.window.findChild<QWidget *>("File1");
+        focus->setFocus();
+        QTest::keyClick(focus, Qt::Key_Q, Qt::ControlModifier);
+        QCOMPARE(b.shell.calls, QStringList{ "exitProgram" });
+        QCOMPARE(
+            b.window.menu().exit->shortcuts(),
+            (QList<QKeySequence>{ QKeySequence(QStringLiteral("Ctrl+X")), QKeySequence(QStringLiteral("Ctrl+Q")) }));
+        QCOMPARE(b.kindBox()->currentText(), QStringLiteral("Alarm type"));
+    }
+
     void closingTheWindowIsTheExit()
     {
         Browser b;

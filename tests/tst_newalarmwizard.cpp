@@ -260,6 +260,30 @@ private slots:
         QCOMPARE(f.control<QLineEdit>(daily, "Text7")->text(), second + '/');
     }
 
+    void theInstalledSoundsComeBeforeTheSystemThemes()
+    {
+        // The shared data folders as an installed program sees them: the user's own first, then the system's.
+        QTemporaryDir root;
+        const QString user = root.filePath("home/.local/share"), system = root.filePath("usr/share");
+        for (const QString &folder : { system + "/sounds/alsa", system + "/brevora/sounds" }) {
+            QVERIFY(QDir().mkpath(folder));
+            writeBytes(folder + "/Front_Center.wav", "RIFF");
+        }
+        const QByteArray oldHome = qgetenv("XDG_DATA_HOME"), oldDirs = qgetenv("XDG_DATA_DIRS");
+        qputenv("XDG_DATA_HOME", QFile::encodeName(user));
+        qputenv("XDG_DATA_DIRS", QFile::encodeName(system));
+        const QStringList folders = SoundChooserWindow::usualSoundFolders();
+        const QString start = SoundChooserWindow::startFolder();
+        qputenv("XDG_DATA_HOME", oldHome);
+        qputenv("XDG_DATA_DIRS", oldDirs);
+
+        // A portable copy's own sounds beside it come before any installed ones.
+        QCOMPARE(folders.first(), QCoreApplication::applicationDirPath() + "/sounds");
+        QVERIFY2(folders.indexOf(user + "/brevora/sounds") < folders.indexOf(system + "/sounds/alsa"),
+                 qPrintable(folders.join(u'\n')));
+        QCOMPARE(start, system + "/brevora/sounds");
+    }
+
     void theChooserStartsInAFolderWithWaveformsAndShowsIt()
     {
         QTemporaryDir root;

@@ -198,20 +198,22 @@ private slots:
         activate(dialog);
         click(dialog, "Label1");
         click(dialog, "cmdOK");
-        const QString entry = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/autostart/Brevora.desktop");
+        const QString entry
+            = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/autostart/io.github.brevora.Brevora.desktop");
         QCOMPARE(autostart.entryPath(), entry);
         QHash<QString, QString> keys = readDesktopEntry(entry);
         QCOMPARE(keys.value("Type"), QStringLiteral("Application"));
         QCOMPARE(splitExec(keys.value("Exec")), QStringList{ program });
         QCOMPARE(keys.value("Hidden"), QStringLiteral("false"));
 
-        // Off: the entry under the program's name stays, hidden, so it starts nothing.
+        // Off: the entry under the desktop ID stays, hidden, so it starts nothing.
         activate(dialog);
         click(dialog, "Label1");
         click(dialog, "cmdOK");
         keys = readDesktopEntry(entry);
         QCOMPARE(keys.value("Hidden"), QStringLiteral("true"));
-        QCOMPARE(QDir(QFileInfo(entry).path()).entryList(QDir::Files), QStringList{ "Brevora.desktop" });
+        QCOMPARE(QDir(QFileInfo(entry).path()).entryList(QDir::Files),
+                 QStringList{ "io.github.brevora.Brevora.desktop" });
         QVERIFY(prompter.shown.isEmpty());
     }
 
@@ -285,12 +287,12 @@ private slots:
         QCOMPARE(DesktopAutostart::autostartFolder(), home + QStringLiteral("/.config/autostart"));
         qputenv("HOME", oldHome);
 
-        // Without a path given, the entry is this very executable, under its own name.
+        // Without a path given, the entry is this very executable.
         const QString self = QCoreApplication::applicationFilePath();
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(config->filePath(QStringLiteral("x"))));
         DesktopAutostart autostart;
         QCOMPARE(autostart.set(true).step, LogonOutcome::Step::Done);
-        QCOMPARE(QFileInfo(autostart.entryPath()).fileName(), QFileInfo(self).completeBaseName() + ".desktop");
+        QCOMPARE(QFileInfo(autostart.entryPath()).fileName(), QStringLiteral("io.github.brevora.Brevora.desktop"));
         QCOMPARE(splitExec(readDesktopEntry(autostart.entryPath()).value("Exec")), QStringList{ self });
     }
 

@@ -8,6 +8,10 @@
 
 #include <sndfile.h>
 
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
 using namespace brevora;
 
 namespace {
@@ -70,6 +74,35 @@ private slots:
                  qPrintable(probe->logonEntry().problem));
     }
 
+    void logonEntryUnderAnEarlierNameOrWithAMissingTryExec()
+    {
+        QVERIFY(QDir(DesktopAutostart::autostartFolder()).removeRecursively());
+        QVERIFY(QDir().mkpath(DesktopAutostart::autostartFolder()));
+        const QString program = makeProgram(m_dir.filePath("brevora"));
+        const auto probe = createSystemProbe(program);
+        const QString earlier = DesktopAutostart::autostartFolder() + QStringLiteral("/brevora.desktop");
+        const auto writeEntry = [](const QString &path, const QByteArray &keys) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("[Desktop Entry]\nType=Application\n" + keys) > 0);
+        };
+
+        writeEntry(earlier, "Exec=\"" + QFile::encodeName(program) + "\"\nHidden=false\n");
+        QCOMPARE(probe->logonEntry().path, earlier);
+        QCOMPARE(probe->logonEntry().problem, QString());
+        writeEntry(earlier, "Exec=\"" + QFile::encodeName(program) + "\"\nHidden=true\n");
+        QVERIFY(probe->logonEntry().problem.contains("switched off"));
+
+        DesktopAutostart entry(program);
+        QVERIFY(entry.set(true).ok());
+        QCOMPARE(probe->logonEntry().path, entry.entryPath());
+        QCOMPARE(probe->logonEntry().problem, QString());
+        const QString gone = m_dir.filePath("gone/brevora");
+        writeEntry(entry.entryPath(),
+                   "Exec=\"" + QFile::encodeName(program) + "\"\nTryExec=" + QFile::encodeName(gone) + "\n");
+        QCOMPARE(probe->logonEntry().problem,
+                 QStringLiteral("the autostart entry runs \"%1\", which is not a program that exists").arg(gone));
+    }
+
     void soundFrames()
     {
         const auto probe = createSystemProbe({});
@@ -80,6 +113,35 @@ private slots:
         text.close();
         QCOMPARE(probe->soundFrames(text.fileName()), std::nullopt);
         QCOMPARE(probe->soundFrames(m_dir.filePath("missing.wav")), std::nullopt);
+    }
+
+    // The sounds the build makes for the sound chooser: waveform files the player decodes, short, audible and
+    // never clipped.
+    void ownSoundsAreShortAndAudible_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("chime") << "chime.wav";
+        QTest::newRow("beeps") << "beeps.wav";
+    }
+    void ownSoundsAreShortAndAudible()
+    {
+        QFETCH(QString, name);
+        const QString path = QStringLiteral(BREVORA_BUILT_SOUNDS "/") + name;
+        SF_INFO info{};
+        SNDFILE *file = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
+        QVERIFY2(file, qPrintable(path));
+        std::vector<double> samples(static_cast<std::size_t>(info.frames * info.channels));
+        const sf_count_t read = sf_read_double(file, samples.data(), static_cast<sf_count_t>(samples.size()));
+        sf_close(file);
+        QCOMPARE(read, static_cast<sf_count_t>(samples.size()));
+        QCOMPARE(info.format & SF_FORMAT_TYPEMASK, SF_FORMAT_WAV);
+        const double seconds = static_cast<double>(info.frames) / info.samplerate;
+        QVERIFY2(seconds >= 0.5 && seconds <= 3, qPrintable(QString::number(seconds)));
+        double peak = 0;
+        for (const double sample : samples)
+            peak = std::max(peak, std::abs(sample));
+        QVERIFY2(peak > 0.2 && peak < 0.99, qPrintable(QString::number(peak)));
+        QCOMPARE(createSystemProbe({})->soundFrames(path), info.frames);
     }
 
     // The check must not hang or start a server where there is none.

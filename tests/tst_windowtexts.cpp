@@ -13,6 +13,7 @@
 #include "ui/wizard/soundchooser.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
@@ -23,6 +24,8 @@
 #include <QStyleOptionButton>
 #include <QTest>
 #include <QTimer>
+
+#include <utility>
 
 using namespace brevora;
 using namespace brevora::test;
@@ -121,6 +124,56 @@ private slots:
         for (QWidget *window : windows)
             found += overflows(window);
         QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
+    }
+
+    // What a screen reader says for each control: the text of the label that names it, or the title of the frame
+    // around it. A button without a text of its own would otherwise be read out as nothing at all.
+    void controlsAreNamedByTheirLabels()
+    {
+        AppFixture f;
+        f.startAndSkipSplash();
+        NewAlarmWizard &wizard = f.app->wizard();
+        const auto name = [](QWidget *control) {
+            QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
+            return accessible ? accessible->text(QAccessible::Name) : QString();
+        };
+        const auto labelText = [](QWidget *window, const char *label) {
+            auto *found = window->findChild<QLabel *>(label);
+            return found ? found->text() : QStringLiteral("(no %1)").arg(QLatin1String(label));
+        };
+        QStringList wrong;
+        const auto expect = [&](QWidget *window, const char *control, const QString &wanted) {
+            auto *found = window->findChild<QWidget *>(control);
+            const QString said = found ? name(found) : QStringLiteral("(missing)");
+            if (said != wanted || wanted.isEmpty())
+                wrong.append(QStringLiteral("%1/%2 is named \"%3\", not \"%4\"")
+                                 .arg(window->objectName(), QLatin1String(control), said, wanted));
+        };
+
+        QWidget *chooser = wizard.kindChooser();
+        for (const auto &[option, label] :
+             { std::pair{ "Option1", "Label1" }, std::pair{ "Option2", "Label2" }, std::pair{ "Option3", "Label3" },
+               std::pair{ "Option4", "Label4" }, std::pair{ "Option5", "Label6" } })
+            expect(chooser, option, labelText(chooser, label));
+        QWidget *options = &f.app->optionsDialog();
+        for (const auto &[box, label] :
+             { std::pair{ "Check1", "Label1" }, std::pair{ "Check2", "Label2" }, std::pair{ "Check3", "Label3" } })
+            expect(options, box, labelText(options, label));
+        expect(&f.app->mainWindow(), "File1", QStringLiteral("Alarms"));
+        expect(wizard.soundChooser(), "File1", labelText(wizard.soundChooser(), "Label1"));
+        for (AlarmKind kind : allKinds) {
+            QWidget *editor = wizard.editor(kind);
+            expect(editor, "Check1", QStringLiteral("Advanced options"));
+            auto *sound = editor->findChild<QWidget *>("Check1");
+            if (QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(sound);
+                !accessible || accessible->text(QAccessible::Description) != labelText(editor, "Label2"))
+                wrong.append(editor->objectName() + QStringLiteral("/Check1 is not described by its label"));
+            for (QLineEdit *field : editor->findChildren<QLineEdit *>()) {
+                if (auto *frame = qobject_cast<QGroupBox *>(field->parentWidget()))
+                    expect(editor, qPrintable(field->objectName()), frame->title());
+            }
+        }
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(u'\n')));
     }
 
     void userTextIsShownAsWritten()

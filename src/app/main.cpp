@@ -27,9 +27,22 @@ int main(int argc, char *argv[])
     // nothing from shared memory. Only the X11 platform reads this.
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
         qputenv("QT_XCB_NO_MITSHM", "1");
+    // On a Wayland desktop the windows go through Xwayland, where they may still place themselves (centred
+    // editors, notices at the corner), which Wayland does not allow. Natively only where there is no Xwayland,
+    // or where the user chose a platform.
+    const bool choosePlatform
+        = !qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    if (choosePlatform)
+        qputenv("QT_QPA_PLATFORM", "xcb;wayland");
     QApplication qtApp(argc, argv);
+    // The programs it opens (a help viewer) choose for themselves.
+    if (choosePlatform)
+        qunsetenv("QT_QPA_PLATFORM");
     QApplication::setApplicationName(QStringLiteral("Brevora"));
     QApplication::setApplicationVersion(QStringLiteral(BREVORA_VERSION));
+    // Docks and Wayland compositors match the windows to the menu entry by this name (on X11 the entry's
+    // StartupWMClass matches the window class, which is the application name above).
+    QGuiApplication::setDesktopFileName(QStringLiteral(BREVORA_APP_ID));
     // The program goes on with all its windows hidden; only its own exits end it.
     QApplication::setQuitOnLastWindowClosed(false);
 

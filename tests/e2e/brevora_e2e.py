@@ -9,6 +9,7 @@ import this module alone; it passes on the waits and checks of e2e_base and the 
 import datetime
 import importlib.util
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -27,10 +28,14 @@ SETTINGS_FOLDER = "Program files/Settings"
 class Session:
     """One run of the program and of the desktop it needs. Use it as a context manager."""
 
-    def __init__(self, binary, tray=False, sound=False):
+    def __init__(self, binary, tray=False, sound=False, wayland=False):
         self.binary = os.path.abspath(binary)
         self.tray = tray
         self.sound = sound
+        self.wayland = wayland
+        # The Qt platform the program is started with; under Wayland none, so that it chooses as it would on a
+        # user's Wayland desktop.
+        self.platform = None if wayland else "xcb"
         self.processes = []  # stopped in reverse order
         self.program = None
         self.ui = Accessibility(self)
@@ -41,6 +46,8 @@ class Session:
             require_tools("trayer", "xwininfo")
         if self.sound:
             require_tools("pulseaudio", "pactl", "pacat", "parecord")
+        if self.wayland:
+            require_tools("weston", "Xwayland")
         self.faketime = faketime_library()
         if self.faketime is None:
             skip("libfaketime is not installed")
@@ -84,7 +91,7 @@ class Session:
     def _isolate_environment(self):
         # Nothing of the user's desktop is read or changed: home, configuration, runtime folder, buses.
         env = os.environ
-        for name in ("DISPLAY", "WAYLAND_DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "AT_SPI_BUS_ADDRESS", "SESSION_MANAGER", "XAUTHORITY", "LD_PRELOAD", "QT_QPA_PLATFORM", "FAKETIME", "FAKETIME_NO_CACHE",
+        for name in ("DISPLAY", "WAYLAND_DISPLAY", "XDG_SESSION_TYPE", "DBUS_SESSION_BUS_ADDRESS", "AT_SPI_BUS_ADDRESS", "SESSION_MANAGER", "XAUTHORITY", "LD_PRELOAD", "QT_QPA_PLATFORM", "FAKETIME", "FAKETIME_NO_CACHE",
                      "FAKETIME_DONT_FAKE_MONOTONIC", "FAKETIME_DONT_RESET", "FAKETIME_TIMESTAMP_FILE",
                      "FAKETIME_CACHE_DURATION"):
             env.pop(name, None)
@@ -103,6 +110,9 @@ class Session:
         os.makedirs(env["XDG_RUNTIME_DIR"], mode=0o700)
 
     def _start_display(self):
+        if self.wayland:
+            self._start_weston()
+            return
         read_end, write_end = os.pipe()
         try:
             self.spawn(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
@@ -114,6 +124,25 @@ class Session:
         os.close(read_end)
         check(number.isdigit(), "Xvfb did not tell its display number")
         os.environ["DISPLAY"] = ":" + number
+
+    def _start_weston(self):
+        """Weston without a screen, with Xwayland for X programs, as a GNOME or KDE Wayland session offers them.
+        Weston opens the first free X display and names it in its log."""
+        log = self.path("weston.log")
+        self.spawn(["weston", "--backend=headless-backend.so", "--xwayland", "--socket=wayland-brevora",
+                    "--idle-time=0", "--width=1280", "--height=1024", "--log=" + log])
+
+        def x_display():
+            try:
+                with open(log, encoding="utf-8", errors="replace") as f:
+                    found = re.search(r"xserver listening on display (:\d+)", f.read())
+            except OSError:
+                return None
+            return found.group(1) if found else None
+
+        os.environ["DISPLAY"] = wait_until("weston's X display", x_display, timeout=20)
+        os.environ["WAYLAND_DISPLAY"] = "wayland-brevora"
+        os.environ["XDG_SESSION_TYPE"] = "wayland"
 
     def _start_buses(self):
         # The bus daemon inherits this environment, so the accessibility bus it starts on demand keeps its
@@ -205,9 +234,10 @@ class Session:
             # The clock starts at moment and runs on at real speed; never the frozen form, which stops the
             # timers too.
             "FAKETIME": moment.strftime("@%Y-%m-%d %H:%M:%S"),
-            "QT_QPA_PLATFORM": "xcb",
             "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
         })
+        if self.platform:
+            env["QT_QPA_PLATFORM"] = self.platform
         with open(self.path("program.log"), "ab") as log:
             self.clock_set = (moment, time.monotonic())
             self.program = self.spawn([self.program_path("brevora")], env=env, stdout=log, stderr=subprocess.STDOUT)

@@ -47,7 +47,8 @@ done
 mapfile -t files < <(dpkg-deb --fsys-tarfile "$deb" | tar -t | sed 's|^\./|/|')
 for path in /usr/bin/brevora "/usr/share/applications/$app_id.desktop" \
     "/usr/share/icons/hicolor/scalable/apps/$app_id.svg" "/usr/share/metainfo/$app_id.metainfo.xml" \
-    /usr/share/doc/brevora/copyright /usr/share/doc/brevora/changelog.gz /usr/share/man/man1/brevora.1.gz; do
+    /usr/share/doc/brevora/copyright /usr/share/doc/brevora/changelog.gz /usr/share/man/man1/brevora.1.gz \
+    /usr/share/brevora/sounds/chime.wav /usr/share/brevora/sounds/beeps.wav; do
     printf '%s\n' "${files[@]}" | grep -qxF "$path" || fail "the package lacks $path"
 done
 if [[ -f "$build/Help file/Helpfile.chm" ]]; then

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks what a desktop finds there: the program, its menu entry,
-# its icon, its AppStream description and, when the build made it, the help file.
+# its icon, its AppStream description, its alarm sounds and, when the build made it, the help file.
 # Usage: install_check.sh BUILD_DIR VERSION BINDIR DATADIR (BINDIR and DATADIR relative to the prefix).
 # Exits 77 (skipped) when a validator is missing.
 set -euo pipefail
@@ -36,6 +36,8 @@ if [[ -f "$desktop" ]]; then
     fi
     exec_name="$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")"
     [[ "$exec_name" == brevora ]] || fail "the desktop entry starts '$exec_name' instead of brevora"
+    # The windows' class is the program's name, which a dock matches to the entry.
+    grep -qx 'StartupWMClass=Brevora' "$desktop" || fail "the desktop entry does not match the window class Brevora"
     icon_name="$(sed -n 's/^Icon=//p' "$desktop")"
     icon="$prefix/$datadir/icons/hicolor/scalable/apps/$icon_name.svg"
     [[ -n "$icon_name" && -s "$icon" ]] || fail "the icon '$icon_name' is not in the hicolor theme ($icon)"
@@ -55,6 +57,11 @@ if [[ -f "$metainfo" ]]; then
 else
     fail "no AppStream data at $metainfo"
 fi
+
+for sound in chime.wav beeps.wav; do
+    cmp -s "$build/sounds/$sound" "$prefix/$datadir/brevora/sounds/$sound" ||
+        fail "the alarm sound $sound is not installed under $datadir/brevora/sounds"
+done
 
 built_help="$build/Help file/Helpfile.chm"
 installed_help="$prefix/$datadir/Brevora/Help file/Helpfile.chm"

@@ -8,8 +8,13 @@ namespace brevora {
 
 QStringList usualSoundFolders()
 {
-    QStringList folders;
-    for (const QString &data : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation)) {
+    // Our own sounds come first: a portable copy carries them beside itself, an installed one in its shared
+    // data folder. The system's themes ship few waveform files, and Debian's none.
+    const QStringList shared = QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
+    QStringList folders{ QCoreApplication::applicationDirPath() + QStringLiteral("/sounds") };
+    for (const QString &data : shared)
+        folders.append(data + QStringLiteral("/brevora/sounds"));
+    for (const QString &data : shared) {
         const QString sounds = data + QStringLiteral("/sounds");
         for (const QString &theme : { QStringLiteral("alsa"), QStringLiteral("sound-icons"), QStringLiteral("purple"),
                                       QStringLiteral("speech-dispatcher"), QString() })

@@ -1,12 +1,14 @@
 #include "os/desktop/places.h"
 
+#include <QCoreApplication>
 #include <QStandardPaths>
 
 namespace brevora {
 
 QStringList usualSoundFolders()
 {
-    return { QStringLiteral("C:/Windows/Media") };
+    // Our own sounds travel beside the program.
+    return { QCoreApplication::applicationDirPath() + QStringLiteral("/sounds"), QStringLiteral("C:/Windows/Media") };
 }
 
 QStringList systemInfoTools()

@@ -108,7 +108,11 @@ public:
 
     Finding logonEntry() const override
     {
-        const QString path = DesktopAutostart(m_executable).entryPath();
+        const DesktopAutostart autostart(m_executable);
+        QString path = autostart.entryPath();
+        // An entry an earlier version wrote under another name starts the program until Options are saved again.
+        if (const QStringList earlier = autostart.earlierEntryPaths(); !QFileInfo::exists(path) && !earlier.isEmpty())
+            path = earlier.first();
         // Read without blocking: a pipe in its place would hold the check for good.
         const std::optional<QByteArray> read = readRegularFile(path, 1 << 20);
         if (!read)
@@ -117,13 +121,19 @@ public:
         if (entryValue(text, "Hidden").compare(u"true", Qt::CaseInsensitive) == 0
             || entryValue(text, "X-GNOME-Autostart-enabled").compare(u"false", Qt::CaseInsensitive) == 0)
             return { path, QStringLiteral("the log-on setting is on but the autostart entry is switched off") };
-        const QString program = execProgram(entryValue(text, "Exec"));
-        const QString found = program.contains(u'/') ? program : QStandardPaths::findExecutable(program);
-        const QFileInfo info(found);
-        if (program.isEmpty() || !info.isFile() || !info.isExecutable())
-            return {
-                path, QStringLiteral("the autostart entry runs \"%1\", which is not a program that exists").arg(program)
-            };
+        // The session skips an entry whose TryExec program is missing, so it is checked like the one Exec runs.
+        QStringList programs{ execProgram(entryValue(text, "Exec")) };
+        if (const QString tryExec = entryValue(text, "TryExec"); !tryExec.isEmpty())
+            programs.append(tryExec);
+        for (const QString &program : std::as_const(programs)) {
+            const QString found = program.contains(u'/') ? program : QStandardPaths::findExecutable(program);
+            const QFileInfo info(found);
+            if (program.isEmpty() || !info.isFile() || !info.isExecutable())
+                return {
+                    path,
+                    QStringLiteral("the autostart entry runs \"%1\", which is not a program that exists").arg(program)
+                };
+        }
         return { path, {} };
     }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -30,9 +31,10 @@ public:
     virtual LogonOutcome set(bool on) = 0;
 };
 
-// The freedesktop autostart entry: $XDG_CONFIG_HOME/autostart/<executable name>.desktop, the folder read when
-// set() runs. Switched off, the entry stays with Hidden=true, which also masks a system-wide entry of the same
-// name, and an entry named after the title goes.
+// The freedesktop autostart entry: $XDG_CONFIG_HOME/autostart/<desktop ID>.desktop, the folder read when set()
+// runs. TryExec names the program, so an entry left behind by a removed program starts nothing. Switched off, the
+// entry stays with Hidden=true, which also masks a system-wide entry of the same name. Either way the entries that
+// earlier versions wrote under other names go, so that only one can start the program.
 class DesktopAutostart final : public LogonStart
 {
 public:
@@ -42,6 +44,9 @@ public:
 
     static QString autostartFolder();
     QString entryPath() const;
+    // Entries that earlier versions wrote for this program, named after its executable or its title: only
+    // those that exist and are not the entry itself.
+    QStringList earlierEntryPaths() const;
     // The entry's Exec value for a program with these arguments, quoted so that any path survives.
     static QString execLine(const QStringList &arguments);
 

@@ -14,8 +14,8 @@ namespace brevora {
 
 namespace {
 
-// The entry an older registration under the program's title may have left.
-const QString titleEntryName = QStringLiteral("Brevora.desktop");
+// The file name of the program's menu entry, which docks and session managers match the entry against.
+const QString entryName = QStringLiteral(BREVORA_APP_ID ".desktop");
 
 // The system's error number where the failing call left one, else Qt's own code for the failure.
 int failureCode(const QFileDevice &file, int savedErrno)
@@ -65,6 +65,7 @@ QString escapeValue(const QString &value)
 
 QByteArray entryText(const QString &executable, bool on)
 {
+    // TryExec is a plain string rather than an Exec line: only the string escapes apply.
     const QString enabled = on ? QStringLiteral("true") : QStringLiteral("false");
     const QString hidden = on ? QStringLiteral("false") : QStringLiteral("true");
     return QStringLiteral("[Desktop Entry]\n"
@@ -72,10 +73,12 @@ QByteArray entryText(const QString &executable, bool on)
                           "Name=Brevora\n"
                           "Comment=Starts the Brevora alarms when you log on\n"
                           "Exec=%1\n"
+                          "TryExec=%2\n"
+                          "Icon=" BREVORA_APP_ID "\n"
                           "Terminal=false\n"
-                          "X-GNOME-Autostart-enabled=%2\n"
-                          "Hidden=%3\n")
-        .arg(DesktopAutostart::execLine({ executable }), enabled, hidden)
+                          "X-GNOME-Autostart-enabled=%3\n"
+                          "Hidden=%4\n")
+        .arg(DesktopAutostart::execLine({ executable }), escapeValue(executable), enabled, hidden)
         .toUtf8();
 }
 
@@ -101,7 +104,21 @@ QString DesktopAutostart::executable() const
 
 QString DesktopAutostart::entryPath() const
 {
-    return autostartFolder() + u'/' + QFileInfo(executable()).completeBaseName() + QStringLiteral(".desktop");
+    return autostartFolder() + u'/' + entryName;
+}
+
+QStringList DesktopAutostart::earlierEntryPaths() const
+{
+    // Earlier versions named the entry after the executable, and before that after the title; both are names
+    // only this program wrote there.
+    QStringList paths;
+    for (const QString &name :
+         { QFileInfo(executable()).completeBaseName(), QStringLiteral("brevora"), QStringLiteral("Brevora") }) {
+        const QString path = autostartFolder() + u'/' + name + QStringLiteral(".desktop");
+        if (!name.isEmpty() && path != entryPath() && !paths.contains(path) && QFileInfo::exists(path))
+            paths.append(path);
+    }
+    return paths;
 }
 
 QString DesktopAutostart::execLine(const QStringList &arguments)
@@ -124,11 +141,7 @@ LogonOutcome DesktopAutostart::set(bool on)
     if (error)
         return { LogonOutcome::Step::OpenFailed, error.value(), {} };
 
-    const QString path = entryPath();
-    if (!on && QFileInfo(path).fileName() != titleEntryName)
-        QFile::remove(folder + u'/' + titleEntryName);
-
-    QSaveFile file(path);
+    QSaveFile file(entryPath());
     errno = 0;
     if (!file.open(QIODevice::WriteOnly))
         return { LogonOutcome::Step::SetFailed, failureCode(file, errno), {} };
@@ -136,6 +149,9 @@ LogonOutcome DesktopAutostart::set(bool on)
     errno = 0;
     if (!file.commit())
         return { LogonOutcome::Step::SetFailed, failureCode(file, errno), {} };
+    // Only once the new entry is in place: a failed write leaves the old registration working.
+    for (const QString &earlier : earlierEntryPaths())
+        QFile::remove(earlier);
     return {};
 }
 

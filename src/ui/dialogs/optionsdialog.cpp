@@ -78,6 +78,8 @@ QCheckBox *OptionsDialog::addSetting(const QString &number, const QString &capti
     text->setGeometry(label);
     text->setWordWrap(true);
     text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The box has no text of its own: a screen reader names it by the label beside it.
+    check->setAccessibleName(text->text());
     return check;
 }
 

@@ -33,6 +33,8 @@ MainMenu buildMainMenu(QMenuBar *bar)
                                 QKeySequence(QStringLiteral("Ctrl+T")));
     m.hide = addItem(file, "ocultar", QStringLiteral("Hide"), QKeySequence(QStringLiteral("Ctrl+H")));
     m.exit = addItem(file, "Salir", QStringLiteral("Exit"), QKeySequence(QStringLiteral("Ctrl+X")));
+    // Ctrl+Q quits on every other desktop program; the menu keeps showing Ctrl+X, the first of the two.
+    m.exit->setShortcuts({ m.exit->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")) });
 
     QMenu *alarms = addMenu(bar, "Avisos", QStringLiteral("Alarms"));
     m.newAlarm = addItem(alarms, "Nuevo", QStringLiteral("New alarm"), QKeySequence(QStringLiteral("Ctrl+N")));

@@ -62,8 +62,7 @@ void MainWindow::buildControls(QWidget *client)
     QList<QKeySequence> menuKeys;
     for (const QAction *item : { m_menu.deleteAll, m_menu.deleteAllOfKind, m_menu.hide, m_menu.exit, m_menu.newAlarm,
                                  m_menu.deleteAlarm, m_menu.options, m_menu.help, m_menu.about }) {
-        if (!item->shortcut().isEmpty())
-            menuKeys.append(item->shortcut());
+        menuKeys.append(item->shortcuts());
     }
     m_kindBox->leaveKeysToMenus(menuKeys);
     m_list = place(new AlarmList(client), "File1", twipsRect(120, 840, 2055, 3405));

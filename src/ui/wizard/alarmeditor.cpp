@@ -105,8 +105,11 @@ void AlarmEditorWindow::buildAdvancedPanel()
 {
     auto *panel = frame(this, "Frame7", QStringLiteral("Advanced options"), QRect(4680, 120, 4095, 3255));
     m_soundCheck = placeControl<QCheckBox>(panel, "Check1", QRect(120, 360, 255, 255));
-    placeControl<QLabel>(panel, "Label2", QRect(480, 360, 3135, 375),
-                         QStringLiteral("Reproduce a sound with the alarm"));
+    auto *soundLabel = placeControl<QLabel>(panel, "Label2", QRect(480, 360, 3135, 375),
+                                            QStringLiteral("Reproduce a sound with the alarm"));
+    // A screen reader names the box by the frame around it, "Advanced options"; the label beside it says what
+    // the box does.
+    m_soundCheck->setAccessibleDescription(soundLabel->text());
     m_soundPath = placeControl<QLineEdit>(panel, "Text7", QRect(480, 720, 1815, 375));
     m_browse = placeControl<QPushButton>(panel, "Command4", QRect(2520, 720, 1455, 375), QStringLiteral("Browse..."));
     m_soundPath->setEnabled(false);

@@ -44,6 +44,8 @@ KindChooserWindow::KindChooserWindow(QWidget *parent)
     for (const Row &row : rows) {
         auto *option = placeControl<QRadioButton>(this, row.option, QRect(240, row.top, 255, 255), QString());
         auto *label = placeControl<QLabel>(this, row.label, QRect(720, row.top, 1575, 255), kindCaption(row.kind));
+        // The button has no text of its own: a screen reader names it by the label beside it.
+        option->setAccessibleName(label->text());
         m_optionOfLabel.insert(label, option);
         label->installEventFilter(this);
         m_options.append(option);

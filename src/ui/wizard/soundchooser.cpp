@@ -32,7 +32,8 @@ SoundChooserWindow::SoundChooserWindow(SoundPlayer &player, QWidget *parent)
     setObjectName(objectnames::soundChooser);
     setWindowTitle(QStringLiteral("Browse"));
     setClientSize(this, 6000, 3090);
-    placeControl<QLabel>(this, "Label1", QRect(360, 120, 3255, 375), QStringLiteral("Select the sound's archive:"));
+    auto *prompt = placeControl<QLabel>(this, "Label1", QRect(360, 120, 3255, 375),
+                                        QStringLiteral("Select the sound's archive:"));
 
     m_folders->setFilter(QDir::AllDirs | QDir::Drives | QDir::NoDotAndDotDot);
     m_folders->setRootPath(QDir::rootPath());
@@ -76,6 +77,8 @@ SoundChooserWindow::SoundChooserWindow(SoundPlayer &player, QWidget *parent)
         part->installEventFilter(this);
 
     m_files = placeControl<QListWidget>(this, "File1", QRect(2160, 480, 2775, 1455));
+    // The prompt above names the list of files, which is where the choice is made.
+    m_files->setAccessibleName(prompt->text());
     m_name = placeControl<QLineEdit>(this, "Text1", QRect(2160, 2040, 3735, 285));
     // A click or the arrow keys: either way the name of the file now selected is shown.
     connect(m_files, &QListWidget::itemSelectionChanged, this, [this] {

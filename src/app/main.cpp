@@ -1,6 +1,7 @@
 #include "app/application.h"
 #include "app/programdir.h"
 #include "app/singleinstance.h"
+#include "app/translations.h"
 #include "cli/cliprogram.h"
 
 #include "os/clock/clock.h"
@@ -27,6 +28,7 @@ int main(int argc, char *argv[])
     QApplication qtApp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brevora"));
     QApplication::setApplicationVersion(QStringLiteral(BREVORA_VERSION));
+    brevora::installTranslations(QLocale::system(), &qtApp);
     // The program goes on with all its windows hidden; only its own exits end it.
     QApplication::setQuitOnLastWindowClosed(false);
 

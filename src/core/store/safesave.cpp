@@ -2,6 +2,7 @@
 
 #include "os/files/regularfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -24,10 +25,11 @@ bool saveFileAtomically(const QString &path, const QByteArray &bytes, QString *e
     case EntryType::Regular:
         break;
     case EntryType::Link:
-        return fail(
-            QStringLiteral("%1 is a link; Brevora does not write through links.").arg(QDir::toNativeSeparators(path)));
+        return fail(QCoreApplication::translate("brevora::core", "%1 is a link; Brevora does not write through links.")
+                        .arg(QDir::toNativeSeparators(path)));
     case EntryType::Other:
-        return fail(QStringLiteral("%1 is not a regular file.").arg(QDir::toNativeSeparators(path)));
+        return fail(QCoreApplication::translate("brevora::core", "%1 is not a regular file.")
+                        .arg(QDir::toNativeSeparators(path)));
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
@@ -37,7 +39,8 @@ bool saveFileAtomically(const QString &path, const QByteArray &bytes, QString *e
     if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
         const QString why = file.errorString();
         file.cancelWriting();
-        return fail(why.isEmpty() ? QStringLiteral("The file could not be written.") : why);
+        return fail(why.isEmpty() ? QCoreApplication::translate("brevora::core", "The file could not be written.")
+                                  : why);
     }
     if (!file.commit())
         return fail(file.errorString());

@@ -1,5 +1,7 @@
 #include "appfixture.h"
 
+#include "app/translations.h"
+
 #include "scheduler/clockdisplay.h"
 #include "ui/common/prompter.h"
 #include "ui/dialogs/aboutbox.h"
@@ -99,8 +101,21 @@ class TestWindowTexts : public QObject
     Q_OBJECT
 
 private slots:
+    // Every language the program is translated into, and the texts as written.
+    void everyTextFitsItsControl_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("as written") << QString();
+        for (const char *language : { "de_DE", "es_ES" })
+            QTest::newRow(language) << QString::fromLatin1(language);
+    }
+
     void everyTextFitsItsControl()
     {
+        QFETCH(QString, language);
+        QObject translators;
+        if (!language.isEmpty())
+            QVERIFY(installTranslations(QLocale(language), &translators));
         AppFixture f;
         f.app->start();
         QStringList found = overflows(&f.app->splashWindow());

@@ -30,5 +30,8 @@ brevora_install_missing() {
 # Sound is decoded with libsndfile and played through PulseAudio's simple API, both found with pkg-config.
 # The windows are laid out for Liberation Sans (fonts-liberation), which the program uses when it runs.
 # shellcheck disable=SC2034 # used by the scripts that source this file
+# The windows' translations are compiled with lrelease and checked with lupdate (qt6-tools-dev gives CMake the
+# LinguistTools package, qt6-l10n-tools the tools); Qt's own translations of its standard buttons are loaded when
+# the program runs.
 brevora_build_packages=(build-essential cmake pkg-config qt6-base-dev libgl-dev libbenchmark-dev libsndfile1-dev
-    libpulse-dev fonts-liberation)
+    libpulse-dev fonts-liberation qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n)

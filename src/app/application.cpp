@@ -69,7 +69,7 @@ void Application::start()
         removeSaveLeftovers(folder);
     if (const RepairResult repair = repairSettings(m_state.layout.settingsFolder()); repair.report)
         m_platform.prompter.ask(nullptr, repair.report->warning ? QMessageBox::Warning : QMessageBox::Information,
-                                filesMissingTitle, repair.report->text, QMessageBox::Ok);
+                                coreText(filesMissingTitle), repair.report->text, QMessageBox::Ok);
     m_scheduler->returnPastAlarmsNotDueNow();
     mainWindow().hide();
     splashWindow().show();
@@ -188,8 +188,8 @@ void Application::createStoreFolders()
     for (const QString &folder : failed)
         shown.append(QDir::toNativeSeparators(folder));
     m_platform.prompter.ask(nullptr, QMessageBox::Warning, QStringLiteral("Brevora"),
-                            QStringLiteral("These folders could not be created, so the alarms and settings kept in "
-                                           "them cannot be used:\n%1")
+                            tr("These folders could not be created, so the alarms and settings kept in "
+                               "them cannot be used:\n%1")
                                 .arg(shown.join(u'\n')),
                             QMessageBox::Ok);
 }

@@ -1,6 +1,7 @@
 #include "app/application.h"
 #include "app/programdir.h"
 #include "app/singleinstance.h"
+#include "app/translations.h"
 #include "cli/cliprogram.h"
 
 #include "os/clock/clock.h"
@@ -43,6 +44,7 @@ int main(int argc, char *argv[])
     // Docks and Wayland compositors match the windows to the menu entry by this name (on X11 the entry's
     // StartupWMClass matches the window class, which is the application name above).
     QGuiApplication::setDesktopFileName(QStringLiteral(BREVORA_APP_ID));
+    brevora::installTranslations(QLocale::system(), &qtApp);
     // The program goes on with all its windows hidden; only its own exits end it.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -67,8 +67,9 @@ void reportUnusedPortableFolder(const ProgramDirChoice &choice, Prompter &prompt
         return;
     prompter.ask(
         nullptr, QMessageBox::Warning, QStringLiteral("Brevora"),
-        QStringLiteral("Brevora cannot write to its own folder %1, so it keeps its alarms and settings in "
-                       "%2. The alarms in %1 are not used until that folder can be written.")
+        QCoreApplication::translate("brevora::ProgramDir",
+                                    "Brevora cannot write to its own folder %1, so it keeps its alarms and settings in "
+                                    "%2. The alarms in %1 are not used until that folder can be written.")
             .arg(QDir::toNativeSeparators(choice.unusedPortableFolder), QDir::toNativeSeparators(choice.folder)),
         QMessageBox::Ok);
 }

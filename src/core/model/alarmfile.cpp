@@ -6,6 +6,8 @@
 
 #include "os/files/regularfile.h"
 
+#include <QCoreApplication>
+
 namespace brevora {
 
 namespace {
@@ -125,16 +127,20 @@ bool writeAlarmFile(const QString &path, AlarmKind kind, const AlarmRecord &reco
         return false;
     };
     if (record.fields.size() != kindInfo(kind).fieldCount)
-        return fail(QStringLiteral("The alarm does not have the fields of its kind."));
+        return fail(QCoreApplication::translate("brevora::core", "The alarm does not have the fields of its kind."));
     for (const QString &field : record.fields) {
         if (!canStoreField(field))
-            return fail(QStringLiteral("A value holds a character that an alarm file cannot store: ") + field);
+            return fail(QCoreApplication::translate("brevora::core",
+                                                    "A value holds a character that an alarm file cannot store: %1")
+                            .arg(field));
     }
     const QByteArray line = formatAlarmLine(record.fields);
     // What is written must be read back: the reader's cap is the one limit, checked here with a message.
     if (line.size() - 2 > maxAlarmLineBytes)
-        return fail(QStringLiteral("The alarm is too long: an alarm file holds at most %1 bytes, and this one would "
-                                   "need %2. Shorten the alarm text.")
+        return fail(QCoreApplication::translate(
+                        "brevora::core",
+                        "The alarm is too long: an alarm file holds at most %1 bytes, and this one would "
+                        "need %2. Shorten the alarm text.")
                         .arg(maxAlarmLineBytes)
                         .arg(line.size() - 2));
     return saveFileAtomically(path, line, error);

@@ -22,17 +22,16 @@ struct KindInfo
 };
 
 const KindInfo &kindInfo(AlarmKind kind);
-QString kindCaption(AlarmKind kind);
+QString kindCaption(AlarmKind kind); // as written, for the command line
+QString shownKindCaption(AlarmKind kind); // as a window shows it, in the user's language
 QString activeFolder(AlarmKind kind);
 QString pastFolder(AlarmKind kind);
 bool isRecurring(AlarmKind kind);
+// The kind whose caption, as written or as shown, is exactly the text.
 std::optional<AlarmKind> kindFromCaption(const QString &caption);
 
 // What the main window's kind box reads before a kind is chosen.
-inline QString noKindCaption()
-{
-    return QStringLiteral("Alarm type");
-}
+QString noKindCaption();
 
 inline constexpr std::array<AlarmKind, 5> allKinds{ AlarmKind::Once, AlarmKind::Daily, AlarmKind::Weekly,
                                                     AlarmKind::Monthly, AlarmKind::Yearly };

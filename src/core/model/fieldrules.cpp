@@ -14,12 +14,12 @@ bool isControl(QChar c)
 }
 
 const std::array<TimeFieldRule, 6> rules{ {
-    { "Day", " Day", 1, 31, LeadingZeroRule::SingleZero, 2 },
-    { "Month", " Month", 1, 12, LeadingZeroRule::SingleZero, 2 },
-    { "Year", " Year", -9999, 9999, LeadingZeroRule::SingleZero, 4 },
-    { "Hour", " Hour", 0, 23, LeadingZeroRule::TwoDigit, 2 },
-    { "Minutes", " Minutes", 0, 59, LeadingZeroRule::TwoDigit, 2 },
-    { "Weekday", " Weekday", 0, 0, LeadingZeroRule::None, 0 },
+    { QT_TRANSLATE_NOOP("brevora::core", "Day"), " Day", 1, 31, LeadingZeroRule::SingleZero, 2 },
+    { QT_TRANSLATE_NOOP("brevora::core", "Month"), " Month", 1, 12, LeadingZeroRule::SingleZero, 2 },
+    { QT_TRANSLATE_NOOP("brevora::core", "Year"), " Year", -9999, 9999, LeadingZeroRule::SingleZero, 4 },
+    { QT_TRANSLATE_NOOP("brevora::core", "Hour"), " Hour", 0, 23, LeadingZeroRule::TwoDigit, 2 },
+    { QT_TRANSLATE_NOOP("brevora::core", "Minutes"), " Minutes", 0, 59, LeadingZeroRule::TwoDigit, 2 },
+    { QT_TRANSLATE_NOOP("brevora::core", "Weekday"), " Weekday", 0, 0, LeadingZeroRule::None, 0 },
 } };
 
 struct KindOrders
@@ -39,6 +39,17 @@ const std::array<KindOrders, 5> &orders()
         { { Day, Month, Hour, Minutes }, { Day, Month, Hour, Minutes } },
     } };
     return table;
+}
+
+template<typename Word>
+QString joinInvalidFields(AlarmKind kind, const QStringList &values, Word word)
+{
+    QString joined;
+    for (TimeField field : messageOrder(kind)) {
+        if (!isValidField(field, values.value(fileOrder(kind).indexOf(field))))
+            joined += word(timeFieldRule(field));
+    }
+    return joined;
 }
 
 } // namespace
@@ -120,19 +131,18 @@ bool isValidField(TimeField field, const QString &text)
 
 QString invalidSections(AlarmKind kind, const QStringList &values)
 {
-    QString sections;
-    for (TimeField field : messageOrder(kind)) {
-        if (!isValidField(field, values.value(fileOrder(kind).indexOf(field))))
-            sections += QLatin1String(timeFieldRule(field).section);
-    }
-    return sections;
+    return joinInvalidFields(kind, values, [](const TimeFieldRule &rule) { return QLatin1String(rule.section); });
 }
 
 QString invalidFieldsMessage(AlarmKind kind, const QStringList &values)
 {
-    const QString sections = invalidSections(kind, values);
-    return sections.isEmpty() ? QString()
-                              : QStringLiteral("The information for the following sections is not valid:") + sections;
+    // The section words are the fields' captions, so a translated message names them as the editor does.
+    const QString sections = joinInvalidFields(
+        kind, values, [](const TimeFieldRule &rule) { return u' ' + coreText(QString::fromLatin1(rule.caption)); });
+    return sections.isEmpty()
+        ? QString()
+        : QCoreApplication::translate("brevora::core", "The information for the following sections is not valid:")
+            + sections;
 }
 
 } // namespace brevora

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/model/alarmkind.h"
+#include "core/model/coretext.h"
 
 #include <QList>
 #include <QString>
@@ -19,9 +20,11 @@ enum class LeadingZeroRule {
     TwoDigit, // hour, minutes: "00" to "09"
 };
 
-inline const QString leadingZeroMessage
-    = QStringLiteral("Numbers preceded by a 0 are not valid information. Ex: 4, not 04; or 506, not 0506");
-inline const QString invalidInformationTitle = QStringLiteral("Invalid information");
+// As written, for the command line; a window shows them through coreText().
+inline const QString leadingZeroMessage = QString::fromUtf8(QT_TRANSLATE_NOOP(
+    "brevora::core", "Numbers preceded by a 0 are not valid information. Ex: 4, not 04; or 506, not 0506"));
+inline const QString invalidInformationTitle
+    = QString::fromUtf8(QT_TRANSLATE_NOOP("brevora::core", "Invalid information"));
 
 bool breaksLeadingZeroRule(LeadingZeroRule rule, const QString &text);
 
@@ -63,7 +66,8 @@ bool isValidField(TimeField field, const QString &text);
 // order. Empty when every field is valid.
 QString invalidSections(AlarmKind kind, const QStringList &values);
 
-// The message that refuses the fields, or an empty string when all of them are valid.
+// The message that refuses the fields, or an empty string when all of them are valid; in the user's language
+// where a translator is installed.
 QString invalidFieldsMessage(AlarmKind kind, const QStringList &values);
 
 } // namespace brevora

@@ -129,13 +129,15 @@ RepairResult repairSettings(const QString &settingsFolder)
     }
     if (result.failed > 0) {
         // Saying the files were created would be untrue: tell what really happened.
-        result.report = RepairReport{ true,
-                                      QStringLiteral("Some settings' files are missing and could not be created in "
-                                                     "\"%1\". The default values are used until the settings can be "
-                                                     "saved.\n\n%2")
-                                          .arg(QDir::toNativeSeparators(settingsFolder), reasons.join(u'\n')) };
+        result.report
+            = RepairReport{ true,
+                            QCoreApplication::translate("brevora::core",
+                                                        "Some settings' files are missing and could not be created in "
+                                                        "\"%1\". The default values are used until the settings can be "
+                                                        "saved.\n\n%2")
+                                .arg(QDir::toNativeSeparators(settingsFolder), reasons.join(u'\n')) };
     } else if (result.created > 0) {
-        result.report = RepairReport{ false, filesMissingText };
+        result.report = RepairReport{ false, coreText(filesMissingText) };
     }
     return result;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/model/coretext.h"
+
 #include <QString>
 
 #include <optional>
@@ -55,9 +57,11 @@ struct RepairResult
 // presence). A file that cannot be written leaves its default in memory only.
 RepairResult repairSettings(const QString &settingsFolder);
 
-inline const QString filesMissingTitle = QStringLiteral("Files missing");
-inline const QString filesMissingText = QStringLiteral(
+// As written; a window shows the title through coreText(), and a report's text is already in the user's language.
+inline const QString filesMissingTitle = QString::fromUtf8(QT_TRANSLATE_NOOP("brevora::core", "Files missing"));
+inline const QString filesMissingText = QString::fromUtf8(QT_TRANSLATE_NOOP(
+    "brevora::core",
     "Some settings' files were missing, and they have been created. This has reset those settings to their default "
-    "values. Use the settigs window to change them");
+    "values. Use the settigs window to change them"));
 
 } // namespace brevora

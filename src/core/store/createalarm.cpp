@@ -5,6 +5,7 @@
 #include "core/model/fieldrules.h"
 #include "core/store/storelayout.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace brevora {
@@ -19,15 +20,14 @@ CreatedAlarm createAlarm(const StoreLayout &layout, const NewAlarm &alarm)
     const QString path = layout.activePath(alarm.kind, alarmFileName(alarm.kind, alarm.fields));
     QString error;
     if (!QDir().mkpath(folder))
-        error = QStringLiteral("The folder %1 does not exist and cannot be created.")
+        error = QCoreApplication::translate("brevora::core", "The folder %1 does not exist and cannot be created.")
                     .arg(QDir::toNativeSeparators(folder));
     else if (writeAlarmFile(path, alarm.kind,
                             AlarmRecord{ QStringList{ storableText(alarm.text), alarm.sound } + alarm.fields }, &error))
         return { Outcome::Created, path, {} };
-    return {
-        Outcome::NotSaved, path,
-        QStringLiteral("The alarm could not be saved in the file %1.\n\n%2").arg(QDir::toNativeSeparators(path), error)
-    };
+    return { Outcome::NotSaved, path,
+             QCoreApplication::translate("brevora::core", "The alarm could not be saved in the file %1.\n\n%2")
+                 .arg(QDir::toNativeSeparators(path), error) };
 }
 
 } // namespace brevora

@@ -4,6 +4,7 @@
 #include "core/store/storelayout.h"
 #include "os/files/regularfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -58,7 +59,8 @@ bool setAlarmAside(const StoreLayout &layout, AlarmKind kind, const QString &pat
     if (result == MoveResult::Failed && file.rename(destination))
         return true;
     reason = result == MoveResult::DestinationExists
-        ? QStringLiteral("a file of that name waits in %1").arg(QDir::toNativeSeparators(pastFolder))
+        ? QCoreApplication::translate("brevora::core", "a file of that name waits in %1")
+              .arg(QDir::toNativeSeparators(pastFolder))
         : file.errorString();
     return false;
 }
@@ -68,7 +70,9 @@ void emptyFolder(const QString &folder, const QString &pattern, const Remover &r
     // A store folder that is itself a link leads out of the store: what it names is not emptied from here. A
     // linked folder above it (Events on a synced drive) keeps the store whole and is used as it is.
     if (entryType(folder) == EntryType::Link) {
-        outcome.notDeleted.append(folder + QStringLiteral(" (a link to another folder, whose files are left)"));
+        outcome.notDeleted.append(
+            QCoreApplication::translate("brevora::core", "%1 (a link to another folder, whose files are left)")
+                .arg(folder));
         return;
     }
     // One listing serves the whole folder: each file is tried once, so an undeletable one cannot hold the loop.
@@ -77,7 +81,8 @@ void emptyFolder(const QString &folder, const QString &pattern, const Remover &r
     // A name that is not UTF-8 cannot be named back to the system, so that file stays; the user hears of it.
     for (const QString &name : namesNotValidUtf8(folder)) {
         if (QDir::match(pattern, name))
-            outcome.notDeleted.append(folder + u'/' + name + QStringLiteral(" (its name is not valid UTF-8)"));
+            outcome.notDeleted.append(QCoreApplication::translate("brevora::core", "%1 (its name is not valid UTF-8)")
+                                          .arg(folder + u'/' + name));
     }
 }
 

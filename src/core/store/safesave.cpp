@@ -2,6 +2,7 @@
 
 #include "os/files/regularfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -26,14 +27,15 @@ bool saveFileAtomically(const QString &path, const QByteArray &bytes, QString *e
     case EntryType::Regular:
         break;
     case EntryType::Link:
-        return fail(
-            QStringLiteral("%1 is a link; Brevora does not write through links.").arg(QDir::toNativeSeparators(path)));
+        return fail(QCoreApplication::translate("brevora::core", "%1 is a link; Brevora does not write through links.")
+                        .arg(QDir::toNativeSeparators(path)));
     case EntryType::Other:
-        return fail(QStringLiteral("%1 is not a regular file.").arg(QDir::toNativeSeparators(path)));
+        return fail(QCoreApplication::translate("brevora::core", "%1 is not a regular file.")
+                        .arg(QDir::toNativeSeparators(path)));
     }
     // A rename would replace a file the user made read-only as readily as any other.
     if (QFileInfo::exists(path) && !QFileInfo(path).isWritable())
-        return fail(QStringLiteral("%1 is read-only.").arg(QDir::toNativeSeparators(path)));
+        return fail(QCoreApplication::translate("brevora::core", "%1 is read-only.").arg(QDir::toNativeSeparators(path)));
     // The temporary beside the file bears a name that no person and no other program would choose, so that the
     // start can remove what a killed save left without ever taking a user's own "7-5.alm.backup" for one.
     QString temporary;
@@ -46,7 +48,7 @@ bool saveFileAtomically(const QString &path, const QByteArray &bytes, QString *e
             break; // a real failure, not a name that was taken
     }
     if (temporary.isEmpty())
-        return fail(why.isEmpty() ? QStringLiteral("The file could not be written.") : why);
+        return fail(why.isEmpty() ? QCoreApplication::translate("brevora::core", "The file could not be written.") : why);
     if (!renameReplacing(temporary, path, &why)) {
         QFile::remove(temporary);
         return fail(why);

@@ -53,7 +53,7 @@ AboutBox::AboutBox(Shell &shell, Launcher &launcher, Prompter &prompter, QWidget
     , m_prompter(prompter)
 {
     setObjectName(objectnames::about);
-    setWindowTitle(QStringLiteral("Acerca de ") + programTitle);
+    setWindowTitle(tr("Acerca de %1").arg(programTitle));
     setFixedSize(twipsSize(5940, 3465));
 
     auto *icon = new QLabel(this);
@@ -65,27 +65,25 @@ AboutBox::AboutBox(Shell &shell, Launcher &launcher, Prompter &prompter, QWidget
     QFont big = title->font();
     big.setPointSizeF(13.5);
     title->setFont(big);
-    addLabel(this, "lblVersion",
-             QStringLiteral("Versión %1.%2.%3").arg(versionMajor).arg(versionMinor).arg(versionRevision),
+    addLabel(this, "lblVersion", tr("Versión %1.%2.%3").arg(versionMajor).arg(versionMinor).arg(versionRevision),
              twipsRect(1050, 780, 4245, 225));
     addLabel(this, "lblDescription",
-             QStringLiteral("With Brevora you can make your own alarms for reminding you of important dates, "
-                            "celebrations...; and you can set them to the hour, day, month, year, week day... you "
-                            "want."),
+             tr("With Brevora you can make your own alarms for reminding you of important dates, "
+                "celebrations...; and you can set them to the hour, day, month, year, week day... you "
+                "want."),
              twipsRect(1050, 1125, 4725, 1050));
     addLine(this, "Line1", twipsRect(120, 2190, 5700, 30));
-    addLabel(this, "Label1", QStringLiteral("Questions, ideas or problems?"), twipsRect(240, 2310, 3870, 255));
-    addLabel(this, "Label2", QStringLiteral("See the README that comes with Brevora."),
-             twipsRect(240, 2625, 3870, 255));
+    addLabel(this, "Label1", tr("Questions, ideas or problems?"), twipsRect(240, 2310, 3870, 255));
+    addLabel(this, "Label2", tr("See the README that comes with Brevora."), twipsRect(240, 2625, 3870, 255));
     addLine(this, "Line2", twipsRect(120, 2940, 5700, 30));
 
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    auto *ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setGeometry(twipsRect(4245, 2310, 1467, 345));
     ok->setDefault(true);
     // Enter presses the default button and Esc rejects the dialog: both only hide it.
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto *sysInfo = new QPushButton(QStringLiteral("&Sistem info."), this);
+    auto *sysInfo = new QPushButton(tr("&Sistem info."), this);
     sysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
     sysInfo->setGeometry(twipsRect(4260, 3030, 1452, 345));
     sysInfo->setAutoDefault(false);
@@ -109,7 +107,7 @@ void AboutBox::startSystemInfo()
             return;
     }
     m_prompter.ask(this, QMessageBox::NoIcon, programTitle,
-                   QStringLiteral("La información del sistema no está disponible en este momento"), QMessageBox::Ok);
+                   tr("La información del sistema no está disponible en este momento"), QMessageBox::Ok);
 }
 
 void AboutBox::closeEvent(QCloseEvent *event)

@@ -4,6 +4,7 @@
 #include "ui/common/launcher.h"
 #include "ui/common/prompter.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -27,15 +28,19 @@ bool openHelpFile(const QString &programDir, Launcher &launcher, Prompter &promp
     const QString path = helpFilePath(programDir);
     const QString shown = QDir::toNativeSeparators(path);
     if (!QFileInfo(path).isFile()) {
-        prompter.ask(parent, QMessageBox::Warning, QStringLiteral("Brevora"),
-                     QStringLiteral("The help file \"%1\" could not be found.").arg(shown), QMessageBox::Ok);
+        prompter.ask(
+            parent, QMessageBox::Warning, QStringLiteral("Brevora"),
+            QCoreApplication::translate("brevora::HelpFile", "The help file \"%1\" could not be found.").arg(shown),
+            QMessageBox::Ok);
         return false;
     }
     if (launcher.openDocument(path))
         return true;
     prompter.ask(
         parent, QMessageBox::Warning, QStringLiteral("Brevora"),
-        QStringLiteral("The help file \"%1\" could not be opened: no program to show it could be started.").arg(shown),
+        QCoreApplication::translate("brevora::HelpFile",
+                                    "The help file \"%1\" could not be opened: no program to show it could be started.")
+            .arg(shown),
         QMessageBox::Ok);
     return false;
 }

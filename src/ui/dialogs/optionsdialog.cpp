@@ -34,21 +34,21 @@ OptionsDialog::OptionsDialog(SharedState &state, LogonStart &logonStart, Prompte
 {
     followWindowActivation();
     setObjectName(objectnames::options);
-    setWindowTitle(QStringLiteral("Options"));
+    setWindowTitle(tr("Options"));
     setFixedSize(twipsSize(4620, 2475));
 
-    m_startup = addSetting(QStringLiteral("1"), QStringLiteral("Run on startup"), twipsRect(240, 240, 255, 255),
+    m_startup = addSetting(QStringLiteral("1"), tr("Run on startup"), twipsRect(240, 240, 255, 255),
                            twipsRect(600, 240, 3615, 495));
-    m_hide = addSetting(QStringLiteral("2"), QStringLiteral("Run hidden"), twipsRect(240, 840, 255, 255),
+    m_hide = addSetting(QStringLiteral("2"), tr("Run hidden"), twipsRect(240, 840, 255, 255),
                         twipsRect(600, 840, 3615, 375));
-    m_past = addSetting(QStringLiteral("3"), QStringLiteral("Show the alarms only while it's the programmed hour"),
+    m_past = addSetting(QStringLiteral("3"), tr("Show the alarms only while it's the programmed hour"),
                         twipsRect(240, 1440, 255, 255), twipsRect(600, 1440, 3735, 495));
 
-    m_save = new QPushButton(QStringLiteral("Save"), this);
+    m_save = new QPushButton(tr("Save"), this);
     m_save->setObjectName(QStringLiteral("cmdOK"));
     m_save->setGeometry(twipsRect(2040, 2040, 1095, 375));
     connect(m_save, &QPushButton::clicked, this, &OptionsDialog::save);
-    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel = new QPushButton(tr("Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("cmdCancel"));
     m_cancel->setGeometry(twipsRect(3240, 2040, 1095, 375));
     // Esc rejects the dialog too: both only hide it and leave the boxes as they are, still live.
@@ -124,8 +124,8 @@ bool OptionsDialog::writeFiles()
     if (failed.isEmpty())
         return true;
     m_prompter.ask(this, QMessageBox::Warning, programTitle,
-                   QStringLiteral("These settings files could not be saved in \"%1\": %2. The settings stay in effect "
-                                  "until the program ends.\n\n%3")
+                   tr("These settings files could not be saved in \"%1\": %2. The settings stay in effect "
+                      "until the program ends.\n\n%3")
                        .arg(QDir::toNativeSeparators(folder), failed.join(QStringLiteral(", ")), reasons.join(u'\n')),
                    QMessageBox::Ok);
     return false;
@@ -141,12 +141,12 @@ void OptionsDialog::save()
         break;
     case LogonOutcome::Step::OpenFailed:
         // Nothing was registered: the dialog stays for another try.
-        m_prompter.ask(this, QMessageBox::NoIcon, programTitle,
-                       QStringLiteral("Error ") + code + QStringLiteral(" opening key\r\n"), QMessageBox::Ok);
+        m_prompter.ask(this, QMessageBox::NoIcon, programTitle, tr("Error %1 opening key\r\n").arg(code),
+                       QMessageBox::Ok);
         return;
     case LogonOutcome::Step::SetFailed:
-        m_prompter.ask(this, QMessageBox::NoIcon, programTitle,
-                       QStringLiteral("Error ") + code + QStringLiteral(" setting key\r\n"), QMessageBox::Ok);
+        m_prompter.ask(this, QMessageBox::NoIcon, programTitle, tr("Error %1 setting key\r\n").arg(code),
+                       QMessageBox::Ok);
         break;
     case LogonOutcome::Step::OtherFailed:
         m_prompter.ask(this, QMessageBox::NoIcon, programTitle, code + u' ' + outcome.description, QMessageBox::Ok);

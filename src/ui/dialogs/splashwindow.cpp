@@ -17,7 +17,7 @@ namespace {
 
 QString versionText()
 {
-    return QStringLiteral("Versión %1.%2.%3")
+    return QCoreApplication::translate("brevora::SplashWindow", "Versión %1.%2.%3")
         .arg(BREVORA_VERSION_MAJOR)
         .arg(BREVORA_VERSION_MINOR)
         .arg(BREVORA_VERSION_PATCH);
@@ -51,20 +51,17 @@ SplashWindow::SplashWindow(const QString &settingsFolder, QWidget *parent)
     logo->setScaledContents(true);
     logo->setPixmap(splashLogo());
 
-    addLabel("lblCompanyProduct", QStringLiteral("The reminding solution"), twipsRect(2520, 480, 4035, 435),
-             designFont(18, true));
+    addLabel("lblCompanyProduct", tr("The reminding solution"), twipsRect(2520, 480, 4035, 435), designFont(18, true));
     addLabel("lblProductName", QStringLiteral("Brevora"), twipsRect(2520, 960, 2430, 765), designFont(32.25, true));
     addLabel("lblPlatform", QStringLiteral("Windows XP"), twipsRect(4965, 2280, 1890, 480), designFont(15.75, true),
              Qt::AlignRight);
     addLabel("lblVersion", versionText(), twipsRect(5970, 2700, 885, 285), designFont(12, true), Qt::AlignRight);
-    addLabel("Label1", QStringLiteral("Alarms and reminders"), twipsRect(3120, 1680, 3735, 495),
-             designFont(9.75, true));
-    addLabel("lblLicenseTo", QStringLiteral("Free software for everyone"), twipsRect(120, 240, 6855, 255),
-             designFont(8.25, false), Qt::AlignRight);
+    addLabel("Label1", tr("Alarms and reminders"), twipsRect(3120, 1680, 3735, 495), designFont(9.75, true));
+    addLabel("lblLicenseTo", tr("Free software for everyone"), twipsRect(120, 240, 6855, 255), designFont(8.25, false),
+             Qt::AlignRight);
     addLabel("lblCopyright", QStringLiteral("Copyright © 2026"), twipsRect(4560, 3060, 2415, 255),
              designFont(8.25, false));
-    addLabel("lblCompany", QStringLiteral("The Brevora developers"), twipsRect(3840, 3270, 3135, 255),
-             designFont(8.25, false));
+    addLabel("lblCompany", tr("The Brevora developers"), twipsRect(3840, 3270, 3135, 255), designFont(8.25, false));
 
     m_timer->setObjectName(objectnames::splashTimer);
     m_timer->setSingleShot(true);

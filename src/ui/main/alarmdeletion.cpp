@@ -5,13 +5,14 @@
 #include "core/store/storelayout.h"
 #include "ui/common/prompter.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace brevora {
 
 namespace {
 
-const QString confirmTitle = QStringLiteral("Confirm the elimination");
+const QString confirmTitle = QCoreApplication::translate("brevora::AlarmDeletion", "Confirm the elimination");
 constexpr int namesShownAtMost = 10;
 
 } // namespace
@@ -28,7 +29,8 @@ DeletionOutcome AlarmDeletion::deleteSelected(const QString &listedFolder, const
     DeletionOutcome outcome;
     if (!isPlainName(selectedName) || !isStoreFolder(m_layout, listedFolder))
         return outcome;
-    if (!confirm(QStringLiteral("Are you sure you want to delete: ") + selectedName + u'?'))
+    if (!confirm(QCoreApplication::translate("brevora::AlarmDeletion", "Are you sure you want to delete: %1?")
+                     .arg(selectedName)))
         return outcome;
     outcome.confirmed = true;
     removeAlarmFile(listedFolder + u'/' + selectedName, m_remove, outcome);
@@ -42,12 +44,14 @@ DeletionOutcome AlarmDeletion::deleteAllOfType(const QString &kindBoxText)
     // The confirmation names the kind the text names, so that kind is what goes, whatever the list shows.
     const std::optional<AlarmKind> kind = kindFromCaption(kindBoxText);
     if (!kind) {
-        m_prompter.ask(m_parent, QMessageBox::Critical, QStringLiteral("Error"), QStringLiteral("Select an alarm type"),
-                       QMessageBox::Ok);
+        m_prompter.ask(m_parent, QMessageBox::Critical, QCoreApplication::translate("brevora::AlarmDeletion", "Error"),
+                       QCoreApplication::translate("brevora::AlarmDeletion", "Select an alarm type"), QMessageBox::Ok);
         return outcome;
     }
-    if (!confirm(QStringLiteral("Are you sure you want to delete all the alarms of the following type: ") + kindBoxText
-                 + u'?'))
+    if (!confirm(
+            QCoreApplication::translate("brevora::AlarmDeletion",
+                                        "Are you sure you want to delete all the alarms of the following type: %1?")
+                .arg(kindBoxText)))
         return outcome;
     outcome.confirmed = true;
     removeKind(m_layout, *kind, m_remove, outcome);
@@ -58,7 +62,7 @@ DeletionOutcome AlarmDeletion::deleteAllOfType(const QString &kindBoxText)
 DeletionOutcome AlarmDeletion::deleteAll()
 {
     DeletionOutcome outcome;
-    if (!confirm(QStringLiteral("Are you sure you want to delete all alarms?")))
+    if (!confirm(QCoreApplication::translate("brevora::AlarmDeletion", "Are you sure you want to delete all alarms?")))
         return outcome;
     outcome.confirmed = true;
     removeAll(m_layout, m_remove, outcome);
@@ -80,9 +84,12 @@ void AlarmDeletion::reportFailures(const DeletionOutcome &outcome)
     for (const QString &path : outcome.notDeleted.mid(0, namesShownAtMost))
         shown.append(QDir::toNativeSeparators(path));
     if (outcome.notDeleted.size() > namesShownAtMost)
-        shown.append(QStringLiteral("... and %1 more").arg(outcome.notDeleted.size() - namesShownAtMost));
+        shown.append(QCoreApplication::translate("brevora::AlarmDeletion", "... and %1 more")
+                         .arg(outcome.notDeleted.size() - namesShownAtMost));
     m_prompter.ask(m_parent, QMessageBox::Warning, QStringLiteral("Brevora"),
-                   QStringLiteral("These files could not be deleted:\n") + shown.join(u'\n'), QMessageBox::Ok);
+                   QCoreApplication::translate("brevora::AlarmDeletion", "These files could not be deleted:\n%1")
+                       .arg(shown.join(u'\n')),
+                   QMessageBox::Ok);
 }
 
 } // namespace brevora

@@ -1,5 +1,6 @@
 #include "ui/main/mainmenu.h"
 
+#include <QCoreApplication>
 #include <QMenuBar>
 
 namespace brevora {
@@ -26,26 +27,32 @@ QAction *addItem(QMenu *menu, const char *name, const QString &caption, const QK
 MainMenu buildMainMenu(QMenuBar *bar)
 {
     MainMenu m{};
-    QMenu *file = addMenu(bar, "Archivo", QStringLiteral("File"));
-    m.deleteAll
-        = addItem(file, "borrartodosss", QStringLiteral("Delete all alarms"), QKeySequence(QStringLiteral("Ctrl+A")));
-    m.deleteAllOfKind = addItem(file, "borrartodo", QStringLiteral("Delete all alarms of this type"),
+    QMenu *file = addMenu(bar, "Archivo", QCoreApplication::translate("brevora::MainMenu", "File"));
+    m.deleteAll = addItem(file, "borrartodosss", QCoreApplication::translate("brevora::MainMenu", "Delete all alarms"),
+                          QKeySequence(QStringLiteral("Ctrl+A")));
+    m.deleteAllOfKind = addItem(file, "borrartodo",
+                                QCoreApplication::translate("brevora::MainMenu", "Delete all alarms of this type"),
                                 QKeySequence(QStringLiteral("Ctrl+T")));
-    m.hide = addItem(file, "ocultar", QStringLiteral("Hide"), QKeySequence(QStringLiteral("Ctrl+H")));
-    m.exit = addItem(file, "Salir", QStringLiteral("Exit"), QKeySequence(QStringLiteral("Ctrl+X")));
+    m.hide = addItem(file, "ocultar", QCoreApplication::translate("brevora::MainMenu", "Hide"),
+                     QKeySequence(QStringLiteral("Ctrl+H")));
+    m.exit = addItem(file, "Salir", QCoreApplication::translate("brevora::MainMenu", "Exit"),
+                     QKeySequence(QStringLiteral("Ctrl+X")));
     // Ctrl+Q quits on every other desktop program; the menu keeps showing Ctrl+X, the first of the two.
     m.exit->setShortcuts({ m.exit->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")) });
 
-    QMenu *alarms = addMenu(bar, "Avisos", QStringLiteral("Alarms"));
-    m.newAlarm = addItem(alarms, "Nuevo", QStringLiteral("New alarm"), QKeySequence(QStringLiteral("Ctrl+N")));
-    m.deleteAlarm = addItem(alarms, "borrar", QStringLiteral("Delete alarm"), QKeySequence(QStringLiteral("Ctrl+D")));
+    QMenu *alarms = addMenu(bar, "Avisos", QCoreApplication::translate("brevora::MainMenu", "Alarms"));
+    m.newAlarm = addItem(alarms, "Nuevo", QCoreApplication::translate("brevora::MainMenu", "New alarm"),
+                         QKeySequence(QStringLiteral("Ctrl+N")));
+    m.deleteAlarm = addItem(alarms, "borrar", QCoreApplication::translate("brevora::MainMenu", "Delete alarm"),
+                            QKeySequence(QStringLiteral("Ctrl+D")));
 
-    QMenu *tools = addMenu(bar, "Herramientas", QStringLiteral("Tools"));
-    m.options = addItem(tools, "Opciones", QStringLiteral("Options"), QKeySequence(QStringLiteral("Ctrl+S")));
+    QMenu *tools = addMenu(bar, "Herramientas", QCoreApplication::translate("brevora::MainMenu", "Tools"));
+    m.options = addItem(tools, "Opciones", QCoreApplication::translate("brevora::MainMenu", "Options"),
+                        QKeySequence(QStringLiteral("Ctrl+S")));
 
     QMenu *help = addMenu(bar, "help", QStringLiteral("?"));
-    m.help = addItem(help, "ayuda", QStringLiteral("Help"), QKeySequence(Qt::Key_F1));
-    m.about = addItem(help, "Acercade", QStringLiteral("About..."));
+    m.help = addItem(help, "ayuda", QCoreApplication::translate("brevora::MainMenu", "Help"), QKeySequence(Qt::Key_F1));
+    m.about = addItem(help, "Acercade", QCoreApplication::translate("brevora::MainMenu", "About..."));
     return m;
 }
 

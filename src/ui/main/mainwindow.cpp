@@ -66,10 +66,9 @@ void MainWindow::buildControls(QWidget *client)
     }
     m_kindBox->leaveKeysToMenus(menuKeys);
     m_list = place(new AlarmList(client), "File1", twipsRect(120, 840, 2055, 3405));
-    m_new = place(new QPushButton(QStringLiteral("New"), client), "Command1", twipsRect(3600, 840, 2055, 495));
-    m_delete = place(new QPushButton(QStringLiteral("Delete"), client), "Command2", twipsRect(3600, 1440, 2055, 495));
-    auto *frame
-        = place(new QGroupBox(QStringLiteral("Alarm text"), client), "Frame2", twipsRect(2280, 2040, 3375, 2175));
+    m_new = place(new QPushButton(tr("New"), client), "Command1", twipsRect(3600, 840, 2055, 495));
+    m_delete = place(new QPushButton(tr("Delete"), client), "Command2", twipsRect(3600, 1440, 2055, 495));
+    auto *frame = place(new QGroupBox(tr("Alarm text"), client), "Frame2", twipsRect(2280, 2040, 3375, 2175));
     m_text = place(new QLabel(frame), "Label3", twipsRect(120, 240, 3135, 1815));
     m_text->setWordWrap(true);
     m_text->setTextFormat(Qt::PlainText);
@@ -117,7 +116,7 @@ void MainWindow::fillKindList()
     const QString text = m_kindBox->currentText();
     m_kindBox->clear();
     for (AlarmKind kind : kindListOrder)
-        m_kindBox->addItem(kindCaption(kind));
+        m_kindBox->addItem(shownKindCaption(kind));
     m_kindBox->setCurrentIndex(-1);
     m_kindBox->setEditText(text);
 }

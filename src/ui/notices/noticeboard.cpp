@@ -59,10 +59,11 @@ void NoticeBoard::reportFailure(NoticeWindow *notice, const QString &path, const
 {
     // Held before the message, which lets the event loop run and the checks find the file again.
     m_held.insert(path.toCaseFolded(), notice->dueMinute());
-    const QString action = notice->kind() == AlarmKind::Once ? QStringLiteral("deleted") : QStringLiteral("set aside");
+    const QString action = notice->kind() == AlarmKind::Once ? tr("deleted", "the alarm file could not be ...")
+                                                             : tr("set aside", "the alarm file could not be ...");
     m_services.prompter.ask(nullptr, QMessageBox::Warning, QStringLiteral("Brevora"),
-                            QStringLiteral("The alarm file\n%1\ncould not be %2: %3.\nIt will not be shown again "
-                                           "until its next time comes.")
+                            tr("The alarm file\n%1\ncould not be %2: %3.\nIt will not be shown again "
+                               "until its next time comes.")
                                 .arg(QDir::toNativeSeparators(path), action, reason),
                             QMessageBox::Ok);
 }

@@ -26,16 +26,16 @@ NoticeWindow::NoticeWindow(AlarmKind kind, const NoticeServices &services)
     , m_dismissAlarm(services.clock.createAlarm())
 {
     setObjectName(objectnames::notice(kind));
-    setWindowTitle(QStringLiteral("Alarm!!"));
+    setWindowTitle(tr("Alarm!!"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(twipsSize(4680, 3090));
 
     // Creation order is tab order: the one-time notice starts at its text, the others at "Close".
     if (kind == AlarmKind::Once) {
         m_text = new QLineEdit(QStringLiteral("Text1"), this);
-        m_close = new QPushButton(QStringLiteral("Close"), this);
+        m_close = new QPushButton(tr("Close"), this);
     } else {
-        m_close = new QPushButton(QStringLiteral("Close"), this);
+        m_close = new QPushButton(tr("Close"), this);
         m_text = new QLineEdit(QStringLiteral("Text1"), this);
     }
     m_text->setObjectName(QStringLiteral("Text1"));

@@ -22,20 +22,20 @@ TrayHost::TrayHost(Mode mode, Shell &shell, QWidget *parent)
     setWindowIcon(programIcon());
     m_menu->setObjectName(QStringLiteral("feo"));
 
-    addItem("nuevo", shown ? QStringLiteral("New alarm") : QStringLiteral("New Alarm"), &Shell::startNewAlarm);
-    addItem("opciones", QStringLiteral("Options"), &Shell::showOptions);
+    addItem("nuevo", shown ? tr("New alarm") : tr("New Alarm"), &Shell::startNewAlarm);
+    addItem("opciones", tr("Options"), &Shell::showOptions);
     if (shown)
-        m_hide = addItem("ocultar", QStringLiteral("Hide"), &Shell::hideProgram);
+        m_hide = addItem("ocultar", tr("Hide"), &Shell::hideProgram);
     else
-        addItem("restaurar", QStringLiteral("Restore"), &Shell::restoreProgram);
-    addItem("cerrar", QStringLiteral("Exit"), &Shell::exitProgram);
+        addItem("restaurar", tr("Restore"), &Shell::restoreProgram);
+    addItem("cerrar", tr("Exit"), &Shell::exitProgram);
     // Checked when the menu opens and whenever the main window appears or goes, never by polling.
     connect(m_menu, &QMenu::aboutToShow, this, &TrayHost::updateItems);
     updateItems();
 
     m_icon->setObjectName(objectName() + QStringLiteral("Icon"));
     m_icon->setIcon(programIcon());
-    m_icon->setToolTip(shown ? QStringLiteral("Brevora is active") : QStringLiteral("Brevora is hidden"));
+    m_icon->setToolTip(shown ? tr("Brevora is active") : tr("Brevora is hidden"));
     m_icon->setContextMenu(m_menu);
     // Queued for the same reason as the menu's requests: the switch it starts destroys this host.
     connect(

@@ -2,6 +2,7 @@
 
 #include "core/model/alarmfile.h"
 #include "core/model/alarmname.h"
+#include "core/model/coretext.h"
 #include "core/store/createalarm.h"
 #include "core/store/storelayout.h"
 #include "ui/common/objectnames.h"
@@ -43,11 +44,11 @@ AlarmEditorWindow::AlarmEditorWindow(AlarmKind kind, const StoreLayout &layout, 
 {
     followWindowActivation();
     setObjectName(objectnames::editor(kind));
-    setWindowTitle(QString::fromLatin1(m_design.caption));
+    setWindowTitle(tr(m_design.caption));
     setClientSize(this, m_design.clientTwips.width(), m_design.clientTwips.height());
     buildTimeFields();
 
-    auto *label = placeControl<QLabel>(this, "Label1", m_design.advancedLabelTwips, QStringLiteral("Advanced options"));
+    auto *label = placeControl<QLabel>(this, "Label1", m_design.advancedLabelTwips, tr("Advanced options"));
     label->setWordWrap(true);
     // Its two lines may need a pixel more than the design gives; the room below it is free.
     label->resize(label->width(), std::max(label->height(), label->heightForWidth(label->width())));
@@ -56,15 +57,14 @@ AlarmEditorWindow::AlarmEditorWindow(AlarmKind kind, const StoreLayout &layout, 
     connect(m_panelButton, &QPushButton::clicked, this, &AlarmEditorWindow::togglePanel);
 
     const QRect textFrame = m_design.textFrameTwips;
-    auto *textBox = frame(this, "Frame6", QString::fromLatin1(m_design.textFrameCaption), textFrame);
+    auto *textBox = frame(this, "Frame6", tr(m_design.textFrameCaption), textFrame);
     m_text
         = placeControl<QLineEdit>(textBox, "Text6", QRect(120, 240, textFrame.width() - 240, textFrame.height() - 360));
     m_text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    auto *back = placeControl<QPushButton>(this, "Command3", QRect(120, 2880, 1095, 495), QStringLiteral("<  Back"));
+    auto *back = placeControl<QPushButton>(this, "Command3", QRect(120, 2880, 1095, 495), tr("<  Back"));
     connect(back, &QPushButton::clicked, this, &AlarmEditorWindow::goBack);
-    auto *createButton
-        = placeControl<QPushButton>(this, "Command1", QRect(2760, 2880, 1815, 495), QStringLiteral("Create"));
+    auto *createButton = placeControl<QPushButton>(this, "Command1", QRect(2760, 2880, 1815, 495), tr("Create"));
     connect(createButton, &QPushButton::clicked, this, &AlarmEditorWindow::create);
     buildAdvancedPanel();
 
@@ -84,7 +84,7 @@ void AlarmEditorWindow::buildTimeFields()
         QRect where = info.frameTwips;
         if (field == TimeField::Hour || field == TimeField::Minutes)
             where.moveTop(m_design.timeRowTop);
-        auto *box = frame(this, info.frame, QString::fromLatin1(rule.caption), where);
+        auto *box = frame(this, info.frame, coreText(QString::fromLatin1(rule.caption)), where);
         if (field == TimeField::Weekday) {
             m_weekday = placeControl<QComboBox>(box, info.control, info.controlTwips);
             m_weekday->setEditable(true);
@@ -103,15 +103,15 @@ void AlarmEditorWindow::buildTimeFields()
 
 void AlarmEditorWindow::buildAdvancedPanel()
 {
-    auto *panel = frame(this, "Frame7", QStringLiteral("Advanced options"), QRect(4680, 120, 4095, 3255));
+    auto *panel = frame(this, "Frame7", tr("Advanced options"), QRect(4680, 120, 4095, 3255));
     m_soundCheck = placeControl<QCheckBox>(panel, "Check1", QRect(120, 360, 255, 255));
     auto *soundLabel = placeControl<QLabel>(panel, "Label2", QRect(480, 360, 3135, 375),
-                                            QStringLiteral("Reproduce a sound with the alarm"));
+                                            tr("Reproduce a sound with the alarm"));
     // A screen reader names the box by the frame around it, "Advanced options"; the label beside it says what
     // the box does.
     m_soundCheck->setAccessibleDescription(soundLabel->text());
     m_soundPath = placeControl<QLineEdit>(panel, "Text7", QRect(480, 720, 1815, 375));
-    m_browse = placeControl<QPushButton>(panel, "Command4", QRect(2520, 720, 1455, 375), QStringLiteral("Browse..."));
+    m_browse = placeControl<QPushButton>(panel, "Command4", QRect(2520, 720, 1455, 375), tr("Browse..."));
     m_soundPath->setEnabled(false);
     m_browse->setEnabled(false);
     connect(m_soundCheck, &QCheckBox::toggled, this, [this](bool checked) {
@@ -171,7 +171,7 @@ void AlarmEditorWindow::create()
     const CreatedAlarm result = createAlarm(m_layout, alarm);
     switch (result.outcome) {
     case CreatedAlarm::Outcome::InvalidFields:
-        m_prompter.ask(this, QMessageBox::Critical, invalidInformationTitle, result.message, QMessageBox::Ok);
+        m_prompter.ask(this, QMessageBox::Critical, coreText(invalidInformationTitle), result.message, QMessageBox::Ok);
         break;
     case CreatedAlarm::Outcome::NotSaved:
         m_prompter.ask(this, QMessageBox::Critical, QStringLiteral("Brevora"), result.message, QMessageBox::Ok);

@@ -1,5 +1,7 @@
 #include "ui/wizard/editordesign.h"
 
+#include <QtGlobal>
+
 #include <array>
 
 namespace brevora {
@@ -19,43 +21,43 @@ const QRect alarmTextFrame{ 120, 1200, 4455, 1575 };
 
 const std::array<EditorDesign, 5> editors{ {
     { AlarmKind::Once,
-      "Brevora   New alarm (Once)",
+      QT_TRANSLATE_NOOP("brevora::AlarmEditorWindow", "Brevora   New alarm (Once)"),
       600,
       { 3120, 720, 855, 375 },
       { 3960, 720 },
-      "Alarm text",
+      QT_TRANSLATE_NOOP("brevora::AlarmEditorWindow", "Alarm text"),
       alarmTextFrame,
       { 8910, 3495 } },
     { AlarmKind::Daily,
-      "Brevora   New alarm (Once a day)",
+      QT_TRANSLATE_NOOP("brevora::AlarmEditorWindow", "Brevora   New alarm (Once a day)"),
       120,
       { 2760, 240, 1215, 375 },
       { 3960, 240 },
-      "Texto del aviso",
+      QT_TRANSLATE_NOOP("brevora::AlarmEditorWindow", "Texto del aviso"),
       { 120, 720, 4455, 2055 },
       { 8820, 3420 } },
     { AlarmKind::Weekly,
-      "Brevora   New alarm (Once a week)",
+      QT_TRANSLATE_NOOP("brevora::AlarmEditorWindow", "Brevora   New alarm (Once a week)"),
       600,
       { 2760, 720, 1215, 375 },
       { 3960, 720 },
-      "Alarm text",
+      QT_TRANSLATE_NOOP("brevora::AlarmEditorWindow", "Alarm text"),
       alarmTextFrame,
       { 8790, 3435 } },
     { AlarmKind::Monthly,
-      "Brevora   New alarm (Once a month)",
+      QT_TRANSLATE_NOOP("brevora::AlarmEditorWindow", "Brevora   New alarm (Once a month)"),
       600,
       { 2760, 720, 1215, 375 },
       { 3960, 720 },
-      "Alarm text",
+      QT_TRANSLATE_NOOP("brevora::AlarmEditorWindow", "Alarm text"),
       alarmTextFrame,
       { 8715, 3435 } },
     { AlarmKind::Yearly,
-      "Brevora   New alarm (Once a year)",
+      QT_TRANSLATE_NOOP("brevora::AlarmEditorWindow", "Brevora   New alarm (Once a year)"),
       600,
       { 2760, 720, 1215, 375 },
       { 3960, 720 },
-      "Alarm text",
+      QT_TRANSLATE_NOOP("brevora::AlarmEditorWindow", "Alarm text"),
       alarmTextFrame,
       { 8835, 3450 } },
 } };

@@ -24,7 +24,7 @@ const TimeFieldInfo &timeFieldInfo(TimeField field);
 struct EditorDesign
 {
     AlarmKind kind;
-    const char *caption;
+    const char *caption; // the window title, marked for translation
     int timeRowTop;
     QRect advancedLabelTwips;
     QPoint panelButtonTwips;

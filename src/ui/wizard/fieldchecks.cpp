@@ -2,6 +2,8 @@
 
 #include "ui/common/prompter.h"
 
+#include "core/model/coretext.h"
+
 #include <QLineEdit>
 #include <QPointer>
 
@@ -15,7 +17,7 @@ void watchLeadingZeros(QLineEdit *field, LeadingZeroRule rule, Prompter &prompte
         if (!breaksLeadingZeroRule(rule, text))
             return;
         QPointer<QLineEdit> guard(field);
-        prompter.inform(field->window(), invalidInformationTitle, leadingZeroMessage);
+        prompter.inform(field->window(), coreText(invalidInformationTitle), coreText(leadingZeroMessage));
         if (guard)
             guard->clear();
     });

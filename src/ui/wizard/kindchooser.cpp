@@ -38,21 +38,20 @@ KindChooserWindow::KindChooserWindow(QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
     setObjectName(objectnames::kindChooser);
-    setWindowTitle(QStringLiteral("Brevora   New Alarm"));
+    setWindowTitle(tr("Brevora   New Alarm"));
     setClientSize(this, 4680, 3090);
-    placeControl<QLabel>(this, "Label5", QRect(240, 120, 3975, 375), QStringLiteral("Select alarm type:"));
+    placeControl<QLabel>(this, "Label5", QRect(240, 120, 3975, 375), tr("Select alarm type:"));
     for (const Row &row : rows) {
         auto *option = placeControl<QRadioButton>(this, row.option, QRect(240, row.top, 255, 255), QString());
-        auto *label = placeControl<QLabel>(this, row.label, QRect(720, row.top, 1575, 255), kindCaption(row.kind));
+        auto *label = placeControl<QLabel>(this, row.label, QRect(720, row.top, 1575, 255), shownKindCaption(row.kind));
         // The button has no text of its own: a screen reader names it by the label beside it.
         option->setAccessibleName(label->text());
         m_optionOfLabel.insert(label, option);
         label->installEventFilter(this);
         m_options.append(option);
     }
-    auto *nextButton
-        = placeControl<QPushButton>(this, "Command1", QRect(3120, 1920, 1335, 495), QStringLiteral("Next   >"));
-    auto *cancel = placeControl<QPushButton>(this, "Command2", QRect(3120, 2520, 1335, 495), QStringLiteral("Cancel"));
+    auto *nextButton = placeControl<QPushButton>(this, "Command1", QRect(3120, 1920, 1335, 495), tr("Next   >"));
+    auto *cancel = placeControl<QPushButton>(this, "Command2", QRect(3120, 2520, 1335, 495), tr("Cancel"));
     connect(nextButton, &QPushButton::clicked, this, &KindChooserWindow::next);
     connect(cancel, &QPushButton::clicked, this, &KindChooserWindow::cancelled);
 

@@ -30,10 +30,10 @@ SoundChooserWindow::SoundChooserWindow(SoundPlayer &player, QWidget *parent)
     , m_folders(new QFileSystemModel(this))
 {
     setObjectName(objectnames::soundChooser);
-    setWindowTitle(QStringLiteral("Browse"));
+    setWindowTitle(tr("Browse"));
     setClientSize(this, 6000, 3090);
     auto *prompt = placeControl<QLabel>(this, "Label1", QRect(360, 120, 3255, 375),
-                                        QStringLiteral("Select the sound's archive:"));
+                                        tr("Select the sound's archive:"));
 
     m_folders->setFilter(QDir::AllDirs | QDir::Drives | QDir::NoDotAndDotDot);
     m_folders->setRootPath(QDir::rootPath());
@@ -86,9 +86,9 @@ SoundChooserWindow::SoundChooserWindow(SoundPlayer &player, QWidget *parent)
             m_name->setText(selected.first()->text());
     });
 
-    auto *play = placeControl<QPushButton>(this, "Command3", QRect(5040, 960, 855, 495), QStringLiteral("Play"));
-    auto *ok = placeControl<QPushButton>(this, "Command1", QRect(4440, 2520, 1455, 495), QStringLiteral("OK"));
-    auto *cancel = placeControl<QPushButton>(this, "Command2", QRect(3000, 2520, 1215, 495), QStringLiteral("Cancel"));
+    auto *play = placeControl<QPushButton>(this, "Command3", QRect(5040, 960, 855, 495), tr("Play"));
+    auto *ok = placeControl<QPushButton>(this, "Command1", QRect(4440, 2520, 1455, 495), tr("OK"));
+    auto *cancel = placeControl<QPushButton>(this, "Command2", QRect(3000, 2520, 1215, 495), tr("Cancel"));
     connect(play, &QPushButton::clicked, this, [this] { m_player.playAsync(selectedPath()); });
     connect(ok, &QPushButton::clicked, this, [this] {
         hide();

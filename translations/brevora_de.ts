@@ -1,0 +1,528 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>brevora::AboutBox</name>
+    <message>
+        <source>Acerca de %1</source>
+        <translation>Über %1</translation>
+    </message>
+    <message>
+        <source>Versión %1.%2.%3</source>
+        <translation>Version %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>With Brevora you can make your own alarms for reminding you of important dates, celebrations...; and you can set them to the hour, day, month, year, week day... you want.</source>
+        <translation>Mit Brevora erstellen Sie eigene Alarme, die Sie an wichtige Termine, Feiern... erinnern; und Sie stellen sie auf die Stunde, den Tag, Monat, das Jahr, den Wochentag... ein, die Sie wollen.</translation>
+    </message>
+    <message>
+        <source>Questions, ideas or problems?</source>
+        <translation>Fragen, Ideen oder Probleme?</translation>
+    </message>
+    <message>
+        <source>See the README that comes with Brevora.</source>
+        <translation>Lesen Sie die README, die Brevora beiliegt.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Sistem info.</source>
+        <translation>&amp;Systeminfo</translation>
+    </message>
+    <message>
+        <source>La información del sistema no está disponible en este momento</source>
+        <translation>Die Systeminformationen sind zurzeit nicht verfügbar</translation>
+    </message>
+</context>
+<context>
+    <name>brevora::AlarmDeletion</name>
+    <message>
+        <source>Confirm the elimination</source>
+        <translation>Löschen bestätigen</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete: %1?</source>
+        <translation>Möchten Sie wirklich löschen: %1?</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Select an alarm type</source>
+        <translation>Wählen Sie eine Alarmart</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete all the alarms of the following type: %1?</source>
+        <translation>Möchten Sie wirklich alle Alarme dieser Art löschen: %1?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete all alarms?</source>
+        <translation>Möchten Sie wirklich alle Alarme löschen?</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... und %1 weitere</translation>
+    </message>
+    <message>
+        <source>These files could not be deleted:
+%1</source>
+        <translation>Diese Dateien konnten nicht gelöscht werden:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>brevora::AlarmEditorWindow</name>
+    <message>
+        <source>Advanced options</source>
+        <translation>Weitere Optionen</translation>
+    </message>
+    <message>
+        <source>&lt;  Back</source>
+        <translation>&lt;  Zurück</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Erstellen</translation>
+    </message>
+    <message>
+        <source>Reproduce a sound with the alarm</source>
+        <translation>Mit dem Alarm einen Ton abspielen</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>Brevora   New alarm (Once)</source>
+        <translation>Brevora   Neuer Alarm (Einmalig)</translation>
+    </message>
+    <message>
+        <source>Alarm text</source>
+        <translation>Alarmtext</translation>
+    </message>
+    <message>
+        <source>Brevora   New alarm (Once a day)</source>
+        <translation>Brevora   Neuer Alarm (Täglich)</translation>
+    </message>
+    <message>
+        <source>Texto del aviso</source>
+        <translation>Alarmtext</translation>
+    </message>
+    <message>
+        <source>Brevora   New alarm (Once a week)</source>
+        <translation>Brevora   Neuer Alarm (Wöchentlich)</translation>
+    </message>
+    <message>
+        <source>Brevora   New alarm (Once a month)</source>
+        <translation>Brevora   Neuer Alarm (Monatlich)</translation>
+    </message>
+    <message>
+        <source>Brevora   New alarm (Once a year)</source>
+        <translation>Brevora   Neuer Alarm (Jährlich)</translation>
+    </message>
+</context>
+<context>
+    <name>brevora::Application</name>
+    <message>
+        <source>These folders could not be created, so the alarms and settings kept in them cannot be used:
+%1</source>
+        <translation>Diese Ordner konnten nicht angelegt werden, daher lassen sich die Alarme und Einstellungen darin nicht nutzen:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>brevora::HelpFile</name>
+    <message>
+        <source>The help file &quot;%1&quot; could not be found.</source>
+        <translation>Die Hilfedatei „%1“ wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>The help file &quot;%1&quot; could not be opened: no program to show it could be started.</source>
+        <translation>Die Hilfedatei „%1“ konnte nicht geöffnet werden: Kein Programm zum Anzeigen ließ sich starten.</translation>
+    </message>
+</context>
+<context>
+    <name>brevora::KindChooserWindow</name>
+    <message>
+        <source>Brevora   New Alarm</source>
+        <translation>Brevora   Neuer Alarm</translation>
+    </message>
+    <message>
+        <source>Select alarm type:</source>
+        <translation>Wählen Sie die Alarmart:</translation>
+    </message>
+    <message>
+        <source>Next   &gt;</source>
+        <translation>Weiter   &gt;</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>brevora::MainMenu</name>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Delete all alarms</source>
+        <translation>Alle Alarme löschen</translation>
+    </message>
+    <message>
+        <source>Delete all alarms of this type</source>
+        <translation>Alle Alarme dieser Art löschen</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>Ausblenden</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Alarms</source>
+        <translation>Alarme</translation>
+    </message>
+    <message>
+        <source>New alarm</source>
+        <translation>Neuer Alarm</translation>
+    </message>
+    <message>
+        <source>Delete alarm</source>
+        <translation>Alarm löschen</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Extras</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>Über...</translation>
+    </message>
+</context>
+<context>
+    <name>brevora::MainWindow</name>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Alarm text</source>
+        <translation>Alarmtext</translation>
+    </message>
+</context>
+<context>
+    <name>brevora::NoticeBoard</name>
+    <message>
+        <source>deleted</source>
+        <comment>the alarm file could not be ...</comment>
+        <translation>gelöscht</translation>
+    </message>
+    <message>
+        <source>set aside</source>
+        <comment>the alarm file could not be ...</comment>
+        <translation>beiseitegelegt</translation>
+    </message>
+    <message>
+        <source>The alarm file
+%1
+could not be %2: %3.
+It will not be shown again until its next time comes.</source>
+        <translation>Die Alarmdatei
+%1
+konnte nicht %2 werden: %3.
+Sie wird erst zu ihrer nächsten Zeit wieder angezeigt.</translation>
+    </message>
+</context>
+<context>
+    <name>brevora::NoticeWindow</name>
+    <message>
+        <source>Alarm!!</source>
+        <translation>Alarm!!</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>brevora::OptionsDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Run on startup</source>
+        <translation>Beim Anmelden starten</translation>
+    </message>
+    <message>
+        <source>Run hidden</source>
+        <translation>Ausgeblendet starten</translation>
+    </message>
+    <message>
+        <source>Show the alarms only while it&apos;s the programmed hour</source>
+        <translation>Alarme nur während der eingestellten Stunde zeigen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>These settings files could not be saved in &quot;%1&quot;: %2. The settings stay in effect until the program ends.
+
+%3</source>
+        <translation>Diese Einstellungsdateien konnten nicht in „%1“ gespeichert werden: %2. Die Einstellungen gelten bis zum Ende des Programms.
+
+%3</translation>
+    </message>
+    <message>
+        <source>Error %1 opening key<byte value="xd"/>
+</source>
+        <translation>Fehler %1 beim Öffnen des Schlüssels<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Error %1 setting key<byte value="xd"/>
+</source>
+        <translation>Fehler %1 beim Setzen des Schlüssels<byte value="xd"/>
+</translation>
+    </message>
+</context>
+<context>
+    <name>brevora::ProgramDir</name>
+    <message>
+        <source>Brevora cannot write to its own folder %1, so it keeps its alarms and settings in %2. The alarms in %1 are not used until that folder can be written.</source>
+        <translation>Brevora kann nicht in seinen eigenen Ordner %1 schreiben und hält seine Alarme und Einstellungen daher in %2. Die Alarme in %1 werden erst verwendet, wenn dieser Ordner beschreibbar ist.</translation>
+    </message>
+</context>
+<context>
+    <name>brevora::SoundChooserWindow</name>
+    <message>
+        <source>Browse</source>
+        <translation>Durchsuchen</translation>
+    </message>
+    <message>
+        <source>Select the sound&apos;s archive:</source>
+        <translation>Wählen Sie die Tondatei:</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>brevora::SplashWindow</name>
+    <message>
+        <source>Versión %1.%2.%3</source>
+        <translation>Version %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>The reminding solution</source>
+        <translation>Die Lösung zum Erinnern</translation>
+    </message>
+    <message>
+        <source>Alarms and reminders</source>
+        <translation>Alarme und Erinnerungen</translation>
+    </message>
+    <message>
+        <source>Free software for everyone</source>
+        <translation>Freie Software für alle</translation>
+    </message>
+    <message>
+        <source>The Brevora developers</source>
+        <translation>Die Brevora-Entwickler</translation>
+    </message>
+</context>
+<context>
+    <name>brevora::TrayHost</name>
+    <message>
+        <source>New alarm</source>
+        <translation>Neuer Alarm</translation>
+    </message>
+    <message>
+        <source>New Alarm</source>
+        <translation>Neuer Alarm</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>Ausblenden</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Brevora is active</source>
+        <translation>Brevora ist aktiv</translation>
+    </message>
+    <message>
+        <source>Brevora is hidden</source>
+        <translation>Brevora ist ausgeblendet</translation>
+    </message>
+</context>
+<context>
+    <name>brevora::core</name>
+    <message>
+        <source>The alarm does not have the fields of its kind.</source>
+        <translation>Der Alarm hat nicht die Felder seiner Art.</translation>
+    </message>
+    <message>
+        <source>A value holds a character that an alarm file cannot store: %1</source>
+        <translation>Ein Wert enthält ein Zeichen, das eine Alarmdatei nicht speichern kann: %1</translation>
+    </message>
+    <message>
+        <source>The alarm is too long: an alarm file holds at most %1 bytes, and this one would need %2. Shorten the alarm text.</source>
+        <translation>Der Alarm ist zu lang: Eine Alarmdatei fasst höchstens %1 Bytes, dieser bräuchte %2. Kürzen Sie den Alarmtext.</translation>
+    </message>
+    <message>
+        <source>Once</source>
+        <translation>Einmalig</translation>
+    </message>
+    <message>
+        <source>Once a day</source>
+        <translation>Täglich</translation>
+    </message>
+    <message>
+        <source>Once a week</source>
+        <translation>Wöchentlich</translation>
+    </message>
+    <message>
+        <source>Once a month</source>
+        <translation>Monatlich</translation>
+    </message>
+    <message>
+        <source>Once a year</source>
+        <translation>Jährlich</translation>
+    </message>
+    <message>
+        <source>Alarm type</source>
+        <translation>Alarmart</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Stunde</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>Weekday</source>
+        <translation>Wochentag</translation>
+    </message>
+    <message>
+        <source>The information for the following sections is not valid:</source>
+        <translation>Die Angaben in diesen Feldern sind ungültig:</translation>
+    </message>
+    <message>
+        <source>Numbers preceded by a 0 are not valid information. Ex: 4, not 04; or 506, not 0506</source>
+        <translation>Zahlen mit führender 0 sind keine gültige Angabe. Bsp.: 4, nicht 04; oder 506, nicht 0506</translation>
+    </message>
+    <message>
+        <source>Invalid information</source>
+        <translation>Ungültige Angabe</translation>
+    </message>
+    <message>
+        <source>Some settings&apos; files are missing and could not be created in &quot;%1&quot;. The default values are used until the settings can be saved.
+
+%2</source>
+        <translation>Einige Einstellungsdateien fehlen und konnten in „%1“ nicht angelegt werden. Bis die Einstellungen gespeichert werden können, gelten die Standardwerte.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Files missing</source>
+        <translation>Dateien fehlen</translation>
+    </message>
+    <message>
+        <source>Some settings&apos; files were missing, and they have been created. This has reset those settings to their default values. Use the settigs window to change them</source>
+        <translation>Einige Einstellungsdateien fehlten und wurden angelegt. Diese Einstellungen stehen damit wieder auf ihren Standardwerten. Ändern Sie sie im Fenster „Optionen“</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist and cannot be created.</source>
+        <translation>Der Ordner %1 existiert nicht und kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The alarm could not be saved in the file %1.
+
+%2</source>
+        <translation>Der Alarm konnte nicht in der Datei %1 gespeichert werden.
+
+%2</translation>
+    </message>
+    <message>
+        <source>a file of that name waits in %1</source>
+        <translation>in %1 liegt schon eine Datei dieses Namens</translation>
+    </message>
+    <message>
+        <source>%1 (a link to another folder, whose files are left)</source>
+        <translation>%1 (ein Verweis auf einen anderen Ordner, dessen Dateien bleiben)</translation>
+    </message>
+    <message>
+        <source>%1 (its name is not valid UTF-8)</source>
+        <translation>%1 (sein Name ist kein gültiges UTF-8)</translation>
+    </message>
+    <message>
+        <source>%1 is a link; Brevora does not write through links.</source>
+        <translation>%1 ist ein Verweis; Brevora schreibt nicht durch Verweise hindurch.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>Die Datei konnte nicht geschrieben werden.</translation>
+    </message>
+</context>
+</TS>

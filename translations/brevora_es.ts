@@ -1,0 +1,528 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>brevora::AboutBox</name>
+    <message>
+        <source>Acerca de %1</source>
+        <translation>Acerca de %1</translation>
+    </message>
+    <message>
+        <source>Versión %1.%2.%3</source>
+        <translation>Versión %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>With Brevora you can make your own alarms for reminding you of important dates, celebrations...; and you can set them to the hour, day, month, year, week day... you want.</source>
+        <translation>Con Brevora puede crear sus propios avisos para recordar fechas importantes, celebraciones...; y programarlos a la hora, día, mes, año, día de la semana... que quiera.</translation>
+    </message>
+    <message>
+        <source>Questions, ideas or problems?</source>
+        <translation>¿Preguntas, ideas o problemas?</translation>
+    </message>
+    <message>
+        <source>See the README that comes with Brevora.</source>
+        <translation>Consulte el README que acompaña a Brevora.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>&amp;Sistem info.</source>
+        <translation>&amp;Info. del sistema</translation>
+    </message>
+    <message>
+        <source>La información del sistema no está disponible en este momento</source>
+        <translation>La información del sistema no está disponible en este momento</translation>
+    </message>
+</context>
+<context>
+    <name>brevora::AlarmDeletion</name>
+    <message>
+        <source>Confirm the elimination</source>
+        <translation>Confirmar la eliminación</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete: %1?</source>
+        <translation>¿Seguro que desea eliminar: %1?</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Select an alarm type</source>
+        <translation>Seleccione un tipo de aviso</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete all the alarms of the following type: %1?</source>
+        <translation>¿Seguro que desea eliminar todos los avisos del siguiente tipo: %1?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete all alarms?</source>
+        <translation>¿Seguro que desea eliminar todos los avisos?</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... y %1 más</translation>
+    </message>
+    <message>
+        <source>These files could not be deleted:
+%1</source>
+        <translation>No se pudieron eliminar estos archivos:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>brevora::AlarmEditorWindow</name>
+    <message>
+        <source>Advanced options</source>
+        <translation>Opciones avanzadas</translation>
+    </message>
+    <message>
+        <source>&lt;  Back</source>
+        <translation>&lt;  Atrás</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Crear</translation>
+    </message>
+    <message>
+        <source>Reproduce a sound with the alarm</source>
+        <translation>Reproducir un sonido con el aviso</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Examinar...</translation>
+    </message>
+    <message>
+        <source>Brevora   New alarm (Once)</source>
+        <translation>Brevora   Nuevo aviso (Una vez)</translation>
+    </message>
+    <message>
+        <source>Alarm text</source>
+        <translation>Texto del aviso</translation>
+    </message>
+    <message>
+        <source>Brevora   New alarm (Once a day)</source>
+        <translation>Brevora   Nuevo aviso (Una vez al día)</translation>
+    </message>
+    <message>
+        <source>Texto del aviso</source>
+        <translation>Texto del aviso</translation>
+    </message>
+    <message>
+        <source>Brevora   New alarm (Once a week)</source>
+        <translation>Brevora   Nuevo aviso (Una vez a la semana)</translation>
+    </message>
+    <message>
+        <source>Brevora   New alarm (Once a month)</source>
+        <translation>Brevora   Nuevo aviso (Una vez al mes)</translation>
+    </message>
+    <message>
+        <source>Brevora   New alarm (Once a year)</source>
+        <translation>Brevora   Nuevo aviso (Una vez al año)</translation>
+    </message>
+</context>
+<context>
+    <name>brevora::Application</name>
+    <message>
+        <source>These folders could not be created, so the alarms and settings kept in them cannot be used:
+%1</source>
+        <translation>No se pudieron crear estas carpetas, así que los avisos y ajustes guardados en ellas no pueden usarse:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>brevora::HelpFile</name>
+    <message>
+        <source>The help file &quot;%1&quot; could not be found.</source>
+        <translation>No se encontró el archivo de ayuda «%1».</translation>
+    </message>
+    <message>
+        <source>The help file &quot;%1&quot; could not be opened: no program to show it could be started.</source>
+        <translation>No se pudo abrir el archivo de ayuda «%1»: no se pudo iniciar ningún programa que lo muestre.</translation>
+    </message>
+</context>
+<context>
+    <name>brevora::KindChooserWindow</name>
+    <message>
+        <source>Brevora   New Alarm</source>
+        <translation>Brevora   Nuevo aviso</translation>
+    </message>
+    <message>
+        <source>Select alarm type:</source>
+        <translation>Seleccione el tipo de aviso:</translation>
+    </message>
+    <message>
+        <source>Next   &gt;</source>
+        <translation>Siguiente   &gt;</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>brevora::MainMenu</name>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Delete all alarms</source>
+        <translation>Eliminar todos los avisos</translation>
+    </message>
+    <message>
+        <source>Delete all alarms of this type</source>
+        <translation>Eliminar todos los avisos de este tipo</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>Ocultar</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Alarms</source>
+        <translation>Avisos</translation>
+    </message>
+    <message>
+        <source>New alarm</source>
+        <translation>Nuevo aviso</translation>
+    </message>
+    <message>
+        <source>Delete alarm</source>
+        <translation>Eliminar aviso</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Herramientas</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>Acerca de...</translation>
+    </message>
+</context>
+<context>
+    <name>brevora::MainWindow</name>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Alarm text</source>
+        <translation>Texto del aviso</translation>
+    </message>
+</context>
+<context>
+    <name>brevora::NoticeBoard</name>
+    <message>
+        <source>deleted</source>
+        <comment>the alarm file could not be ...</comment>
+        <translation>eliminar</translation>
+    </message>
+    <message>
+        <source>set aside</source>
+        <comment>the alarm file could not be ...</comment>
+        <translation>apartar</translation>
+    </message>
+    <message>
+        <source>The alarm file
+%1
+could not be %2: %3.
+It will not be shown again until its next time comes.</source>
+        <translation>El archivo del aviso
+%1
+no se pudo %2: %3.
+No volverá a mostrarse hasta que llegue su próxima hora.</translation>
+    </message>
+</context>
+<context>
+    <name>brevora::NoticeWindow</name>
+    <message>
+        <source>Alarm!!</source>
+        <translation>¡¡Aviso!!</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>brevora::OptionsDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>Run on startup</source>
+        <translation>Ejecutar al iniciar la sesión</translation>
+    </message>
+    <message>
+        <source>Run hidden</source>
+        <translation>Ejecutar oculto</translation>
+    </message>
+    <message>
+        <source>Show the alarms only while it&apos;s the programmed hour</source>
+        <translation>Mostrar los avisos solo durante la hora programada</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>These settings files could not be saved in &quot;%1&quot;: %2. The settings stay in effect until the program ends.
+
+%3</source>
+        <translation>No se pudieron guardar estos archivos de ajustes en «%1»: %2. Los ajustes siguen vigentes hasta que termine el programa.
+
+%3</translation>
+    </message>
+    <message>
+        <source>Error %1 opening key<byte value="xd"/>
+</source>
+        <translation>Error %1 al abrir la clave<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Error %1 setting key<byte value="xd"/>
+</source>
+        <translation>Error %1 al establecer la clave<byte value="xd"/>
+</translation>
+    </message>
+</context>
+<context>
+    <name>brevora::ProgramDir</name>
+    <message>
+        <source>Brevora cannot write to its own folder %1, so it keeps its alarms and settings in %2. The alarms in %1 are not used until that folder can be written.</source>
+        <translation>Brevora no puede escribir en su propia carpeta %1, así que guarda sus avisos y ajustes en %2. Los avisos de %1 no se usan hasta que se pueda escribir en esa carpeta.</translation>
+    </message>
+</context>
+<context>
+    <name>brevora::SoundChooserWindow</name>
+    <message>
+        <source>Browse</source>
+        <translation>Examinar</translation>
+    </message>
+    <message>
+        <source>Select the sound&apos;s archive:</source>
+        <translation>Seleccione el archivo de sonido:</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Oír</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>brevora::SplashWindow</name>
+    <message>
+        <source>Versión %1.%2.%3</source>
+        <translation>Versión %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>The reminding solution</source>
+        <translation>La solución para recordar</translation>
+    </message>
+    <message>
+        <source>Alarms and reminders</source>
+        <translation>Avisos y recordatorios</translation>
+    </message>
+    <message>
+        <source>Free software for everyone</source>
+        <translation>Software libre para todos</translation>
+    </message>
+    <message>
+        <source>The Brevora developers</source>
+        <translation>Los desarrolladores de Brevora</translation>
+    </message>
+</context>
+<context>
+    <name>brevora::TrayHost</name>
+    <message>
+        <source>New alarm</source>
+        <translation>Nuevo aviso</translation>
+    </message>
+    <message>
+        <source>New Alarm</source>
+        <translation>Nuevo aviso</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>Ocultar</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurar</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Brevora is active</source>
+        <translation>Brevora está activo</translation>
+    </message>
+    <message>
+        <source>Brevora is hidden</source>
+        <translation>Brevora está oculto</translation>
+    </message>
+</context>
+<context>
+    <name>brevora::core</name>
+    <message>
+        <source>The alarm does not have the fields of its kind.</source>
+        <translation>El aviso no tiene los campos de su tipo.</translation>
+    </message>
+    <message>
+        <source>A value holds a character that an alarm file cannot store: %1</source>
+        <translation>Un valor contiene un carácter que un archivo de aviso no puede guardar: %1</translation>
+    </message>
+    <message>
+        <source>The alarm is too long: an alarm file holds at most %1 bytes, and this one would need %2. Shorten the alarm text.</source>
+        <translation>El aviso es demasiado largo: un archivo de aviso admite como máximo %1 bytes, y este necesitaría %2. Acorte el texto del aviso.</translation>
+    </message>
+    <message>
+        <source>Once</source>
+        <translation>Una vez</translation>
+    </message>
+    <message>
+        <source>Once a day</source>
+        <translation>Una vez al día</translation>
+    </message>
+    <message>
+        <source>Once a week</source>
+        <translation>Una vez por semana</translation>
+    </message>
+    <message>
+        <source>Once a month</source>
+        <translation>Una vez al mes</translation>
+    </message>
+    <message>
+        <source>Once a year</source>
+        <translation>Una vez al año</translation>
+    </message>
+    <message>
+        <source>Alarm type</source>
+        <translation>Tipo de aviso</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Día</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mes</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Año</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minutos</translation>
+    </message>
+    <message>
+        <source>Weekday</source>
+        <translation>Día de la semana</translation>
+    </message>
+    <message>
+        <source>The information for the following sections is not valid:</source>
+        <translation>La información de las siguientes secciones no es válida:</translation>
+    </message>
+    <message>
+        <source>Numbers preceded by a 0 are not valid information. Ex: 4, not 04; or 506, not 0506</source>
+        <translation>Los números precedidos de un 0 no son información válida. Ej.: 4, no 04; o 506, no 0506</translation>
+    </message>
+    <message>
+        <source>Invalid information</source>
+        <translation>Información no válida</translation>
+    </message>
+    <message>
+        <source>Some settings&apos; files are missing and could not be created in &quot;%1&quot;. The default values are used until the settings can be saved.
+
+%2</source>
+        <translation>Faltan algunos archivos de ajustes y no se pudieron crear en «%1». Se usan los valores predeterminados hasta que se puedan guardar los ajustes.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Files missing</source>
+        <translation>Faltan archivos</translation>
+    </message>
+    <message>
+        <source>Some settings&apos; files were missing, and they have been created. This has reset those settings to their default values. Use the settigs window to change them</source>
+        <translation>Faltaban algunos archivos de ajustes y se han creado. Esto ha devuelto esos ajustes a sus valores predeterminados. Use la ventana de opciones para cambiarlos</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist and cannot be created.</source>
+        <translation>La carpeta %1 no existe y no se puede crear.</translation>
+    </message>
+    <message>
+        <source>The alarm could not be saved in the file %1.
+
+%2</source>
+        <translation>No se pudo guardar el aviso en el archivo %1.
+
+%2</translation>
+    </message>
+    <message>
+        <source>a file of that name waits in %1</source>
+        <translation>en %1 ya hay un archivo con ese nombre</translation>
+    </message>
+    <message>
+        <source>%1 (a link to another folder, whose files are left)</source>
+        <translation>%1 (un enlace a otra carpeta, cuyos archivos se conservan)</translation>
+    </message>
+    <message>
+        <source>%1 (its name is not valid UTF-8)</source>
+        <translation>%1 (su nombre no es UTF-8 válido)</translation>
+    </message>
+    <message>
+        <source>%1 is a link; Brevora does not write through links.</source>
+        <translation>%1 es un enlace; Brevora no escribe a través de enlaces.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 no es un archivo normal.</translation>
+    </message>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>No se pudo escribir el archivo.</translation>
+    </message>
+</context>
+</TS>

@@ -156,9 +156,10 @@ private slots:
         FakeClock clock;
         ProbingPrompter prompter;
         FakePlatform fakes;
-        Application app(dir.path(), clock,
-                        Platform{ prompter, fakes.programEnd, fakes.sound, fakes.launcher, fakes.logonStart },
-                        Application::Options{ true });
+        Application app(
+            dir.path(), clock,
+            Platform{ prompter, fakes.programEnd, fakes.sound, fakes.launcher, fakes.logonStart, fakes.notifier },
+            Application::Options{ true });
         prompter.probe = [&] {
             app.showForAnotherStart();
             QVERIFY(!app.mainWindowVisible());

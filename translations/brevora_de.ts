@@ -125,12 +125,29 @@
     </message>
 </context>
 <context>
+    <name>brevora::AlarmList</name>
+    <message>
+        <source>Alarms</source>
+        <translation>Alarme</translation>
+    </message>
+</context>
+<context>
     <name>brevora::Application</name>
     <message>
         <source>These folders could not be created, so the alarms and settings kept in them cannot be used:
 %1</source>
         <translation>Diese Ordner konnten nicht angelegt werden, daher lassen sich die Alarme und Einstellungen darin nicht nutzen:
 %1</translation>
+    </message>
+    <message>
+        <source>These folders of acknowledged alarms are links to folders outside %1, so Brevora moves nothing out of them:
+%2
+
+Make each an ordinary folder again for its alarms to come back.</source>
+        <translation>Diese Ordner bestätigter Alarme sind Verknüpfungen zu Ordnern außerhalb von %1, daher holt Brevora nichts aus ihnen zurück:
+%2
+
+Machen Sie jeden wieder zu einem gewöhnlichen Ordner, damit seine Alarme zurückkehren.</translation>
     </message>
 </context>
 <context>
@@ -230,6 +247,41 @@
     </message>
 </context>
 <context>
+    <name>brevora::MissedAlarmReport</name>
+    <message>
+        <source>Missed alarms</source>
+        <translation>Verpasste Alarme</translation>
+    </message>
+    <message>
+        <source>These alarms fell due while Brevora was not running or the computer was asleep:
+
+</source>
+        <translation>Diese Alarme waren fällig, während Brevora nicht lief oder der Computer schlief:
+
+</translation>
+    </message>
+    <message>
+        <source>At least %1 alarms were missed</source>
+        <translation>Mindestens %1 Alarme wurden verpasst</translation>
+    </message>
+    <message>
+        <source>An alarm was missed</source>
+        <translation>Ein Alarm wurde verpasst</translation>
+    </message>
+    <message>
+        <source>%1 alarms were missed</source>
+        <translation>%1 Alarme wurden verpasst</translation>
+    </message>
+    <message>
+        <source>and at least %1 more</source>
+        <translation>und mindestens %1 weitere</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>und %1 weitere</translation>
+    </message>
+</context>
+<context>
     <name>brevora::NoticeBoard</name>
     <message>
         <source>deleted</source>
@@ -250,6 +302,33 @@ It will not be shown again until its next time comes.</source>
 %1
 konnte nicht %2 werden: %3.
 Sie wird erst zu ihrer nächsten Zeit wieder angezeigt.</translation>
+    </message>
+</context>
+<context>
+    <name>brevora::NoticeNotifications</name>
+    <message>
+        <source>once</source>
+        <translation>einmalig</translation>
+    </message>
+    <message>
+        <source>once a day</source>
+        <translation>täglich</translation>
+    </message>
+    <message>
+        <source>once a week</source>
+        <translation>wöchentlich</translation>
+    </message>
+    <message>
+        <source>once a month</source>
+        <translation>monatlich</translation>
+    </message>
+    <message>
+        <source>once a year</source>
+        <translation>jährlich</translation>
+    </message>
+    <message>
+        <source>Alarm at %1 (%2)</source>
+        <translation>Alarm um %1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -318,6 +397,17 @@ Sie wird erst zu ihrer nächsten Zeit wieder angezeigt.</translation>
     </message>
 </context>
 <context>
+    <name>brevora::SingleInstance</name>
+    <message>
+        <source>Brevora is already running on %1, but it does not answer, so this start ends.
+
+If it stays like this, end the running copy (for example in a task manager) and start Brevora again.</source>
+        <translation>Brevora läuft bereits auf %1, antwortet aber nicht; dieser Start endet daher.
+
+Bleibt es so, beenden Sie die laufende Kopie (etwa in einem Taskmanager) und starten Sie Brevora erneut.</translation>
+    </message>
+</context>
+<context>
     <name>brevora::SoundChooserWindow</name>
     <message>
         <source>Browse</source>
@@ -338,6 +428,10 @@ Sie wird erst zu ihrer nächsten Zeit wieder angezeigt.</translation>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>This file&apos;s name is not valid UTF-8, so Brevora cannot open it. Give it a new name to use it.</source>
+        <translation>Der Name dieser Datei ist kein gültiges UTF-8, daher kann Brevora sie nicht öffnen. Benennen Sie sie um, um sie zu verwenden.</translation>
     </message>
 </context>
 <context>
@@ -523,6 +617,10 @@ Sie wird erst zu ihrer nächsten Zeit wieder angezeigt.</translation>
     <message>
         <source>The file could not be written.</source>
         <translation>Die Datei konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>%1 is read-only.</source>
+        <translation>%1 ist schreibgeschützt.</translation>
     </message>
 </context>
 </TS>

@@ -125,12 +125,29 @@
     </message>
 </context>
 <context>
+    <name>brevora::AlarmList</name>
+    <message>
+        <source>Alarms</source>
+        <translation>Alarmas</translation>
+    </message>
+</context>
+<context>
     <name>brevora::Application</name>
     <message>
         <source>These folders could not be created, so the alarms and settings kept in them cannot be used:
 %1</source>
         <translation>No se pudieron crear estas carpetas, así que los avisos y ajustes guardados en ellas no pueden usarse:
 %1</translation>
+    </message>
+    <message>
+        <source>These folders of acknowledged alarms are links to folders outside %1, so Brevora moves nothing out of them:
+%2
+
+Make each an ordinary folder again for its alarms to come back.</source>
+        <translation>Estas carpetas de alarmas confirmadas son enlaces a carpetas fuera de %1, así que Brevora no saca nada de ellas:
+%2
+
+Vuelva a convertir cada una en una carpeta normal para que sus alarmas regresen.</translation>
     </message>
 </context>
 <context>
@@ -230,6 +247,41 @@
     </message>
 </context>
 <context>
+    <name>brevora::MissedAlarmReport</name>
+    <message>
+        <source>Missed alarms</source>
+        <translation>Alarmas perdidas</translation>
+    </message>
+    <message>
+        <source>These alarms fell due while Brevora was not running or the computer was asleep:
+
+</source>
+        <translation>Estas alarmas vencieron mientras Brevora no se ejecutaba o el equipo estaba en reposo:
+
+</translation>
+    </message>
+    <message>
+        <source>At least %1 alarms were missed</source>
+        <translation>Se perdieron al menos %1 alarmas</translation>
+    </message>
+    <message>
+        <source>An alarm was missed</source>
+        <translation>Se perdió una alarma</translation>
+    </message>
+    <message>
+        <source>%1 alarms were missed</source>
+        <translation>Se perdieron %1 alarmas</translation>
+    </message>
+    <message>
+        <source>and at least %1 more</source>
+        <translation>y al menos %1 más</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>y %1 más</translation>
+    </message>
+</context>
+<context>
     <name>brevora::NoticeBoard</name>
     <message>
         <source>deleted</source>
@@ -250,6 +302,33 @@ It will not be shown again until its next time comes.</source>
 %1
 no se pudo %2: %3.
 No volverá a mostrarse hasta que llegue su próxima hora.</translation>
+    </message>
+</context>
+<context>
+    <name>brevora::NoticeNotifications</name>
+    <message>
+        <source>once</source>
+        <translation>una vez</translation>
+    </message>
+    <message>
+        <source>once a day</source>
+        <translation>cada día</translation>
+    </message>
+    <message>
+        <source>once a week</source>
+        <translation>cada semana</translation>
+    </message>
+    <message>
+        <source>once a month</source>
+        <translation>cada mes</translation>
+    </message>
+    <message>
+        <source>once a year</source>
+        <translation>cada año</translation>
+    </message>
+    <message>
+        <source>Alarm at %1 (%2)</source>
+        <translation>Alarma a las %1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -318,6 +397,17 @@ No volverá a mostrarse hasta que llegue su próxima hora.</translation>
     </message>
 </context>
 <context>
+    <name>brevora::SingleInstance</name>
+    <message>
+        <source>Brevora is already running on %1, but it does not answer, so this start ends.
+
+If it stays like this, end the running copy (for example in a task manager) and start Brevora again.</source>
+        <translation>Brevora ya se está ejecutando en %1, pero no responde, así que este inicio termina.
+
+Si sigue así, cierre la copia en ejecución (por ejemplo en un administrador de tareas) y vuelva a iniciar Brevora.</translation>
+    </message>
+</context>
+<context>
     <name>brevora::SoundChooserWindow</name>
     <message>
         <source>Browse</source>
@@ -338,6 +428,10 @@ No volverá a mostrarse hasta que llegue su próxima hora.</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>This file&apos;s name is not valid UTF-8, so Brevora cannot open it. Give it a new name to use it.</source>
+        <translation>El nombre de este archivo no es UTF-8 válido, así que Brevora no puede abrirlo. Cámbiele el nombre para usarlo.</translation>
     </message>
 </context>
 <context>
@@ -523,6 +617,10 @@ No volverá a mostrarse hasta que llegue su próxima hora.</translation>
     <message>
         <source>The file could not be written.</source>
         <translation>No se pudo escribir el archivo.</translation>
+    </message>
+    <message>
+        <source>%1 is read-only.</source>
+        <translation>%1 es de solo lectura.</translation>
     </message>
 </context>
 </TS>

@@ -207,9 +207,9 @@ void Application::reportFoldersLeadingOutside(const PastReturnReport &report)
     if (shown.isEmpty())
         return;
     m_platform.prompter.ask(nullptr, QMessageBox::Warning, QStringLiteral("Brevora"),
-                            QStringLiteral("These folders of acknowledged alarms are links to folders outside %1, "
-                                           "so Brevora moves nothing out of them:\n%2\n\nMake each an ordinary "
-                                           "folder again for its alarms to come back.")
+                            tr("These folders of acknowledged alarms are links to folders outside %1, so Brevora "
+                               "moves nothing out of them:\n%2\n\nMake each an ordinary folder again for its alarms "
+                               "to come back.")
                                 .arg(QDir::toNativeSeparators(m_state.layout.programDir()), shown.join(u'\n')),
                             QMessageBox::Ok);
 }

@@ -5,13 +5,13 @@
 #include "os/notify/desktopnotifier.h"
 #include "ui/common/prompter.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 namespace brevora {
 
 namespace {
 
-const QString boxTitle = QStringLiteral("Missed alarms");
 constexpr qsizetype longestText = 80;
 
 QString line(const MissedAlarm &alarm)
@@ -20,7 +20,7 @@ QString line(const MissedAlarm &alarm)
     if (text.size() > longestText)
         text = text.left(longestText - 1) + QChar(0x2026);
     return QStringLiteral("%1  %2  %3")
-        .arg(QLocale().toString(alarm.moment, QLocale::ShortFormat), kindCaption(alarm.kind), text);
+        .arg(QLocale().toString(alarm.moment, QLocale::ShortFormat), shownKindCaption(alarm.kind), text);
 }
 
 } // namespace
@@ -28,9 +28,11 @@ QString line(const MissedAlarm &alarm)
 QString missedSummary(const MissedAlarms &missed)
 {
     if (missed.totalIsLowerBound)
-        return QStringLiteral("At least %1 alarms were missed").arg(missed.total);
-    return missed.total == 1 ? QStringLiteral("An alarm was missed")
-                             : QStringLiteral("%1 alarms were missed").arg(missed.total);
+        return QCoreApplication::translate("brevora::MissedAlarmReport", "At least %1 alarms were missed")
+            .arg(missed.total);
+    return missed.total == 1
+        ? QCoreApplication::translate("brevora::MissedAlarmReport", "An alarm was missed")
+        : QCoreApplication::translate("brevora::MissedAlarmReport", "%1 alarms were missed").arg(missed.total);
 }
 
 QString missedBody(const MissedAlarms &missed)
@@ -40,8 +42,9 @@ QString missedBody(const MissedAlarms &missed)
         lines.append(line(alarm));
     const qint64 more = missed.total - missed.listed.size();
     if (more > 0)
-        lines.append(missed.totalIsLowerBound ? QStringLiteral("and at least %1 more").arg(more)
-                                              : QStringLiteral("and %1 more").arg(more));
+        lines.append(missed.totalIsLowerBound
+                         ? QCoreApplication::translate("brevora::MissedAlarmReport", "and at least %1 more").arg(more)
+                         : QCoreApplication::translate("brevora::MissedAlarmReport", "and %1 more").arg(more));
     return lines.join(u'\n');
 }
 
@@ -95,9 +98,8 @@ void MissedAlarmReport::onDelivered(const QString &key, bool shown)
         return;
     const QString list = std::exchange(m_unanswered, QString());
     if (!shown)
-        m_prompter.inform(nullptr, boxTitle,
-                          QStringLiteral("These alarms fell due while Brevora was not running or the computer "
-                                         "was asleep:\n\n")
+        m_prompter.inform(nullptr, tr("Missed alarms"),
+                          tr("These alarms fell due while Brevora was not running or the computer was asleep:\n\n")
                               + list);
 }
 

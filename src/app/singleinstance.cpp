@@ -3,6 +3,7 @@
 #include "os/files/lockentry.h"
 #include "ui/common/prompter.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -114,9 +115,11 @@ std::optional<int> endForRunningCopy(SingleInstance &instance, Prompter &prompte
     if (instance.askRunningCopyToShow(timeoutMs))
         return 0;
     const QString folder = QDir::toNativeSeparators(QFileInfo(instance.lockPath()).path());
-    const QString text = QStringLiteral("Brevora is already running on %1, but it does not answer, so this start "
-                                        "ends.\n\nIf it stays like this, end the running copy (for example "
-                                        "in a task manager) and start Brevora again.")
+    const QString text = QCoreApplication::translate(
+                             "brevora::SingleInstance",
+                             "Brevora is already running on %1, but it does not answer, so this start ends.\n\nIf "
+                             "it stays like this, end the running copy (for example in a task manager) and start "
+                             "Brevora again.")
                              .arg(folder);
     qWarning("%s", qPrintable(text));
     prompter.ask(nullptr, QMessageBox::Warning, QStringLiteral("Brevora"), text, QMessageBox::Ok);

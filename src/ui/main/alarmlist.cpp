@@ -14,7 +14,7 @@ AlarmList::AlarmList(QWidget *parent)
     setObjectName(QStringLiteral("File1"));
     setSelectionMode(QAbstractItemView::SingleSelection);
     // No label stands beside the list; a screen reader names it like the menu of its commands.
-    setAccessibleName(QStringLiteral("Alarms"));
+    setAccessibleName(tr("Alarms"));
 }
 
 void AlarmList::setFolder(const QString &folder)

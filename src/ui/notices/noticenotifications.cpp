@@ -31,7 +31,14 @@ QString NoticeNotifications::summary(AlarmKind kind, const QDateTime &due)
     // An alarm has a minute, not a second, though some short formats (the C locale's) show seconds.
     static const QRegularExpression seconds(QStringLiteral("[.:]?s+"));
     const QString format = QLocale().timeFormat(QLocale::ShortFormat).remove(seconds);
-    return QStringLiteral("Alarm at %1 (%2)").arg(QLocale().toString(due.time(), format), kindCaption(kind).toLower());
+    // How often, as the summary says it after the time: its own words in each language, not the kind's caption.
+    static const char *const howOften[] = { QT_TRANSLATE_NOOP("brevora::NoticeNotifications", "once"),
+                                            QT_TRANSLATE_NOOP("brevora::NoticeNotifications", "once a day"),
+                                            QT_TRANSLATE_NOOP("brevora::NoticeNotifications", "once a week"),
+                                            QT_TRANSLATE_NOOP("brevora::NoticeNotifications", "once a month"),
+                                            QT_TRANSLATE_NOOP("brevora::NoticeNotifications", "once a year") };
+    return tr("Alarm at %1 (%2)")
+        .arg(QLocale().toString(due.time(), format), tr(howOften[static_cast<std::size_t>(kind)]));
 }
 
 QString NoticeNotifications::keyFor(const QString &path, const QDateTime &due)

@@ -32,8 +32,7 @@ SoundChooserWindow::SoundChooserWindow(SoundPlayer &player, QWidget *parent)
     setObjectName(objectnames::soundChooser);
     setWindowTitle(tr("Browse"));
     setClientSize(this, 6000, 3090);
-    auto *prompt = placeControl<QLabel>(this, "Label1", QRect(360, 120, 3255, 375),
-                                        tr("Select the sound's archive:"));
+    auto *prompt = placeControl<QLabel>(this, "Label1", QRect(360, 120, 3255, 375), tr("Select the sound's archive:"));
 
     m_folders->setFilter(QDir::AllDirs | QDir::Drives | QDir::NoDotAndDotDot);
     m_folders->setRootPath(QDir::rootPath());
@@ -159,8 +158,8 @@ void SoundChooserWindow::listFiles(const QString &folder)
     for (const QString &name : std::as_const(names)) {
         auto *item = new QListWidgetItem(name, m_files);
         if (undecodable.contains(name))
-            item->setToolTip(QStringLiteral("This file's name is not valid UTF-8, so Brevora cannot open it. "
-                                            "Give it a new name to use it."));
+            item->setToolTip(
+                tr("This file's name is not valid UTF-8, so Brevora cannot open it. Give it a new name to use it."));
         if (name == kept)
             m_files->setCurrentItem(item);
     }

@@ -16,6 +16,16 @@ QStringList systemInfoTools();
 // path going last; empty where the desktop's own services do that.
 QStringList documentOpener();
 
+// Whether a program of the desktop is registered for this document's type by a desktop entry under one of these
+// data folders (the XDG data folders, most important first).
+bool hasDocumentHandler(const QString &path, const QStringList &dataFolders);
+
+// Programs that show compiled HTML help (CHM) when given its path, in the order they are tried.
+QStringList chmViewers();
+
+// Programs that open a page in the user's web browser when given its path, for desktops without an opener.
+QStringList webBrowsers();
+
 // Whether text files of this system are written in its legacy code page rather than UTF-8.
 bool textFilesUseLegacyCodePage();
 

@@ -1,5 +1,8 @@
 #include "os/desktop/places.h"
 
+#include <QDirIterator>
+#include <QFile>
+#include <QMimeDatabase>
 #include <QStandardPaths>
 
 namespace brevora {
@@ -26,6 +29,45 @@ QStringList systemInfoTools()
 QStringList documentOpener()
 {
     return {};
+}
+
+bool hasDocumentHandler(const QString &path, const QStringList &dataFolders)
+{
+    const QMimeType type = QMimeDatabase().mimeTypeForFile(path);
+    QStringList names = type.aliases();
+    names.append(type.name());
+    // The desktop entries themselves rather than the cache made from them, which is missing where
+    // desktop-file-utils is not installed.
+    for (const QString &data : dataFolders) {
+        QDirIterator entries(data + QStringLiteral("/applications"), { QStringLiteral("*.desktop") }, QDir::Files,
+                             QDirIterator::Subdirectories);
+        while (entries.hasNext()) {
+            QFile entry(entries.next());
+            if (!entry.open(QIODevice::ReadOnly | QIODevice::Text))
+                continue;
+            while (!entry.atEnd()) {
+                const QString line = QString::fromUtf8(entry.readLine()).trimmed();
+                if (!line.startsWith(QLatin1String("MimeType=")))
+                    continue;
+                const QStringList handled = line.mid(9).split(u';', Qt::SkipEmptyParts);
+                for (const QString &name : names)
+                    if (handled.contains(name))
+                        return true;
+            }
+        }
+    }
+    return false;
+}
+
+QStringList chmViewers()
+{
+    return { QStringLiteral("xchm"), QStringLiteral("kchmviewer") };
+}
+
+QStringList webBrowsers()
+{
+    // Debian's choices of the user's browser, the first honouring $BROWSER.
+    return { QStringLiteral("sensible-browser"), QStringLiteral("x-www-browser") };
 }
 
 bool textFilesUseLegacyCodePage()

@@ -19,6 +19,22 @@ QStringList documentOpener()
     return { QStringLiteral("rundll32.exe"), QStringLiteral("url.dll,FileProtocolHandler") };
 }
 
+bool hasDocumentHandler(const QString &, const QStringList &)
+{
+    // The system's own help viewer is registered for compiled help and its browser for pages.
+    return true;
+}
+
+QStringList chmViewers()
+{
+    return {};
+}
+
+QStringList webBrowsers()
+{
+    return {};
+}
+
 bool textFilesUseLegacyCodePage()
 {
     return true;

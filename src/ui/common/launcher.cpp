@@ -18,6 +18,16 @@ bool SystemLauncher::openDocument(const QString &path)
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
+bool SystemLauncher::canOpenDocument(const QString &path) const
+{
+    return hasDocumentHandler(path, QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation));
+}
+
+bool SystemLauncher::openDocumentWith(const QString &program, const QString &path)
+{
+    return !program.isEmpty() && QProcess::startDetached(program, { QDir::toNativeSeparators(path) });
+}
+
 QString SystemLauncher::findProgram(const QString &name) const
 {
     return QStandardPaths::findExecutable(name);

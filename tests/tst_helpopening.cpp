@@ -62,6 +62,8 @@ private slots:
 
         const QStringList none;
         QTest::newRow("the desktop's CHM viewer") << true << true << true << true << none << none << "chm";
+        QTest::newRow("xchm before the desktop's opener")
+            << true << true << true << true << QStringList{ "xchm" } << none << "xchm:chm";
         QTest::newRow("xchm without an opener")
             << true << true << true << false << QStringList{ "xchm" } << none << "xchm:chm";
         QTest::newRow("xchm failing gives way to kchmviewer")

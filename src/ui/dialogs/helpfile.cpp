@@ -24,13 +24,14 @@ bool openWithFirstOf(const QStringList &programs, const QString &path, Launcher 
     return false;
 }
 
-// The desktop's own viewer comes first, as the user chose it; a known viewer still shows the file on a desktop
-// without an opener (xdg-utils is only recommended).
+// A CHM viewer on PATH is started directly: without xdg-open (xdg-utils is only recommended) Qt hands documents to
+// a web browser, which offers to download a CHM rather than show it. Otherwise the program the desktop has for
+// the type, and only when it has one: its opener starts, and shows nothing, even when it has none.
 bool openCompiledHelp(const QString &path, Launcher &launcher)
 {
-    if (launcher.canOpenDocument(path) && launcher.openDocument(path))
+    if (openWithFirstOf(chmViewers(), path, launcher))
         return true;
-    return openWithFirstOf(chmViewers(), path, launcher);
+    return launcher.canOpenDocument(path) && launcher.openDocument(path);
 }
 
 bool openHtmlHelp(const QString &index, Launcher &launcher)

@@ -71,7 +71,7 @@ private slots:
             << "kchmviewer:chm";
         QTest::newRow("no CHM viewer: the browser") << true << true << false << true << none << none << "html";
         QTest::newRow("no opener: Debian's browser")
-            << true << true << false << false << QStringList{ "sensible-browser" } << none << "sensible-browser:html";
+            << true << true << false << false << QStringList{ "x-www-browser" } << none << "x-www-browser:html";
         QTest::newRow("only the pages, in the browser") << false << true << true << true << none << none << "html";
         QTest::newRow("nothing shows either: install xchm")
             << true << true << false << false << QStringList{ "x-www-browser" } << QStringList{ "x-www-browser" }

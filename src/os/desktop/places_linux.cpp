@@ -66,8 +66,9 @@ QStringList chmViewers()
 
 QStringList webBrowsers()
 {
-    // Debian's choices of the user's browser, the first honouring $BROWSER.
-    return { QStringLiteral("sensible-browser"), QStringLiteral("x-www-browser") };
+    // Debian's alternative for the graphical browser, there only when one is installed. Not sensible-browser: it
+    // is always there, and with no browser behind it, it starts and shows nothing.
+    return { QStringLiteral("x-www-browser") };
 }
 
 bool textFilesUseLegacyCodePage()

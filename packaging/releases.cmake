@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # BREVORA_RELEASES: the AppStream <release> elements of every entry of debian/changelog, newest first, each with
 # its date and its bullet points as notes, so that software centres show the history the package carries.
 set(changelog ${PROJECT_SOURCE_DIR}/debian/changelog)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktopentry.h"
 #include "fakelogonstart.h"
 #include "fakeprogramend.h"

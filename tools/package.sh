@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian packages as Debian builds them: from the source package in debian/, with dpkg-buildpackage,
 # Debian's compiler flags (hardening included) and a -dbgsym package for the stripped binary. The sources are
 # copied first, so that the build leaves the working tree as it was. Leaves in build-deb/ (or in

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the screenshots that software centres show from the AppStream data: the main window with a few alarms,
 # the first step of the new-alarm wizard and the notice of a due alarm. The real program runs on a virtual display
 # under openbox, so that the windows have the frames a desktop gives them, with a fake clock that brings the

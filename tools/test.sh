@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Brevora three times, plainly with GCC, with Clang, and with AddressSanitizer/UndefinedBehaviorSanitizer,
 # and runs the tests in each. Every run happens even when an earlier one fails; the script fails when any did.
 set -euo pipefail

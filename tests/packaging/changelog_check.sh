@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The newest entry of debian/changelog names the release that CMakeLists.txt builds: the same version, and the
 # same date. The Debian package and the AppStream releases take theirs from the changelog, the program from CMake.
 # Usage: changelog_check.sh CHANGELOG VERSION DATE (DATE as YYYY-MM-DD)

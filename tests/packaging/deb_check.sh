@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the source and binary packages with tools/package.sh (dpkg-buildpackage from a copy of the sources),
 # then checks them as a packager would: the binary package's control fields (dependencies computed from the
 # binary), its files, all under /usr and in Debian's places, the -dbgsym package of the stripped binary, and

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary prefix and checks what a desktop finds there: the program, its menu entry,
 # its icon, its AppStream description, the README, the HTML help and, when the build made it, the help file.
 # Usage: install_check.sh BUILD_DIR VERSION BINDIR DATADIR (BINDIR and DATADIR relative to the prefix).

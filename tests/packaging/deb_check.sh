@@ -57,7 +57,7 @@ has() { printf '%s\n' "${files[@]}" | grep -qxF "$1"; }
 for path in /usr/bin/brevora "/usr/share/applications/$app_id.desktop" \
     "/usr/share/icons/hicolor/scalable/apps/$app_id.svg" "/usr/share/metainfo/$app_id.metainfo.xml" \
     /usr/share/doc/brevora/copyright /usr/share/doc/brevora/changelog.gz /usr/share/man/man1/brevora.1.gz \
-    /usr/share/doc/brevora/README.md.gz /usr/share/doc/brevora/html/index.html /usr/share/doc-base/brevora; do
+    /usr/share/doc/brevora/README.md.gz /usr/share/doc/brevora/html/index.html /usr/share/doc-base/brevora.brevora; do
     has "$path" || fail "the package lacks $path"
 done
 if command -v chmcmd >/dev/null 2>&1; then

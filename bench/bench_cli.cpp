@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line's --list and --check on a store of 10,000 files per kind (the daily folder has only 1,440
 // possible names, so the rest of it is other files, which --check reports one by one).
 

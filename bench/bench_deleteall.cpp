@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Deleting a great many alarms at once: one listing per folder and one delete per file, so the user who
 // clears a store of 10,000 alarms waits well under a second.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the scheduler does when it wakes: at a minute boundary it checks all five kinds, after a change in an
 // active folder only that folder's kind. Nothing is due at the timed minute, the common case.
 

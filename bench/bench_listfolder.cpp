@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Listing a large active folder, as the main window's list and the return of set-aside alarms do.
 
 #include "benchstore.h"

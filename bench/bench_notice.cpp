@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two costs of a due alarm: a scheduler tick while its notice is open (the file still exists, so the
 // check finds and re-reads it a hundred times a second), and the time from the tick that finds a silent
 // alarm to its notice on screen. Runs on the offscreen platform unless another is set.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Returning set-aside alarms at start-up and every 65 s: a user who acknowledged a great many recurring alarms
 // must not wait for the program.
 

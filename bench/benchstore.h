@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Helpers shared by the benchmarks: a clock that stands still and a quick way to fill a store folder with many

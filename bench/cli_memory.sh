@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The command line's peak memory and time on a generated store, run by hand:
 #   bench/cli_memory.sh build/brevora [files]      (100,000 files unless told; the goal is under 150 MB)
 # The store is made in /dev/shm where there is one, so the disk does not set the pace.

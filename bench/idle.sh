@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What the real program costs while it sits idle under a virtual display with a notification area: CPU (% of one
 # core), wake-ups per second (voluntary context switches of all its threads) and resident memory, measured over
 # a window after it has settled; once started hidden to its icon, once with its main window shown. When

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up speed and idle cost of the real program under a virtual display, in a ProgramDir of its own with
 # its settings in place (no first-start message). For each run: milliseconds from the process start to the
 # splash window being visible, and to the main window being visible when a key skips the splash at once;

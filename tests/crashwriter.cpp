@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Repeats one store operation until it is killed, for the crash-consistency test. Says "ready" once the first
 // round is done, so the kills fall among the operation's own steps, not the process start.
 #include "core/model/alarmfile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the command line says of a store that holds things other than files and folders where alarms belong:
 // pipes, devices, links that lead nowhere, a file where a folder belongs, a folder it may not read.
 #include "clifixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktopentry.h"
 
 #include "os/session/logonstart.h"
@@ -45,11 +46,11 @@ private slots:
         const QString program = m_config->filePath(QStringLiteral("my \"alarms\" 100% back\\slash/brevora"));
         DesktopAutostart entry(program);
         QVERIFY(entry.set(true).ok());
-        QCOMPARE(entries(), QStringList{ "io.github.brevora.Brevora.desktop" });
+        QCOMPARE(entries(), QStringList{ "io.github.brevora.brevora.desktop" });
         const QHash<QString, QString> keys = readDesktopEntry(entry.entryPath());
         QCOMPARE(splitExec(keys.value("Exec")), QStringList{ program });
         QCOMPARE(keys.value("TryExec"), program);
-        QCOMPARE(keys.value("Icon"), QStringLiteral("io.github.brevora.Brevora"));
+        QCOMPARE(keys.value("Icon"), QStringLiteral("io.github.brevora.brevora"));
         QCOMPARE(keys.value("Hidden"), QStringLiteral("false"));
     }
 
@@ -80,7 +81,7 @@ private slots:
         DesktopAutostart entry(program);
         QCOMPARE(entry.earlierEntryPaths(), QStringList{ autostart(earlier) });
         QVERIFY(entry.set(on).ok());
-        QCOMPARE(entries(), (QStringList{ "io.github.brevora.Brevora.desktop", "other.desktop" }));
+        QCOMPARE(entries(), (QStringList{ "io.github.brevora.brevora.desktop", "other.desktop" }));
         QCOMPARE(readDesktopEntry(entry.entryPath()).value("Hidden"), on ? QStringLiteral("false") : "true");
         QVERIFY(entry.earlierEntryPaths().isEmpty());
     }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktopentry.h"
 #include "fakelogonstart.h"
 #include "fakeprogramend.h"
@@ -199,7 +200,7 @@ private slots:
         click(dialog, "Label1");
         click(dialog, "cmdOK");
         const QString entry
-            = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/autostart/io.github.brevora.Brevora.desktop");
+            = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/autostart/io.github.brevora.brevora.desktop");
         QCOMPARE(autostart.entryPath(), entry);
         QHash<QString, QString> keys = readDesktopEntry(entry);
         QCOMPARE(keys.value("Type"), QStringLiteral("Application"));
@@ -213,7 +214,7 @@ private slots:
         keys = readDesktopEntry(entry);
         QCOMPARE(keys.value("Hidden"), QStringLiteral("true"));
         QCOMPARE(QDir(QFileInfo(entry).path()).entryList(QDir::Files),
-                 QStringList{ "io.github.brevora.Brevora.desktop" });
+                 QStringList{ "io.github.brevora.brevora.desktop" });
         QVERIFY(prompter.shown.isEmpty());
     }
 
@@ -292,7 +293,7 @@ private slots:
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(config->filePath(QStringLiteral("x"))));
         DesktopAutostart autostart;
         QCOMPARE(autostart.set(true).step, LogonOutcome::Step::Done);
-        QCOMPARE(QFileInfo(autostart.entryPath()).fileName(), QStringLiteral("io.github.brevora.Brevora.desktop"));
+        QCOMPARE(QFileInfo(autostart.entryPath()).fileName(), QStringLiteral("io.github.brevora.brevora.desktop"));
         QCOMPARE(splitExec(readDesktopEntry(autostart.entryPath()).value("Exec")), QStringList{ self });
     }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Run on a real display with a window manager (tests/display/with_wm.sh): focus changes, message boxes, other
 // applications and window frames behave here as they do on a desktop.
 #include "appfixture.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the lines between the libraries of src/ (their order is written in src/CMakeLists.txt):
 #   - only ui, app and the program have Qt Widgets or Qt Gui in their link closure, as CMake's graph shows it;
 #   - no file of os, core, scheduler or cli includes from a higher library;

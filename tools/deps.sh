@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # shellcheck shell=bash
 # Sourced by start.sh and test.sh: installs the Debian packages that are missing, and nothing when all are there.
 

@@ -1,19 +1,31 @@
 #!/usr/bin/env bash
-# Builds the Debian package brevora_<version>_<arch>.deb in build-deb/, from a release build made for /usr with
-# neither tests nor benchmarks. Install it with: sudo apt install ./build-deb/brevora_<version>_<arch>.deb
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Builds the Debian packages as Debian builds them: from the source package in debian/, with dpkg-buildpackage,
+# Debian's compiler flags (hardening included) and a -dbgsym package for the stripped binary. The sources are
+# copied first, so that the build leaves the working tree as it was. Leaves in build-deb/ (or in
+# $BREVORA_PACKAGE_DIR) brevora_<version>_<arch>.deb, its -dbgsym package, the source package (.dsc and
+# .tar.xz) and the .changes. Install it with: sudo apt install ./build-deb/brevora_<version>_<arch>.deb
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # shellcheck source=tools/deps.sh
 source "$root/tools/deps.sh"
 
-# dpkg-shlibdeps (dpkg-dev, part of build-essential) computes the dependencies from the binary; chmcmd builds the
-# help file that the package carries.
-brevora_install_missing "${brevora_build_packages[@]}" fp-utils
+brevora_install_missing build-essential dpkg-dev debhelper
+# The Build-Depends of debian/control, installed the way a packager would, when some are missing.
+if ! dpkg-checkbuilddeps "$root/debian/control" 2>/dev/null; then
+    sudo=()
+    ((EUID == 0)) || sudo=(sudo)
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get build-dep -y --no-install-recommends "$root"
+fi
 
-build="$root/build-deb"
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr -DBUILD_TESTING=OFF \
-    -DBREVORA_BENCH=OFF -DBREVORA_SANITIZE=OFF
-cmake --build "$build" -j"$(nproc)"
-(cd "$build" && cpack -G DEB)
-ls "$build"/brevora_*.deb
+version="$(dpkg-parsechangelog -l "$root/debian/changelog" -S Version)"
+out="$(realpath -m "${BREVORA_PACKAGE_DIR:-$root/build-deb}")"
+tree="$out/brevora-$version"
+rm -rf "$tree" "$out"/brevora_"$version"[._]*
+mkdir -p "$tree"
+# Everything but the build trees and the version control, as in the source package.
+tar -C "$root" --exclude='./build*' --exclude=./.git --exclude=./.cache --exclude=./obj-\* -cf - . | tar -C "$tree" -xf -
+
+(cd "$tree" && DEB_BUILD_OPTIONS="parallel=$(nproc) ${DEB_BUILD_OPTIONS:-}" dpkg-buildpackage -us -uc)
+ls "$out"/brevora_"$version"_*.deb

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Brevora and starts it. Started from build/, a folder the user can write to, the program keeps its alarms
 # and settings beside its executable, in build/.
 # Without a display (neither DISPLAY nor WAYLAND_DISPLAY) it builds, then says how to run the program instead of

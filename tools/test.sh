@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Brevora three times, plainly with GCC, with Clang, and with AddressSanitizer/UndefinedBehaviorSanitizer,
 # and runs the tests in each. Every run happens even when an earlier one fails; the script fails when any did.
 set -euo pipefail
@@ -15,10 +16,12 @@ source "$root/tools/deps.sh"
 brevora_install_missing "${brevora_build_packages[@]}" \
     xvfb xauth xdotool libfaketime x11-utils pulseaudio pulseaudio-utils sox sound-theme-freedesktop \
     dbus-daemon libglib2.0-bin at-spi2-core python3-pyatspi python3-gi gir1.2-glib-2.0 trayer openbox
-# The packaging tests validate the installed desktop entry and AppStream data and check the Debian package with
-# lintian; chmcmd (fp-utils) builds the help file. Clang builds the program a second time, to keep it portable,
-# and builds the fuzz targets with its libFuzzer.
-brevora_install_missing desktop-file-utils appstream fp-utils lintian clang libclang-rt-14-dev
+# The packaging tests validate the installed desktop entry and AppStream data, build the Debian source and binary
+# packages with dpkg-buildpackage and debhelper (whose Build-Depends the lines above already install) and check
+# them with lintian; chmcmd (fp-utils) builds the help file. Clang builds the program a second time, to keep it
+# portable, and builds the fuzz targets with its libFuzzer.
+brevora_install_missing desktop-file-utils appstream fp-utils lintian dpkg-dev debhelper libxcb1-dev clang \
+    libclang-rt-14-dev
 
 jobs="$(nproc)"
 failed=()
@@ -47,7 +50,7 @@ run_suite() {
 start=$SECONDS
 
 # The benchmarks are only built here, so that they keep compiling; running them is done by hand. This build is
-# the one that makes the Debian package, so it is built for /usr, where the package installs.
+# built for /usr, where the package installs, so that its install check looks at the package's paths.
 run_suite "plain build" "$root/build" "" -DBREVORA_SANITIZE=OFF -DBREVORA_BENCH=ON -DCMAKE_INSTALL_PREFIX=/usr
 
 # The lines between the libraries, read from the plain build's configuration.

@@ -1,5 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes Brevora's own alarm sounds into the folder named on the command line. They are computed here rather
-// than recorded, so the sources hold no binary data and the sounds are ours to give away (packaging/copyright).
+// than recorded, so the sources hold no binary data and the sounds are ours to give away (debian/copyright).
 // The sound chooser lists only waveform files, hence 16-bit PCM in a RIFF/WAVE file.
 
 #include <algorithm>

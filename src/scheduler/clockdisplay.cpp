@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "scheduler/clockdisplay.h"
 
 #include "core/model/alarmname.h"

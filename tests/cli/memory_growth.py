@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The command line's memory must not grow with the store beyond the little its order needs.
 
 Usage: memory_growth.py BREVORA            the test: peak memory of --list and --check on a store of 20,000

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program as a command-line tool with no display, no session bus and no sound server: it must answer
 # without ever connecting to a window system (a display that does not exist would make a windowed start abort).
 set -euo pipefail

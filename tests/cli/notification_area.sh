@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The check of a hidden start asks the display itself whether a notification area is there: none on a bare
 # virtual display, one as soon as a tray panel runs. Exits 77 (skipped) without Xvfb or trayer.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a QtTest program on a virtual display managed by openbox, for the faults that only a real focus change
 # or a window manager shows. Exits 77 (skipped) where Xvfb or openbox is not installed.
 set -euo pipefail

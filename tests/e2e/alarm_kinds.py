@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """One alarm of a kind, the whole way: created through the wizard, written under its exact name and bytes, due
 at its minute with the notice "Alarm!!" showing its text, acknowledged with "Close", and then deleted (Once) or
 set aside in its past folder, back in its active folder when the program starts again, and due again in its next

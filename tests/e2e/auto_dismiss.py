@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """With "Show the alarms only while it's the programmed hour" on, a notice nobody closes closes itself as its
 minute ends, within moments, and sets its alarm aside exactly as "Close" would; the main window's clock shows the
 program's time and ticks.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Drives the real brevora binary as a user would: on a private virtual display, with its own D-Bus session and
 accessibility bus, a wall clock that starts where the test says through libfaketime, and, where a scenario asks, a
 notification area and a sound server. Windows are found by caption and controls by their accessible names;

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """File -> "Delete all alarms of this type" in the main window: refused before a kind is chosen, left alone on
 No, and on Yes every alarm file of the chosen kind gone from its active folder and every file from its past
 folder, while other files and other kinds stay.

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """What the desktop around the program reads from it: a screen reader names the kind chooser's option buttons,
 the Options check boxes and the alarm list by the labels beside them; a dock matches the main window to the menu
 entry by its window class; and Ctrl+Q, the quit key of other programs, ends it as Exit does.
@@ -12,7 +13,7 @@ import sys
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import brevora_e2e as e  # noqa: E402
 
-MENU_ENTRY = os.path.join(os.path.dirname(os.path.abspath(__file__)), "../../packaging/io.github.brevora.Brevora.desktop")
+MENU_ENTRY = os.path.join(os.path.dirname(os.path.abspath(__file__)), "../../packaging/io.github.brevora.brevora.desktop")
 
 
 def labels_beside(window, role):

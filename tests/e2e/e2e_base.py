@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """What every end-to-end scenario leans on: failures and skips, waits with deadlines, the processes a scenario
 starts, and the alarm store's files as bytes."""
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The program's windows and controls as the accessibility bus shows them, found by caption and accessible name
 (a box inside a group box takes the group's title), and the new-alarm wizard's road through them. The mouse
 stands in where an accessible action would wait for a modal box or cannot pick an entry."""

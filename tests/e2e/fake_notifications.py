@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A stand-in for the desktop's notification server on the session bus: it takes the name
 org.freedesktop.Notifications, answers as a server with markup would, and writes every notification it is sent
 to RECORD as one JSON line, with the moment it came (time.monotonic()). The line "ready" on its output says the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program, started for the first time in an empty folder under a virtual display: it lays out its
 # folder tree, creates the settings files and says so once, shows its splash window until a key is pressed
 # on it, then shows its main window centred, hands a second start over to itself, and ends cleanly through

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The program started with "Run hidden" on, with a notification area on the desktop: only its icon shows, and
 the icon's menu and a double-click bring the main window back, hide it again, start the wizard and end the
 program.

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The program started after a one-time alarm's moment, with no notification server on the bus: a message box
 lists the missed alarm, whose file stays where it is. Started again the next day, the daily alarm whose minute
 fell while it was not running is listed too, counted from the moment the first run last watched the clock.

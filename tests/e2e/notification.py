@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A due alarm's notice comes with one desktop notification, whatever the session's notification server does:
 - answering: exactly one notification, with the alarm's time, kind and text, the program's icon and desktop entry,
   critical and without expiry, posted as the notice shows, and not again while the notice stays in its minute;
@@ -63,8 +64,8 @@ def one_notification_per_alarm(session, record):
     once = by_body["Tea &amp; &lt;cake&gt;"]
     e.check(once["summary"] == "Alarm at 14:00 (once)", f"the one-time alarm's summary is {once['summary']!r}")
     for note in notes:
-        e.check(note["app"] == "Brevora" and note["icon"] == "io.github.brevora.Brevora", f"posted as {note}")
-        e.check(note["hints"].get("desktop-entry") == "io.github.brevora.Brevora", f"hints {note['hints']}")
+        e.check(note["app"] == "Brevora" and note["icon"] == "io.github.brevora.brevora", f"posted as {note}")
+        e.check(note["hints"].get("desktop-entry") == "io.github.brevora.brevora", f"hints {note['hints']}")
         e.check(note["hints"].get("urgency") == 2 and note["timeout"] == 0, f"not kept until dismissed: {note}")
         e.check(note["actions"][:1] == ["default"], f"no default action: {note['actions']}")
         e.check(note["at"] <= seen + POSTED_WITH_NOTICE,

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """An alarm with a sound, chosen in the editor's advanced options: the file keeps the sound's path, and at the
 alarm's minute the sound is heard through a private sound server, to its end, before the notice shows.
 

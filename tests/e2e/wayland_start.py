@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Started on a Wayland desktop (weston without a screen, with Xwayland) as a user's session would start it, with
 no Qt platform chosen: the program goes through Xwayland, so its windows are X windows that it places itself,
 shows its main window and a due alarm's notice, and plays the alarm's sound, one of its own. With

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The alarm file's reader never fails on any bytes, and what the writer accepts reads back equal.
 #include "core/model/alarmfile.h"
 

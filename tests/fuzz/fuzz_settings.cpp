@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up's repair of the settings files, on any content: a file holding one of the two literals is left as it
 // is and nothing is said; anything else is rewritten with the default and reported once.
 #include "core/settings/settingsfiles.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets with Clang's libFuzzer in their own tree and runs each for a while on a copy of its
 # seed corpus. Skips (77) without clang++ or libFuzzer. Usage: run.sh BUILD_DIR [SECONDS_PER_TARGET]
 set -euo pipefail

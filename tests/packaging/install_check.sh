@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary prefix and checks what a desktop finds there: the program, its menu entry,
-# its icon, its AppStream description, its alarm sounds and, when the build made it, the help file.
+# its icon, its AppStream description, its alarm sounds, the README, the HTML help and, when the build made it, the
+# help file.
 # Usage: install_check.sh BUILD_DIR VERSION BINDIR DATADIR (BINDIR and DATADIR relative to the prefix).
 # Exits 77 (skipped) when a validator is missing.
 set -euo pipefail
 
 build="$1" version="$2" bindir="$3" datadir="$4"
-app_id=io.github.brevora.Brevora
+app_id=io.github.brevora.brevora
 
 for tool in desktop-file-validate appstreamcli; do
     if ! command -v "$tool" >/dev/null 2>&1; then
@@ -47,7 +49,7 @@ fi
 
 metainfo="$prefix/$datadir/metainfo/$app_id.metainfo.xml"
 if [[ -f "$metainfo" ]]; then
-    if ! report="$(appstreamcli validate --no-net "$metainfo" 2>&1)"; then
+    if ! report="$(appstreamcli validate --pedantic --no-net "$metainfo" 2>&1)"; then
         fail "appstreamcli validate: $report"
     fi
     grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
@@ -64,12 +66,16 @@ for sound in chime.wav beeps.wav; do
 done
 
 built_help="$build/Help file/Helpfile.chm"
-installed_help="$prefix/$datadir/Brevora/Help file/Helpfile.chm"
+installed_help="$prefix/$datadir/brevora/Helpfile.chm"
 if [[ -f "$built_help" ]]; then
     cmp -s "$built_help" "$installed_help" || fail "the help file is not installed as $installed_help"
 else
     echo "note: the build has no help file (chmcmd missing), so none is checked"
 fi
+
+for page in README.md html/index.html html/newalarm.html html/help.css; do
+    [[ -s "$prefix/$datadir/doc/brevora/$page" ]] || fail "$datadir/doc/brevora/$page is not installed"
+done
 
 if ((failures > 0)); then
     exit 1

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the store's writers on a real full file system: a small tmpfs, filled to the last page, holding an old
 # alarm and an old settings file. Skips (77) where a file system cannot be mounted (not root, or no rights).
 # Usage: full_disk.sh PATH_TO_tst_storesafety

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # shellcheck shell=bash
 # Sourced by the scripts that run real programs: a temporary work folder, a private runtime folder, and the
 # processes they start, all removed or stopped when the script ends, however it ends.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a program against a private PulseAudio server whose only sink discards what it plays. The sink's monitor
 # is recorded as raw 16-bit mono samples at 44.1 kHz into the file named by BREVORA_TEST_MONITOR, so the
 # program can tell what was heard and when. Exits 77 (skipped) where PulseAudio is not installed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A reader of freedesktop desktop entries written apart from the program's writer, so that the tests check

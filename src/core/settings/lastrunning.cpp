@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/settings/lastrunning.h"
 
 #include "core/store/safesave.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/store/storelayout.h"
 
 #include "core/store/fileops.h"

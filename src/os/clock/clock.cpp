@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "os/clock/clock.h"
 
 #include "os/clock/wallclockalarm.h"

@@ -1,7 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "os/desktop/places.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QMimeDatabase>
 #include <QStandardPaths>
 
 namespace brevora {
@@ -42,6 +46,46 @@ QString programStateFolder()
     if (base.isEmpty() || QDir::isRelativePath(base))
         base = QDir::homePath() + QStringLiteral("/.local/state");
     return base + u'/' + QCoreApplication::applicationName();
+}
+
+bool hasDocumentHandler(const QString &path, const QStringList &dataFolders)
+{
+    const QMimeType type = QMimeDatabase().mimeTypeForFile(path);
+    QStringList names = type.aliases();
+    names.append(type.name());
+    // The desktop entries themselves rather than the cache made from them, which is missing where
+    // desktop-file-utils is not installed.
+    for (const QString &data : dataFolders) {
+        QDirIterator entries(data + QStringLiteral("/applications"), { QStringLiteral("*.desktop") }, QDir::Files,
+                             QDirIterator::Subdirectories);
+        while (entries.hasNext()) {
+            QFile entry(entries.next());
+            if (!entry.open(QIODevice::ReadOnly | QIODevice::Text))
+                continue;
+            while (!entry.atEnd()) {
+                const QString line = QString::fromUtf8(entry.readLine()).trimmed();
+                if (!line.startsWith(QLatin1String("MimeType=")))
+                    continue;
+                const QStringList handled = line.mid(9).split(u';', Qt::SkipEmptyParts);
+                for (const QString &name : names)
+                    if (handled.contains(name))
+                        return true;
+            }
+        }
+    }
+    return false;
+}
+
+QStringList chmViewers()
+{
+    return { QStringLiteral("xchm"), QStringLiteral("kchmviewer") };
+}
+
+QStringList webBrowsers()
+{
+    // Debian's alternative for the graphical browser, there only when one is installed. Not sensible-browser: it
+    // is always there, and with no browser behind it, it starts and shows nothing.
+    return { QStringLiteral("x-www-browser") };
 }
 
 bool textFilesUseLegacyCodePage()

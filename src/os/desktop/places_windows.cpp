@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "os/desktop/places.h"
 
 #include <QCoreApplication>
@@ -27,6 +28,22 @@ QString programStateFolder()
 {
     // Windows has no separate place for state: the local application data is it.
     return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+}
+
+bool hasDocumentHandler(const QString &, const QStringList &)
+{
+    // The system's own help viewer is registered for compiled help and its browser for pages.
+    return true;
+}
+
+QStringList chmViewers()
+{
+    return {};
+}
+
+QStringList webBrowsers()
+{
+    return {};
 }
 
 bool textFilesUseLegacyCodePage()

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "os/notify/desktopnotifier.h"
 
 #include <QDBusConnection>
@@ -16,7 +17,7 @@ namespace {
 const QString service = QStringLiteral("org.freedesktop.Notifications");
 const QString objectPath = QStringLiteral("/org/freedesktop/Notifications");
 const QString interfaceName = QStringLiteral("org.freedesktop.Notifications");
-const QString programName = QStringLiteral("io.github.brevora.Brevora");
+const QString programName = QStringLiteral(BREVORA_APP_ID);
 // Long enough for a server that is being started on demand; short enough that a hung one is given up soon.
 constexpr int answerTimeoutMs = 4000;
 constexpr uchar criticalUrgency = 2;

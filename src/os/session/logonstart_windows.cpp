@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The log-on registration of Windows: a value under the current user's Run key.
 
 #include "os/session/logonstart.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/common/launcher.h"
 
 #include "os/desktop/places.h"
@@ -16,6 +17,16 @@ bool SystemLauncher::openDocument(const QString &path)
     if (const QStringList opener = documentOpener(); !opener.isEmpty())
         return QProcess::startDetached(opener.first(), opener.mid(1) << QDir::toNativeSeparators(path));
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+bool SystemLauncher::canOpenDocument(const QString &path) const
+{
+    return hasDocumentHandler(path, QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation));
+}
+
+bool SystemLauncher::openDocumentWith(const QString &program, const QString &path)
+{
+    return !program.isEmpty() && QProcess::startDetached(program, { QDir::toNativeSeparators(path) });
 }
 
 QString SystemLauncher::findProgram(const QString &name) const

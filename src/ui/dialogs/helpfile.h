@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QString>
@@ -10,12 +11,18 @@ class Launcher;
 class Prompter;
 
 // "Help file/Helpfile.chm" under ProgramDir, found whatever the letter case of its folder and name; when there is
-// none, the one installed with the program under the application's data folders (QStandardPaths'
-// AppDataLocation). With neither, the path under ProgramDir, for the message that it is missing.
+// none, the one installed with the program among the shared data folders ("brevora/Helpfile.chm", or
+// "Brevora/Help file/Helpfile.chm" where an earlier release was installed). With neither, the path under
+// ProgramDir, for the message that it is missing.
 QString helpFilePath(const QString &programDir);
 
-// "Help": opens the help file with the desktop's viewer for it and does not wait. A missing file or a viewer
-// that cannot be started is told in a box; the program carries on either way. Returns whether a viewer started.
+// The index page of the help installed as HTML ("doc/brevora/html/index.html" among the shared data folders), or
+// an empty string.
+QString htmlHelpIndex();
+
+// "Help": opens the help without waiting: the help file when a program of the desktop shows compiled help,
+// otherwise the HTML help in the user's browser. When neither opens, a box says why and what to install; the
+// program carries on either way. Returns whether a viewer started.
 bool openHelpFile(const QString &programDir, Launcher &launcher, Prompter &prompter, QWidget *parent = nullptr);
 
 } // namespace brevora

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/wizard/fieldchecks.h"
 
 #include "ui/common/prompter.h"

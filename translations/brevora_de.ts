@@ -157,8 +157,12 @@ Machen Sie jeden wieder zu einem gewöhnlichen Ordner, damit seine Alarme zurüc
         <translation>Die Hilfedatei „%1“ wurde nicht gefunden.</translation>
     </message>
     <message>
-        <source>The help file &quot;%1&quot; could not be opened: no program to show it could be started.</source>
-        <translation>Die Hilfedatei „%1“ konnte nicht geöffnet werden: Kein Programm zum Anzeigen ließ sich starten.</translation>
+        <source>The help file &quot;%1&quot; could not be opened: no program to show it could be started. Install a viewer for CHM files, such as xchm, to read it.</source>
+        <translation>Die Hilfedatei „%1“ konnte nicht geöffnet werden: Kein Programm zum Anzeigen ließ sich starten. Installieren Sie einen Betrachter für CHM-Dateien, etwa xchm, um sie zu lesen.</translation>
+    </message>
+    <message>
+        <source>The help &quot;%1&quot; could not be opened: no program to show it could be started. Install xdg-utils and a web browser to read it.</source>
+        <translation>Die Hilfe „%1“ konnte nicht geöffnet werden: Kein Programm zum Anzeigen ließ sich starten. Installieren Sie xdg-utils und einen Webbrowser, um sie zu lesen.</translation>
     </message>
 </context>
 <context>

@@ -157,8 +157,12 @@ Vuelva a convertir cada una en una carpeta normal para que sus alarmas regresen.
         <translation>No se encontró el archivo de ayuda «%1».</translation>
     </message>
     <message>
-        <source>The help file &quot;%1&quot; could not be opened: no program to show it could be started.</source>
-        <translation>No se pudo abrir el archivo de ayuda «%1»: no se pudo iniciar ningún programa que lo muestre.</translation>
+        <source>The help file &quot;%1&quot; could not be opened: no program to show it could be started. Install a viewer for CHM files, such as xchm, to read it.</source>
+        <translation>No se pudo abrir el archivo de ayuda «%1»: no se pudo iniciar ningún programa para mostrarlo. Instale un visor de archivos CHM, como xchm, para leerlo.</translation>
+    </message>
+    <message>
+        <source>The help &quot;%1&quot; could not be opened: no program to show it could be started. Install xdg-utils and a web browser to read it.</source>
+        <translation>No se pudo abrir la ayuda «%1»: no se pudo iniciar ningún programa para mostrarla. Instale xdg-utils y un navegador web para leerla.</translation>
     </message>
 </context>
 <context>

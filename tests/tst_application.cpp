@@ -115,6 +115,27 @@ private slots:
             QVERIFY2(!QFile::exists(leftover), qPrintable(leftover));
     }
 
+    // A log-on entry an earlier version wrote is renewed at the start, as the settings say, and only then.
+    void anEarlierLogonEntryIsRenewedAtStart_data()
+    {
+        QTest::addColumn<bool>("startup");
+        QTest::newRow("on") << true;
+        QTest::newRow("off") << false;
+    }
+    void anEarlierLogonEntryIsRenewedAtStart()
+    {
+        QFETCH(bool, startup);
+        AppFixture program;
+        writeBytes(program.store.layout.settingsFolder() + "/startup.bvr", startup ? "#TRUE#\r\n" : "#FALSE#\r\n");
+        program.fakes.logonStart.earlier = true;
+        program.startAndSkipSplash();
+        QCOMPARE(program.fakes.logonStart.calls, QList<bool>{ startup });
+
+        AppFixture current;
+        current.startAndSkipSplash();
+        QVERIFY(current.fakes.logonStart.calls.isEmpty());
+    }
+
     // A folder of acknowledged alarms that is a link to a user's folder is not emptied into the alarms; the
     // start says so once, and the returns that follow every minute do not say it again.
     void aPastFolderLeadingOutsideIsReportedOnce()

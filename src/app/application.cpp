@@ -77,6 +77,10 @@ void Application::start()
     mainWindow().fillKindList();
     m_scheduler->start();
     m_state.settings = readSettings(m_state.layout.settingsFolder());
+    // An earlier version's log-on entry names no program to test for, so it would start nothing but an error once
+    // the program is removed; renewed now, it does not wait for the next save of the options.
+    if (m_platform.logonStart.hasEarlierRegistration())
+        m_platform.logonStart.set(m_state.settings.startup);
     optionsDialog(); // loaded unseen; its boxes are the live settings from now on
     m_scheduler->updateClock();
     m_scheduler->setClockShown(mainWindowVisible());

@@ -16,9 +16,11 @@ public:
         calls.append(on);
         return outcome;
     }
+    bool hasEarlierRegistration() const override { return earlier && calls.isEmpty(); }
 
     QList<bool> calls;
     LogonOutcome outcome;
+    bool earlier = false; // an earlier version's registration, until the first set()
 };
 
 } // namespace brevora::test

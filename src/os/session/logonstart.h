@@ -30,6 +30,8 @@ class LogonStart
 public:
     virtual ~LogonStart() = default;
     virtual LogonOutcome set(bool on) = 0;
+    // Whether a registration that an earlier version made is still in place, to be renewed by set().
+    virtual bool hasEarlierRegistration() const { return false; }
 };
 
 // The freedesktop autostart entry: $XDG_CONFIG_HOME/autostart/<desktop ID>.desktop, the folder read when set()
@@ -42,6 +44,7 @@ public:
     // An empty path stands for this process's executable.
     explicit DesktopAutostart(QString executablePath = {});
     LogonOutcome set(bool on) override;
+    bool hasEarlierRegistration() const override { return !earlierEntryPaths().isEmpty(); }
 
     static QString autostartFolder();
     QString entryPath() const;

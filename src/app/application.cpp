@@ -8,6 +8,7 @@
 #include "os/clock/clock.h"
 #include "os/desktop/places.h"
 #include "os/notify/desktopnotifier.h"
+#include "os/session/logonstart.h"
 #include "os/session/programend.h"
 #include "scheduler/scheduler.h"
 #include "ui/common/artwork.h"

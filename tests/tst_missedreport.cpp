@@ -3,8 +3,8 @@
 #include "fakenotifier.h"
 
 #include "app/missedreport.h"
-#include "ui/main/mainwindow.h"
 #include "core/settings/lastrunning.h"
+#include "ui/main/mainwindow.h"
 
 #include <QTest>
 

@@ -4,6 +4,7 @@
 #include "core/model/alarmfile.h"
 #include "core/store/fileops.h"
 #include "core/store/storelayout.h"
+#include "os/clock/clock.h"
 #include "scheduler/nextdue.h"
 
 #include <QSet>
@@ -19,10 +20,10 @@ namespace {
 // and a fraction of a second of work.
 constexpr qint64 countBound = 100'000;
 
+// The kept moment is in UTC; the due rules speak of the local clock's minutes.
 QDateTime minuteOf(const QDateTime &moment)
 {
-    const QDateTime local = moment.toLocalTime();
-    return QDateTime(local.date(), QTime(local.time().hour(), local.time().minute()));
+    return minuteStart(moment.toLocalTime());
 }
 
 // The first moment the check could show an alarm of a one-time name: its own, if the clock ever writes it.

@@ -36,7 +36,8 @@ bool saveFileAtomically(const QString &path, const QByteArray &bytes, QString *e
     }
     // A rename would replace a file the user made read-only as readily as any other.
     if (QFileInfo::exists(path) && !QFileInfo(path).isWritable())
-        return fail(QCoreApplication::translate("brevora::core", "%1 is read-only.").arg(QDir::toNativeSeparators(path)));
+        return fail(
+            QCoreApplication::translate("brevora::core", "%1 is read-only.").arg(QDir::toNativeSeparators(path)));
     // The temporary beside the file bears a name that no person and no other program would choose, so that the
     // start can remove what a killed save left without ever taking a user's own "7-5.alm.backup" for one.
     QString temporary;
@@ -49,7 +50,8 @@ bool saveFileAtomically(const QString &path, const QByteArray &bytes, QString *e
             break; // a real failure, not a name that was taken
     }
     if (temporary.isEmpty())
-        return fail(why.isEmpty() ? QCoreApplication::translate("brevora::core", "The file could not be written.") : why);
+        return fail(why.isEmpty() ? QCoreApplication::translate("brevora::core", "The file could not be written.")
+                                  : why);
     if (!renameReplacing(temporary, path, &why)) {
         QFile::remove(temporary);
         return fail(why);

@@ -84,7 +84,8 @@ bool openHelpFile(const QString &programDir, Launcher &launcher, Prompter &promp
                                            "started. Install xdg-utils and a web browser to read it.")
                    .arg(QDir::toNativeSeparators(index));
     else
-        text = QCoreApplication::translate("brevora::HelpFile", "The help file \"%1\" could not be found.").arg(QDir::toNativeSeparators(path));
+        text = QCoreApplication::translate("brevora::HelpFile", "The help file \"%1\" could not be found.")
+                   .arg(QDir::toNativeSeparators(path));
     prompter.ask(parent, QMessageBox::Warning, QStringLiteral("Brevora"), text, QMessageBox::Ok);
     return false;
 }

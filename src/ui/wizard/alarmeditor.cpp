@@ -106,8 +106,8 @@ void AlarmEditorWindow::buildAdvancedPanel()
 {
     auto *panel = frame(this, "Frame7", tr("Advanced options"), QRect(4680, 120, 4095, 3255));
     m_soundCheck = placeControl<QCheckBox>(panel, "Check1", QRect(120, 360, 255, 255));
-    auto *soundLabel = placeControl<QLabel>(panel, "Label2", QRect(480, 360, 3135, 375),
-                                            tr("Reproduce a sound with the alarm"));
+    auto *soundLabel
+        = placeControl<QLabel>(panel, "Label2", QRect(480, 360, 3135, 375), tr("Reproduce a sound with the alarm"));
     // A screen reader names the box by the frame around it, "Advanced options"; the label beside it says what
     // the box does.
     m_soundCheck->setAccessibleDescription(soundLabel->text());

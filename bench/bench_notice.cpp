@@ -6,6 +6,7 @@
 #include "benchstore.h"
 
 #include "core/settings/sharedstate.h"
+#include "core/store/createalarm.h"
 #include "scheduler/scheduler.h"
 #include "ui/notices/noticeboard.h"
 

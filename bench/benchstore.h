@@ -5,7 +5,8 @@
 // alarm files.
 
 #include "core/model/alarmfile.h"
-#include "core/model/alarmname.h"
+#include "core/names/alarmname.h"
+#include "core/store/createalarm.h"
 #include "os/clock/clock.h"
 #include "os/clock/wallclockalarm.h"
 

@@ -3,6 +3,7 @@
 // round is done, so the kills fall among the operation's own steps, not the process start.
 #include "core/model/alarmfile.h"
 #include "core/settings/settingsfiles.h"
+#include "core/store/createalarm.h"
 #include "core/store/fileops.h"
 #include "core/store/pastreturn.h"
 #include "core/store/storelayout.h"

@@ -3,6 +3,7 @@
 
 #include "core/model/alarmfile.h"
 #include "core/model/alarmkind.h"
+#include "core/store/createalarm.h"
 
 #include <QDir>
 #include <QFile>

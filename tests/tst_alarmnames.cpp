@@ -2,7 +2,7 @@
 #include "fakeclock.h"
 
 #include "core/model/alarmkind.h"
-#include "core/model/alarmname.h"
+#include "core/names/alarmname.h"
 
 #include <QTest>
 

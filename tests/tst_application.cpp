@@ -6,7 +6,7 @@
 #include "storefixture.h"
 
 #include "app/application.h"
-#include "core/model/alarmname.h"
+#include "core/names/alarmname.h"
 #include "scheduler/scheduler.h"
 #include "ui/dialogs/splashwindow.h"
 #include "ui/main/mainwindow.h"

@@ -2,9 +2,10 @@
 #include "clifixture.h"
 
 #include "cli/commandline.h"
-#include "cli/commands/storescan.h"
 #include "core/model/fieldrules.h"
+#include "core/names/kindshape.h"
 #include "core/store/createalarm.h"
+#include "core/store/storescan.h"
 
 #include <QDirIterator>
 #include <QTest>
@@ -81,7 +82,7 @@ private slots:
         QVERIFY(!wizard.file.isEmpty());
 
         CliFixture f;
-        QStringList args = QStringList{ "--add", cli::kindWord(kind) } + when + QStringList{ "--text", text };
+        QStringList args = QStringList{ "--add", kindWord(kind) } + when + QStringList{ "--text", text };
         if (!sound.isEmpty())
             args += { "--sound", sound };
         const auto r = f.run(args);
@@ -131,7 +132,7 @@ private slots:
         QVERIFY(!message.isEmpty());
 
         CliFixture f;
-        const auto r = f.run(QStringList{ "--add", cli::kindWord(kind) } + when + QStringList{ "--text", "x" });
+        const auto r = f.run(QStringList{ "--add", kindWord(kind) } + when + QStringList{ "--text", "x" });
         QCOMPARE(r.status, 1);
         QVERIFY2(r.err.trimmed().endsWith(": " + message), qPrintable(r.err));
         QCOMPARE(alarmFiles(f), QStringList());

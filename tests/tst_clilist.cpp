@@ -2,11 +2,13 @@
 #include "clifixture.h"
 
 #include "core/settings/lastrunning.h"
+#include "scheduler/duecheck.h"
 
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSet>
 #include <QTest>
 
 using namespace brevora;
@@ -111,6 +113,46 @@ private slots:
         QCOMPARE(object.value("complete").toBool(), true);
 
         QCOMPARE(f.run({ "--check", "--missed" }).status, 2);
+    }
+
+    // Names that differ only in letter case: the due check, --list and the missed list all name the same file, the
+    // one spelt as the clock spells the name, or else the first in name order.
+    void twinsAgree()
+    {
+        CliFixture f;
+        const QString none = noSound;
+        f.put(f.active(AlarmKind::Weekly, "MONDAY_8-30.alm"), { "upper", none, "MONDAY", "8", "30" });
+        f.put(f.active(AlarmKind::Weekly, "Monday_8-30.alm"), { "lower", none, "Monday", "8", "30" });
+        f.put(f.active(AlarmKind::Weekly, "monday_9-0.alm"), { "lower 9", none, "monday", "9", "0" });
+        f.put(f.active(AlarmKind::Weekly, "MONDAY_9-0.alm"), { "upper 9", none, "MONDAY", "9", "0" });
+        QVERIFY(writeLastRunning(f.store.dir.filePath("Program files/last-running"),
+                                 QDateTime(QDate(2007, 1, 20), QTime(12, 0))));
+        const QString folder = f.store.layout.activeFolder(AlarmKind::Weekly);
+        const QStringList expected{ f.active(AlarmKind::Weekly, "Monday_8-30.alm"),
+                                    f.active(AlarmKind::Weekly, "MONDAY_9-0.alm") };
+
+        QStringList listed;
+        const auto list = QJsonDocument::fromJson(f.run({ "--list", "--json" }).out.toUtf8()).object();
+        for (const QJsonValue entry : list.value("alarms").toArray()) {
+            if (!entry.toObject().value("nextDue").isNull())
+                listed.append(QDir::fromNativeSeparators(entry.toObject().value("file").toString()));
+        }
+        QCOMPARE(listed, expected);
+
+        QSet<QString> missed;
+        const auto report = QJsonDocument::fromJson(f.run({ "--list", "--missed", "--json" }).out.toUtf8()).object();
+        for (const QJsonValue entry : report.value("missed").toArray())
+            missed.insert(QDir::fromNativeSeparators(entry.toObject().value("file").toString()));
+        QCOMPARE(report.value("missed").toArray().size(), 4); // two Mondays, two alarms
+        QCOMPARE(missed, QSet<QString>(expected.begin(), expected.end()));
+
+        // 5 February 2007 was a Monday.
+        QStringList due;
+        for (int hour : { 8, 9 }) {
+            f.clock.set(2007, 2, 5, hour, hour == 8 ? 30 : 0);
+            due.append(dueFilePath(AlarmKind::Weekly, folder, f.clock));
+        }
+        QCOMPARE(due, expected);
     }
 
     // The due check never shows a file it cannot read, nor the twin of a name it finds instead; --check says why.

@@ -2,6 +2,7 @@
 #include "fakeclock.h"
 #include "storefixture.h"
 
+#include "core/store/createalarm.h"
 #include "scheduler/duecheck.h"
 
 #include <QTest>

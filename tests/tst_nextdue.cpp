@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "scheduler/nextdue.h"
+#include "core/names/nextdue.h"
 
 #include <QTest>
 

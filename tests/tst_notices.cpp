@@ -6,8 +6,9 @@
 #include "fakesoundplayer.h"
 #include "storefixture.h"
 
-#include "core/model/alarmname.h"
+#include "core/names/alarmname.h"
 #include "core/settings/sharedstate.h"
+#include "core/store/createalarm.h"
 #include "scheduler/scheduler.h"
 #include "ui/notices/noticeboard.h"
 #include "ui/notices/noticenotifications.h"

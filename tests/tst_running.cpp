@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "appfixture.h"
 
-#include "core/model/alarmname.h"
+#include "core/names/alarmname.h"
 #include "scheduler/scheduler.h"
 #include "ui/main/alarmlist.h"
 #include "ui/main/mainwindow.h"

@@ -3,6 +3,7 @@
 #include "storefixture.h"
 
 #include "core/settings/sharedstate.h"
+#include "core/store/createalarm.h"
 #include "scheduler/folderwatch.h"
 #include "scheduler/scheduler.h"
 

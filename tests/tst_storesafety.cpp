@@ -3,6 +3,7 @@
 
 #include "core/model/alarmfile.h"
 #include "core/settings/settingsfiles.h"
+#include "core/store/createalarm.h"
 #include "core/store/safesave.h"
 
 #include <QDir>

@@ -3,6 +3,7 @@
 # Checks the lines between the libraries of src/ (their order is written in src/CMakeLists.txt):
 #   - only ui, app and the program have Qt Widgets or Qt Gui in their link closure, as CMake's graph shows it;
 #   - no file of os, core, scheduler or cli includes from a higher library;
+#   - within core, the model (what an alarm is) never includes the store (where alarms are kept);
 #   - operating-system conditionals (Q_OS_...) appear only under os/;
 #   - no source folder holds more than 14 files.
 # Usage: check_layers.sh BUILD_DIR (a configured build tree). Exits 1 with one line per fault.
@@ -56,6 +57,11 @@ for layer in "${!above[@]}"; do
         done < <(grep -rn --include='*.h' --include='*.cpp' "#include \"$higher/" "$root/src/$layer" || true)
     done
 done
+
+# What an alarm is does not depend on how alarms are kept.
+while IFS= read -r hit; do
+    faults+=("$hit: core/model includes from core/store")
+done < <(grep -rn --include='*.h' --include='*.cpp' '#include "core/store/' "$root/src/core/model" || true)
 
 # Operating-system conditionals belong to the variant files under os/.
 while IFS= read -r hit; do

@@ -90,8 +90,7 @@ void Application::start()
 
 void Application::watchMissedAlarms(DesktopNotifier &notifier)
 {
-    const QString stateFile = lastRunningFile(
-        m_state.layout, QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation), programStateFolder());
+    const QString stateFile = lastRunningFile(m_state.layout);
     m_missed = std::make_unique<MissedAlarmReport>(m_state.layout, stateFile, m_clock, notifier, m_platform.prompter);
     connect(m_scheduler, &Scheduler::minuteChecked, m_missed.get(), &MissedAlarmReport::noteWatching);
     connect(m_scheduler, &Scheduler::clockJumped, m_missed.get(), &MissedAlarmReport::reportAfterJump);

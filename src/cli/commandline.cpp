@@ -5,6 +5,7 @@
 #include "cli/commands/checkstore.h"
 #include "cli/commands/checksystem.h"
 #include "cli/commands/listing.h"
+#include "core/names/kindshape.h"
 #include "core/settings/lastrunning.h"
 #include "os/clock/clock.h"
 #include "os/desktop/places.h"
@@ -72,8 +73,7 @@ QString stray(const QCommandLineParser &parser, const QList<const QCommandLineOp
 
 int listMissed(const Context &context, const StoreLayout &layout, const QList<AlarmKind> &kinds, bool json)
 {
-    const QString stateFile = lastRunningFile(
-        layout, QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation), programStateFolder());
+    const QString stateFile = lastRunningFile(layout);
     const QDateTime now = context.clock.now();
     // Everything found is listed; only an absence of centuries reaches the bound, and the note says so.
     const MissedAlarms missed

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/store/storescan.h"
+
 #include <QList>
 #include <QString>
 
@@ -12,13 +14,7 @@ class QTextStream;
 
 namespace brevora::cli {
 
-// One thing that keeps an alarm from being shown or heard, and what to do about it.
-struct Problem
-{
-    QString path;
-    QString problem;
-    QString advice;
-};
+using brevora::Problem;
 
 using ProblemSink = std::function<void(const Problem &)>;
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scheduler/clockdisplay.h"
 
-#include "core/model/alarmname.h"
+#include "core/names/alarmname.h"
 
 #include <QRegularExpression>
 

@@ -2,11 +2,13 @@
 #include "scheduler/missed.h"
 
 #include "core/model/alarmfile.h"
+#include "core/names/nextdue.h"
+#include "core/names/twins.h"
 #include "core/store/fileops.h"
 #include "core/store/storelayout.h"
 #include "os/clock/clock.h"
-#include "scheduler/nextdue.h"
 
+#include <QHash>
 #include <QSet>
 
 #include <algorithm>
@@ -33,6 +35,32 @@ std::optional<QDateTime> onceMoment(const QString &name)
     return nextDueMoment(AlarmKind::Once, name, earliest);
 }
 
+// The folder's alarm names, those that differ only in letter case together, leaving out the ones already `seen`
+// in a folder that comes first.
+QList<QStringList> twinGroups(const QString &folder, QSet<QString> &seen)
+{
+    QList<QStringList> groups;
+    if (folder.isEmpty())
+        return groups;
+    QSet<QString> here;
+    QHash<QString, qsizetype> group;
+    for (const QString &name : listFolder(folder, QStringLiteral("*.alm"))) {
+        const QString folded = name.toCaseFolded();
+        if (seen.contains(folded))
+            continue;
+        here.insert(folded);
+        const auto at = group.constFind(folded);
+        if (at != group.cend()) {
+            groups[*at].append(name);
+        } else {
+            group.insert(folded, groups.size());
+            groups.append({ name });
+        }
+    }
+    seen.unite(here);
+    return groups;
+}
+
 struct Found
 {
     qint64 key;
@@ -56,25 +84,20 @@ MissedAlarms findMissedAlarms(const StoreLayout &layout, const UnwatchedTime &ti
     for (AlarmKind kind : kinds) {
         if (kind != AlarmKind::Once && !after)
             continue;
-        // A set-aside alarm comes back to its active folder and falls due there like any other.
+        // A set-aside alarm comes back to its active folder and falls due there like any other, unless the same
+        // alarm is already there.
         QSet<QString> seen;
         for (const QString &folder : { layout.activeFolder(kind), layout.pastFolder(kind) }) {
-            if (folder.isEmpty())
-                continue;
-            for (const QString &name : listFolder(folder, QStringLiteral("*.alm"))) {
-                const QString folded = name.toCaseFolded();
-                if (seen.contains(folded))
-                    continue;
-                seen.insert(folded);
+            for (const QStringList &twins : twinGroups(folder, seen)) {
                 std::vector<QDateTime> moments;
                 if (kind == AlarmKind::Once) {
-                    const auto due = onceMoment(name);
+                    const auto due = onceMoment(twins.first());
                     if (due && *due < end && (time.everyPassedOnce || (after && *due > *after)))
                         moments.push_back(*due);
                 } else {
                     QDateTime from = after->addSecs(60);
                     while (result.total + qint64(moments.size()) < countBound) {
-                        const auto due = nextDueMoment(kind, name, from);
+                        const auto due = nextDueMoment(kind, twins.first(), from);
                         if (!due || *due >= end)
                             break;
                         moments.push_back(*due);
@@ -84,10 +107,11 @@ MissedAlarms findMissedAlarms(const StoreLayout &layout, const UnwatchedTime &ti
                 if (moments.empty())
                     continue;
                 // Read only now: most files have nothing in the window.
-                auto record = readAlarmFile(folder + u'/' + name, kind);
+                const QString path = folder + u'/' + twins[foundTwin(kind, twins, moments.front())];
+                auto record = readAlarmFile(path, kind);
                 if (!record)
                     continue;
-                paths.append(folder + u'/' + name);
+                paths.append(path);
                 records.append(std::move(record));
                 for (QDateTime &moment : moments)
                     found.push_back({ moment.toMSecsSinceEpoch(), kind, paths.size() - 1, std::move(moment) });

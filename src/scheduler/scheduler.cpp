@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scheduler/scheduler.h"
 
-#include "core/model/alarmname.h"
+#include "core/names/alarmname.h"
 #include "core/settings/sharedstate.h"
 #include "core/store/fileops.h"
 #include "os/clock/clock.h"

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/commands/addalarm.h"
 
-#include "cli/commands/namecheck.h"
 #include "core/model/alarmfile.h"
-#include "core/model/alarmname.h"
 #include "core/model/fieldrules.h"
+#include "core/names/alarmname.h"
+#include "core/names/kindshape.h"
+#include "core/names/namefault.h"
 #include "core/store/createalarm.h"
 #include "core/store/fileops.h"
 #include "os/probe/systemprobe.h"
@@ -21,11 +22,8 @@ using Status = AddOutcome::Status;
 // The weekday as the clock spells it, whatever its letter case; any other text as typed.
 QString clockWeekday(const QString &typed)
 {
-    for (int day = 1; day <= 7; ++day) {
-        if (typed.compare(weekdayName(day), Qt::CaseInsensitive) == 0)
-            return weekdayName(day);
-    }
-    return typed;
+    const auto day = weekdayNumber(typed);
+    return day ? weekdayName(*day) : typed;
 }
 
 // A date written year first (2027-02-03, as ISO 8601 has it), told apart from a mistyped day by its
@@ -33,7 +31,8 @@ QString clockWeekday(const QString &typed)
 QString dayFirst(AlarmKind kind, const QStringList &when)
 {
     const QStringList parts = when.value(0).split(u'-');
-    if (kind != AlarmKind::Once || parts.size() != 3 || parts[0].size() != 4 || parts[2].size() > 2)
+    if (!kindShape(kind).fields.contains(TimeField::Year) || parts.size() != 3 || parts[0].size() != 4
+        || parts[2].size() > 2)
         return {};
     bool numbers = true;
     QStringList plain;
@@ -51,22 +50,18 @@ QString dayFirst(AlarmKind kind, const QStringList &when)
 // the number; every other text goes to the wizard's checks as typed.
 std::optional<QStringList> fieldsFromArguments(AlarmKind kind, const QStringList &when)
 {
-    const qsizetype expected = kind == AlarmKind::Daily ? 1 : 2;
-    if (when.size() != expected)
+    const KindShape &shape = kindShape(kind);
+    if (when.size() != (shape.dateParts > 0 ? 2 : 1))
         return std::nullopt;
     const QStringList time = when.last().split(u':');
     if (time.size() != 2)
         return std::nullopt;
-    QStringList fields;
-    if (kind == AlarmKind::Once || kind == AlarmKind::Yearly) {
-        fields = when.first().split(u'-');
-        if (fields.size() != (kind == AlarmKind::Once ? 3 : 2))
-            return std::nullopt;
-    } else if (kind == AlarmKind::Weekly) {
-        fields.append(clockWeekday(when.first()));
-    } else if (kind != AlarmKind::Daily) {
-        fields.append(when.first());
-    }
+    // A lone date field is taken whole, so a stray separator in it reaches the field checks as typed.
+    QStringList fields = shape.dateParts > 1 ? when.first().split(datePartSeparator) : when.mid(0, shape.dateParts);
+    if (fields.size() != shape.dateParts)
+        return std::nullopt;
+    if (shape.fields.first() == TimeField::Weekday)
+        fields[0] = clockWeekday(fields[0]);
     for (QString part : time) {
         if (part.size() == 2 && part[0] == u'0' && part[1].isDigit())
             part.remove(0, 1);
@@ -89,36 +84,12 @@ AddOutcome rejected(const QString &path, const QString &why)
 
 QString addSyntax(AlarmKind kind)
 {
-    switch (kind) {
-    case AlarmKind::Once:
-        return QStringLiteral("D-M-YYYY H:MM");
-    case AlarmKind::Daily:
-        return QStringLiteral("H:MM");
-    case AlarmKind::Weekly:
-        return QStringLiteral("WEEKDAY H:MM");
-    case AlarmKind::Monthly:
-        return QStringLiteral("D H:MM");
-    case AlarmKind::Yearly:
-        return QStringLiteral("D-M H:MM");
-    }
-    return {};
+    return QString::fromLatin1(kindShape(kind).addSyntax);
 }
 
 QString addExample(AlarmKind kind)
 {
-    switch (kind) {
-    case AlarmKind::Once:
-        return QStringLiteral("3-2-2030 14:00");
-    case AlarmKind::Daily:
-        return QStringLiteral("7:05");
-    case AlarmKind::Weekly:
-        return QStringLiteral("Monday 8:30");
-    case AlarmKind::Monthly:
-        return QStringLiteral("15 9:00");
-    case AlarmKind::Yearly:
-        return QStringLiteral("24-12 20:15");
-    }
-    return {};
+    return QString::fromLatin1(kindShape(kind).addExample);
 }
 
 AddOutcome addAlarm(const StoreLayout &layout, const AddRequest &request, const QDateTime &now,

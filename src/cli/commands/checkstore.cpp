@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/commands/checkstore.h"
 
-#include "cli/commands/namecheck.h"
+#include "core/names/alarmname.h"
+#include "core/names/namefault.h"
+#include "core/names/nextdue.h"
 #include "core/settings/settingsfiles.h"
 #include "os/files/regularfile.h"
-#include "scheduler/nextdue.h"
 
 #include <QFileInfo>
 #include <QHash>
@@ -12,6 +13,20 @@
 namespace brevora::cli {
 
 namespace {
+
+// A name the clock never writes, told about a file in the store with what to do about it.
+std::optional<Problem> nameProblem(AlarmKind kind, const QString &path, const QString &fileName, const QDateTime &now)
+{
+    const auto fault = nameFault(kind, fileName, now);
+    if (!fault)
+        return std::nullopt;
+    if (fault->passed)
+        return Problem{ path, QStringLiteral("this one-time alarm's moment has passed, so it is never shown"),
+                        QStringLiteral("delete it") };
+    return Problem{ path, fault->why + QStringLiteral(", so this alarm is never shown"),
+                    fault->rename.isEmpty() ? QStringLiteral("delete it and add the alarm again")
+                                            : QStringLiteral("rename it to %1").arg(fault->rename) };
+}
 
 // How many fields the line holds, counted by the program's own reader.
 int countFields(const QByteArray &line)

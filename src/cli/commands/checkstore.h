@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "cli/commands/lettercase.h"
-#include "cli/commands/storescan.h"
 #include "cli/problem.h"
+#include "core/names/twins.h"
+#include "core/store/storescan.h"
 
 #include <QDateTime>
 

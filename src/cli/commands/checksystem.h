@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "cli/commands/storescan.h"
 #include "cli/problem.h"
+#include "core/store/storescan.h"
 
 #include <QHash>
 

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/commands/listing.h"
 
-#include "cli/commands/lettercase.h"
-#include "scheduler/nextdue.h"
+#include "core/names/kindshape.h"
+#include "core/names/nextdue.h"
+#include "core/names/twins.h"
 
 #include <QDir>
 #include <QJsonArray>

@@ -2,12 +2,8 @@
 #include "core/model/alarmfile.h"
 
 #include "core/model/textcodec.h"
-#include "core/store/fileops.h"
-#include "core/store/safesave.h"
 
 #include "os/files/regularfile.h"
-
-#include <QCoreApplication>
 
 namespace brevora {
 
@@ -118,33 +114,6 @@ std::optional<AlarmRecord> readAlarmFile(const QString &path, AlarmKind kind)
     if (!fields)
         return std::nullopt;
     return AlarmRecord{ *fields };
-}
-
-bool writeAlarmFile(const QString &path, AlarmKind kind, const AlarmRecord &record, QString *error)
-{
-    const auto fail = [error](const QString &why) {
-        if (error)
-            *error = why;
-        return false;
-    };
-    if (record.fields.size() != kindInfo(kind).fieldCount)
-        return fail(QCoreApplication::translate("brevora::core", "The alarm does not have the fields of its kind."));
-    for (const QString &field : record.fields) {
-        if (!canStoreField(field))
-            return fail(QCoreApplication::translate("brevora::core",
-                                                    "A value holds a character that an alarm file cannot store: %1")
-                            .arg(field));
-    }
-    const QByteArray line = formatAlarmLine(record.fields);
-    // What is written must be read back: the reader's cap is the one limit, checked here with a message.
-    if (line.size() - 2 > maxAlarmLineBytes)
-        return fail(QCoreApplication::translate(
-                        "brevora::core",
-                        "The alarm is too long: an alarm file holds at most %1 bytes, and this one would "
-                        "need %2. Shorten the alarm text.")
-                        .arg(maxAlarmLineBytes)
-                        .arg(line.size() - 2));
-    return saveFileAtomically(path, line, error);
 }
 
 } // namespace brevora

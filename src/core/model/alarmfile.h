@@ -42,8 +42,4 @@ bool canStoreField(const QString &field);
 // Reads the first line of the file (at most maxAlarmLineBytes). The file is closed in every case.
 std::optional<AlarmRecord> readAlarmFile(const QString &path, AlarmKind kind);
 
-// Replaces the file atomically with the record's line. Fails, writing nothing, when the record does not
-// fit the kind or a field cannot be stored; `error`, when given, then says why.
-bool writeAlarmFile(const QString &path, AlarmKind kind, const AlarmRecord &record, QString *error = nullptr);
-
 } // namespace brevora

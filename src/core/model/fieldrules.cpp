@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/model/fieldrules.h"
 
+#include "core/names/kindshape.h"
+
 #include <array>
 
 namespace brevora {
@@ -23,21 +25,16 @@ const std::array<TimeFieldRule, 6> rules{ {
     { QT_TRANSLATE_NOOP("brevora::core", "Weekday"), " Weekday", 0, 0, LeadingZeroRule::None, 0 },
 } };
 
-struct KindOrders
+// The order in which the message names the fields; their file order is the kind's name shape.
+const std::array<QList<TimeField>, 5> &messageOrders()
 {
-    QList<TimeField> file;
-    QList<TimeField> message;
-};
-
-const std::array<KindOrders, 5> &orders()
-{
-    static const std::array<KindOrders, 5> table{ {
-        { { Day, Month, Year, Hour, Minutes }, { Day, Month, Year, Hour, Minutes } },
-        { { Hour, Minutes }, { Hour, Minutes } },
+    static const std::array<QList<TimeField>, 5> table{ {
+        { Day, Month, Year, Hour, Minutes },
+        { Hour, Minutes },
         // The weekly editor names the weekday last, though its file starts with it.
-        { { Weekday, Hour, Minutes }, { Hour, Minutes, Weekday } },
-        { { Day, Hour, Minutes }, { Day, Hour, Minutes } },
-        { { Day, Month, Hour, Minutes }, { Day, Month, Hour, Minutes } },
+        { Hour, Minutes, Weekday },
+        { Day, Hour, Minutes },
+        { Day, Month, Hour, Minutes },
     } };
     return table;
 }
@@ -113,12 +110,12 @@ const TimeFieldRule &timeFieldRule(TimeField field)
 
 const QList<TimeField> &fileOrder(AlarmKind kind)
 {
-    return orders()[static_cast<std::size_t>(kind)].file;
+    return kindShape(kind).fields;
 }
 
 const QList<TimeField> &messageOrder(AlarmKind kind)
 {
-    return orders()[static_cast<std::size_t>(kind)].message;
+    return messageOrders()[static_cast<std::size_t>(kind)];
 }
 
 bool isValidField(TimeField field, const QString &text)

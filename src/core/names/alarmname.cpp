@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/model/alarmname.h"
+#include "core/names/alarmname.h"
 
+#include "core/names/kindshape.h"
 #include "os/clock/clock.h"
 
 namespace brevora {
@@ -13,47 +14,85 @@ QString weekdayName(int mondayBasedDay)
     return QString::fromLatin1(names[mondayBasedDay - 1]);
 }
 
+std::optional<int> weekdayNumber(const QString &text)
+{
+    for (int day = 1; day <= 7; ++day) {
+        if (text.compare(weekdayName(day), Qt::CaseInsensitive) == 0)
+            return day;
+    }
+    return std::nullopt;
+}
+
+std::optional<int> nameNumber(const QString &text)
+{
+    if (text.isEmpty() || text.size() > 4 || (text.size() > 1 && text[0] == u'0'))
+        return std::nullopt;
+    for (QChar c : text) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+    }
+    return text.toInt();
+}
+
 QStringList dueFieldsAt(AlarmKind kind, const QDateTime &moment)
 {
     const QDate date = moment.date();
     const QTime time = moment.time();
-    const QString day = QString::number(date.day());
-    const QString hour = QString::number(time.hour());
-    const QString minute = QString::number(time.minute());
-    switch (kind) {
-    case AlarmKind::Once:
-        return { day, QString::number(date.month()), QString::number(date.year()), hour, minute };
-    case AlarmKind::Daily:
-        return { hour, minute };
-    case AlarmKind::Weekly:
-        return { weekdayName(date.dayOfWeek()), hour, minute };
-    case AlarmKind::Monthly:
-        return { day, hour, minute };
-    case AlarmKind::Yearly:
-        return { day, QString::number(date.month()), hour, minute };
+    QStringList fields;
+    for (TimeField field : kindShape(kind).fields) {
+        switch (field) {
+        case TimeField::Day:
+            fields.append(QString::number(date.day()));
+            break;
+        case TimeField::Month:
+            fields.append(QString::number(date.month()));
+            break;
+        case TimeField::Year:
+            fields.append(QString::number(date.year()));
+            break;
+        case TimeField::Weekday:
+            fields.append(weekdayName(date.dayOfWeek()));
+            break;
+        case TimeField::Hour:
+            fields.append(QString::number(time.hour()));
+            break;
+        case TimeField::Minutes:
+            fields.append(QString::number(time.minute()));
+            break;
+        }
     }
-    return {};
+    return fields;
 }
 
 QString alarmFileName(AlarmKind kind, const QStringList &f)
 {
-    if (f.size() != kindInfo(kind).fieldCount - 2)
+    const KindShape &shape = kindShape(kind);
+    if (f.size() != shape.fields.size())
         return {};
-    const QChar dash = u'-';
-    const QChar bar = u'_';
-    const QString ext = QStringLiteral(".alm");
-    switch (kind) {
-    case AlarmKind::Once:
-        return f[0] + dash + f[1] + dash + f[2] + bar + f[3] + dash + f[4] + ext;
-    case AlarmKind::Daily:
-        return f[0] + dash + f[1] + ext;
-    case AlarmKind::Weekly:
-    case AlarmKind::Monthly:
-        return f[0] + bar + f[1] + dash + f[2] + ext;
-    case AlarmKind::Yearly:
-        return f[0] + dash + f[1] + bar + f[2] + dash + f[3] + ext;
-    }
-    return {};
+    QString name = f.mid(0, shape.dateParts).join(datePartSeparator);
+    if (shape.dateParts > 0)
+        name += nameSeparator;
+    return name + f.mid(shape.dateParts).join(datePartSeparator) + alarmExtension;
+}
+
+std::optional<QStringList> splitAlarmName(AlarmKind kind, const QString &fileName)
+{
+    if (!hasAlarmExtension(fileName))
+        return std::nullopt;
+    const KindShape &shape = kindShape(kind);
+    const QStringList halves = fileName.chopped(alarmExtension.size()).split(nameSeparator);
+    if (halves.size() != (shape.dateParts > 0 ? 2 : 1))
+        return std::nullopt;
+    const QStringList time = halves.last().split(datePartSeparator);
+    const QStringList date = shape.dateParts > 0 ? halves.first().split(datePartSeparator) : QStringList();
+    if (time.size() != 2 || date.size() != shape.dateParts)
+        return std::nullopt;
+    return date + time;
+}
+
+bool hasAlarmExtension(const QString &fileName)
+{
+    return fileName.endsWith(alarmExtension, Qt::CaseInsensitive);
 }
 
 QString dueFileName(AlarmKind kind, const Clock &clock)

@@ -1,43 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/commands/namecheck.h"
+#include "core/names/namefault.h"
 
-#include "core/model/alarmname.h"
-#include "scheduler/nextdue.h"
+#include "core/names/alarmname.h"
+#include "core/names/kindshape.h"
+#include "core/names/nextdue.h"
 
 #include <QDate>
 
 #include <algorithm>
 
-namespace brevora::cli {
+namespace brevora {
 
 namespace {
-
-struct Bounds
-{
-    const char *what;
-    int low;
-    int high;
-};
-
-// The bounds of each part of a kind's name, in name order; a null `what` marks the weekday.
-QList<Bounds> partBounds(AlarmKind kind)
-{
-    const Bounds day{ "day", 1, 31 }, month{ "month", 1, 12 }, year{ "year", 1, 9999 };
-    const Bounds hour{ "hour", 0, 23 }, minute{ "minute", 0, 59 }, weekday{ nullptr, 0, 0 };
-    switch (kind) {
-    case AlarmKind::Once:
-        return { day, month, year, hour, minute };
-    case AlarmKind::Daily:
-        return { hour, minute };
-    case AlarmKind::Weekly:
-        return { weekday, hour, minute };
-    case AlarmKind::Monthly:
-        return { day, hour, minute };
-    case AlarmKind::Yearly:
-        return { day, month, hour, minute };
-    }
-    return {};
-}
 
 bool isDigits(const QString &text)
 {
@@ -61,20 +35,17 @@ std::optional<NameFault> nameFault(AlarmKind kind, const QString &fileName, cons
         return never(QStringLiteral("the name does not have the form of a %1 alarm's name such as %2")
                          .arg(kindCaption(kind).toLower(), example));
     }
-    const QList<Bounds> bounds = partBounds(kind);
+    const QList<TimeField> &fields = kindShape(kind).fields;
     QStringList plain = *parts;
     bool leadingZero = false;
     for (qsizetype i = 0; i < plain.size(); ++i) {
-        const Bounds &b = bounds[i];
         QString &part = plain[i];
-        if (!b.what) {
-            bool known = false;
-            for (int day = 1; day <= 7; ++day)
-                known = known || part.compare(weekdayName(day), Qt::CaseInsensitive) == 0;
-            if (!known)
+        if (fields[i] == TimeField::Weekday) {
+            if (!weekdayNumber(part))
                 return never(QStringLiteral("\"%1\" is not a weekday the clock writes (Monday to Sunday)").arg(part));
             continue;
         }
+        const NameBounds b = nameBounds(fields[i]);
         if (!isDigits(part))
             return never(QStringLiteral("the %1 \"%2\" is not a plain number").arg(QLatin1String(b.what), part));
         if (part.size() > 1 && part[0] == u'0') {
@@ -82,7 +53,7 @@ std::optional<NameFault> nameFault(AlarmKind kind, const QString &fileName, cons
             while (part.size() > 1 && part[0] == u'0')
                 part.remove(0, 1);
         }
-        const int value = part.size() > 4 ? b.high + 1 : part.toInt();
+        const int value = nameNumber(part).value_or(b.high + 1);
         if (value < b.low || value > b.high)
             return never(QStringLiteral("the %1 %2 is outside %3 to %4")
                              .arg(QLatin1String(b.what), part)
@@ -112,17 +83,4 @@ std::optional<NameFault> nameFault(AlarmKind kind, const QString &fileName, cons
     return never(QStringLiteral("the clock never writes this name"));
 }
 
-std::optional<Problem> nameProblem(AlarmKind kind, const QString &path, const QString &fileName, const QDateTime &now)
-{
-    const auto fault = nameFault(kind, fileName, now);
-    if (!fault)
-        return std::nullopt;
-    if (fault->passed)
-        return Problem{ path, QStringLiteral("this one-time alarm's moment has passed, so it is never shown"),
-                        QStringLiteral("delete it") };
-    return Problem{ path, fault->why + QStringLiteral(", so this alarm is never shown"),
-                    fault->rename.isEmpty() ? QStringLiteral("delete it and add the alarm again")
-                                            : QStringLiteral("rename it to %1").arg(fault->rename) };
-}
-
-} // namespace brevora::cli
+} // namespace brevora

@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "cli/problem.h"
 #include "core/model/alarmkind.h"
 
 #include <QDateTime>
 
 #include <optional>
 
-namespace brevora::cli {
+namespace brevora {
 
 // Why the clock never produces a name from `now` on.
 struct NameFault
@@ -21,7 +20,4 @@ struct NameFault
 // Empty when the alarm falls due.
 std::optional<NameFault> nameFault(AlarmKind kind, const QString &fileName, const QDateTime &now);
 
-// The same, told about a file in the store with what to do about it.
-std::optional<Problem> nameProblem(AlarmKind kind, const QString &path, const QString &fileName, const QDateTime &now);
-
-} // namespace brevora::cli
+} // namespace brevora

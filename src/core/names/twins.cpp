@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/commands/lettercase.h"
+#include "core/names/twins.h"
 
-#include "core/model/alarmname.h"
-#include "scheduler/nextdue.h"
+#include "core/names/alarmname.h"
+#include "core/names/nextdue.h"
 
 #include <algorithm>
 
-namespace brevora::cli {
+namespace brevora {
 
 namespace {
 
@@ -15,13 +15,30 @@ QString twinKey(const StoredAlarm &alarm)
     return QString::number(static_cast<int>(alarm.kind)) + u'/' + alarm.fileName.toCaseFolded();
 }
 
-bool speltAsTheClock(const StoredAlarm &alarm, const QDateTime &now)
+// The name the clock writes in the first minute from `from` in which `name` falls due; empty when it never does.
+QString clockSpelling(AlarmKind kind, const QString &name, const QDateTime &from)
 {
-    const auto due = nextDueMoment(alarm.kind, alarm.fileName, now);
-    return due && alarmFileName(alarm.kind, dueFieldsAt(alarm.kind, *due)) == alarm.fileName;
+    const auto due = nextDueMoment(kind, name, from);
+    return due ? alarmFileName(kind, dueFieldsAt(kind, *due)) : QString();
 }
 
 } // namespace
+
+bool twinOrder(const QString &a, const QString &b)
+{
+    const int c = a.compare(b, Qt::CaseInsensitive);
+    return c != 0 ? c < 0 : a < b;
+}
+
+qsizetype foundTwin(AlarmKind kind, const QStringList &names, const QDateTime &from)
+{
+    if (names.isEmpty())
+        return -1;
+    const QString spelling = clockSpelling(kind, names.first(), from);
+    if (const qsizetype exact = spelling.isEmpty() ? -1 : names.indexOf(spelling); exact >= 0)
+        return exact;
+    return std::min_element(names.cbegin(), names.cend(), twinOrder) - names.cbegin();
+}
 
 void LetterCaseTwins::add(const StoredAlarm &alarm)
 {
@@ -41,27 +58,25 @@ void LetterCaseTwins::forEachHidden(const Visit &visit) const
             group.append(m_first.value(key));
         group.append(alarm);
     }
-    for (QList<StoredAlarm> &group : groups) {
-        // Active ones first, each part in name order; the found one is the first spelt as the clock spells it,
-        // or else the first of all.
-        std::sort(group.begin(), group.end(), [](const StoredAlarm &a, const StoredAlarm &b) {
-            if (a.waiting != b.waiting)
-                return !a.waiting;
-            const int c = a.fileName.compare(b.fileName, Qt::CaseInsensitive);
-            return c != 0 ? c < 0 : a.fileName < b.fileName;
-        });
-        const bool allWaiting = group.first().waiting;
-        auto found = std::find_if(group.cbegin(), group.cend(), [&](const StoredAlarm &a) {
-            return a.waiting == allWaiting && speltAsTheClock(a, m_now);
-        });
-        const bool certain = found != group.cend();
-        if (!certain)
-            found = group.cbegin();
-        for (auto it = group.cbegin(); it != group.cend(); ++it) {
-            if (it != found)
-                visit(*it, *found, certain || it->waiting != found->waiting);
+    for (const QList<StoredAlarm> &group : std::as_const(groups)) {
+        // Active ones are found before waiting ones, which come back only where no active one is.
+        const bool anyActive = std::any_of(group.cbegin(), group.cend(), [](const auto &a) { return !a.waiting; });
+        QList<StoredAlarm> candidates;
+        QStringList names;
+        for (const StoredAlarm &alarm : group) {
+            if (alarm.waiting != anyActive) {
+                candidates.append(alarm);
+                names.append(alarm.fileName);
+            }
+        }
+        const qsizetype index = foundTwin(candidates.first().kind, names, m_now);
+        const StoredAlarm &found = candidates[index];
+        const bool certain = found.fileName == clockSpelling(found.kind, found.fileName, m_now);
+        for (const StoredAlarm &alarm : group) {
+            if (alarm.waiting != found.waiting || alarm.fileName != found.fileName)
+                visit(alarm, found, certain || alarm.waiting != found.waiting);
         }
     }
 }
 
-} // namespace brevora::cli
+} // namespace brevora

@@ -3,10 +3,12 @@
 
 #include "core/store/safesave.h"
 #include "core/store/storelayout.h"
+#include "os/desktop/places.h"
 #include "os/files/regularfile.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace brevora {
 
@@ -30,6 +32,12 @@ QString lastRunningFile(const StoreLayout &layout, const QString &userDataFolder
         return userStateFolder + u'/' + name;
     // "Program files", beside the settings folder as the tree already spells it.
     return QFileInfo(layout.settingsFolder()).path() + u'/' + name;
+}
+
+QString lastRunningFile(const StoreLayout &layout)
+{
+    return lastRunningFile(layout, QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation),
+                           programStateFolder());
 }
 
 std::optional<QDateTime> readLastRunning(const QString &path)

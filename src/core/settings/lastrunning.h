@@ -18,6 +18,9 @@ class StoreLayout;
 // the folder; in the user's state folder when the store is the user's own data folder (an installed copy).
 QString lastRunningFile(const StoreLayout &layout, const QString &userDataFolder, const QString &userStateFolder);
 
+// The same for this user and system: the program and the command line both keep and read it there.
+QString lastRunningFile(const StoreLayout &layout);
+
 // The moment in the file; empty when the file is missing, unreadable or damaged.
 std::optional<QDateTime> readLastRunning(const QString &path);
 

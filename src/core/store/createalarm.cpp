@@ -2,8 +2,9 @@
 #include "core/store/createalarm.h"
 
 #include "core/model/alarmfile.h"
-#include "core/model/alarmname.h"
 #include "core/model/fieldrules.h"
+#include "core/names/alarmname.h"
+#include "core/store/safesave.h"
 #include "core/store/storelayout.h"
 
 #include <QCoreApplication>
@@ -29,6 +30,33 @@ CreatedAlarm createAlarm(const StoreLayout &layout, const NewAlarm &alarm)
     return { Outcome::NotSaved, path,
              QCoreApplication::translate("brevora::core", "The alarm could not be saved in the file %1.\n\n%2")
                  .arg(QDir::toNativeSeparators(path), error) };
+}
+
+bool writeAlarmFile(const QString &path, AlarmKind kind, const AlarmRecord &record, QString *error)
+{
+    const auto fail = [error](const QString &why) {
+        if (error)
+            *error = why;
+        return false;
+    };
+    if (record.fields.size() != kindInfo(kind).fieldCount)
+        return fail(QCoreApplication::translate("brevora::core", "The alarm does not have the fields of its kind."));
+    for (const QString &field : record.fields) {
+        if (!canStoreField(field))
+            return fail(QCoreApplication::translate("brevora::core",
+                                                    "A value holds a character that an alarm file cannot store: %1")
+                            .arg(field));
+    }
+    const QByteArray line = formatAlarmLine(record.fields);
+    // What is written must be read back: the reader's cap is the one limit, checked here with a message.
+    if (line.size() - 2 > maxAlarmLineBytes)
+        return fail(QCoreApplication::translate(
+                        "brevora::core",
+                        "The alarm is too long: an alarm file holds at most %1 bytes, and this one would "
+                        "need %2. Shorten the alarm text.")
+                        .arg(maxAlarmLineBytes)
+                        .arg(line.size() - 2));
+    return saveFileAtomically(path, line, error);
 }
 
 } // namespace brevora

@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/model/alarmkind.h"
+#include "core/model/alarmfile.h"
 
 #include <QStringList>
 
 namespace brevora {
 
 class StoreLayout;
+
+// Replaces the file atomically with the record's line. Fails, writing nothing, when the record does not
+// fit the kind or a field cannot be stored; `error`, when given, then says why.
+bool writeAlarmFile(const QString &path, AlarmKind kind, const AlarmRecord &record, QString *error = nullptr);
 
 // A new alarm as the user gave it: the due fields in file order as typed, the text as typed, and the sound
 // ("ninguno" for none).

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/store/fileops.h"
 
+#include "core/names/twins.h"
 #include "os/files/regularfile.h"
 
 #include <QDir>
@@ -42,8 +43,11 @@ QHash<QString, QString> filesByFoldedName(const QString &folder)
     QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     while (it.hasNext()) {
         it.next();
+        // Of names that differ only in letter case, the due check's rule keeps the first.
         const QString name = it.fileName();
-        names.insert(name.toCaseFolded(), name);
+        QString &kept = names[name.toCaseFolded()];
+        if (kept.isEmpty() || twinOrder(name, kept))
+            kept = name;
     }
     return names;
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/commands/storescan.h"
+#include "core/store/storescan.h"
 
+#include "core/names/alarmname.h"
+#include "core/names/twins.h"
 #include "os/files/regularfile.h"
 
 #include <QFile>
@@ -8,7 +10,7 @@
 #include <algorithm>
 #include <filesystem>
 
-namespace brevora::cli {
+namespace brevora {
 
 namespace fs = std::filesystem;
 
@@ -33,11 +35,6 @@ std::optional<QByteArray> firstLine(const QString &path)
     // A copy of its own: the buffer read into has room for the longest line, which a store of short lines
     // would otherwise hold once per file.
     return QByteArray(head.constData(), end);
-}
-
-bool isAlarmName(const QString &name)
-{
-    return name.endsWith(QStringLiteral(".alm"), Qt::CaseInsensitive);
 }
 
 // What an entry that is not a regular file is, in words; a link is judged by what it leads to.
@@ -69,13 +66,6 @@ QString systemMessage(const std::error_code &error)
     return QString::fromLocal8Bit(error.message()).toLower();
 }
 
-// A stable order for names that differ only in letter case, so the same store is always told the same way.
-bool lessIgnoringCase(const QString &a, const QString &b)
-{
-    const int c = a.compare(b, Qt::CaseInsensitive);
-    return c != 0 ? c < 0 : a < b;
-}
-
 // The names of the folder's regular files (through links). The listing takes each entry's type from the folder
 // itself, with no call per file; anything else named like an alarm is reported, as the program would never
 // show it. An absent folder holds nothing.
@@ -98,7 +88,7 @@ QStringList fileNames(const QString &folder, const StoreVisitor &visitor)
         std::error_code typeError;
         if (it->is_regular_file(typeError))
             names.append(name);
-        else if (visitor.oddEntry && isAlarmName(name))
+        else if (visitor.oddEntry && hasAlarmExtension(name))
             visitor.oddEntry({ folder + u'/' + name,
                                QStringLiteral("is %1, not a file, so it is never shown").arg(entryKind(*it)),
                                QStringLiteral("move it out of the alarm folders") });
@@ -108,7 +98,7 @@ QStringList fileNames(const QString &folder, const StoreVisitor &visitor)
             { folder,
               QStringLiteral("the folder cannot be read (%1), so its alarms are never shown").arg(systemMessage(error)),
               QStringLiteral("check the folder's permissions") });
-    std::sort(names.begin(), names.end(), lessIgnoringCase);
+    std::sort(names.begin(), names.end(), twinOrder);
     return names;
 }
 
@@ -117,7 +107,7 @@ void visitFolder(const QString &folder, AlarmKind kind, bool waiting, const Stor
     if (folder.isEmpty())
         return;
     for (const QString &name : fileNames(folder, visitor)) {
-        if (!isAlarmName(name)) {
+        if (!hasAlarmExtension(name)) {
             if (visitor.other && !waiting)
                 visitor.other(folder + u'/' + name);
             continue;
@@ -147,30 +137,4 @@ void visitStore(const StoreLayout &layout, const QList<AlarmKind> &kinds, const 
     }
 }
 
-QString kindWord(AlarmKind kind)
-{
-    switch (kind) {
-    case AlarmKind::Once:
-        return QStringLiteral("once");
-    case AlarmKind::Daily:
-        return QStringLiteral("daily");
-    case AlarmKind::Weekly:
-        return QStringLiteral("weekly");
-    case AlarmKind::Monthly:
-        return QStringLiteral("monthly");
-    case AlarmKind::Yearly:
-        return QStringLiteral("yearly");
-    }
-    return {};
-}
-
-std::optional<AlarmKind> kindFromWord(const QString &word)
-{
-    for (AlarmKind kind : allKinds) {
-        if (word.compare(kindWord(kind), Qt::CaseInsensitive) == 0)
-            return kind;
-    }
-    return std::nullopt;
-}
-
-} // namespace brevora::cli
+} // namespace brevora

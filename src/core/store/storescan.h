@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "cli/problem.h"
 #include "core/model/alarmfile.h"
 #include "core/store/storelayout.h"
 
@@ -10,9 +9,17 @@
 #include <functional>
 #include <optional>
 
-namespace brevora::cli {
+namespace brevora {
 
-// Where one file of the store is, as the command line sees it. A store holds tens of thousands of files, so
+// One thing that keeps an alarm from being shown or heard, and what to do about it.
+struct Problem
+{
+    QString path;
+    QString problem;
+    QString advice;
+};
+
+// Where one file of the store is, as a walk of the store sees it. A store holds tens of thousands of files, so
 // what a command keeps of each is this much and no more; the contents are read as they are needed.
 struct StoredAlarm
 {
@@ -48,8 +55,4 @@ struct StoreVisitor
 
 void visitStore(const StoreLayout &layout, const QList<AlarmKind> &kinds, const StoreVisitor &visitor);
 
-// The word the command line uses for a kind ("once", "daily", ...), and back.
-QString kindWord(AlarmKind kind);
-std::optional<AlarmKind> kindFromWord(const QString &word);
-
-} // namespace brevora::cli
+} // namespace brevora

@@ -2,7 +2,7 @@
 #include "ui/notices/noticewindow.h"
 
 #include "core/model/alarmfile.h"
-#include "core/model/alarmname.h"
+#include "core/names/alarmname.h"
 #include "core/settings/sharedstate.h"
 #include "core/store/fileops.h"
 #include "core/store/lifecycle.h"

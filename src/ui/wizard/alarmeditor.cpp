@@ -2,8 +2,8 @@
 #include "ui/wizard/alarmeditor.h"
 
 #include "core/model/alarmfile.h"
-#include "core/model/alarmname.h"
 #include "core/model/coretext.h"
+#include "core/names/alarmname.h"
 #include "core/store/createalarm.h"
 #include "core/store/storelayout.h"
 #include "ui/common/objectnames.h"

@@ -27,9 +27,9 @@ struct DueAlarm
 using FoldedNames = QHash<QString, QString>;
 
 // The path of the file in `activeFolder` that holds the alarm of `kind` due in the clock's current minute:
-// the name the clock gives that minute, found without regard to letter case; empty when there is none. The
-// name as the editor writes it needs no listing; any other case is looked up in `listing`, which lists the
-// folder afresh unless the caller keeps a listing of its own.
+// the name the clock gives that minute, found without regard to letter case (of twins, the one twins.h says);
+// empty when there is none. The name as the editor writes it needs no listing; any other case is looked up in
+// `listing`, which lists the folder afresh unless the caller keeps a listing of its own.
 QString dueFilePath(AlarmKind kind, const QString &activeFolder, const Clock &clock,
                     const std::function<FoldedNames()> &listing = {});
 

@@ -23,7 +23,8 @@ QStringList listFolder(const QString &folder, const QString &pattern = QStringLi
 // The name under which `name` exists in `folder` ignoring letter case, or an empty string.
 QString findNameIgnoringCase(const QString &folder, const QString &name);
 
-// The folder's files (hidden ones too, no folders) by their case-folded name, for look-ups that ignore case.
+// The folder's files (hidden ones too, no folders) by their case-folded name, for look-ups that ignore case; of
+// names that differ only in letter case, the first in twinOrder.
 QHash<QString, QString> filesByFoldedName(const QString &folder);
 
 // A folder path whose components exist on disk under another letter case resolves to the existing ones;

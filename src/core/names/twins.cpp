@@ -24,12 +24,6 @@ QString clockSpelling(AlarmKind kind, const QString &name, const QDateTime &from
 
 } // namespace
 
-bool twinOrder(const QString &a, const QString &b)
-{
-    const int c = a.compare(b, Qt::CaseInsensitive);
-    return c != 0 ? c < 0 : a < b;
-}
-
 qsizetype foundTwin(AlarmKind kind, const QStringList &names, const QDateTime &from)
 {
     if (names.isEmpty())

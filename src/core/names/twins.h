@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/store/fileops.h"
 #include "core/store/storescan.h"
 
 #include <QDateTime>
@@ -14,9 +15,6 @@ namespace brevora {
 // Alarms of one kind whose names differ only in letter case stand for the same minute, and the due check, which
 // builds the minute's name from the clock, opens one of them: the one spelt as the clock spells that name, or
 // else the first in twinOrder. The listing, the store check and the missed list all ask this one rule.
-
-// Names in a stable order, letter case ignored first; between twins it decides which one is found.
-bool twinOrder(const QString &a, const QString &b);
 
 // Which of `names` (one kind, equal but for letter case) the due check opens in the first minute from `from` in
 // which they fall due; the first in twinOrder when they never do. Its index in `names`.

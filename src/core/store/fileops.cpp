@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/store/fileops.h"
 
-#include "core/names/twins.h"
 #include "os/files/regularfile.h"
 
 #include <QDir>
@@ -35,6 +34,12 @@ QString findNameIgnoringCase(const QString &folder, const QString &name)
             return candidate;
     }
     return {};
+}
+
+bool twinOrder(const QString &a, const QString &b)
+{
+    const int c = a.compare(b, Qt::CaseInsensitive);
+    return c != 0 ? c < 0 : a < b;
 }
 
 QHash<QString, QString> filesByFoldedName(const QString &folder)

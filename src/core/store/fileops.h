@@ -23,6 +23,10 @@ QStringList listFolder(const QString &folder, const QString &pattern = QStringLi
 // The name under which `name` exists in `folder` ignoring letter case, or an empty string.
 QString findNameIgnoringCase(const QString &folder, const QString &name);
 
+// Names in a stable order, letter case ignored first; between names that differ only in letter case it decides
+// which one the due check finds (core/names/twins.h).
+bool twinOrder(const QString &a, const QString &b);
+
 // The folder's files (hidden ones too, no folders) by their case-folded name, for look-ups that ignore case; of
 // names that differ only in letter case, the first in twinOrder.
 QHash<QString, QString> filesByFoldedName(const QString &folder);

@@ -2,9 +2,9 @@
 #include "appfixture.h"
 #include "fakenotifier.h"
 
-#include "app/missedreport.h"
 #include "core/settings/lastrunning.h"
 #include "ui/main/mainwindow.h"
+#include "ui/notices/missedreport.h"
 
 #include <QTest>
 

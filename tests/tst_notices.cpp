@@ -12,6 +12,7 @@
 #include "scheduler/scheduler.h"
 #include "ui/notices/noticeboard.h"
 #include "ui/notices/noticenotifications.h"
+#include "ui/notices/notificationrouter.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -70,7 +71,8 @@ struct NotifyingRig : NoticeRig
 {
     FakeNotifier notifier;
     FakeShell shell;
-    NoticeNotifications notifications{ *board, notifier, shell };
+    NoticeNotifications notifications{ *board, notifier };
+    NotificationRouter router{ notifier, *board, shell };
 
     QStringList keys() const
     {
@@ -403,7 +405,7 @@ private slots:
         QCOMPARE(rig.notifier.posts[0].summary, summary);
         QCOMPARE(rig.notifier.posts[0].body, QString("Tea & <cake>")); // plain: the notifier escapes it
         QCOMPARE(rig.notifier.posts[0].key,
-                 NoticeNotifications::keyFor(path, QDateTime(QDate(2007, 2, 3), QTime(14, 0))));
+                 NotificationRouter::noticeKey(path, QDateTime(QDate(2007, 2, 3), QTime(14, 0))));
     }
 
     void oneNotificationPerAlarmAndMinute()
@@ -431,8 +433,8 @@ private slots:
         rig.scheduler->checkKind(AlarmKind::Daily);
         const QDateTime today(QDate(2007, 2, 3), QTime(14, 0));
         QCOMPARE(rig.keys(),
-                 (QStringList{ NoticeNotifications::keyFor(daily, today), NoticeNotifications::keyFor(once, today),
-                               NoticeNotifications::keyFor(daily, today.addDays(1)) }));
+                 (QStringList{ NotificationRouter::noticeKey(daily, today), NotificationRouter::noticeKey(once, today),
+                               NotificationRouter::noticeKey(daily, today.addDays(1)) }));
     }
 
     void choosingTheNotificationBringsItsNoticeOrTheMainWindow()

@@ -177,6 +177,20 @@ private slots:
         QVERIFY(result.report->text.contains("is a link"));
     }
 
+    // The options dialog's save: a file that cannot be written is named and does not keep the others unsaved.
+    void saveWritesTheRestPastAFileItCannotWrite()
+    {
+        StoreFixture store;
+        QVERIFY(QDir(store.layout.settingsFolder()).mkdir("past.bvr"));
+        const SettingsSave save = saveSettings(store.layout.settingsFolder(), LiveSettings{ false, true, true },
+                                               { Setting::Startup, Setting::Past, Setting::Hide });
+        QCOMPARE(save.written, 2);
+        QCOMPARE(save.failedFiles, QStringList{ "past.bvr" });
+        QCOMPARE(save.reasons.size(), 1);
+        QCOMPARE(readBytes(path(store, "startup.bvr")), QByteArray("#TRUE#\r\n"));
+        QCOMPARE(readBytes(path(store, "hide.bvr")), QByteArray("#TRUE#\r\n"));
+    }
+
     void unwritableFolderKeepsDefaultsAndSaysSo()
     {
         QTemporaryDir dir;

@@ -4,6 +4,8 @@
 #   - only ui, app and the program have Qt Widgets or Qt Gui in their link closure, as CMake's graph shows it;
 #   - no file of os, core, scheduler or cli includes from a higher library;
 #   - within core, the model (what an alarm is) never includes the store (where alarms are kept);
+#   - inside ui, a folder includes only itself and ui/common; ui/shell, which puts the windows together, may
+#     include any of them;
 #   - operating-system conditionals (Q_OS_...) appear only under os/;
 #   - no source folder holds more than 14 files.
 # Usage: check_layers.sh BUILD_DIR (a configured build tree). Exits 1 with one line per fault.
@@ -62,6 +64,17 @@ done
 while IFS= read -r hit; do
     faults+=("$hit: core/model includes from core/store")
 done < <(grep -rn --include='*.h' --include='*.cpp' '#include "core/store/' "$root/src/core/model" || true)
+
+# The window folders know one another only through ui/common (the Shell interface among it); ui/shell alone
+# creates and connects them.
+for folder in "$root"/src/ui/*/; do
+    name="$(basename "$folder")"
+    [[ "$name" == shell ]] && continue
+    while IFS= read -r hit; do
+        faults+=("$hit: ui/$name includes from another ui folder than ui/common")
+    done < <(grep -rn --include='*.h' --include='*.cpp' '#include "ui/' "$folder" \
+        | grep -v -e "#include \"ui/common/" -e "#include \"ui/$name/" || true)
+done
 
 # Operating-system conditionals belong to the variant files under os/.
 while IFS= read -r hit; do

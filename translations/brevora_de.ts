@@ -132,25 +132,6 @@
     </message>
 </context>
 <context>
-    <name>brevora::Application</name>
-    <message>
-        <source>These folders could not be created, so the alarms and settings kept in them cannot be used:
-%1</source>
-        <translation>Diese Ordner konnten nicht angelegt werden, daher lassen sich die Alarme und Einstellungen darin nicht nutzen:
-%1</translation>
-    </message>
-    <message>
-        <source>These folders of acknowledged alarms are links to folders outside %1, so Brevora moves nothing out of them:
-%2
-
-Make each an ordinary folder again for its alarms to come back.</source>
-        <translation>Diese Ordner bestätigter Alarme sind Verknüpfungen zu Ordnern außerhalb von %1, daher holt Brevora nichts aus ihnen zurück:
-%2
-
-Machen Sie jeden wieder zu einem gewöhnlichen Ordner, damit seine Alarme zurückkehren.</translation>
-    </message>
-</context>
-<context>
     <name>brevora::HelpFile</name>
     <message>
         <source>The help file &quot;%1&quot; could not be found.</source>
@@ -459,6 +440,25 @@ Bleibt es so, beenden Sie die laufende Kopie (etwa in einem Taskmanager) und sta
     <message>
         <source>The Brevora developers</source>
         <translation>Die Brevora-Entwickler</translation>
+    </message>
+</context>
+<context>
+    <name>brevora::StartUpReports</name>
+    <message>
+        <source>These folders could not be created, so the alarms and settings kept in them cannot be used:
+%1</source>
+        <translation>Diese Ordner konnten nicht angelegt werden, daher lassen sich die Alarme und Einstellungen darin nicht nutzen:
+%1</translation>
+    </message>
+    <message>
+        <source>These folders of acknowledged alarms are links to folders outside %1, so Brevora moves nothing out of them:
+%2
+
+Make each an ordinary folder again for its alarms to come back.</source>
+        <translation>Diese Ordner bestätigter Alarme sind Verknüpfungen zu Ordnern außerhalb von %1, daher holt Brevora nichts aus ihnen zurück:
+%2
+
+Machen Sie jeden wieder zu einem gewöhnlichen Ordner, damit seine Alarme zurückkehren.</translation>
     </message>
 </context>
 <context>

@@ -132,25 +132,6 @@
     </message>
 </context>
 <context>
-    <name>brevora::Application</name>
-    <message>
-        <source>These folders could not be created, so the alarms and settings kept in them cannot be used:
-%1</source>
-        <translation>No se pudieron crear estas carpetas, así que los avisos y ajustes guardados en ellas no pueden usarse:
-%1</translation>
-    </message>
-    <message>
-        <source>These folders of acknowledged alarms are links to folders outside %1, so Brevora moves nothing out of them:
-%2
-
-Make each an ordinary folder again for its alarms to come back.</source>
-        <translation>Estas carpetas de alarmas confirmadas son enlaces a carpetas fuera de %1, así que Brevora no saca nada de ellas:
-%2
-
-Vuelva a convertir cada una en una carpeta normal para que sus alarmas regresen.</translation>
-    </message>
-</context>
-<context>
     <name>brevora::HelpFile</name>
     <message>
         <source>The help file &quot;%1&quot; could not be found.</source>
@@ -459,6 +440,25 @@ Si sigue así, cierre la copia en ejecución (por ejemplo en un administrador de
     <message>
         <source>The Brevora developers</source>
         <translation>Los desarrolladores de Brevora</translation>
+    </message>
+</context>
+<context>
+    <name>brevora::StartUpReports</name>
+    <message>
+        <source>These folders could not be created, so the alarms and settings kept in them cannot be used:
+%1</source>
+        <translation>No se pudieron crear estas carpetas, así que los avisos y ajustes guardados en ellas no pueden usarse:
+%1</translation>
+    </message>
+    <message>
+        <source>These folders of acknowledged alarms are links to folders outside %1, so Brevora moves nothing out of them:
+%2
+
+Make each an ordinary folder again for its alarms to come back.</source>
+        <translation>Estas carpetas de alarmas confirmadas son enlaces a carpetas fuera de %1, así que Brevora no saca nada de ellas:
+%2
+
+Vuelva a convertir cada una en una carpeta normal para que sus alarmas regresen.</translation>
     </message>
 </context>
 <context>

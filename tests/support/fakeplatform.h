@@ -8,7 +8,7 @@
 #include "fakeprompter.h"
 #include "fakesoundplayer.h"
 
-#include "app/application.h"
+#include "ui/shell/platform.h"
 
 namespace brevora::test {
 

@@ -110,24 +110,35 @@ LiveSettings readSettings(const QString &settingsFolder)
     return settings;
 }
 
+SettingsSave saveSettings(const QString &settingsFolder, const LiveSettings &values, const QList<Setting> &which)
+{
+    SettingsSave save;
+    for (Setting setting : which) {
+        QString error;
+        if (writeSettingFile(settingFilePath(settingsFolder, setting), values.value(setting), &error)) {
+            ++save.written;
+        } else {
+            save.failedFiles.append(settingFileName(setting));
+            save.reasons.append(error);
+        }
+    }
+    return save;
+}
+
 RepairResult repairSettings(const QString &settingsFolder)
 {
-    RepairResult result;
-    QStringList reasons;
+    QList<Setting> unusable;
     for (Setting setting : { Setting::Past, Setting::Startup, Setting::Hide }) {
         const QString path = settingFilePath(settingsFolder, setting);
         // Only the presence of the hide file is checked here; its value is read when start-up ends.
         const bool usable = setting == Setting::Hide ? QFile::exists(path) : readSettingFile(path).has_value();
-        if (usable)
-            continue;
-        QString error;
-        if (writeSettingFile(path, settingDefault(setting), &error)) {
-            ++result.created;
-        } else {
-            ++result.failed;
-            reasons.append(error);
-        }
+        if (!usable)
+            unusable.append(setting);
     }
+    const SettingsSave save = saveSettings(settingsFolder, LiveSettings{}, unusable);
+    RepairResult result;
+    result.created = save.written;
+    result.failed = int(save.failedFiles.size());
     if (result.failed > 0) {
         // Saying the files were created would be untrue: tell what really happened.
         result.report
@@ -136,7 +147,7 @@ RepairResult repairSettings(const QString &settingsFolder)
                                                         "Some settings' files are missing and could not be created in "
                                                         "\"%1\". The default values are used until the settings can be "
                                                         "saved.\n\n%2")
-                                .arg(QDir::toNativeSeparators(settingsFolder), reasons.join(u'\n')) };
+                                .arg(QDir::toNativeSeparators(settingsFolder), save.reasons.join(u'\n')) };
     } else if (result.created > 0) {
         result.report = RepairReport{ false, coreText(filesMissingText) };
     }

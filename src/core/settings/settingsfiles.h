@@ -3,7 +3,9 @@
 
 #include "core/model/coretext.h"
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -36,6 +38,18 @@ std::optional<bool> parseSettingValue(const QByteArray &bytes);
 std::optional<bool> readSettingFile(const QString &path);
 // Replaces the file atomically; a link or anything but a regular file is refused. `error` says why it failed.
 bool writeSettingFile(const QString &path, bool value, QString *error = nullptr);
+
+// What a save of settings files did: how many it wrote, and the names of those it could not write with why.
+struct SettingsSave
+{
+    int written = 0;
+    QStringList failedFiles;
+    QStringList reasons;
+};
+
+// Writes the files of `which`, in that order, with their values in `values`; one that cannot be written does not
+// stop the others. The options dialog saves all three, the start-up repair the unusable ones with their defaults.
+SettingsSave saveSettings(const QString &settingsFolder, const LiveSettings &values, const QList<Setting> &which);
 
 // The three files as they are now; a missing or unreadable one gives its default.
 LiveSettings readSettings(const QString &settingsFolder);

@@ -111,23 +111,15 @@ void OptionsDialog::reload()
 bool OptionsDialog::writeFiles()
 {
     const QString folder = m_state.layout.settingsFolder();
-    QStringList failed;
-    QStringList reasons;
-    const std::pair<Setting, const QCheckBox *> order[]
-        = { { Setting::Startup, m_startup }, { Setting::Past, m_past }, { Setting::Hide, m_hide } };
-    for (const auto &[setting, box] : order) {
-        QString error;
-        if (!writeSettingFile(settingFilePath(folder, setting), box->isChecked(), &error)) {
-            failed.append(settingFileName(setting));
-            reasons.append(error);
-        }
-    }
-    if (failed.isEmpty())
+    const LiveSettings boxes{ m_past->isChecked(), m_startup->isChecked(), m_hide->isChecked() };
+    const SettingsSave save = saveSettings(folder, boxes, { Setting::Startup, Setting::Past, Setting::Hide });
+    if (save.failedFiles.isEmpty())
         return true;
     m_prompter.ask(this, QMessageBox::Warning, programTitle,
                    tr("These settings files could not be saved in \"%1\": %2. The settings stay in effect "
                       "until the program ends.\n\n%3")
-                       .arg(QDir::toNativeSeparators(folder), failed.join(QStringLiteral(", ")), reasons.join(u'\n')),
+                       .arg(QDir::toNativeSeparators(folder), save.failedFiles.join(QStringLiteral(", ")),
+                            save.reasons.join(u'\n')),
                    QMessageBox::Ok);
     return false;
 }

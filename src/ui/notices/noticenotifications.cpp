@@ -2,29 +2,19 @@
 #include "ui/notices/noticenotifications.h"
 
 #include "os/notify/desktopnotifier.h"
-#include "ui/common/shell.h"
 #include "ui/notices/noticeboard.h"
+#include "ui/notices/notificationrouter.h"
 
 #include <QLocale>
 #include <QRegularExpression>
 
 namespace brevora {
 
-namespace {
-
-// Keys of other notifications of the program (a summary, say) never start like this.
-const QString keyPrefix = QStringLiteral("notice ");
-
-} // namespace
-
-NoticeNotifications::NoticeNotifications(NoticeBoard &board, DesktopNotifier &notifier, Shell &shell, QObject *parent)
+NoticeNotifications::NoticeNotifications(NoticeBoard &board, DesktopNotifier &notifier, QObject *parent)
     : QObject(parent)
-    , m_board(board)
     , m_notifier(notifier)
-    , m_shell(shell)
 {
     connect(&board, &NoticeBoard::noticeOpened, this, &NoticeNotifications::post);
-    connect(&notifier, &DesktopNotifier::activated, this, &NoticeNotifications::bringForward);
 }
 
 QString NoticeNotifications::summary(AlarmKind kind, const QDateTime &due)
@@ -42,36 +32,14 @@ QString NoticeNotifications::summary(AlarmKind kind, const QDateTime &due)
         .arg(QLocale().toString(due.time(), format), tr(howOften[static_cast<std::size_t>(kind)]));
 }
 
-QString NoticeNotifications::keyFor(const QString &path, const QDateTime &due)
-{
-    return keyPrefix + due.toString(Qt::ISODate) + u' ' + path.toCaseFolded();
-}
-
 void NoticeNotifications::post(NoticeWindow *notice, const QString &text)
 {
     const QString folded = notice->path().toCaseFolded();
     if (m_posted.value(folded) == notice->dueMinute())
         return;
     m_posted.insert(folded, notice->dueMinute());
-    m_notifier.post(keyFor(notice->path(), notice->dueMinute()), summary(notice->kind(), notice->dueMinute()), text);
-}
-
-void NoticeNotifications::bringForward(const QString &key)
-{
-    if (!key.startsWith(keyPrefix))
-        return;
-    for (NoticeWindow *notice : m_board.notices()) {
-        if (keyFor(notice->path(), notice->dueMinute()) == key) {
-            if (notice->isMinimized())
-                notice->showNormal();
-            else
-                notice->show();
-            notice->raise();
-            notice->activateWindow();
-            return;
-        }
-    }
-    m_shell.showMainWindow();
+    m_notifier.post(NotificationRouter::noticeKey(notice->path(), notice->dueMinute()),
+                    summary(notice->kind(), notice->dueMinute()), text);
 }
 
 } // namespace brevora

@@ -12,30 +12,23 @@ namespace brevora {
 class DesktopNotifier;
 class NoticeBoard;
 class NoticeWindow;
-class Shell;
 
 // A desktop notification beside every notice: a trace of the alarm that stays on the desktop after a notice
 // nobody looked at has gone. One per alarm and minute; a notice that comes back within its minute, after the
-// window manager closed it, posts nothing new. Choosing the notification brings the notice forward, or the main
-// window once the notice has gone.
+// window manager closed it, posts nothing new. Where choosing it leads is the NotificationRouter's matter.
 class NoticeNotifications : public QObject
 {
     Q_OBJECT
 public:
-    NoticeNotifications(NoticeBoard &board, DesktopNotifier &notifier, Shell &shell, QObject *parent = nullptr);
+    NoticeNotifications(NoticeBoard &board, DesktopNotifier &notifier, QObject *parent = nullptr);
 
     // "Alarm at 14:00 (once a day)": the due time in the user's own short format, and the kind.
     static QString summary(AlarmKind kind, const QDateTime &due);
-    // What the notification of the alarm file at `path`, due in the minute starting at `due`, is posted under.
-    static QString keyFor(const QString &path, const QDateTime &due);
 
 private:
     void post(NoticeWindow *notice, const QString &text);
-    void bringForward(const QString &key);
 
-    NoticeBoard &m_board;
     DesktopNotifier &m_notifier;
-    Shell &m_shell;
     QHash<QString, QDateTime> m_posted; // the last minute posted, by case-folded path
 };
 

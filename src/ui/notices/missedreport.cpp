@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/missedreport.h"
+#include "ui/notices/missedreport.h"
 
 #include "core/settings/lastrunning.h"
 #include "os/clock/clock.h"
 #include "os/notify/desktopnotifier.h"
 #include "ui/common/prompter.h"
+#include "ui/notices/notificationrouter.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -90,12 +91,12 @@ void MissedAlarmReport::report(const UnwatchedTime &time)
     if (missed.total == 0)
         return;
     m_unanswered = missedBody(missed);
-    m_notifier.post(notificationKey, missedSummary(missed), m_unanswered);
+    m_notifier.post(NotificationRouter::missedKey, missedSummary(missed), m_unanswered);
 }
 
 void MissedAlarmReport::onDelivered(const QString &key, bool shown)
 {
-    if (key != notificationKey || m_unanswered.isEmpty())
+    if (key != NotificationRouter::missedKey || m_unanswered.isEmpty())
         return;
     const QString list = std::exchange(m_unanswered, QString());
     if (!shown)

@@ -21,8 +21,6 @@ class MissedAlarmReport : public QObject
 {
     Q_OBJECT
 public:
-    // The notification's key: a later report replaces an earlier one that is still on the desktop.
-    static inline const QString notificationKey = QStringLiteral("missed");
     // The lines a report lists before "and N more".
     static constexpr qsizetype listedLines = 10;
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fakeclock.h"
+#include "kindcases.h"
 
 #include "core/model/alarmkind.h"
 #include "core/names/alarmname.h"
@@ -37,21 +38,11 @@ private slots:
         QTest::addColumn<QString>("past");
         QTest::addColumn<int>("fieldCount");
         QTest::addColumn<bool>("recurring");
-        QTest::newRow("once") << AlarmKind::Once << "Once"
-                              << "Events/Once/"
-                              << "" << 7 << false;
-        QTest::newRow("daily") << AlarmKind::Daily << "Once a day"
-                               << "Events/Day/"
-                               << "Events/Past/Day/" << 4 << true;
-        QTest::newRow("weekly") << AlarmKind::Weekly << "Once a week"
-                                << "Events/Week/"
-                                << "Events/Past/Week/" << 5 << true;
-        QTest::newRow("monthly") << AlarmKind::Monthly << "Once a month"
-                                 << "Events/Month/"
-                                 << "Events/Past/Month/" << 5 << true;
-        QTest::newRow("yearly") << AlarmKind::Yearly << "Once a year"
-                                << "Events/Year/"
-                                << "Events/Past/Year/" << 6 << true;
+        addKindRows([](QTestData &row, const KindCase &c) {
+            const bool recurring = *c.pastFolder != 0;
+            row << c.kind << QString(c.caption) << QString(c.folder) + u'/'
+                << (recurring ? QString(c.pastFolder) + u'/' : QString()) << int(c.dueFields.size()) + 2 << recurring;
+        });
     }
     void kindTable()
     {

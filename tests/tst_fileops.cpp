@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "kindcases.h"
 #include "storefixture.h"
 
 #include "core/model/alarmfile.h"
@@ -354,17 +355,10 @@ private slots:
         QTest::addColumn<AlarmKind>("kind");
         QTest::addColumn<QString>("active");
         QTest::addColumn<QString>("past");
-        QTest::newRow("once") << AlarmKind::Once << "Events/Once"
-                              << "";
-        QTest::newRow("daily") << AlarmKind::Daily << "Events/Day"
-                               << "Events/Past/Day";
-        QTest::newRow("weekly") << AlarmKind::Weekly << "Events/Week"
-                                << "Events/Past/Week";
-        QTest::newRow("monthly") << AlarmKind::Monthly << "Events/Month"
-                                 << "Events/Past/Month";
-        QTest::newRow("yearly") << AlarmKind::Yearly << "Events/Year"
-                                << "Events/Past/Year";
+        addKindRows(
+            [](QTestData &row, const KindCase &c) { row << c.kind << QString(c.folder) << QString(c.pastFolder); });
     }
+
     void layoutFolders()
     {
         QFETCH(AlarmKind, kind);

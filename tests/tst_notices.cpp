@@ -4,6 +4,7 @@
 #include "fakeprompter.h"
 #include "fakeshell.h"
 #include "fakesoundplayer.h"
+#include "kindcases.h"
 #include "storefixture.h"
 
 #include "core/names/alarmname.h"
@@ -109,16 +110,8 @@ private slots:
         QTest::addColumn<AlarmKind>("kind");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("form");
-        QTest::newRow("once") << AlarmKind::Once << "3-2-2007_14-0.alm"
-                              << "Form9";
-        QTest::newRow("daily") << AlarmKind::Daily << "14-0.alm"
-                               << "Form10";
-        QTest::newRow("yearly") << AlarmKind::Yearly << "3-2_14-0.alm"
-                                << "Form11";
-        QTest::newRow("monthly") << AlarmKind::Monthly << "3_14-0.alm"
-                                 << "Form12";
-        QTest::newRow("weekly") << AlarmKind::Weekly << "Saturday_14-0.alm"
-                                << "Form13";
+        addKindRows(
+            [](QTestData &row, const KindCase &c) { row << c.kind << QString(c.dueName) << QString(c.noticeName); });
     }
     void eachKindFromDueCheckToClose()
     {

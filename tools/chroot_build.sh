@@ -9,9 +9,9 @@
 # The base chroot is kept in $BREVORA_CHROOT_CACHE (/var/cache/brevora), with the downloaded packages and the
 # compiler cache; each build works in a copy of it that is removed afterwards. Needs root, or sudo.
 # Usage: chroot_build.sh DSC OUT_DIR
+#        chroot_build.sh --base-only   (makes the base chroot if there is none yet, and nothing else)
 set -euo pipefail
 
-dsc="$(realpath "$1")" out="$(realpath -m "$2")"
 if ((EUID != 0)); then
     exec sudo -n --preserve-env=BREVORA_CHROOT_CACHE,BREVORA_MIRROR "$0" "$@"
 fi
@@ -20,7 +20,10 @@ mirror="${BREVORA_MIRROR:-http://deb.debian.org/debian}"
 base="$cache/bookworm-buildd"
 builder=builder
 
-mkdir -p "$cache/archives/partial" "$cache/ccache" "$out"
+mkdir -p "$cache/archives/partial" "$cache/ccache"
+# One maker at a time: a build waits for the base that another run is making.
+exec 9>"$cache/base.lock"
+flock 9
 if [[ ! -x "$base/usr/bin/dpkg-buildpackage" ]]; then
     echo "=== making the base chroot in $base"
     rm -rf "$base.new"
@@ -34,10 +37,22 @@ if [[ ! -x "$base/usr/bin/dpkg-buildpackage" ]]; then
     echo force-unsafe-io >"$base.new/etc/dpkg/dpkg.cfg.d/unsafe-io"
     mv "$base.new" "$base"
 fi
+flock -u 9
+[[ "$1" != --base-only ]] || exit 0
+dsc="$(realpath "$1")" out="$(realpath -m "$2")"
+mkdir -p "$out"
 
 work="$(mktemp -d "$cache/work.XXXXXX")"
+# Whatever is mounted in the copy is let go before it is removed: removing through the bind mounts would empty the
+# cache (and /dev).
+mounted() { awk -v r="$work/root/" 'index($2, r) == 1 { print $2 }' /proc/mounts | sort -r; }
 cleanup() {
-    umount -R "$work/root" 2>/dev/null || true
+    local mount
+    for mount in $(mounted); do umount -l "$mount" || true; done
+    if [[ -n "$(mounted)" ]]; then
+        echo "chroot_build.sh: something is still mounted in $work, which is left as it is" >&2
+        return
+    fi
     rm -rf --one-file-system "$work"
 }
 trap cleanup EXIT
@@ -56,11 +71,12 @@ chown "$uid" "$cache/ccache"
 
 in_chroot() { chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin LC_ALL=C.UTF-8 DEBIAN_FRONTEND=noninteractive "$@"; }
 as_builder() {
-    chroot --userspec="$builder:$builder" "$root" env -i HOME=/build PATH=/usr/lib/ccache:/usr/bin:/bin \
-        CCACHE_DIR=/ccache CCACHE_BASEDIR=/build "$@"
+    chroot --userspec="$builder:$builder" "$root" env -i HOME=/build PATH=/usr/bin:/bin \
+        CMAKE_CXX_COMPILER_LAUNCHER=ccache CCACHE_DIR=/ccache CCACHE_BASEDIR=/build "$@"
 }
 
 cp "$dsc" "$(dirname "$dsc")"/brevora_*.orig.tar.xz "$(dirname "$dsc")"/brevora_*.debian.tar.xz "$root/build/"
+chown "$uid" "$root"/build/brevora_*
 name="$(basename "$dsc")"
 in_chroot apt-get update -q >/dev/null
 # build_once DIR [ENV...]: unpacks the source package into /build/src (the same path every time) and builds it.

@@ -67,7 +67,7 @@ mapfile -t files < <(dpkg-deb --fsys-tarfile "$deb" | tar -t | sed 's|^\./|/|; s
 has() { printf '%s\n' "${files[@]}" | grep -qxF "$1"; }
 for path in /usr/bin/brevora "/usr/share/applications/$app_id.desktop" \
     "/usr/share/icons/hicolor/scalable/apps/$app_id.svg" "/usr/share/metainfo/$app_id.metainfo.xml" \
-    /usr/share/doc/brevora/copyright /usr/share/doc/brevora/changelog.gz /usr/share/man/man1/brevora.1.gz \
+    /usr/share/doc/brevora/copyright /usr/share/doc/brevora/changelog.Debian.gz /usr/share/man/man1/brevora.1.gz \
     /usr/share/brevora/sounds/chime.wav /usr/share/brevora/sounds/beeps.wav \
     /usr/share/doc/brevora/README.md.gz /usr/share/brevora/html/index.html /usr/share/doc/brevora/html \
     /usr/share/doc-base/brevora.brevora; do

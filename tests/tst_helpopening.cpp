@@ -15,7 +15,7 @@ using namespace brevora;
 using namespace brevora::test;
 
 // How "Help" chooses between the compiled help, a CHM viewer and the HTML help in the browser, as installed from
-// the package: the help file under "brevora/" and the pages under "doc/brevora/html/" of a shared data folder.
+// the package: the help file under "brevora/" and the pages under "brevora/html/" of a shared data folder.
 class TestHelpOpening : public QObject
 {
     Q_OBJECT
@@ -23,7 +23,7 @@ class TestHelpOpening : public QObject
     QTemporaryDir m_shared;
 
     QString chm() const { return m_shared.filePath(QStringLiteral("brevora/Helpfile.chm")); }
-    QString html() const { return m_shared.filePath(QStringLiteral("doc/brevora/html/index.html")); }
+    QString html() const { return m_shared.filePath(QStringLiteral("brevora/html/index.html")); }
 
     static void put(const QString &path, const QByteArray &bytes)
     {
@@ -130,6 +130,21 @@ private slots:
         // The compiled help is given only to a program that shows it, never to the bare opener.
         if (!desktopShowsChm)
             QVERIFY(!launcher.opened.contains(chm()));
+    }
+
+    // The desktop's opener starts even when it has no browser to hand the pages to, and then shows nothing.
+    void anOpenerWithNothingToOpenWithCountsAsNothing()
+    {
+        auto folders = onlyTheSharedFolder();
+        put(html(), "<html></html>");
+        StoreFixture store;
+        FakeLauncher launcher;
+        FakePrompter prompter;
+        launcher.unhandledSuffixes.insert(QStringLiteral("html"));
+        QVERIFY(!openHelpFile(store.dir.path(), launcher, prompter));
+        QVERIFY(launcher.opened.isEmpty());
+        QCOMPARE(prompter.shown.size(), 1);
+        QVERIFY(prompter.shown[0].text.contains(QLatin1String("xdg-utils")));
     }
 
     void theHelpBesideAPortableProgramComesFirst()

@@ -9,18 +9,22 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 source "$root/tools/deps.sh"
 
 # The tests that drive the real program need a display server, window tools, a fake clock and sound; the
-# sound tests also play the desktop's default sound from the freedesktop theme. The end-to-end scenarios
+# sound tests also play the desktop's default sound from the freedesktop theme. The windows' texts are measured in
+# the fonts a desktop may have: Liberation Sans, which the program asks for, and a CJK font that the times and
+# dates of East Asian locales fall back to (fonts-droid-fallback, which other programs pull in too). The end-to-end scenarios
 # reach the windows over a private D-Bus session and accessibility bus, where a small server written with GDBus
 # stands in for the desktop's notifications, and dock the icon in a small panel; focus changes and window frames
 # are tested under openbox.
 brevora_install_missing "${brevora_build_packages[@]}" \
     xvfb xauth xdotool libfaketime x11-utils pulseaudio pulseaudio-utils sox sound-theme-freedesktop \
-    dbus-daemon libglib2.0-bin at-spi2-core python3-pyatspi python3-gi gir1.2-glib-2.0 trayer openbox
-# The packaging tests validate the installed desktop entry and AppStream data, build the Debian source and binary
-# packages with dpkg-buildpackage and debhelper (whose Build-Depends the lines above already install) and check
-# them with lintian; chmcmd (fp-utils) builds the help file. Clang builds the program a second time, to keep it
-# portable, and builds the fuzz targets with its libFuzzer.
-brevora_install_missing desktop-file-utils appstream fp-utils lintian dpkg-dev debhelper libxcb1-dev clang \
+    dbus-daemon libglib2.0-bin at-spi2-core python3-pyatspi python3-gi gir1.2-glib-2.0 trayer openbox \
+    fonts-droid-fallback
+# The packaging tests validate the installed desktop entry and AppStream data, build the Debian source package
+# and, from it, the binary packages in a clean Debian 12 chroot made with debootstrap (kept in /var/cache/brevora
+# for the next run; nothing installed here can stand in for a missing Build-Depends there) and check them with
+# lintian; chmcmd (fp-utils) builds the help file. Clang builds the program a second time, to keep it portable,
+# and builds the fuzz targets with its libFuzzer.
+brevora_install_missing desktop-file-utils appstream fp-utils lintian dpkg-dev debootstrap libxcb1-dev clang \
     libclang-rt-14-dev
 
 jobs="$(nproc)"
@@ -48,6 +52,10 @@ run_suite() {
 }
 
 start=$SECONDS
+
+# The package test builds in a clean chroot; its base is made (once) while the program compiles.
+mkdir -p "$root/build"
+bash "$root/tools/chroot_build.sh" --base-only >"$root/build/chroot-base.log" 2>&1 &
 
 # The benchmarks are only built here, so that they keep compiling; running them is done by hand. This build is
 # built for /usr, where the package installs, so that its install check looks at the package's paths.

@@ -145,15 +145,36 @@ class Session:
         os.environ["WAYLAND_DISPLAY"] = "wayland-brevora"
         os.environ["XDG_SESSION_TYPE"] = "wayland"
 
+    # A session bus that starts no service on demand: a notification daemon or any other service installed on
+    # the machine would otherwise answer in place of the test's own (or in place of none).
+    BUS_CONFIG = """<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
+ "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
+<busconfig>
+  <type>session</type>
+  <listen>unix:tmpdir=/tmp</listen>
+  <auth>EXTERNAL</auth>
+  <policy context="default">
+    <allow send_destination="*" eavesdrop="true"/>
+    <allow eavesdrop="true"/>
+    <allow own="*"/>
+  </policy>
+</busconfig>
+"""
+
     def _start_buses(self):
-        # The bus daemon inherits this environment, so the accessibility bus it starts on demand keeps its
-        # socket in this session's runtime folder and serves this display only.
+        config = self.path("session-bus.conf")
+        with open(config, "w", encoding="utf-8") as f:
+            f.write(self.BUS_CONFIG)
         address = "unix:path=" + self.path("run/bus")
-        self.spawn(["dbus-daemon", "--session", "--nofork", "--nopidfile", "--address=" + address])
+        self.spawn(["dbus-daemon", "--config-file=" + config, "--nofork", "--nopidfile", "--address=" + address])
         os.environ["DBUS_SESSION_BUS_ADDRESS"] = address
         wait_until("the D-Bus session", lambda: os.path.exists(self.path("run/bus")))
-        run(["gdbus", "call", "--session", "-d", "org.a11y.Bus", "-o", "/org/a11y/bus", "-m",
-             "org.a11y.Bus.GetAddress"], "the accessibility bus", timeout=20)
+        # Started here rather than on demand, it inherits this environment: the accessibility bus keeps its socket
+        # in this session's runtime folder and serves this display only.
+        self.spawn(["/usr/libexec/at-spi-bus-launcher"])
+        wait_until("the accessibility bus", lambda: succeeds(
+            ["gdbus", "call", "--session", "-d", "org.a11y.Bus", "-o", "/org/a11y/bus", "-m",
+             "org.a11y.Bus.GetAddress"]), timeout=20, interval=0.1)
 
     def _start_sound_server(self):
         socket = self.path("run/pulse-native")

@@ -7,7 +7,8 @@ set -euo pipefail
 
 changelog="$1" version="$2" date="$3"
 first="$(head -n 1 "$changelog")"
-entry_version="$(sed -n '1s/^brevora (\([^)]*\)).*/\1/p' "$changelog")"
+# The Debian revision (-1) is the package's own, not the program's.
+entry_version="$(sed -n '1s/^brevora (\([^)]*\)-[^-)]*).*/\1/p' "$changelog")"
 entry_date="$(sed -n '0,/^ -- /s/^ -- .*>  //p' "$changelog")"
 failures=0
 if [[ "$entry_version" != "$version" ]]; then

@@ -73,8 +73,10 @@ else
     echo "note: the build has no help file (chmcmd missing), so none is checked"
 fi
 
-for page in README.md html/index.html html/newalarm.html html/help.css; do
-    [[ -s "$prefix/$datadir/doc/brevora/$page" ]] || fail "$datadir/doc/brevora/$page is not installed"
+[[ -s "$prefix/$datadir/doc/brevora/README.md" ]] || fail "$datadir/doc/brevora/README.md is not installed"
+# The HTML help is data the program opens, so it is not under doc/, which a system may leave out.
+for page in index.html newalarm.html help.css; do
+    [[ -s "$prefix/$datadir/brevora/html/$page" ]] || fail "$datadir/brevora/html/$page is not installed"
 done
 
 if ((failures > 0)); then

@@ -36,9 +36,11 @@ bool openCompiledHelp(const QString &path, Launcher &launcher)
     return launcher.canOpenDocument(path) && launcher.openDocument(path);
 }
 
+// The same holds for the pages: an opener with no browser behind it would leave the user with nothing, and no word.
 bool openHtmlHelp(const QString &index, Launcher &launcher)
 {
-    return launcher.openDocument(index) || openWithFirstOf(webBrowsers(), index, launcher);
+    return (launcher.canOpenDocument(index) && launcher.openDocument(index))
+        || openWithFirstOf(webBrowsers(), index, launcher);
 }
 
 } // namespace
@@ -59,7 +61,7 @@ QString helpFilePath(const QString &programDir)
 
 QString htmlHelpIndex()
 {
-    return QStandardPaths::locate(QStandardPaths::GenericDataLocation, QStringLiteral("doc/brevora/html/index.html"));
+    return QStandardPaths::locate(QStandardPaths::GenericDataLocation, QStringLiteral("brevora/html/index.html"));
 }
 
 bool openHelpFile(const QString &programDir, Launcher &launcher, Prompter &prompter, QWidget *parent)

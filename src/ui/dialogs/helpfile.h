@@ -16,8 +16,8 @@ class Prompter;
 // ProgramDir, for the message that it is missing.
 QString helpFilePath(const QString &programDir);
 
-// The index page of the help installed as HTML ("doc/brevora/html/index.html" among the shared data folders), or
-// an empty string.
+// The index page of the help installed as HTML ("brevora/html/index.html" among the shared data folders, not under
+// doc/, which a system may leave out), or an empty string.
 QString htmlHelpIndex();
 
 // "Help": opens the help without waiting: the help file when a program of the desktop shows compiled help,

@@ -34,6 +34,17 @@ Widget *place(Widget *widget, const char *name, const QRect &geometry)
     return widget;
 }
 
+// A clock text wider than its label (a time in a CJK font takes more room than in Liberation Sans) widens the label
+// to the left, towards the window's middle, where nothing else is on its line, rather than being cut at the right.
+void showClockText(QLabel *label, const QString &text)
+{
+    label->setText(text);
+    const int needed = label->fontMetrics().boundingRect(QRect(), Qt::TextSingleLine, text).width() + label->width()
+        - label->contentsRect().width() + 2 * label->margin();
+    if (needed > label->width())
+        label->setGeometry(label->geometry().adjusted(label->width() - needed, 0, 0, 0));
+}
+
 } // namespace
 
 MainWindow::MainWindow(Shell &shell, const StoreLayout &store, QWidget *parent)
@@ -106,9 +117,9 @@ void MainWindow::connectCommands()
 
 void MainWindow::showClock(const ClockTexts &texts)
 {
-    m_time->setText(texts.time);
-    m_date->setText(texts.date);
-    m_weekday->setText(shownWeekday(texts.weekday));
+    showClockText(m_time, texts.time);
+    showClockText(m_date, texts.date);
+    showClockText(m_weekday, shownWeekday(texts.weekday));
 }
 
 QString MainWindow::shownWeekday(const QString &englishName)

@@ -4,15 +4,31 @@
 #include "ui/dialogs/splashwindow.h"
 #include "ui/main/mainwindow.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
+#include <cmath>
+
 using namespace brevora;
 using namespace brevora::test;
 
 namespace {
+
+// The WCAG contrast ratio of two colours: 1 for the same, 21 for black on white.
+double contrast(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &c) {
+        const auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
 
 QTimer *splashTimer(SplashWindow &splash)
 {
@@ -43,6 +59,30 @@ private slots:
             QVERIFY2(splash.findChild<QWidget *>(name), name);
         QCOMPARE(splashTimer(splash)->interval(), 5000);
         QVERIFY(splashTimer(splash)->isActive());
+    }
+
+    void itsTextIsReadableInTheDesktopsColours_data()
+    {
+        QTest::addColumn<QPalette>("desktop");
+        QTest::newRow("light") << QApplication::palette();
+        QPalette dark(QColor(0x35, 0x35, 0x35));
+        dark.setColor(QPalette::Base, QColor(0x2a, 0x2a, 0x2a));
+        dark.setColor(QPalette::Text, Qt::white);
+        dark.setColor(QPalette::HighlightedText, Qt::white);
+        QTest::newRow("dark") << dark;
+    }
+
+    void itsTextIsReadableInTheDesktopsColours()
+    {
+        QFETCH(QPalette, desktop);
+        const QPalette before = QApplication::palette();
+        QApplication::setPalette(desktop);
+        StoreFixture store;
+        SplashWindow splash(store.layout.settingsFolder());
+        QApplication::setPalette(before);
+        auto *label = splash.findChild<QLabel *>("lblCompanyProduct");
+        QVERIFY(contrast(splash.palette().color(QPalette::Window), label->palette().color(QPalette::WindowText))
+                >= 4.5);
     }
 
     void handsOverOnceWhateverEndsIt_data()

@@ -4,6 +4,8 @@
 
 #include "app/translations.h"
 #include "core/model/fieldrules.h"
+#include "os/notify/desktopnotifier.h"
+#include "ui/main/alarmdeletion.h"
 #include "ui/main/alarmlist.h"
 #include "ui/main/mainwindow.h"
 #include "ui/wizard/alarmeditor.h"
@@ -11,6 +13,7 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -198,6 +201,38 @@ private slots:
         QCOMPARE(QCoreApplication::translate("brevora::core", "Once a day"), QStringLiteral("Once a day"));
     }
 
+    // Texts made outside the windows, or once for the whole program, follow the catalogues installed before them.
+    void textsMadeOutsideTheWindowsAreTranslated_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("deleteTitle");
+        QTest::addColumn<QString>("showAction");
+        QTest::addColumn<QString>("weekday");
+        const auto row = [](const char *locale, const char *title, const char *show, const char *weekday) {
+            QTest::newRow(locale) << QString::fromLatin1(locale) << QString::fromUtf8(title) << QString::fromUtf8(show)
+                                  << QString::fromUtf8(weekday);
+        };
+        row("de_DE", "Löschen bestätigen", "Anzeigen", "Samstag");
+        row("es_ES", "Confirmar la eliminación", "Mostrar", "sábado");
+    }
+
+    void textsMadeOutsideTheWindowsAreTranslated()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, deleteTitle);
+        QFETCH(QString, showAction);
+        QFETCH(QString, weekday);
+        QObject translators;
+        QVERIFY(installTranslations(QLocale(locale), &translators));
+        AppFixture f;
+        AlarmDeletion(f.store.layout, f.prompter).deleteAll();
+        QCOMPARE(f.prompter.shown.last().title, deleteTitle);
+        QCOMPARE(showLabel(), showAction);
+        // The clock's day, a Saturday, beside the date; the files keep the English name.
+        f.startAndSkipSplash();
+        QCOMPARE(f.app->mainWindow().findChild<QLabel *>("Label4")->text(), weekday);
+    }
+
     // The kind box lists the kinds in the user's language, and a kind chosen or typed in it lists that kind's
     // alarms, though the folders keep their names.
     void aTranslatedKindBoxStillFindsTheAlarms()
@@ -209,7 +244,7 @@ private slots:
         f.startAndSkipSplash();
         MainWindow &main = f.app->mainWindow();
         auto *kinds = main.findChild<QComboBox *>("Combo1");
-        QCOMPARE(kinds->currentText(), QStringLiteral("Alarmart"));
+        QCOMPARE(kinds->currentText(), QStringLiteral("Alarmtyp"));
         const int daily = kinds->findText(QStringLiteral("Täglich"));
         QVERIFY(daily >= 0);
         kinds->setCurrentIndex(daily);
@@ -237,12 +272,11 @@ private slots:
                  QByteArray("\"Tea\",\"ninguno\",\"Monday\",\"7\",\"5\"\r\n"));
 
         AlarmEditorWindow *daily = w.open(AlarmKind::Daily);
-        WizardFixture::fill(daily, { QStringLiteral("25"), QStringLiteral("0") });
+        WizardFixture::fill(daily, { QStringLiteral("25"), QStringLiteral("60") });
         WizardFixture::click(daily, "Command1");
         QVERIFY(!w.prompter.shown.isEmpty());
         QCOMPARE(w.prompter.shown.last().title, QStringLiteral("Información no válida"));
-        QCOMPARE(w.prompter.shown.last().text,
-                 QStringLiteral("La información de las siguientes secciones no es válida: Hora"));
+        QCOMPARE(w.prompter.shown.last().text, QStringLiteral("Los siguientes campos no son válidos: Hora, Minutos"));
         // The words of the command line's check stay as written.
         QCOMPARE(invalidSections(AlarmKind::Daily, { QStringLiteral("25"), QStringLiteral("0") }),
                  QStringLiteral(" Hour"));

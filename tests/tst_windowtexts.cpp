@@ -102,22 +102,27 @@ class TestWindowTexts : public QObject
     Q_OBJECT
 
 private slots:
-    // Every language the program is translated into, and the texts as written.
+    // Every language the program is translated into, and the texts as written, at the desktop font sizes the
+    // windows are drawn for.
     void everyTextFitsItsControl_data()
     {
         QTest::addColumn<QString>("language");
-        QTest::newRow("as written") << QString();
-        for (const char *language : { "de_DE", "es_ES" })
-            QTest::newRow(language) << QString::fromLatin1(language);
+        QTest::addColumn<qreal>("points");
+        for (const int points : { 9, 10, 11 }) {
+            for (const char *language : { "", "de_DE", "es_ES" })
+                QTest::addRow("%s %d pt", *language ? language : "as written", points)
+                    << QString::fromLatin1(language) << qreal(points);
+        }
     }
 
     void everyTextFitsItsControl()
     {
         QFETCH(QString, language);
+        QFETCH(qreal, points);
         QObject translators;
         if (!language.isEmpty())
             QVERIFY(installTranslations(QLocale(language), &translators));
-        AppFixture f;
+        AppFixture f(false, true, points);
         f.app->start();
         QStringList found = overflows(&f.app->splashWindow());
         f.app->splashWindow().handOver();

@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>With Brevora you can make your own alarms for reminding you of important dates, celebrations...; and you can set them to the hour, day, month, year, week day... you want.</source>
-        <translation>Mit Brevora erstellen Sie eigene Alarme, die Sie an wichtige Termine, Feiern... erinnern; und Sie stellen sie auf die Stunde, den Tag, Monat, das Jahr, den Wochentag... ein, die Sie wollen.</translation>
+        <translation>Mit Brevora erstellen Sie eigene Alarme, die Sie an wichtige Termine, Feiern... erinnern – zu jeder gewünschten Stunde, an jedem Tag, Monat, Jahr oder Wochentag.</translation>
     </message>
     <message>
         <source>Questions, ideas or problems?</source>
@@ -44,7 +44,7 @@
     </message>
     <message>
         <source>Are you sure you want to delete: %1?</source>
-        <translation>Möchten Sie wirklich löschen: %1?</translation>
+        <translation>Möchten Sie „%1“ wirklich löschen?</translation>
     </message>
     <message>
         <source>Error</source>
@@ -52,11 +52,11 @@
     </message>
     <message>
         <source>Select an alarm type</source>
-        <translation>Wählen Sie eine Alarmart</translation>
+        <translation>Wählen Sie einen Alarmtyp</translation>
     </message>
     <message>
         <source>Are you sure you want to delete all the alarms of the following type: %1?</source>
-        <translation>Möchten Sie wirklich alle Alarme dieser Art löschen: %1?</translation>
+        <translation>Möchten Sie alle Alarme der Art „%1“ wirklich löschen?</translation>
     </message>
     <message>
         <source>Are you sure you want to delete all alarms?</source>
@@ -77,7 +77,7 @@
     <name>brevora::AlarmEditorWindow</name>
     <message>
         <source>Advanced options</source>
-        <translation>Weitere Optionen</translation>
+        <translation>Erweiterte Optionen</translation>
     </message>
     <message>
         <source>&lt;  Back</source>
@@ -132,6 +132,13 @@
     </message>
 </context>
 <context>
+    <name>brevora::DesktopNotifier</name>
+    <message>
+        <source>Show</source>
+        <translation>Anzeigen</translation>
+    </message>
+</context>
+<context>
     <name>brevora::HelpFile</name>
     <message>
         <source>The help file &quot;%1&quot; could not be found.</source>
@@ -154,7 +161,7 @@
     </message>
     <message>
         <source>Select alarm type:</source>
-        <translation>Wählen Sie die Alarmart:</translation>
+        <translation>Wie oft soll der Alarm kommen?</translation>
     </message>
     <message>
         <source>Next   &gt;</source>
@@ -213,7 +220,7 @@
     </message>
     <message>
         <source>About...</source>
-        <translation>Über...</translation>
+        <translation>Über Brevora</translation>
     </message>
 </context>
 <context>
@@ -229,6 +236,34 @@
     <message>
         <source>Alarm text</source>
         <translation>Alarmtext</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Montag</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Dienstag</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Mittwoch</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Donnerstag</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Freitag</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Samstag</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Sonntag</translation>
     </message>
 </context>
 <context>
@@ -286,7 +321,7 @@ It will not be shown again until its next time comes.</source>
         <translation>Die Alarmdatei
 %1
 konnte nicht %2 werden: %3.
-Sie wird erst zu ihrer nächsten Zeit wieder angezeigt.</translation>
+Er wird erst zu seinem nächsten Termin wieder angezeigt.</translation>
     </message>
 </context>
 <context>
@@ -343,7 +378,7 @@ Sie wird erst zu ihrer nächsten Zeit wieder angezeigt.</translation>
     </message>
     <message>
         <source>Show the alarms only while it&apos;s the programmed hour</source>
-        <translation>Alarme nur während der eingestellten Stunde zeigen</translation>
+        <translation>Alarme nur in ihrer eingestellten Minute anzeigen</translation>
     </message>
     <message>
         <source>Save</source>
@@ -455,7 +490,7 @@ Bleibt es so, beenden Sie die laufende Kopie (etwa in einem Taskmanager) und sta
 %2
 
 Make each an ordinary folder again for its alarms to come back.</source>
-        <translation>Diese Ordner bestätigter Alarme sind Verknüpfungen zu Ordnern außerhalb von %1, daher holt Brevora nichts aus ihnen zurück:
+        <translation>Diese Ordner bestätigter Alarme sind symbolische Verknüpfungen zu Ordnern außerhalb von %1, daher holt Brevora nichts aus ihnen zurück:
 %2
 
 Machen Sie jeden wieder zu einem gewöhnlichen Ordner, damit seine Alarme zurückkehren.</translation>
@@ -532,7 +567,7 @@ Machen Sie jeden wieder zu einem gewöhnlichen Ordner, damit seine Alarme zurüc
     </message>
     <message>
         <source>Alarm type</source>
-        <translation>Alarmart</translation>
+        <translation>Alarmtyp</translation>
     </message>
     <message>
         <source>Day</source>
@@ -564,7 +599,7 @@ Machen Sie jeden wieder zu einem gewöhnlichen Ordner, damit seine Alarme zurüc
     </message>
     <message>
         <source>Numbers preceded by a 0 are not valid information. Ex: 4, not 04; or 506, not 0506</source>
-        <translation>Zahlen mit führender 0 sind keine gültige Angabe. Bsp.: 4, nicht 04; oder 506, nicht 0506</translation>
+        <translation>Zahlen dürfen nicht mit 0 beginnen, z. B. 4 statt 04, 506 statt 0506.</translation>
     </message>
     <message>
         <source>Invalid information</source>
@@ -604,7 +639,7 @@ Machen Sie jeden wieder zu einem gewöhnlichen Ordner, damit seine Alarme zurüc
     </message>
     <message>
         <source>%1 (a link to another folder, whose files are left)</source>
-        <translation>%1 (ein Verweis auf einen anderen Ordner, dessen Dateien bleiben)</translation>
+        <translation>%1 (eine symbolische Verknüpfung zu einem anderen Ordner, dessen Dateien bleiben)</translation>
     </message>
     <message>
         <source>%1 (its name is not valid UTF-8)</source>
@@ -612,7 +647,7 @@ Machen Sie jeden wieder zu einem gewöhnlichen Ordner, damit seine Alarme zurüc
     </message>
     <message>
         <source>%1 is a link; Brevora does not write through links.</source>
-        <translation>%1 ist ein Verweis; Brevora schreibt nicht durch Verweise hindurch.</translation>
+        <translation>%1 ist eine symbolische Verknüpfung; Brevora schreibt nicht durch symbolische Verknüpfungen hindurch.</translation>
     </message>
     <message>
         <source>%1 is not a regular file.</source>
@@ -625,6 +660,11 @@ Machen Sie jeden wieder zu einem gewöhnlichen Ordner, damit seine Alarme zurüc
     <message>
         <source>%1 is read-only.</source>
         <translation>%1 ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>the fields named so far, then one more</comment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 </TS>

@@ -44,7 +44,7 @@
     </message>
     <message>
         <source>Are you sure you want to delete: %1?</source>
-        <translation>¿Seguro que desea eliminar: %1?</translation>
+        <translation>¿Seguro que desea eliminar «%1»?</translation>
     </message>
     <message>
         <source>Error</source>
@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>Are you sure you want to delete all the alarms of the following type: %1?</source>
-        <translation>¿Seguro que desea eliminar todos los avisos del siguiente tipo: %1?</translation>
+        <translation>¿Seguro que desea eliminar todos los avisos del tipo «%1»?</translation>
     </message>
     <message>
         <source>Are you sure you want to delete all alarms?</source>
@@ -113,7 +113,7 @@
     </message>
     <message>
         <source>Brevora   New alarm (Once a week)</source>
-        <translation>Brevora   Nuevo aviso (Una vez a la semana)</translation>
+        <translation>Brevora   Nuevo aviso (Una vez por semana)</translation>
     </message>
     <message>
         <source>Brevora   New alarm (Once a month)</source>
@@ -128,7 +128,14 @@
     <name>brevora::AlarmList</name>
     <message>
         <source>Alarms</source>
-        <translation>Alarmas</translation>
+        <translation>Avisos</translation>
+    </message>
+</context>
+<context>
+    <name>brevora::DesktopNotifier</name>
+    <message>
+        <source>Show</source>
+        <translation>Mostrar</translation>
     </message>
 </context>
 <context>
@@ -230,32 +237,60 @@
         <source>Alarm text</source>
         <translation>Texto del aviso</translation>
     </message>
+    <message>
+        <source>Monday</source>
+        <translation>lunes</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>martes</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>miércoles</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>jueves</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>viernes</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>sábado</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>domingo</translation>
+    </message>
 </context>
 <context>
     <name>brevora::MissedAlarmReport</name>
     <message>
         <source>Missed alarms</source>
-        <translation>Alarmas perdidas</translation>
+        <translation>Avisos perdidos</translation>
     </message>
     <message>
         <source>These alarms fell due while Brevora was not running or the computer was asleep:
 
 </source>
-        <translation>Estas alarmas vencieron mientras Brevora no se ejecutaba o el equipo estaba en reposo:
+        <translation>Estos avisos debían sonar mientras Brevora no se ejecutaba o el equipo estaba en reposo:
 
 </translation>
     </message>
     <message>
         <source>At least %1 alarms were missed</source>
-        <translation>Se perdieron al menos %1 alarmas</translation>
+        <translation>Se perdieron al menos %1 avisos</translation>
     </message>
     <message>
         <source>An alarm was missed</source>
-        <translation>Se perdió una alarma</translation>
+        <translation>Se perdió un aviso</translation>
     </message>
     <message>
         <source>%1 alarms were missed</source>
-        <translation>Se perdieron %1 alarmas</translation>
+        <translation>Se perdieron %1 avisos</translation>
     </message>
     <message>
         <source>and at least %1 more</source>
@@ -313,7 +348,7 @@ No volverá a mostrarse hasta que llegue su próxima hora.</translation>
     </message>
     <message>
         <source>Alarm at %1 (%2)</source>
-        <translation>Alarma a las %1 (%2)</translation>
+        <translation>Aviso a las %1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -339,11 +374,11 @@ No volverá a mostrarse hasta que llegue su próxima hora.</translation>
     </message>
     <message>
         <source>Run hidden</source>
-        <translation>Ejecutar oculto</translation>
+        <translation>Iniciar oculto</translation>
     </message>
     <message>
         <source>Show the alarms only while it&apos;s the programmed hour</source>
-        <translation>Mostrar los avisos solo durante la hora programada</translation>
+        <translation>Mostrar cada aviso solo durante su minuto programado</translation>
     </message>
     <message>
         <source>Save</source>
@@ -404,7 +439,7 @@ Si sigue así, cierre la copia en ejecución (por ejemplo en un administrador de
     </message>
     <message>
         <source>Play</source>
-        <translation>Oír</translation>
+        <translation>Escuchar</translation>
     </message>
     <message>
         <source>OK</source>
@@ -455,10 +490,10 @@ Si sigue así, cierre la copia en ejecución (por ejemplo en un administrador de
 %2
 
 Make each an ordinary folder again for its alarms to come back.</source>
-        <translation>Estas carpetas de alarmas confirmadas son enlaces a carpetas fuera de %1, así que Brevora no saca nada de ellas:
+        <translation>Estas carpetas de avisos confirmados son enlaces a carpetas fuera de %1, así que Brevora no saca nada de ellas:
 %2
 
-Vuelva a convertir cada una en una carpeta normal para que sus alarmas regresen.</translation>
+Vuelva a convertir cada una en una carpeta normal para que sus avisos regresen.</translation>
     </message>
 </context>
 <context>
@@ -560,11 +595,11 @@ Vuelva a convertir cada una en una carpeta normal para que sus alarmas regresen.
     </message>
     <message>
         <source>The information for the following sections is not valid:</source>
-        <translation>La información de las siguientes secciones no es válida:</translation>
+        <translation>Los siguientes campos no son válidos:</translation>
     </message>
     <message>
         <source>Numbers preceded by a 0 are not valid information. Ex: 4, not 04; or 506, not 0506</source>
-        <translation>Los números precedidos de un 0 no son información válida. Ej.: 4, no 04; o 506, no 0506</translation>
+        <translation>Los números no pueden empezar por 0; por ejemplo, 4 y no 04, o 506 y no 0506.</translation>
     </message>
     <message>
         <source>Invalid information</source>
@@ -625,6 +660,11 @@ Vuelva a convertir cada una en una carpeta normal para que sus alarmas regresen.
     <message>
         <source>%1 is read-only.</source>
         <translation>%1 es de solo lectura.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>the fields named so far, then one more</comment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 </TS>

@@ -30,7 +30,7 @@ Application::Application(const QString &programDir, const Clock &clock, const Pl
 {
     // Every window without an icon of its own, message boxes included, shows the program's.
     QApplication::setWindowIcon(programIcon());
-    QApplication::setFont(designFont());
+    useDesktopScale(options.desktopFontPoints ? *options.desktopFontPoints : desktopFontPoints());
     m_state.layout = StoreLayout(programDir);
     m_scheduler = new Scheduler(m_state, m_clock, this);
     m_notices = std::make_unique<NoticeBoard>(NoticeServices{ m_state, m_clock, m_platform.sound, m_platform.prompter,

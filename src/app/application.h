@@ -30,6 +30,8 @@ public:
     {
         // Whether the desktop has a notification area; asked of the desktop each time when not given.
         std::optional<bool> trayAvailable;
+        // The desktop's font size in points, which the windows grow with; asked of the desktop when not given.
+        std::optional<qreal> desktopFontPoints;
     };
 
     Application(const QString &programDir, const Clock &clock, const Platform &platform, Options options = {},

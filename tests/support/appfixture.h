@@ -26,14 +26,15 @@ struct AppFixture
     FakeProgramEnd &programEnd = fakes.programEnd;
     std::unique_ptr<Application> app;
 
-    explicit AppFixture(bool hide = false, std::optional<bool> trayAvailable = true)
+    // The desktop font is the design's own size unless given.
+    explicit AppFixture(bool hide = false, std::optional<bool> trayAvailable = true, qreal desktopFontPoints = 9)
     {
         const QString folder = store.layout.settingsFolder();
         for (Setting setting : { Setting::Past, Setting::Startup, Setting::Hide })
             writeSettingFile(folder + u'/' + settingFileName(setting),
                              setting == Setting::Hide ? hide : settingDefault(setting));
         app = std::make_unique<Application>(store.dir.path(), clock, fakes.platform(),
-                                            Application::Options{ trayAvailable });
+                                            Application::Options{ trayAvailable, desktopFontPoints });
     }
 
     // Starts the program and ends the splash as a key on it would.

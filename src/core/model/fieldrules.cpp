@@ -134,9 +134,17 @@ QString invalidSections(AlarmKind kind, const QStringList &values)
 
 QString invalidFieldsMessage(AlarmKind kind, const QStringList &values)
 {
-    // The section words are the fields' captions, so a translated message names them as the editor does.
-    const QString sections = joinInvalidFields(
-        kind, values, [](const TimeFieldRule &rule) { return u' ' + coreText(QString::fromLatin1(rule.caption)); });
+    // The section words are the fields' captions, so a translated message names them as the editor does. English
+    // lists them as it always did, each after a blank; a language may put commas between them.
+    QString sections;
+    joinInvalidFields(kind, values, [&sections](const TimeFieldRule &rule) {
+        const QString caption = coreText(QString::fromLatin1(rule.caption));
+        sections = sections.isEmpty()
+            ? u' ' + caption
+            : QCoreApplication::translate("brevora::core", "%1 %2", "the fields named so far, then one more")
+                  .arg(sections, caption);
+        return QString();
+    });
     return sections.isEmpty()
         ? QString()
         : QCoreApplication::translate("brevora::core", "The information for the following sections is not valid:")

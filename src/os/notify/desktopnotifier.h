@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QString>
 
@@ -26,6 +27,12 @@ signals:
     // The user chose the notification's default action.
     void activated(const QString &key);
 };
+
+// The label of a notification's default action, which brings the alarm forward, in the user's language.
+inline QString showLabel()
+{
+    return QCoreApplication::translate("brevora::DesktopNotifier", "Show");
+}
 
 // The desktop's own notification service where this system has one.
 std::unique_ptr<DesktopNotifier> createSystemNotifier(QObject *parent = nullptr);

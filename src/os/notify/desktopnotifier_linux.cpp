@@ -77,7 +77,7 @@ public:
                                  { QStringLiteral("urgency"), QVariant::fromValue(criticalUrgency) } };
         // No expiry: like the notice, the trace stays until the user dismisses it.
         call << QStringLiteral("Brevora") << m_ids.value(key, 0u) << programName << summary << escapedForMarkup(body)
-             << QStringList{ QStringLiteral("default"), QStringLiteral("Show") } << hints << 0;
+             << QStringList{ QStringLiteral("default"), showLabel() } << hints << 0;
         auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call, answerTimeoutMs), this);
         connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, key] {
             watcher->deleteLater();

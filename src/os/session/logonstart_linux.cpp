@@ -73,6 +73,8 @@ QByteArray entryText(const QString &executable, bool on)
                           "Type=Application\n"
                           "Name=Brevora\n"
                           "Comment=Starts the Brevora alarms when you log on\n"
+                          "Comment[de]=Startet die Brevora-Alarme bei der Anmeldung\n"
+                          "Comment[es]=Inicia los avisos de Brevora al iniciar la sesión\n"
                           "Exec=%1\n"
                           "TryExec=%2\n"
                           "Icon=" BREVORA_APP_ID "\n"

@@ -5,9 +5,45 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <algorithm>
 #include <optional>
 
 namespace brevora {
+
+namespace {
+
+double currentScale = 1.0;
+double currentTextScale = 1.0;
+
+// The designs' own font size and resolution, and the width of the widest window with its frame.
+constexpr double designPoints = 9.0;
+constexpr double designDpi = 96.0;
+constexpr int widestWindowTwips = 8910 + 300;
+
+} // namespace
+
+double layoutScale()
+{
+    return currentScale;
+}
+
+double textScale()
+{
+    return currentTextScale;
+}
+
+void setLayoutScale(double layout, double text)
+{
+    currentScale = layout;
+    currentTextScale = text;
+}
+
+double layoutScaleFor(double points, double dpi, int screenWidth)
+{
+    const double wanted = std::max(1.0, points / designPoints) * (dpi > 0 ? dpi / designDpi : 1.0);
+    const double room = screenWidth > 0 ? screenWidth * 15.0 / widestWindowTwips : wanted;
+    return std::max(std::min(wanted, room), std::min(1.0, wanted));
+}
 
 void setTabChain(const QList<QWidget *> &controls)
 {

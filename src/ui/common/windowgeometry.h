@@ -6,22 +6,34 @@
 #include <QRect>
 #include <QWidget>
 
+#include <cmath>
 #include <type_traits>
 
 namespace brevora {
 
-// The windows are laid out in twips, as their designs give them: 15 twips to the pixel at 96 dpi.
-constexpr int twips(int length)
+// How much larger than designed the windows are drawn: 1 for the design's own 96 dpi and 9-point desktop font.
+double layoutScale();
+// The part of it the fonts take: the layout's without the dpi's, which the fonts' points already follow.
+double textScale();
+void setLayoutScale(double layout, double text);
+
+// The scale for a desktop font of `points` on a screen of `dpi` whose free area is `screenWidth` pixels wide: the
+// designs grow with the font and the dpi, never below their own size, and the widest window (the editor with its
+// options open) still fits on the screen.
+double layoutScaleFor(double points, double dpi, int screenWidth);
+
+// The windows are laid out in twips, as their designs give them: 15 twips to the pixel at 96 dpi and the scale 1.
+inline int twips(int length)
 {
-    return (length + 7) / 15;
+    return static_cast<int>(std::lround(length * layoutScale() / 15.0));
 }
 
-constexpr QRect twipsRect(int left, int top, int width, int height)
+inline QRect twipsRect(int left, int top, int width, int height)
 {
     return { twips(left), twips(top), twips(width), twips(height) };
 }
 
-constexpr QSize twipsSize(int width, int height)
+inline QSize twipsSize(int width, int height)
 {
     return { twips(width), twips(height) };
 }

@@ -64,7 +64,7 @@ AboutBox::AboutBox(Shell &shell, Launcher &launcher, Prompter &prompter, QWidget
 
     QLabel *title = addLabel(this, "lblTitle", programTitle, twipsRect(1050, 240, 4245, 480));
     QFont big = title->font();
-    big.setPointSizeF(13.5);
+    big.setPointSizeF(13.5 * textScale());
     title->setFont(big);
     addLabel(this, "lblVersion", tr("Versión %1.%2.%3").arg(versionMajor).arg(versionMinor).arg(versionRevision),
              twipsRect(1050, 780, 4245, 225));

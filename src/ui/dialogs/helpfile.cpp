@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <QStandardPaths>
 
 namespace brevora {
@@ -43,25 +44,44 @@ bool openHtmlHelp(const QString &index, Launcher &launcher)
         || openWithFirstOf(webBrowsers(), index, launcher);
 }
 
+// The same help written in the user's language, in a folder named for the language beside the English one, or
+// the English help itself. A user who puts English before another language keeps the English.
+QString inUsersLanguage(const QString &englishPath)
+{
+    const QFileInfo english(englishPath);
+    if (englishPath.isEmpty() || !english.isFile())
+        return englishPath;
+    for (const QString &tag : QLocale().uiLanguages()) {
+        const QString language = tag.section(u'-', 0, 0).toLower();
+        if (language == u"en" || language == u"c")
+            break;
+        const QString translated = english.dir().filePath(language + u'/' + english.fileName());
+        if (QFileInfo(translated).isFile())
+            return translated;
+    }
+    return englishPath;
+}
+
 } // namespace
 
 QString helpFilePath(const QString &programDir)
 {
     const QString own = resolvePathIgnoringCase(programDir, QStringLiteral("Help file/Helpfile.chm"));
     if (QFileInfo(own).isFile())
-        return own;
+        return inUsersLanguage(own);
     // An installed program's ProgramDir is the user's data folder, which starts without a help file: the one
     // installed with the program is found among the shared data folders.
     QString installed
         = QStandardPaths::locate(QStandardPaths::GenericDataLocation, QStringLiteral("brevora/Helpfile.chm"));
     if (installed.isEmpty())
         installed = QStandardPaths::locate(QStandardPaths::AppDataLocation, QStringLiteral("Help file/Helpfile.chm"));
-    return installed.isEmpty() ? own : installed;
+    return installed.isEmpty() ? own : inUsersLanguage(installed);
 }
 
 QString htmlHelpIndex()
 {
-    return QStandardPaths::locate(QStandardPaths::GenericDataLocation, QStringLiteral("brevora/html/index.html"));
+    return inUsersLanguage(
+        QStandardPaths::locate(QStandardPaths::GenericDataLocation, QStringLiteral("brevora/html/index.html")));
 }
 
 bool openHelpFile(const QString &programDir, Launcher &launcher, Prompter &prompter, QWidget *parent)

@@ -38,8 +38,10 @@ SplashWindow::SplashWindow(const QString &settingsFolder, QWidget *parent)
     setFixedSize(twips(7380), twips(3720));
     setFocusPolicy(Qt::StrongFocus);
     setAutoFillBackground(true);
+    // The light page of a text box, and the text written on it: one pair, so a dark theme keeps it readable.
     QPalette colours = palette();
-    colours.setColor(QPalette::Window, colours.color(QPalette::HighlightedText));
+    colours.setColor(QPalette::Window, colours.color(QPalette::Base));
+    colours.setColor(QPalette::WindowText, colours.color(QPalette::Text));
     setPalette(colours);
 
     m_frame->setObjectName(QStringLiteral("Frame1"));

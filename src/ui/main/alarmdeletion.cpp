@@ -13,7 +13,12 @@ namespace brevora {
 
 namespace {
 
-const QString confirmTitle = QCoreApplication::translate("brevora::AlarmDeletion", "Confirm the elimination");
+// Asked for each time: a text translated when the program loads, before any catalogue is installed, stays English.
+QString confirmTitle()
+{
+    return QCoreApplication::translate("brevora::AlarmDeletion", "Confirm the elimination");
+}
+
 constexpr int namesShownAtMost = 10;
 
 } // namespace
@@ -73,7 +78,7 @@ DeletionOutcome AlarmDeletion::deleteAll()
 
 bool AlarmDeletion::confirm(const QString &question)
 {
-    return m_prompter.ask(m_parent, QMessageBox::NoIcon, confirmTitle, question, QMessageBox::Yes | QMessageBox::No)
+    return m_prompter.ask(m_parent, QMessageBox::NoIcon, confirmTitle(), question, QMessageBox::Yes | QMessageBox::No)
         == QMessageBox::Yes;
 }
 

@@ -119,7 +119,20 @@ void MainWindow::showClock(const ClockTexts &texts)
 {
     showClockText(m_time, texts.time);
     showClockText(m_date, texts.date);
-    showClockText(m_weekday, texts.weekday);
+    showClockText(m_weekday, shownWeekday(texts.weekday));
+}
+
+QString MainWindow::shownWeekday(const QString &englishName)
+{
+    // The clock names the day as the alarm files do; the window says it in the user's language.
+    static const char *const names[]
+        = { QT_TR_NOOP("Monday"), QT_TR_NOOP("Tuesday"),  QT_TR_NOOP("Wednesday"), QT_TR_NOOP("Thursday"),
+            QT_TR_NOOP("Friday"), QT_TR_NOOP("Saturday"), QT_TR_NOOP("Sunday") };
+    for (const char *name : names) {
+        if (englishName == QLatin1String(name))
+            return tr(name);
+    }
+    return englishName;
 }
 
 void MainWindow::fillKindList()

@@ -55,6 +55,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    static QString shownWeekday(const QString &englishName);
+
     void buildControls(QWidget *client);
     void connectCommands();
     void chooseKind();

@@ -115,25 +115,37 @@ private slots:
             QVERIFY2(!QFile::exists(leftover), qPrintable(leftover));
     }
 
-    // A log-on entry an earlier version wrote is renewed at the start, as the settings say, and only then.
-    void anEarlierLogonEntryIsRenewedAtStart_data()
+    // A log-on entry an earlier version wrote, or one a save of the options left out of step with the setting (a
+    // kill between the two), is renewed at the start as the settings say, and only then; only a disagreement is
+    // told, once.
+    void aLogonEntryOutOfStepIsRenewedAtStart_data()
     {
         QTest::addColumn<bool>("startup");
-        QTest::newRow("on") << true;
-        QTest::newRow("off") << false;
+        QTest::addColumn<bool>("earlier");
+        QTest::addColumn<int>("registered"); // -1: cannot be told
+        QTest::addColumn<bool>("renewed");
+        QTest::newRow("earlier, on") << true << true << -1 << false;
+        QTest::newRow("earlier, off") << false << true << -1 << false;
+        QTest::newRow("on without an entry") << true << false << 0 << true;
+        QTest::newRow("off with an entry") << false << false << 1 << true;
+        QTest::newRow("agreeing") << true << false << 1 << false;
     }
-    void anEarlierLogonEntryIsRenewedAtStart()
+    void aLogonEntryOutOfStepIsRenewedAtStart()
     {
         QFETCH(bool, startup);
+        QFETCH(bool, earlier);
+        QFETCH(int, registered);
+        QFETCH(bool, renewed);
         AppFixture program;
         writeBytes(program.store.layout.settingsFolder() + "/startup.bvr", startup ? "#TRUE#\r\n" : "#FALSE#\r\n");
-        program.fakes.logonStart.earlier = true;
+        program.fakes.logonStart.earlier = earlier;
+        if (registered >= 0)
+            program.fakes.logonStart.registration = registered == 1;
         program.startAndSkipSplash();
-        QCOMPARE(program.fakes.logonStart.calls, QList<bool>{ startup });
-
-        AppFixture current;
-        current.startAndSkipSplash();
-        QVERIFY(current.fakes.logonStart.calls.isEmpty());
+        QCOMPARE(program.fakes.logonStart.calls, earlier || renewed ? QList<bool>{ startup } : QList<bool>());
+        QCOMPARE(program.fakes.prompter.shown.size(), renewed ? 1 : 0);
+        if (renewed)
+            QVERIFY(program.fakes.prompter.shown[0].text.contains(u"\"Run on startup\""));
     }
 
     // A folder of acknowledged alarms that is a link to a user's folder is not emptied into the alarms; the

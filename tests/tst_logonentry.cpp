@@ -86,9 +86,36 @@ private slots:
         QVERIFY(entry.earlierEntryPaths().isEmpty());
     }
 
+    // Only an entry that runs this program and carries something of ours is an earlier one of ours: a copy renamed
+    // after another program must not take that program's entry for its own.
+    void anotherProgramsEntryIsKeptWhateverItsName_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("copy named after it") << "/home/ana/nextcloud"
+                                             << "nextcloud.desktop"
+                                             << QByteArray("[Desktop Entry]\r\nName=Nextcloud\r\nExec=nextcloud "
+                                                           "--background\r\nIcon=Nextcloud\r\n");
+        QTest::newRow("our title, another program")
+            << "/usr/bin/brevora"
+            << "Brevora.desktop" << QByteArray("[Desktop Entry]\nName=Brevora\nExec=/opt/x/run\n");
+    }
+    void anotherProgramsEntryIsKeptWhateverItsName()
+    {
+        QFETCH(QString, program);
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        put(autostart(name), bytes);
+        DesktopAutostart entry(program);
+        QVERIFY(!entry.hasEarlierRegistration());
+        QVERIFY(entry.set(true).ok());
+        QCOMPARE(contents(autostart(name)), bytes);
+    }
+
     void aFailedWriteKeepsTheEarlierEntry()
     {
-        const QByteArray earlier = "[Desktop Entry]\nType=Application\nExec=/usr/bin/brevora\n";
+        const QByteArray earlier = "[Desktop Entry]\nType=Application\nName=Brevora\nExec=/usr/bin/brevora\n";
         put(autostart(QStringLiteral("brevora.desktop")), earlier);
         DesktopAutostart entry(QStringLiteral("/usr/bin/brevora"));
         QVERIFY(QDir().mkpath(entry.entryPath()));

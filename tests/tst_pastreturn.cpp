@@ -46,23 +46,29 @@ private slots:
         QVERIFY(files(store.layout.activeFolder(AlarmKind::Once)).isEmpty());
     }
 
-    // A link among the folders of acknowledged alarms may name any folder of the user's: nothing is taken from
-    // it, and the report names it. A whole Events folder kept elsewhere is the store itself and works as usual.
-    void foldersLeadingOutsideAreLeftAlone_data()
+    // A link among the folders of acknowledged alarms may name any folder of the user's, also one inside the
+    // program folder: nothing is taken from it, and the report names it. A whole Events folder kept elsewhere is
+    // the store itself and works as usual.
+    void linkedPastFoldersAreLeftAlone_data()
     {
         QTest::addColumn<QString>("linked"); // the entry made a link, relative to the ProgramDir
+        QTest::addColumn<bool>("inside"); // the folder it names lies in the ProgramDir
         QTest::addColumn<bool>("returns");
-        QTest::newRow("Events/Past") << "Events/Past" << false;
-        QTest::newRow("Events/Past/Day") << "Events/Past/Day" << false;
-        QTest::newRow("whole Events") << "Events" << true;
+        for (const bool inside : { false, true }) {
+            const char *where = inside ? "inside" : "outside";
+            QTest::addRow("Events/Past, %s", where) << "Events/Past" << inside << false;
+            QTest::addRow("Events/Past/Day, %s", where) << "Events/Past/Day" << inside << false;
+        }
+        QTest::newRow("whole Events") << "Events" << false << true;
     }
-    void foldersLeadingOutsideAreLeftAlone()
+    void linkedPastFoldersAreLeftAlone()
     {
         QFETCH(QString, linked);
+        QFETCH(bool, inside);
         QFETCH(bool, returns);
         StoreFixture store;
         QTemporaryDir outside;
-        const QString target = outside.filePath("user folder");
+        const QString target = inside ? store.dir.filePath("Documents") : outside.filePath("user folder");
         QVERIFY(QDir(store.dir.path()).rename(linked, target));
         QVERIFY(QFile::link(target, store.dir.filePath(linked)));
         writeBytes(store.layout.pastPath(AlarmKind::Daily, "7-5.alm"), "\"x\",\"ninguno\",\"7\",\"5\"\r\n");
@@ -72,15 +78,15 @@ private slots:
         const PastReturnReport report = returnPastAlarms(store.layout);
         const QStringList activeDay = files(store.layout.activeFolder(AlarmKind::Daily));
         if (returns) {
-            QCOMPARE(report.leadOutside, QStringList());
+            QCOMPARE(report.linked, QStringList());
             QCOMPARE(activeDay, (QStringList{ "7-5.alm", "holiday.jpg" }));
             return;
         }
         QCOMPARE(activeDay, QStringList());
         QCOMPARE(files(store.layout.pastFolder(AlarmKind::Daily)), (QStringList{ "7-5.alm", "holiday.jpg" }));
         const bool wholePast = linked == u"Events/Past";
-        QCOMPARE(report.leadOutside.contains(store.layout.pastFolder(AlarmKind::Daily)), true);
-        QCOMPARE(report.leadOutside.size(), wholePast ? 4 : 1);
+        QCOMPARE(report.linked.contains(store.layout.pastFolder(AlarmKind::Daily)), true);
+        QCOMPARE(report.linked.size(), wholePast ? 4 : 1);
         QCOMPARE(report.returned, wholePast ? 0 : 1);
     }
 

@@ -113,7 +113,7 @@ private slots:
     {
         QTest::addColumn<QString>("entry");
         for (const char *entry : { "folder", "folder with a file", "link to a file", "dangling link", "pipe",
-                                   "lock naming a live process" })
+                                   "lock naming a live process", "empty lock of a start killed making it" })
             QTest::newRow(entry) << QString::fromLatin1(entry);
     }
     void aLockNoCopyHoldsIsTakenOver()
@@ -133,6 +133,8 @@ private slots:
             QVERIFY(QFile::link(target, lock));
         if (entry == u"pipe")
             QCOMPARE(mkfifo(QFile::encodeName(lock).constData(), 0644), 0);
+        if (entry.startsWith(u"empty"))
+            writeFile(lock, ""); // just made: young enough to be a start making it
         if (entry == u"lock naming a live process") {
             // A lock as a copy writes it, naming this very process, which runs but holds no lock: as after a
             // restart that gave the dead copy's number to another program.

@@ -84,7 +84,8 @@ private slots:
         const QString earlier = DesktopAutostart::autostartFolder() + QStringLiteral("/brevora.desktop");
         const auto writeEntry = [](const QString &path, const QByteArray &keys) {
             QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("[Desktop Entry]\nType=Application\n" + keys) > 0);
+            QVERIFY(file.open(QIODevice::WriteOnly)
+                    && file.write("[Desktop Entry]\nType=Application\nName=Brevora\n" + keys) > 0);
         };
 
         writeEntry(earlier, "Exec=\"" + QFile::encodeName(program) + "\"\nHidden=false\n");

@@ -486,14 +486,22 @@ Bleibt es so, beenden Sie die laufende Kopie (etwa in einem Taskmanager) und sta
 %1</translation>
     </message>
     <message>
-        <source>These folders of acknowledged alarms are links to folders outside %1, so Brevora moves nothing out of them:
-%2
+        <source>These folders of acknowledged alarms are links to other folders, or lie in one, so Brevora moves nothing out of them:
+%1
 
 Make each an ordinary folder again for its alarms to come back.</source>
-        <translation>Diese Ordner bestätigter Alarme sind symbolische Verknüpfungen zu Ordnern außerhalb von %1, daher holt Brevora nichts aus ihnen zurück:
-%2
+        <translation>Diese Ordner bestätigter Alarme sind symbolische Verknüpfungen zu anderen Ordnern oder liegen in einem, daher holt Brevora nichts aus ihnen zurück:
+%1
 
 Machen Sie jeden wieder zu einem gewöhnlichen Ordner, damit seine Alarme zurückkehren.</translation>
+    </message>
+    <message>
+        <source>The log-on entry did not match the &quot;Run on startup&quot; setting, as after an interrupted save of the options. It has been renewed: Brevora starts when you log on.</source>
+        <translation>Der Anmeldeeintrag passte nicht zur Einstellung &quot;Beim Anmelden starten&quot;, wie nach einem unterbrochenen Speichern der Optionen. Er wurde erneuert: Brevora startet bei der Anmeldung.</translation>
+    </message>
+    <message>
+        <source>The log-on entry did not match the &quot;Run on startup&quot; setting, as after an interrupted save of the options. It has been renewed: Brevora does not start when you log on.</source>
+        <translation>Der Anmeldeeintrag passte nicht zur Einstellung &quot;Beim Anmelden starten&quot;, wie nach einem unterbrochenen Speichern der Optionen. Er wurde erneuert: Brevora startet nicht bei der Anmeldung.</translation>
     </message>
 </context>
 <context>

@@ -486,14 +486,22 @@ Si sigue así, cierre la copia en ejecución (por ejemplo en un administrador de
 %1</translation>
     </message>
     <message>
-        <source>These folders of acknowledged alarms are links to folders outside %1, so Brevora moves nothing out of them:
-%2
+        <source>These folders of acknowledged alarms are links to other folders, or lie in one, so Brevora moves nothing out of them:
+%1
 
 Make each an ordinary folder again for its alarms to come back.</source>
-        <translation>Estas carpetas de avisos confirmados son enlaces a carpetas fuera de %1, así que Brevora no saca nada de ellas:
-%2
+        <translation>Estas carpetas de avisos confirmados son enlaces a otras carpetas, o están dentro de una, así que Brevora no saca nada de ellas:
+%1
 
 Vuelva a convertir cada una en una carpeta normal para que sus avisos regresen.</translation>
+    </message>
+    <message>
+        <source>The log-on entry did not match the &quot;Run on startup&quot; setting, as after an interrupted save of the options. It has been renewed: Brevora starts when you log on.</source>
+        <translation>La entrada de inicio de sesión no coincidía con la opción &quot;Ejecutar al iniciar la sesión&quot;, como tras un guardado interrumpido de las opciones. Se ha renovado: Brevora se inicia al iniciar la sesión.</translation>
+    </message>
+    <message>
+        <source>The log-on entry did not match the &quot;Run on startup&quot; setting, as after an interrupted save of the options. It has been renewed: Brevora does not start when you log on.</source>
+        <translation>La entrada de inicio de sesión no coincidía con la opción &quot;Ejecutar al iniciar la sesión&quot;, como tras un guardado interrumpido de las opciones. Se ha renovado: Brevora no se inicia al iniciar la sesión.</translation>
     </message>
 </context>
 <context>

@@ -39,11 +39,11 @@ Application::Application(const QString &programDir, const Clock &clock, const Pl
     m_windows = std::make_unique<WindowShell>(m_state, *m_scheduler, m_platform, options.trayAvailable);
     m_noticeNotifications = std::make_unique<NoticeNotifications>(*m_notices, m_platform.notifier);
     m_router = std::make_unique<NotificationRouter>(m_platform.notifier, *m_notices, *m_windows);
-    m_reports = std::make_unique<StartUpReports>(m_state.layout, m_platform.prompter);
+    m_reports = std::make_unique<StartUpReports>(m_platform.prompter);
     // A notice closed by the window manager comes back while its minute lasts, once the old one has gone.
     connect(m_notices.get(), &NoticeBoard::closedUnacknowledged, m_scheduler, &Scheduler::checkKind,
             Qt::QueuedConnection);
-    connect(m_scheduler, &Scheduler::alarmsReturned, m_reports.get(), &StartUpReports::foldersLeadingOutside);
+    connect(m_scheduler, &Scheduler::alarmsReturned, m_reports.get(), &StartUpReports::linkedPastFolders);
 }
 
 // The windows go without their closing steps: an open notice is not acknowledged, and no close box asks to
@@ -69,10 +69,7 @@ void Application::start()
     mainWindow().fillKindList();
     m_scheduler->start();
     m_state.settings = readSettings(m_state.layout.settingsFolder());
-    // An earlier version's log-on entry names no program to test for, so it would start nothing but an error once
-    // the program is removed; renewed now, it does not wait for the next save of the options.
-    if (m_platform.logonStart.hasEarlierRegistration())
-        m_platform.logonStart.set(m_state.settings.startup);
+    m_reports->logonEntryChecked(m_platform.logonStart, m_state.settings.startup);
     optionsDialog(); // loaded unseen; its boxes are the live settings from now on
     m_scheduler->updateClock();
     m_scheduler->setClockShown(mainWindowVisible());

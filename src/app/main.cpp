@@ -15,6 +15,43 @@
 
 #include <QApplication>
 
+#include <cstdlib>
+#include <mutex>
+#include <tuple>
+
+namespace {
+
+// Qt ends the process with a message about its platform plugin when no display can be opened, whatever the
+// platform variables name. While the application object is made its messages are held, and that ending becomes
+// the program's own message and status; the held messages are passed on once it stands.
+QtMessageHandler qtHandler = nullptr;
+std::mutex heldLock;
+QList<std::tuple<QtMsgType, QByteArray, QString>> held;
+
+void holdWhileOpening(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtFatalMsg && message.contains(QLatin1String("platform plugin")))
+        std::_Exit(brevora::cli::reportNoDisplay(true));
+    if (type == QtFatalMsg) {
+        qtHandler(type, context, message);
+        return;
+    }
+    const std::lock_guard guard(heldLock);
+    held.append({ type, QByteArray(context.category), message });
+}
+
+void passOnHeld()
+{
+    qInstallMessageHandler(qtHandler);
+    const std::lock_guard guard(heldLock);
+    for (const auto &[type, category, message] : std::as_const(held))
+        qtHandler(type, QMessageLogContext(nullptr, 0, nullptr, category.isEmpty() ? "default" : category.constData()),
+                  message);
+    held.clear();
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
     // With arguments it is a command-line tool, and no QApplication (so no display connection) exists at all.
@@ -36,7 +73,9 @@ int main(int argc, char *argv[])
         = !qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
     if (choosePlatform)
         qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+    qtHandler = qInstallMessageHandler(holdWhileOpening);
     QApplication qtApp(argc, argv);
+    passOnHeld();
     // The programs it opens (a help viewer) choose for themselves.
     if (choosePlatform)
         qunsetenv("QT_QPA_PLATFORM");

@@ -36,11 +36,14 @@ bool windowsCanOpen(int argc, char *argv[])
     return false;
 }
 
-int reportNoDisplay()
+int reportNoDisplay(bool namedButClosed)
 {
     // Qt would only abort here, after a message about its platform plugin that tells a user nothing.
-    std::fputs("brevora: the alarm windows need a display, and none is set (DISPLAY and WAYLAND_DISPLAY are empty).\n"
-               "The command line works without one: brevora --list, brevora --check, brevora --add.\n"
+    std::fputs(namedButClosed ? "brevora: the alarm windows need a display, and the one set could not be opened.\n"
+                              : "brevora: the alarm windows need a display, and none is set (DISPLAY and "
+                                "WAYLAND_DISPLAY are empty).\n",
+               stderr);
+    std::fputs("The command line works without one: brevora --list, brevora --check, brevora --add.\n"
                "Try 'brevora --help' for more information.\n",
                stderr);
     return 1;

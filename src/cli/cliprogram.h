@@ -14,9 +14,9 @@ bool wantsCommandLine(int argc, char *argv[]);
 // or a platform chosen outright (QT_QPA_PLATFORM, or Qt's -platform argument) that may need none.
 bool windowsCanOpen(int argc, char *argv[]);
 
-// Says on the standard error that the windows need a display and what works without one; returns the exit
-// status.
-int reportNoDisplay();
+// Says on the standard error that the windows need a display (none set, or the one set could not be opened) and
+// what works without one; returns the exit status.
+int reportNoDisplay(bool namedButClosed = false);
 
 // Names the system's time zone once for the process, where it would otherwise be looked up at every conversion.
 void settleTimeZone();

@@ -17,6 +17,7 @@ run() {
     set +e
     out=$(env -i PATH=/usr/bin:/bin HOME="$work" XDG_RUNTIME_DIR="$work/run" LC_ALL=C.UTF-8 \
         PULSE_SERVER="unix:$work/no-such-server" ${DISPLAY_FOR_RUN:+DISPLAY=$DISPLAY_FOR_RUN} \
+        ${PLATFORM_FOR_RUN:+QT_QPA_PLATFORM=$PLATFORM_FOR_RUN} \
         timeout 20 "$brevora" "$@" 2>"$work/err")
     status=$?
     set -e
@@ -47,6 +48,11 @@ expect "help says the windows need a display" 0 "need a display"
 run
 expect "no display, no arguments" 1 "need a display"
 expect "no display points to the command line" 1 "--help"
+# A platform named, or a display named that does not exist: still the program's own message, never Qt's abort.
+PLATFORM_FOR_RUN=xcb run
+expect "no display, a platform named" 1 "need a display"
+DISPLAY_FOR_RUN=:4711 run
+expect "a display named that does not exist" 1 "could not be opened"
 run --lsit
 expect "unknown option is a usage error" 2 "brevora: "
 

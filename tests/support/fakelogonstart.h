@@ -14,13 +14,17 @@ public:
     LogonOutcome set(bool on) override
     {
         calls.append(on);
+        if (outcome.ok() && registration)
+            registration = on;
         return outcome;
     }
     bool hasEarlierRegistration() const override { return earlier && calls.isEmpty(); }
+    std::optional<bool> registered() const override { return registration; }
 
     QList<bool> calls;
     LogonOutcome outcome;
     bool earlier = false; // an earlier version's registration, until the first set()
+    std::optional<bool> registration; // whether the entry is there and on, when that can be told
 };
 
 } // namespace brevora::test

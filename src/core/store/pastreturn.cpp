@@ -43,21 +43,12 @@ void returnFolder(AlarmKind kind, const QString &past, const QString &active, co
     }
 }
 
-bool isWithin(const QString &canonical, const QString &folder)
+// A link among the past folders (Events/Past, or Events/Past/Day) may name any folder of the user's, inside the
+// program folder too (a portable copy run from the home folder): its documents would be "returned" into the
+// alarms. Only real folders of the store are emptied; a whole Events folder linked elsewhere keeps the tree whole.
+bool isLinked(const QString &past)
 {
-    const QString root = QFileInfo(folder).canonicalFilePath();
-    return !root.isEmpty() && (canonical == root || canonical.startsWith(root + u'/'));
-}
-
-// A link among the past folders (Events/Past, or Events/Past/Day) may name any folder of the user's: its
-// photos would be "returned" into the alarms. A whole Events folder linked elsewhere keeps the tree whole.
-bool leadsOutside(const StoreLayout &layout, const QString &past)
-{
-    const QString canonical = QFileInfo(past).canonicalFilePath();
-    if (canonical.isEmpty())
-        return false; // missing: nothing to return
-    const QString events = QFileInfo(QFileInfo(past).path()).path();
-    return !isWithin(canonical, layout.programDir()) && !isWithin(canonical, events);
+    return QFileInfo(past).isSymLink() || QFileInfo(QFileInfo(past).path()).isSymLink();
 }
 
 } // namespace
@@ -66,8 +57,8 @@ PastReturnReport returnPastAlarms(const StoreLayout &layout, const PastReturnFil
 {
     PastReturnReport report;
     for (AlarmKind kind : pastReturnOrder) {
-        if (leadsOutside(layout, layout.pastFolder(kind))) {
-            report.leadOutside.append(layout.pastFolder(kind));
+        if (isLinked(layout.pastFolder(kind))) {
+            report.linked.append(layout.pastFolder(kind));
             continue;
         }
         returnFolder(kind, layout.pastFolder(kind), layout.activeFolder(kind), keep, report);

@@ -17,17 +17,17 @@ struct PastReturnReport
     int returned = 0; // moved back to the active folder
     int superseded = 0; // waiting copies removed because the active folder holds a newer alarm of that name
     int skipped = 0; // could not be moved; left where they are
-    // Folders of acknowledged alarms that lead outside the store through a link: a user's folder, whose files
-    // are never taken into the active folders.
-    QStringList leadOutside;
+    // Folders of acknowledged alarms that are links or lie under one: a user's folder, whose files are never
+    // taken into the active folders.
+    QStringList linked;
 };
 
 // Says which waiting files stay where they are this time.
 using PastReturnFilter = std::function<bool(AlarmKind kind, const QString &name)>;
 
 // Moves every file of the four folders of acknowledged alarms back into its active folder. Each file is tried
-// once, so a file that cannot be moved never holds up the others or loops. A folder that resolves outside the
-// ProgramDir (and outside its Events folder, which may itself be a link to a synced folder) is left alone.
+// once, so a file that cannot be moved never holds up the others or loops. A folder that is a link, or lies in
+// a linked Events/Past, is left alone wherever it leads (the Events folder may itself be a link to a synced folder).
 PastReturnReport returnPastAlarms(const StoreLayout &layout, const PastReturnFilter &keep = {});
 
 } // namespace brevora

@@ -13,8 +13,11 @@ namespace brevora {
 
 namespace {
 
-// A copy that starts makes its lock file empty and takes hold of it at once, then writes into it.
+// A copy that starts makes its lock file empty and takes hold of it at once, then writes into it. Only a young
+// empty file may be one being made.
 constexpr time_t beingMadeSeconds = 5;
+// Far longer than the one call between making the file and holding it.
+constexpr useconds_t beingMadePauseMicroseconds = 100000;
 
 } // namespace
 
@@ -32,11 +35,16 @@ LockEntry removeLockNobodyHolds(const QString &path)
     if (fd < 0)
         return LockEntry::Unknown;
     LockEntry result = LockEntry::HeldByRunningCopy;
-    // The size is read before trying the hold: a lock with content is already held by the copy that wrote it,
-    // while an empty young one may be a start between making it and holding it, which a try would disturb.
-    const bool settled = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)
-        && (st.st_size > 0 || std::time(nullptr) - st.st_mtime > beingMadeSeconds);
-    if (settled && ::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+    // A lock with content is held by the copy that wrote it unless that died. A young empty one may be a start
+    // between making the file and holding it, which a try would disturb: after a pause far longer than that step
+    // a live start holds it, so one still empty and unheld then was left by a start killed right after making it.
+    bool settled = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    if (settled && st.st_size == 0 && std::time(nullptr) - st.st_mtime <= beingMadeSeconds) {
+        ::usleep(beingMadePauseMicroseconds);
+        settled = ::fstat(fd, &st) == 0 && st.st_size == 0;
+    }
+    const bool unheld = settled && ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+    if (unheld) {
         struct stat now
         {
         };

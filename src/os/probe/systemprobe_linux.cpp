@@ -2,6 +2,7 @@
 #include "os/probe/systemprobe.h"
 
 #include "os/files/regularfile.h"
+#include "os/session/desktopentryfile.h"
 #include "os/session/logonstart.h"
 
 #include <QDBusConnection>
@@ -24,49 +25,6 @@
 namespace brevora {
 
 namespace {
-
-// The value of a key in the [Desktop Entry] group, with the string escapes undone.
-QString entryValue(const QByteArray &text, const QByteArray &key)
-{
-    bool inGroup = false;
-    for (const QByteArray &rawLine : text.split('\n')) {
-        const QByteArray line = rawLine.trimmed();
-        if (line.startsWith('['))
-            inGroup = line == "[Desktop Entry]";
-        else if (inGroup && line.startsWith(key + '=')) {
-            QString value;
-            const QString raw = QString::fromUtf8(line.mid(key.size() + 1));
-            for (qsizetype i = 0; i < raw.size(); ++i) {
-                if (raw[i] == u'\\' && i + 1 < raw.size()) {
-                    const QChar next = raw[++i];
-                    value += next == u's' ? u' ' : next == u'n' ? u'\n' : next == u't' ? u'\t' : next;
-                } else {
-                    value += raw[i];
-                }
-            }
-            return value;
-        }
-    }
-    return {};
-}
-
-// The program an Exec line runs: its first argument, quoted or not.
-QString execProgram(const QString &exec)
-{
-    QString program;
-    const QString line = exec.trimmed();
-    if (!line.startsWith(u'"'))
-        return line.section(u' ', 0, 0);
-    for (qsizetype i = 1; i < line.size(); ++i) {
-        if (line[i] == u'\\' && i + 1 < line.size())
-            program += line[++i];
-        else if (line[i] == u'"')
-            break;
-        else
-            program += line[i];
-    }
-    return program;
-}
 
 bool sessionBusReachable()
 {
@@ -119,12 +77,12 @@ public:
         if (!read)
             return { path, QStringLiteral("the log-on setting is on but there is no autostart entry") };
         const QByteArray text = *read;
-        if (entryValue(text, "Hidden").compare(u"true", Qt::CaseInsensitive) == 0
-            || entryValue(text, "X-GNOME-Autostart-enabled").compare(u"false", Qt::CaseInsensitive) == 0)
+        if (desktopEntryValue(text, "Hidden").compare(u"true", Qt::CaseInsensitive) == 0
+            || desktopEntryValue(text, "X-GNOME-Autostart-enabled").compare(u"false", Qt::CaseInsensitive) == 0)
             return { path, QStringLiteral("the log-on setting is on but the autostart entry is switched off") };
         // The session skips an entry whose TryExec program is missing, so it is checked like the one Exec runs.
-        QStringList programs{ execProgram(entryValue(text, "Exec")) };
-        if (const QString tryExec = entryValue(text, "TryExec"); !tryExec.isEmpty())
+        QStringList programs{ execProgram(desktopEntryValue(text, "Exec")) };
+        if (const QString tryExec = desktopEntryValue(text, "TryExec"); !tryExec.isEmpty())
             programs.append(tryExec);
         for (const QString &program : std::as_const(programs)) {
             const QString found = program.contains(u'/') ? program : QStandardPaths::findExecutable(program);

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 
 namespace brevora {
 
@@ -32,12 +33,15 @@ public:
     virtual LogonOutcome set(bool on) = 0;
     // Whether a registration that an earlier version made is still in place, to be renewed by set().
     virtual bool hasEarlierRegistration() const { return false; }
+    // Whether the registration is in place and switched on; nothing when that cannot be told.
+    virtual std::optional<bool> registered() const { return std::nullopt; }
 };
 
 // The freedesktop autostart entry: $XDG_CONFIG_HOME/autostart/<desktop ID>.desktop, the folder read when set()
 // runs. TryExec names the program, so an entry left behind by a removed program starts nothing. Switched off, the
 // entry stays with Hidden=true, which also masks a system-wide entry of the same name. Either way the entries that
-// earlier versions wrote under other names go, so that only one can start the program.
+// earlier versions wrote under other names go, so that only one can start the program; an entry that does not
+// run this program, or carries nothing of this program's, is another program's and stays whatever its name.
 class DesktopAutostart final : public LogonStart
 {
 public:
@@ -45,11 +49,12 @@ public:
     explicit DesktopAutostart(QString executablePath = {});
     LogonOutcome set(bool on) override;
     bool hasEarlierRegistration() const override { return !earlierEntryPaths().isEmpty(); }
+    std::optional<bool> registered() const override;
 
     static QString autostartFolder();
     QString entryPath() const;
     // Entries that earlier versions wrote for this program, named after its executable or its title: only
-    // those that exist and are not the entry itself.
+    // those that exist, are not the entry itself and prove themselves ours.
     QStringList earlierEntryPaths() const;
     // The entry's Exec value for a program with these arguments, quoted so that any path survives.
     static QString execLine(const QStringList &arguments);

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "os/session/logonstart.h"
 
+#include "os/files/regularfile.h"
+#include "os/session/desktopentryfile.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -17,6 +20,8 @@ namespace {
 
 // The file name of the program's menu entry, which docks and session managers match the entry against.
 const QString entryName = QStringLiteral(BREVORA_APP_ID ".desktop");
+
+const QString entryComment = QStringLiteral("Starts the Brevora alarms when you log on");
 
 // The system's error number where the failing call left one, else Qt's own code for the failure.
 int failureCode(const QFileDevice &file, int savedErrno)
@@ -72,7 +77,7 @@ QByteArray entryText(const QString &executable, bool on)
     return QStringLiteral("[Desktop Entry]\n"
                           "Type=Application\n"
                           "Name=Brevora\n"
-                          "Comment=Starts the Brevora alarms when you log on\n"
+                          "Comment=%5\n"
                           "Comment[de]=Startet die Brevora-Alarme bei der Anmeldung\n"
                           "Comment[es]=Inicia los avisos de Brevora al iniciar la sesión\n"
                           "Exec=%1\n"
@@ -81,8 +86,21 @@ QByteArray entryText(const QString &executable, bool on)
                           "Terminal=false\n"
                           "X-GNOME-Autostart-enabled=%3\n"
                           "Hidden=%4\n")
-        .arg(DesktopAutostart::execLine({ executable }), escapeValue(executable), enabled, hidden)
+        .arg(DesktopAutostart::execLine({ executable }), escapeValue(executable), enabled, hidden, entryComment)
         .toUtf8();
+}
+
+// An entry proves itself ours only by running this program and carrying a value that only this program writes
+// there: a file name alone is no proof, since a copy renamed after another program would take that program's.
+bool isOurs(const QString &path, const QString &program)
+{
+    const std::optional<QByteArray> text = readRegularFile(path, 1 << 16);
+    if (!text)
+        return false;
+    const QString runs = QFileInfo(execProgram(desktopEntryValue(*text, "Exec"))).fileName();
+    return !runs.isEmpty() && runs == QFileInfo(program).fileName()
+        && (desktopEntryValue(*text, "Name") == u"Brevora" || desktopEntryValue(*text, "Comment") == entryComment
+            || desktopEntryValue(*text, "Icon") == u"" BREVORA_APP_ID);
 }
 
 } // namespace
@@ -112,16 +130,24 @@ QString DesktopAutostart::entryPath() const
 
 QStringList DesktopAutostart::earlierEntryPaths() const
 {
-    // Earlier versions named the entry after the executable, and before that after the title; both are names
-    // only this program wrote there.
+    // Earlier versions named the entry after the executable, and before that after the title.
     QStringList paths;
     for (const QString &name :
          { QFileInfo(executable()).completeBaseName(), QStringLiteral("brevora"), QStringLiteral("Brevora") }) {
         const QString path = autostartFolder() + u'/' + name + QStringLiteral(".desktop");
-        if (!name.isEmpty() && path != entryPath() && !paths.contains(path) && QFileInfo::exists(path))
+        if (!name.isEmpty() && path != entryPath() && !paths.contains(path) && isOurs(path, executable()))
             paths.append(path);
     }
     return paths;
+}
+
+std::optional<bool> DesktopAutostart::registered() const
+{
+    const std::optional<QByteArray> text = readRegularFile(entryPath(), 1 << 16);
+    if (!text)
+        return QFileInfo::exists(entryPath()) ? std::nullopt : std::optional<bool>(false);
+    return desktopEntryValue(*text, "Hidden").compare(u"true", Qt::CaseInsensitive) != 0
+        && desktopEntryValue(*text, "X-GNOME-Autostart-enabled").compare(u"false", Qt::CaseInsensitive) != 0;
 }
 
 QString DesktopAutostart::execLine(const QStringList &arguments)

@@ -3,16 +3,15 @@
 
 #include "core/settings/settingsfiles.h"
 #include "core/store/pastreturn.h"
-#include "core/store/storelayout.h"
+#include "os/session/logonstart.h"
 #include "ui/common/prompter.h"
 
 #include <QDir>
 
 namespace brevora {
 
-StartUpReports::StartUpReports(const StoreLayout &layout, Prompter &prompter, QObject *parent)
+StartUpReports::StartUpReports(Prompter &prompter, QObject *parent)
     : QObject(parent)
-    , m_layout(layout)
     , m_prompter(prompter)
 { }
 
@@ -37,22 +36,42 @@ void StartUpReports::settingsRepaired(const RepairResult &repair)
                        coreText(filesMissingTitle), repair.report->text, QMessageBox::Ok);
 }
 
-void StartUpReports::foldersLeadingOutside(const PastReturnReport &report)
+void StartUpReports::logonEntryChecked(LogonStart &logonStart, bool startup)
+{
+    const std::optional<bool> registered = logonStart.registered();
+    const bool disagrees = registered && *registered != startup;
+    // An earlier version's entry names no program to test for, so it would start nothing but an error once the
+    // program is removed; renewed now, it does not wait for the next save of the options.
+    if (!disagrees && !logonStart.hasEarlierRegistration())
+        return;
+    if (!logonStart.set(startup).ok() || !disagrees)
+        return;
+    m_prompter.ask(nullptr, QMessageBox::Information, QStringLiteral("Brevora"),
+                   startup ? tr("The log-on entry did not match the \"Run on startup\" setting, as after an "
+                                "interrupted save of the options. It has been renewed: Brevora starts when you "
+                                "log on.")
+                           : tr("The log-on entry did not match the \"Run on startup\" setting, as after an "
+                                "interrupted save of the options. It has been renewed: Brevora does not start "
+                                "when you log on."),
+                   QMessageBox::Ok);
+}
+
+void StartUpReports::linkedPastFolders(const PastReturnReport &report)
 {
     QStringList shown;
-    for (const QString &folder : report.leadOutside) {
-        if (!m_toldLeadOutside.contains(folder)) {
-            m_toldLeadOutside.insert(folder);
+    for (const QString &folder : report.linked) {
+        if (!m_toldLinked.contains(folder)) {
+            m_toldLinked.insert(folder);
             shown.append(QDir::toNativeSeparators(folder));
         }
     }
     if (shown.isEmpty())
         return;
     m_prompter.ask(nullptr, QMessageBox::Warning, QStringLiteral("Brevora"),
-                   tr("These folders of acknowledged alarms are links to folders outside %1, so Brevora "
-                      "moves nothing out of them:\n%2\n\nMake each an ordinary folder again for its alarms "
+                   tr("These folders of acknowledged alarms are links to other folders, or lie in one, so Brevora "
+                      "moves nothing out of them:\n%1\n\nMake each an ordinary folder again for its alarms "
                       "to come back.")
-                       .arg(QDir::toNativeSeparators(m_layout.programDir()), shown.join(u'\n')),
+                       .arg(shown.join(u'\n')),
                    QMessageBox::Ok);
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "clifixture.h"
 
+#include "core/names/alarmname.h"
+#include "core/names/kindshape.h"
 #include "core/settings/lastrunning.h"
 #include "scheduler/duecheck.h"
 
@@ -11,13 +13,23 @@
 #include <QSet>
 #include <QTest>
 
+#include <ctime>
+
 using namespace brevora;
 using namespace brevora::test;
+
+Q_DECLARE_METATYPE(brevora::AlarmKind)
 
 class CliListTest : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase()
+    {
+        qputenv("TZ", "Europe/Berlin");
+        tzset();
+    }
+
     // 31 January 2007 was a Wednesday; February 2007 has 28 days and 2008 is a leap year.
     void orderAcrossMonthEndsLeapYearsAndWeekdays()
     {
@@ -40,18 +52,18 @@ private slots:
         QCOMPARE(r.status, 0);
         QCOMPARE(r.err, QString());
         const QStringList expected{
-            "2007-01-31 10:00\tweekly\tactive\t-\tnow",
-            "2007-02-01 00:00\tmonthly\tactive\t-\t1st",
+            "2007-01-31 10:00+01:00\tweekly\tactive\t-\tnow",
+            "2007-02-01 00:00+01:00\tmonthly\tactive\t-\t1st",
             // Two alarms of one minute: by kind, one-time first.
-            "2007-02-01 08:00\tonce\tactive\t-\tsame minute",
-            "2007-02-01 08:00\tweekly\tactive\t-\tthu",
-            "2007-02-01 09:59\tdaily\tactive\t/s/a b.wav\tdaily",
+            "2007-02-01 08:00+01:00\tonce\tactive\t-\tsame minute",
+            "2007-02-01 08:00+01:00\tweekly\tactive\t-\tthu",
+            "2007-02-01 09:59+01:00\tdaily\tactive\t/s/a b.wav\tdaily",
             // Set aside at 10:00: back only after the minute, so tomorrow.
-            "2007-02-01 10:00\tdaily\twaiting\t-\twaiting",
-            "2007-02-28 12:00\tyearly\tactive\t-\t28 Feb",
-            "2007-03-30 09:00\tmonthly\tactive\t-\t30th",
-            "2007-03-31 09:00\tmonthly\tactive\t-\t31st",
-            "2008-02-29 12:00\tyearly\tactive\t-\tleap",
+            "2007-02-01 10:00+01:00\tdaily\twaiting\t-\twaiting",
+            "2007-02-28 12:00+01:00\tyearly\tactive\t-\t28 Feb",
+            "2007-03-30 09:00+02:00\tmonthly\tactive\t-\t30th",
+            "2007-03-31 09:00+02:00\tmonthly\tactive\t-\t31st",
+            "2008-02-29 12:00+01:00\tyearly\tactive\t-\tleap",
             "never\tonce\tactive\t-\tpassed",
         };
         QCOMPARE(r.out.split(u'\n', Qt::SkipEmptyParts), expected);
@@ -73,12 +85,56 @@ private slots:
         const QJsonArray alarms = QJsonDocument::fromJson(r.out.toUtf8()).object().value("alarms").toArray();
         QCOMPARE(alarms.size(), 3);
         const QJsonObject first = alarms[0].toObject();
-        QCOMPARE(first.value("nextDue").toString(), "2007-02-04 07:05");
+        QCOMPARE(first.value("nextDue").toString(), "2007-02-04T07:05:00+01:00");
         QCOMPARE(first.value("sound").toString(), "/s/x.wav");
         QCOMPARE(alarms[1].toObject().value("waiting").toBool(), true);
         QVERIFY(alarms[1].toObject().value("sound").isNull());
         QVERIFY(alarms[2].toObject().value("nextDue").isNull());
         QCOMPARE(alarms[2].toObject().value("text").toString(), "Old");
+    }
+
+    // Moments carry the clock's offset: in the hour a change to winter time repeats, a name written in the first pass
+    // comes again in the second; in the hour a change to summer time skips, never.
+    void clockChanges_data()
+    {
+        QTest::addColumn<QByteArray>("zone");
+        QTest::addColumn<QString>("now");
+        QTest::addColumn<AlarmKind>("kind");
+        QTest::addColumn<QStringList>("fields");
+        QTest::addColumn<QString>("moment");
+        QTest::newRow("Berlin, daily in the second pass")
+            << QByteArray("Europe/Berlin") << "2026-10-25T02:11:00+02:00" << AlarmKind::Daily
+            << QStringList{ "2", "10" } << "2026-10-25 02:10+01:00";
+        QTest::newRow("Berlin, one-time in the second pass")
+            << QByteArray("Europe/Berlin") << "2026-10-25T02:11:00+02:00" << AlarmKind::Once
+            << QStringList{ "25", "10", "2026", "2", "10" } << "2026-10-25 02:10+01:00";
+        QTest::newRow("Berlin, the skipped minute")
+            << QByteArray("Europe/Berlin") << "2026-03-29T01:00:00+01:00" << AlarmKind::Daily
+            << QStringList{ "2", "30" } << "2026-03-30 02:30+02:00";
+        QTest::newRow("New York, daily in the second pass")
+            << QByteArray("America/New_York") << "2026-11-01T01:31:00-04:00" << AlarmKind::Daily
+            << QStringList{ "1", "30" } << "2026-11-01 01:30-05:00";
+        QTest::newRow("New York, the skipped minute")
+            << QByteArray("America/New_York") << "2026-03-08T01:59:00-05:00" << AlarmKind::Daily
+            << QStringList{ "2", "0" } << "2026-03-09 02:00-04:00";
+    }
+
+    void clockChanges()
+    {
+        QFETCH(QByteArray, zone);
+        QFETCH(QString, now);
+        QFETCH(AlarmKind, kind);
+        QFETCH(QStringList, fields);
+        QFETCH(QString, moment);
+        qputenv("TZ", zone);
+        tzset();
+        CliFixture f;
+        f.clock.set(QDateTime::fromString(now, Qt::ISODate).toLocalTime());
+        f.put(f.active(kind, alarmFileName(kind, fields)), QStringList{ "it", noSound } + fields);
+        const auto r = f.run({ "--list" });
+        qputenv("TZ", "Europe/Berlin");
+        tzset();
+        QCOMPARE(r.out, moment + "\t" + kindWord(kind) + "\tactive\t-\tit\n");
     }
 
     // The same list as the report at start-up, counted from the moment the program last watched the clock.
@@ -93,20 +149,20 @@ private slots:
 
         const auto unknown = f.run({ "--list", "--missed" });
         QCOMPARE(unknown.status, 0);
-        QCOMPARE(unknown.out, "2007-02-03 09:00\tonce\tDentist\n");
+        QCOMPARE(unknown.out, "2007-02-03 09:00+01:00\tonce\tDentist\n");
 
         QVERIFY(writeLastRunning(state, QDateTime(QDate(2007, 2, 1), QTime(20, 0))));
         const auto r = f.run({ "--list", "--missed" });
         QCOMPARE(r.err, QString());
-        const QStringList expected{ "2007-02-02 07:05\tdaily\tWake", "2007-02-02 09:00\tweekly\tFri",
-                                    "2007-02-03 07:05\tdaily\tWake", "2007-02-03 09:00\tonce\tDentist" };
+        const QStringList expected{ "2007-02-02 07:05+01:00\tdaily\tWake", "2007-02-02 09:00+01:00\tweekly\tFri",
+                                    "2007-02-03 07:05+01:00\tdaily\tWake", "2007-02-03 09:00+01:00\tonce\tDentist" };
         QCOMPARE(r.out.split(u'\n', Qt::SkipEmptyParts), expected);
 
         const auto json = f.run({ "--list", "--missed", "--kind", "daily", "--json" });
         const QJsonObject object = QJsonDocument::fromJson(json.out.toUtf8()).object();
         const QJsonArray missed = object.value("missed").toArray();
         QCOMPARE(missed.size(), 2);
-        QCOMPARE(missed[1].toObject().value("moment").toString(), "2007-02-03 07:05");
+        QCOMPARE(missed[1].toObject().value("moment").toString(), "2007-02-03T07:05:00+01:00");
         QCOMPARE(missed[1].toObject().value("text").toString(), "Wake");
         QCOMPARE(QDir::fromNativeSeparators(missed[1].toObject().value("file").toString()),
                  f.active(AlarmKind::Daily, "7-5.alm"));
@@ -169,8 +225,8 @@ private slots:
         const auto r = f.run({ "--list" });
         QCOMPARE(r.status, 0);
         const QStringList expected{
-            "2007-02-04 09:00\tdaily\tactive\t-\tactive",
-            "2007-02-05 08:30\tweekly\tactive\t-\tclock's spelling",
+            "2007-02-04 09:00+01:00\tdaily\tactive\t-\tactive",
+            "2007-02-05 08:30+01:00\tweekly\tactive\t-\tclock's spelling",
             "never\tdaily\tactive\t?\t(unreadable: 7-5.alm)",
             "never\tdaily\twaiting\t-\twaiting twin",
             "never\tweekly\tactive\t-\tupper",

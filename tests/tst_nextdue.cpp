@@ -3,6 +3,8 @@
 
 #include <QTest>
 
+#include <ctime>
+
 using namespace brevora;
 
 Q_DECLARE_METATYPE(brevora::AlarmKind)
@@ -13,7 +15,18 @@ class NextDueTest : public QObject
 private slots:
     void nextDue_data();
     void nextDue();
+    void clockChanges_data();
+    void clockChanges();
 };
+
+namespace {
+
+QDateTime iso(const char *text)
+{
+    return QDateTime::fromString(QString::fromLatin1(text), Qt::ISODate);
+}
+
+} // namespace
 
 void NextDueTest::nextDue_data()
 {
@@ -77,6 +90,76 @@ void NextDueTest::nextDue()
     QFETCH(QDateTime, expected);
     const auto due = nextDueMoment(kind, name, from);
     QCOMPARE(due.value_or(QDateTime()), expected);
+}
+
+// The clock writes a name twice in the hour a change to winter time repeats, and never in the hour a change to
+// summer time skips. Moments are instants: the offset tells the two passes apart.
+void NextDueTest::clockChanges_data()
+{
+    QTest::addColumn<QByteArray>("zone");
+    QTest::addColumn<AlarmKind>("kind");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QDateTime>("from");
+    QTest::addColumn<QDateTime>("expected"); // invalid for never
+
+    const QDateTime never;
+    // Berlin: 25 October 2026 at 3:00 CEST the clock goes back to 2:00 CET; 29 March 2026 at 2:00 CET on to 3:00.
+    const QByteArray berlin("Europe/Berlin");
+    QTest::newRow("Berlin, started in the first pass")
+        << berlin << AlarmKind::Daily << "2-10.alm" << iso("2026-10-25T02:09:56+02:00")
+        << iso("2026-10-25T02:10:00+02:00");
+    QTest::newRow("Berlin, the minute comes again")
+        << berlin << AlarmKind::Daily << "2-10.alm" << iso("2026-10-25T02:11:00+02:00")
+        << iso("2026-10-25T02:10:00+01:00");
+    QTest::newRow("Berlin, after the second pass")
+        << berlin << AlarmKind::Daily << "2-10.alm" << iso("2026-10-25T02:11:00+01:00")
+        << iso("2026-10-26T02:10:00+01:00");
+    QTest::newRow("Berlin, 2:59 once the clock went back")
+        << berlin << AlarmKind::Daily << "2-59.alm" << iso("2026-10-25T02:00:00+01:00")
+        << iso("2026-10-25T02:59:00+01:00");
+    QTest::newRow("Berlin, one-time in the second pass")
+        << berlin << AlarmKind::Once << "25-10-2026_2-30.alm" << iso("2026-10-25T02:45:00+02:00")
+        << iso("2026-10-25T02:30:00+01:00");
+    QTest::newRow("Berlin, the skipped minute: tomorrow")
+        << berlin << AlarmKind::Daily << "2-30.alm" << iso("2026-03-29T01:59:00+01:00")
+        << iso("2026-03-30T02:30:00+02:00");
+    QTest::newRow("Berlin, weekly in the skipped hour")
+        << berlin << AlarmKind::Weekly << "Sunday_2-30.alm" << iso("2026-03-29T00:00:00+01:00")
+        << iso("2026-04-05T02:30:00+02:00");
+    QTest::newRow("Berlin, one-time in the skipped hour")
+        << berlin << AlarmKind::Once << "29-3-2026_2-30.alm" << iso("2026-03-28T00:00:00+01:00") << never;
+    // New York: 1 November 2026 at 2:00 EDT back to 1:00 EST; 8 March 2026 at 2:00 EST on to 3:00 EDT.
+    const QByteArray newYork("America/New_York");
+    QTest::newRow("New York, started in the first pass")
+        << newYork << AlarmKind::Daily << "1-30.alm" << iso("2026-11-01T01:29:56-04:00")
+        << iso("2026-11-01T01:30:00-04:00");
+    QTest::newRow("New York, the minute comes again")
+        << newYork << AlarmKind::Daily << "1-30.alm" << iso("2026-11-01T01:31:00-04:00")
+        << iso("2026-11-01T01:30:00-05:00");
+    QTest::newRow("New York, the skipped minute: tomorrow")
+        << newYork << AlarmKind::Daily << "2-30.alm" << iso("2026-03-08T01:00:00-05:00")
+        << iso("2026-03-09T02:30:00-04:00");
+    QTest::newRow("New York, monthly in the skipped hour")
+        << newYork << AlarmKind::Monthly << "8_2-30.alm" << iso("2026-03-08T01:00:00-05:00")
+        << iso("2026-04-08T02:30:00-04:00");
+    // The system clock never reads a moment before the epoch.
+    QTest::newRow("one-time, two-digit year")
+        << berlin << AlarmKind::Once << "1-1-27_1-0.alm" << QDateTime::fromMSecsSinceEpoch(0) << never;
+}
+
+void NextDueTest::clockChanges()
+{
+    QFETCH(QByteArray, zone);
+    QFETCH(AlarmKind, kind);
+    QFETCH(QString, name);
+    QFETCH(QDateTime, from);
+    QFETCH(QDateTime, expected);
+    qputenv("TZ", zone);
+    tzset();
+    const auto due = nextDueMoment(kind, name, from);
+    QCOMPARE(due.value_or(QDateTime()), expected);
+    if (due)
+        QCOMPARE(due->offsetFromUtc(), expected.offsetFromUtc());
 }
 
 QTEST_APPLESS_MAIN(NextDueTest)

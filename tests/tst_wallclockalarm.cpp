@@ -5,6 +5,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <ctime>
+
 using namespace brevora;
 
 // The system's wall-clock alarm, against the real clock.
@@ -48,12 +50,40 @@ private slots:
         QVERIFY(!alarm->isArmed());
     }
 
+    // Counted on the epoch: in the hour a change to winter time repeats, the boundary after a local moment lies in
+    // the same pass of the hour, never an hour away.
+    void theNextBoundaryIsTheStartOfTheNextMinute_data()
+    {
+        QTest::addColumn<QByteArray>("zone");
+        QTest::addColumn<QString>("moment");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("year's end") << QByteArray("Europe/Berlin") << "2007-12-31T23:59:59.999+01:00"
+                                    << "2008-01-01T00:00:00+01:00";
+        QTest::newRow("on a boundary") << QByteArray("Europe/Berlin") << "2007-02-03T14:00:00+01:00"
+                                       << "2007-02-03T14:01:00+01:00";
+        QTest::newRow("Berlin, first pass") << QByteArray("Europe/Berlin") << "2026-10-25T02:09:56+02:00"
+                                            << "2026-10-25T02:10:00+02:00";
+        QTest::newRow("Berlin, second pass") << QByteArray("Europe/Berlin") << "2026-10-25T02:09:56+01:00"
+                                             << "2026-10-25T02:10:00+01:00";
+        QTest::newRow("Berlin, into the skipped hour") << QByteArray("Europe/Berlin") << "2026-03-29T01:59:30+01:00"
+                                                       << "2026-03-29T03:00:00+02:00";
+        QTest::newRow("New York, first pass") << QByteArray("America/New_York") << "2026-11-01T01:29:56-04:00"
+                                              << "2026-11-01T01:30:00-04:00";
+    }
+
     void theNextBoundaryIsTheStartOfTheNextMinute()
     {
-        const QDateTime moment(QDate(2007, 12, 31), QTime(23, 59, 59, 999));
-        QCOMPARE(nextMinuteBoundary(moment), QDateTime(QDate(2008, 1, 1), QTime(0, 0)));
-        QCOMPARE(nextMinuteBoundary(QDateTime(QDate(2007, 2, 3), QTime(14, 0))),
-                 QDateTime(QDate(2007, 2, 3), QTime(14, 1)));
+        QFETCH(QByteArray, zone);
+        QFETCH(QString, moment);
+        QFETCH(QString, expected);
+        qputenv("TZ", zone);
+        tzset();
+        // As the clock reads it: in local time.
+        const QDateTime local = QDateTime::fromString(moment, Qt::ISODateWithMs).toLocalTime();
+        const QDateTime next = nextMinuteBoundary(local);
+        QCOMPARE(next, QDateTime::fromString(expected, Qt::ISODate));
+        QCOMPARE(next.offsetFromUtc(), QDateTime::fromString(expected, Qt::ISODate).offsetFromUtc());
+        QCOMPARE(minuteStart(local).secsTo(next), 60);
     }
 };
 

@@ -88,7 +88,12 @@ int listMissed(const Context &context, const StoreLayout &layout, const QList<Al
         context.err << "brevora: the count stopped at " << missed.total << " missed occurrences\n";
         context.err.flush();
     }
-    return Success;
+    // A folder that cannot be read hides its missed alarms: the list is not the whole answer.
+    ProblemStream problems(context.err, false);
+    for (const Problem &problem : missed.problems)
+        problems.add(problem);
+    problems.finish();
+    return problems.count() == 0 ? Success : Problems;
 }
 
 int list(const Context &context, const QCommandLineParser &parser, const Options &o, const StoreLayout &layout)

@@ -2,9 +2,9 @@
 #include "scheduler/missed.h"
 
 #include "core/model/alarmfile.h"
+#include "core/names/alarmname.h"
 #include "core/names/nextdue.h"
 #include "core/names/twins.h"
-#include "core/store/fileops.h"
 #include "core/store/storelayout.h"
 #include "os/clock/clock.h"
 
@@ -22,29 +22,21 @@ namespace {
 // and a fraction of a second of work.
 constexpr qint64 countBound = 100'000;
 
-// The kept moment is in UTC; the due rules speak of the local clock's minutes.
-QDateTime minuteOf(const QDateTime &moment)
-{
-    return minuteStart(moment.toLocalTime());
-}
-
-// The first moment the check could show an alarm of a one-time name: its own, if the clock ever writes it.
-std::optional<QDateTime> onceMoment(const QString &name)
-{
-    static const QDateTime earliest(QDate(1, 1, 1), QTime(0, 0));
-    return nextDueMoment(AlarmKind::Once, name, earliest);
-}
+// Before any moment the clock can show: every passed one-time alarm is found from here.
+const QDateTime earliest = QDateTime::fromMSecsSinceEpoch(0, Qt::UTC);
 
 // The folder's alarm names, those that differ only in letter case together, leaving out the ones already `seen`
 // in a folder that comes first.
-QList<QStringList> twinGroups(const QString &folder, QSet<QString> &seen)
+QList<QStringList> twinGroups(const QString &folder, QSet<QString> &seen, QList<Problem> &problems)
 {
     QList<QStringList> groups;
     if (folder.isEmpty())
         return groups;
     QSet<QString> here;
     QHash<QString, qsizetype> group;
-    for (const QString &name : listFolder(folder, QStringLiteral("*.alm"))) {
+    for (const QString &name : storeFolderNames(folder, [&](const Problem &p) { problems.append(p); })) {
+        if (!hasAlarmExtension(name))
+            continue;
         const QString folded = name.toCaseFolded();
         if (seen.contains(folded))
             continue;
@@ -74,35 +66,32 @@ struct Found
 MissedAlarms findMissedAlarms(const StoreLayout &layout, const UnwatchedTime &time, qsizetype listLimit,
                               const QList<AlarmKind> &kinds)
 {
-    const QDateTime end = minuteOf(time.now);
-    const std::optional<QDateTime> after = time.since ? std::optional(minuteOf(*time.since)) : std::nullopt;
+    // Compared as instants: in the hour a change to winter time repeats, a wall time names two.
+    const QDateTime end = minuteStart(time.now);
+    const std::optional<QDateTime> after = time.since ? std::optional(minuteStart(*time.since)) : std::nullopt;
     MissedAlarms result;
     std::vector<Found> found;
     QStringList paths;
     QList<std::optional<AlarmRecord>> records;
 
     for (AlarmKind kind : kinds) {
-        if (kind != AlarmKind::Once && !after)
+        const bool everyPassed = kind == AlarmKind::Once && time.everyPassedOnce;
+        if (!everyPassed && !after)
             continue;
+        const QDateTime start = everyPassed ? earliest : after->addSecs(60);
         // A set-aside alarm comes back to its active folder and falls due there like any other, unless the same
         // alarm is already there.
         QSet<QString> seen;
         for (const QString &folder : { layout.activeFolder(kind), layout.pastFolder(kind) }) {
-            for (const QStringList &twins : twinGroups(folder, seen)) {
+            for (const QStringList &twins : twinGroups(folder, seen, result.problems)) {
                 std::vector<QDateTime> moments;
-                if (kind == AlarmKind::Once) {
-                    const auto due = onceMoment(twins.first());
-                    if (due && *due < end && (time.everyPassedOnce || (after && *due > *after)))
-                        moments.push_back(*due);
-                } else {
-                    QDateTime from = after->addSecs(60);
-                    while (result.total + qint64(moments.size()) < countBound) {
-                        const auto due = nextDueMoment(kind, twins.first(), from);
-                        if (!due || *due >= end)
-                            break;
-                        moments.push_back(*due);
-                        from = due->addSecs(60);
-                    }
+                QDateTime from = start;
+                while (result.total + qint64(moments.size()) < countBound) {
+                    const auto due = nextDueMoment(kind, twins.first(), from);
+                    if (!due || *due >= end)
+                        break;
+                    moments.push_back(*due);
+                    from = due->addSecs(60);
                 }
                 if (moments.empty())
                     continue;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/model/alarmkind.h"
+#include "core/store/storescan.h"
 
 #include <QDateTime>
 #include <QList>
@@ -39,6 +40,7 @@ struct MissedAlarms
     QList<MissedAlarm> listed; // by moment, at most the limit asked for
     qint64 total = 0; // every occurrence found, listed or not
     bool totalIsLowerBound = false; // the count stopped at its bound: at least `total` were missed
+    QList<Problem> problems; // folders that could not be read: their alarms are not in the count
 };
 
 // The occurrences that fell in the unwatched minutes, by the due checks' own rules: the name the clock writes and

@@ -94,7 +94,7 @@ class Session:
         env = os.environ
         for name in ("DISPLAY", "WAYLAND_DISPLAY", "XDG_SESSION_TYPE", "DBUS_SESSION_BUS_ADDRESS", "AT_SPI_BUS_ADDRESS", "SESSION_MANAGER", "XAUTHORITY", "LD_PRELOAD", "QT_QPA_PLATFORM", "FAKETIME", "FAKETIME_NO_CACHE",
                      "FAKETIME_DONT_FAKE_MONOTONIC", "FAKETIME_DONT_RESET", "FAKETIME_TIMESTAMP_FILE",
-                     "FAKETIME_CACHE_DURATION"):
+                     "FAKETIME_CACHE_DURATION", "FAKETIME_FMT"):
             env.pop(name, None)
         env.update({
             "HOME": self.path("home"),
@@ -258,6 +258,10 @@ class Session:
             "FAKETIME": moment.strftime("@%Y-%m-%d %H:%M:%S"),
             "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
         })
+        if moment.tzinfo is not None:
+            # A moment with its offset is given to libfaketime as seconds since the epoch: a wall time in the hour
+            # a change to winter time repeats names two moments, and libfaketime picks the second.
+            env.update({"FAKETIME": "@%d" % moment.timestamp(), "FAKETIME_FMT": "%s"})
         if self.platform:
             env["QT_QPA_PLATFORM"] = self.platform
         with open(self.path("program.log"), "ab") as log:

@@ -13,12 +13,32 @@
 #include <QTextStream>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace brevora::cli {
 
 namespace {
 
-const QString momentFormat = QStringLiteral("yyyy-MM-dd HH:mm");
+// A moment as the local clock showed it, with the offset it had then: in the hour a change to winter time repeats,
+// the wall time alone names two moments.
+QDateTime withOffset(const QDateTime &moment)
+{
+    return moment.toOffsetFromUtc(moment.offsetFromUtc());
+}
+
+QString momentText(const QDateTime &moment)
+{
+    const QDateTime shown = withOffset(moment);
+    const int offset = shown.offsetFromUtc();
+    const int minutes = std::abs(offset) / 60;
+    return shown.toString(QStringLiteral("yyyy-MM-dd HH:mm")) + (offset < 0 ? u'-' : u'+')
+        + QStringLiteral("%1:%2").arg(minutes / 60, 2, 10, QLatin1Char('0')).arg(minutes % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString momentJson(const QDateTime &moment)
+{
+    return withOffset(moment).toString(Qt::ISODate);
+}
 
 QString escapedColumn(const QString &text)
 {
@@ -45,9 +65,9 @@ QString escapedColumn(const QString &text)
     return escaped;
 }
 
-QString momentText(qint64 nextDue)
+QDateTime localMoment(qint64 msecs)
 {
-    return QDateTime::fromMSecsSinceEpoch(nextDue).toString(momentFormat);
+    return QDateTime::fromMSecsSinceEpoch(msecs);
 }
 
 } // namespace
@@ -98,8 +118,8 @@ void printListing(QTextStream &out, const QList<ListedAlarm> &list)
         const QString sound = !record    ? QStringLiteral("?")
             : record->sound() == noSound ? QStringLiteral("-")
                                          : escapedColumn(record->sound());
-        out << (item.nextDue != ListedAlarm::never ? momentText(item.nextDue) : QStringLiteral("never")) << '\t'
-            << kindWord(a.kind) << '\t' << (a.waiting ? "waiting" : "active") << '\t' << sound << '\t'
+        out << (item.nextDue != ListedAlarm::never ? momentText(localMoment(item.nextDue)) : QStringLiteral("never"))
+            << '\t' << kindWord(a.kind) << '\t' << (a.waiting ? "waiting" : "active") << '\t' << sound << '\t'
             << escapedColumn(record ? record->text() : QStringLiteral("(unreadable: ") + a.fileName + u')') << '\n';
     }
     out.flush();
@@ -114,7 +134,7 @@ void printListingJson(QTextStream &out, const QList<ListedAlarm> &list)
         QJsonObject entry{ { "kind", kindWord(a.kind) },
                            { "file", QDir::toNativeSeparators(a.path()) },
                            { "nextDue",
-                             item.nextDue != ListedAlarm::never ? QJsonValue(momentText(item.nextDue))
+                             item.nextDue != ListedAlarm::never ? QJsonValue(momentJson(localMoment(item.nextDue)))
                                                                 : QJsonValue(QJsonValue::Null) },
                            { "waiting", a.waiting },
                            { "readable", record.has_value() } };
@@ -131,8 +151,7 @@ void printListingJson(QTextStream &out, const QList<ListedAlarm> &list)
 void printMissed(QTextStream &out, const MissedAlarms &missed)
 {
     for (const MissedAlarm &alarm : missed.listed)
-        out << alarm.moment.toString(momentFormat) << '\t' << kindWord(alarm.kind) << '\t' << escapedColumn(alarm.text)
-            << '\n';
+        out << momentText(alarm.moment) << '\t' << kindWord(alarm.kind) << '\t' << escapedColumn(alarm.text) << '\n';
     out.flush();
 }
 
@@ -140,7 +159,7 @@ QByteArray missedJson(const MissedAlarms &missed)
 {
     QJsonArray alarms;
     for (const MissedAlarm &alarm : missed.listed)
-        alarms.append(QJsonObject{ { "moment", alarm.moment.toString(momentFormat) },
+        alarms.append(QJsonObject{ { "moment", momentJson(alarm.moment) },
                                    { "kind", kindWord(alarm.kind) },
                                    { "file", QDir::toNativeSeparators(alarm.path) },
                                    { "text", alarm.text } });

@@ -23,9 +23,12 @@ struct DueName
 // Empty when the clock never writes a name of this shape and these numbers (a leading zero, a misspelt weekday).
 std::optional<DueName> readDueName(AlarmKind kind, const QString &fileName);
 
-// The first minute, at or after the minute of `from`, whose due name equals the name ignoring letter case: the due
-// check builds that name from the clock, so this is the next minute the alarm is shown. Empty when the clock never
-// writes that name again: a day the month never has, a one-time moment that has passed.
+// The first instant, at or after the start of the minute of `from`, at which the local clock writes a due name
+// equal to the name ignoring letter case: the due check builds that name from the clock, so this is the next minute
+// the alarm is shown. In the hour a change to winter time repeats, the clock writes a name twice and both instants
+// count; in the hour a change to summer time skips, never. Empty when the clock never writes that name again: a day
+// the month never has, a one-time moment that has passed or lies before the epoch. The moment carries the clock's
+// offset at that instant.
 std::optional<QDateTime> nextDueMoment(const DueName &name, const QDateTime &from);
 std::optional<QDateTime> nextDueMoment(AlarmKind kind, const QString &fileName, const QDateTime &from);
 

@@ -119,6 +119,13 @@ void visitFolder(const QString &folder, AlarmKind kind, bool waiting, const Stor
 
 } // namespace
 
+QStringList storeFolderNames(const QString &folder, const std::function<void(const Problem &)> &problem)
+{
+    StoreVisitor visitor;
+    visitor.problem = problem;
+    return fileNames(folder, visitor);
+}
+
 AlarmContent readContent(const StoredAlarm &alarm)
 {
     AlarmContent content{ std::nullopt, firstLine(alarm.path()) };

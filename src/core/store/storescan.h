@@ -53,6 +53,10 @@ struct StoreVisitor
     std::function<void(const Problem &)> oddEntry;
 };
 
+// The names of the folder's regular files, in the order twins.h gives twins; a folder that is not one or cannot be
+// read is told to `problem`. An absent folder holds nothing.
+QStringList storeFolderNames(const QString &folder, const std::function<void(const Problem &)> &problem);
+
 void visitStore(const StoreLayout &layout, const QList<AlarmKind> &kinds, const StoreVisitor &visitor);
 
 } // namespace brevora

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
 
 using namespace brevora;
@@ -43,8 +44,6 @@ private slots:
         QTest::newRow("monthly low") << AlarmKind::Monthly << QStringList{ "1", "0", "0" } << "1_0-0.alm";
         QTest::newRow("monthly high") << AlarmKind::Monthly << QStringList{ "31", "23", "59" } << "31_23-59.alm";
         QTest::newRow("weekly listed") << AlarmKind::Weekly << QStringList{ "Monday", "0", "0" } << "Monday_0-0.alm";
-        QTest::newRow("weekly typed") << AlarmKind::Weekly << QStringList{ "funday ", "23", "59" }
-                                      << "funday _23-59.alm";
         QTest::newRow("daily low") << AlarmKind::Daily << QStringList{ "0", "0" } << "0-0.alm";
         QTest::newRow("daily high") << AlarmKind::Daily << QStringList{ "23", "59" } << "23-59.alm";
     }
@@ -80,6 +79,7 @@ private slots:
         QTest::newRow("yearly") << AlarmKind::Yearly << QStringList{ "31", "13", "23", "60" } << " Month Minutes";
         QTest::newRow("monthly") << AlarmKind::Monthly << QStringList{ "32", "23", "60" } << " Day Minutes";
         QTest::newRow("weekly empty") << AlarmKind::Weekly << QStringList{ "", "24", "0" } << " Hour Weekday";
+        QTest::newRow("weekly no day") << AlarmKind::Weekly << QStringList{ "funday", "23", "59" } << " Weekday";
         QTest::newRow("daily signs") << AlarmKind::Daily << QStringList{ "-1", "+5" } << " Hour Minutes";
         QTest::newRow("daily blanks") << AlarmKind::Daily << QStringList{ " 5", "5 " } << " Hour Minutes";
     }
@@ -109,6 +109,58 @@ private slots:
         QVERIFY(f.control<QLineEdit>(editor, "Text7")->text().isEmpty());
         QVERIFY(!f.control<QLineEdit>(editor, "Text7")->isEnabled());
         QVERIFY(!f.control(editor, "Command4")->isEnabled());
+    }
+
+    // The list shows the user's language and a day typed in it counts in any letter case; the file always gets
+    // the English name the clock writes. Anything else is refused, never saved to sit there and not ring.
+    void weekdaysInTheUsersLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<bool>("picked");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("stored"); // empty when refused
+        QTest::newRow("German picked") << "de_DE" << true << "Montag"
+                                       << "Monday";
+        QTest::newRow("German upper case") << "de_DE" << false << "SONNTAG"
+                                           << "Sunday";
+        QTest::newRow("Spanish picked") << "es_ES" << true << QStringLiteral("miércoles") << "Wednesday";
+        QTest::newRow("Spanish mixed case") << "es_ES" << false << QStringLiteral("MiÉrcoles") << "Wednesday";
+        QTest::newRow("English in German") << "de_DE" << false << "friday"
+                                           << "Friday";
+        QTest::newRow("German misspelt") << "de_DE" << false << "Montagg"
+                                         << "";
+        QTest::newRow("Spanish in German") << "de_DE" << false << "lunes"
+                                           << "";
+    }
+    void weekdaysInTheUsersLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(bool, picked);
+        QFETCH(QString, typed);
+        QFETCH(QString, stored);
+        const QLocale before;
+        QLocale::setDefault(QLocale(language));
+        const auto restore = qScopeGuard([&before] { QLocale::setDefault(before); });
+        WizardFixture f;
+        AlarmEditorWindow *editor = f.open(AlarmKind::Weekly);
+        f.fill(editor, { picked ? QString() : typed, "8", "30" });
+        if (picked) {
+            auto *list = f.control<QComboBox>(editor, "Combo1");
+            QVERIFY(list->findText(typed) >= 0);
+            list->setCurrentIndex(list->findText(typed));
+        }
+        f.click(editor, "Command1");
+
+        if (stored.isEmpty()) {
+            QCOMPARE(f.prompter.shown.size(), 1);
+            QCOMPARE(f.prompter.shown[0].text, rejected + " Weekday");
+            QVERIFY(f.filesWritten().isEmpty());
+        } else {
+            QVERIFY(f.prompter.shown.isEmpty());
+            QCOMPARE(f.filesWritten().size(), 1);
+            QCOMPARE(readBytes(f.store.layout.activePath(AlarmKind::Weekly, stored + "_8-30.alm")),
+                     line({ "Hi", "ninguno", stored, "8", "30" }));
+        }
     }
 
     void unsafeWeekdaysWriteNothingAnywhere_data()

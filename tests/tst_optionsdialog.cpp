@@ -181,10 +181,16 @@ private slots:
         QCOMPARE(readBytes(settingPath("hide.bvr")), QByteArray("#FALSE#\r\n"));
         QCOMPARE(logon.calls, QList<bool>{ true });
 
+        // Enter on a box, reached past Cancel, saves too.
         activate(dialog);
         click(dialog, "Label1");
         click(dialog, "Label2");
-        click(dialog, "cmdOK");
+        auto *cancel = dialog.findChild<QPushButton *>("cmdCancel");
+        cancel->setFocus();
+        QTest::keyClick(cancel, Qt::Key_Tab);
+        QCOMPARE(dialog.focusWidget(), box(dialog, "Check1"));
+        QTest::keyClick(box(dialog, "Check1"), Qt::Key_Return);
+        QVERIFY(!dialog.isVisible());
         QCOMPARE(readBytes(settingPath("startup.bvr")), QByteArray("#FALSE#\r\n"));
         QCOMPARE(readBytes(settingPath("hide.bvr")), QByteArray("#TRUE#\r\n"));
         QCOMPARE(logon.calls, (QList<bool>{ true, false }));

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QSystemTrayIcon>
 #include <QTest>
 
 using namespace brevora;
@@ -82,6 +83,22 @@ private slots:
         choose(&hidden, "restaurar");
         hidden.iconDoubleClicked();
         QCOMPARE(shell.calls, (QStringList{ "restoreProgram", "restoreProgramFromIcon" }));
+
+        // An XEmbed tray reports a press on the icon's own window as Trigger: only its double-click counts.
+        shell.calls.clear();
+        QWidget xembedIcon;
+        xembedIcon.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&xembedIcon));
+        QTest::mousePress(xembedIcon.windowHandle(), Qt::LeftButton);
+        emit hidden.icon()->activated(QSystemTrayIcon::Trigger);
+        QTest::mouseRelease(xembedIcon.windowHandle(), Qt::LeftButton);
+        QCoreApplication::processEvents();
+        QVERIFY(shell.calls.isEmpty());
+        emit hidden.icon()->activated(QSystemTrayIcon::DoubleClick);
+        // A StatusNotifierItem host's Activate, a click on the panel, arrives as Trigger with no button held.
+        emit hidden.icon()->activated(QSystemTrayIcon::Trigger);
+        QCoreApplication::processEvents();
+        QCOMPARE(shell.calls, (QStringList{ "restoreProgramFromIcon", "restoreProgramFromIcon" }));
     }
 
     void hideFollowsTheMainWindow()

@@ -182,15 +182,28 @@ private slots:
             expect(options, box, labelText(options, label));
         expect(&f.app->mainWindow(), "File1", QStringLiteral("Alarms"));
         expect(wizard.soundChooser(), "File1", labelText(wizard.soundChooser(), "Label1"));
+        expect(wizard.soundChooser(), "Dir1", QStringLiteral("Folders"));
+        expect(wizard.soundChooser(), "Text1", QStringLiteral("File name"));
+        const auto role = [&wrong](QWidget *window, QAccessible::Role wanted) {
+            if (QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(window);
+                !accessible || accessible->role() != wanted)
+                wrong.append(window->objectName() + QStringLiteral(" has not the role %1").arg(int(wanted)));
+        };
+        role(chooser, QAccessible::Dialog);
+        role(wizard.soundChooser(), QAccessible::Dialog);
+        NoticeWindow notice(AlarmKind::Daily, NoticeServices{ f.app->state(), f.clock, f.fakes.sound, f.prompter, {} });
+        role(&notice, QAccessible::AlertMessage);
+        expect(&notice, "Text1", QStringLiteral("Alarm text"));
         for (AlarmKind kind : allKinds) {
             QWidget *editor = wizard.editor(kind);
-            expect(editor, "Check1", QStringLiteral("Advanced options"));
-            auto *sound = editor->findChild<QWidget *>("Check1");
-            if (QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(sound);
-                !accessible || accessible->text(QAccessible::Description) != labelText(editor, "Label2"))
-                wrong.append(editor->objectName() + QStringLiteral("/Check1 is not described by its label"));
+            role(editor, QAccessible::Dialog);
+            // The frame around the sound controls, "Advanced options", names neither of them.
+            expect(editor, "Check1", labelText(editor, "Label2"));
+            expect(editor, "Text7", QStringLiteral("Sound file"));
+            expect(editor, "Command2", QStringLiteral("Show advanced options"));
             for (QLineEdit *field : editor->findChildren<QLineEdit *>()) {
-                if (auto *frame = qobject_cast<QGroupBox *>(field->parentWidget()))
+                if (auto *frame = qobject_cast<QGroupBox *>(field->parentWidget());
+                    frame && field->objectName() != "Text7")
                     expect(editor, qPrintable(field->objectName()), frame->title());
             }
         }

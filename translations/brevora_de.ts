@@ -123,6 +123,18 @@
         <source>Brevora   New alarm (Once a year)</source>
         <translation>Brevora   Neuer Alarm (Jährlich)</translation>
     </message>
+    <message>
+        <source>Sound file</source>
+        <translation>Tondatei</translation>
+    </message>
+    <message>
+        <source>Hide advanced options</source>
+        <translation>Weitere Optionen ausblenden</translation>
+    </message>
+    <message>
+        <source>Show advanced options</source>
+        <translation>Weitere Optionen einblenden</translation>
+    </message>
 </context>
 <context>
     <name>brevora::AlarmList</name>
@@ -361,6 +373,10 @@ Er wird erst zu seinem nächsten Termin wieder angezeigt.</translation>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>Alarm text</source>
+        <translation>Alarmtext</translation>
+    </message>
 </context>
 <context>
     <name>brevora::OptionsDialog</name>
@@ -452,6 +468,14 @@ Bleibt es so, beenden Sie die laufende Kopie (etwa in einem Taskmanager) und sta
     <message>
         <source>This file&apos;s name is not valid UTF-8, so Brevora cannot open it. Give it a new name to use it.</source>
         <translation>Der Name dieser Datei ist kein gültiges UTF-8, daher kann Brevora sie nicht öffnen. Benennen Sie sie um, um sie zu verwenden.</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Dateiname</translation>
     </message>
 </context>
 <context>
@@ -673,6 +697,13 @@ Machen Sie jeden wieder zu einem gewöhnlichen Ordner, damit seine Alarme zurüc
         <source>%1 %2</source>
         <comment>the fields named so far, then one more</comment>
         <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>brevora::main</name>
+    <message>
+        <source>Xwayland is not running; the windows open natively on Wayland, where the desktop decides where they appear.</source>
+        <translation>Xwayland läuft nicht; die Fenster öffnen sich direkt unter Wayland, wo der Desktop bestimmt, wo sie erscheinen.</translation>
     </message>
 </context>
 </TS>

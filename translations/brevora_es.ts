@@ -123,6 +123,18 @@
         <source>Brevora   New alarm (Once a year)</source>
         <translation>Brevora   Nuevo aviso (Una vez al año)</translation>
     </message>
+    <message>
+        <source>Sound file</source>
+        <translation>Archivo de sonido</translation>
+    </message>
+    <message>
+        <source>Hide advanced options</source>
+        <translation>Ocultar opciones avanzadas</translation>
+    </message>
+    <message>
+        <source>Show advanced options</source>
+        <translation>Mostrar opciones avanzadas</translation>
+    </message>
 </context>
 <context>
     <name>brevora::AlarmList</name>
@@ -361,6 +373,10 @@ No volverá a mostrarse hasta que llegue su próxima hora.</translation>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
+    <message>
+        <source>Alarm text</source>
+        <translation>Texto del aviso</translation>
+    </message>
 </context>
 <context>
     <name>brevora::OptionsDialog</name>
@@ -452,6 +468,14 @@ Si sigue así, cierre la copia en ejecución (por ejemplo en un administrador de
     <message>
         <source>This file&apos;s name is not valid UTF-8, so Brevora cannot open it. Give it a new name to use it.</source>
         <translation>El nombre de este archivo no es UTF-8 válido, así que Brevora no puede abrirlo. Cámbiele el nombre para usarlo.</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Carpetas</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Nombre del archivo</translation>
     </message>
 </context>
 <context>
@@ -673,6 +697,13 @@ Vuelva a convertir cada una en una carpeta normal para que sus avisos regresen.<
         <source>%1 %2</source>
         <comment>the fields named so far, then one more</comment>
         <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>brevora::main</name>
+    <message>
+        <source>Xwayland is not running; the windows open natively on Wayland, where the desktop decides where they appear.</source>
+        <translation>Xwayland no está en ejecución; las ventanas se abren directamente en Wayland, donde el escritorio decide dónde aparecen.</translation>
     </message>
 </context>
 </TS>

@@ -14,7 +14,9 @@
 #include "ui/common/prompter.h"
 
 #include <QApplication>
+#include <QLoggingCategory>
 
+#include <cstdio>
 #include <cstdlib>
 #include <mutex>
 #include <tuple>
@@ -71,20 +73,31 @@ int main(int argc, char *argv[])
     // or where the user chose a platform.
     const bool choosePlatform
         = !qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-    if (choosePlatform)
+    if (choosePlatform) {
         qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+        // Without Xwayland the X11 platform's complaints would read like a failure, when the program goes on
+        // natively; one plain line below says so instead. QT_LOGGING_RULES still overrides this.
+        QLoggingCategory::setFilterRules(QStringLiteral("qt.qpa.xcb.warning=false\nqt.qpa.plugin.warning=false"));
+    }
     qtHandler = qInstallMessageHandler(holdWhileOpening);
     QApplication qtApp(argc, argv);
     passOnHeld();
     // The programs it opens (a help viewer) choose for themselves.
-    if (choosePlatform)
+    if (choosePlatform) {
+        QLoggingCategory::setFilterRules(QString());
         qunsetenv("QT_QPA_PLATFORM");
+    }
     QApplication::setApplicationName(QStringLiteral("Brevora"));
     QApplication::setApplicationVersion(QStringLiteral(BREVORA_VERSION));
     // Docks and Wayland compositors match the windows to the menu entry by this name (on X11 the entry's
     // StartupWMClass matches the window class, which is the application name above).
     QGuiApplication::setDesktopFileName(QStringLiteral(BREVORA_APP_ID));
     brevora::installTranslations(QLocale::system(), &qtApp);
+    if (choosePlatform && QGuiApplication::platformName() != QLatin1String("xcb"))
+        std::fprintf(stderr, "brevora: %s\n",
+                     qPrintable(QCoreApplication::translate("brevora::main",
+                                                            "Xwayland is not running; the windows open natively on "
+                                                            "Wayland, where the desktop decides where they appear.")));
     // The program goes on with all its windows hidden; only its own exits end it.
     QApplication::setQuitOnLastWindowClosed(false);
 

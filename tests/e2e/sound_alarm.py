@@ -56,10 +56,10 @@ def sound_alarm():
         for name, value in (("Day", "3"), ("Month", "2"), ("Year", "2007"), ("Hour", "14"), ("Minutes", "0")):
             e.type_into(editor, name, value)
         e.type_into(editor, "Alarm text", "Tea is ready")
-        e.press(editor, ">>")
-        e.control(editor, "push button", "<<")
-        e.act(e.control(editor, "check box", "Advanced options"), "Toggle", "Press")
-        e.type_into(editor, "Advanced options", tone)
+        e.press(editor, "Show advanced options")
+        e.control(editor, "push button", "Hide advanced options")
+        e.act(e.control(editor, "check box", "Reproduce a sound with the alarm"), "Toggle", "Press")
+        e.type_into(editor, "Sound file", tone)
         e.press(editor, "Create")
         ui.gone(editor.name)
         name = "Events/Once/3-2-2007_14-0.alm"

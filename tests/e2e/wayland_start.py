@@ -3,7 +3,8 @@
 """Started on a Wayland desktop (weston without a screen, with Xwayland) as a user's session would start it, with
 no Qt platform chosen: the program goes through Xwayland, so its windows are X windows that it places itself,
 shows its main window and a due alarm's notice, and plays the alarm's sound, one of its own. With
-QT_QPA_PLATFORM=wayland it runs natively instead and shows its windows all the same.
+QT_QPA_PLATFORM=wayland it runs natively instead and shows its windows all the same; without Xwayland too, after
+one plain line that says so.
 
 usage: wayland_start.py path/to/brevora"""
 
@@ -46,6 +47,18 @@ def notice_and_sound_under_wayland():
         session.restart(datetime.datetime(2007, 2, 3, 14, 5))
         ui.main_window(timeout=15)
         e.check(not session.program_windows(), "with QT_QPA_PLATFORM=wayland the program still made X windows")
+
+        # Without Xwayland there is no X display: the program runs natively and says so in one plain line.
+        session.platform = None
+        del os.environ["DISPLAY"]
+        log = session.path("program.log")
+        before = os.path.getsize(log)
+        session.restart(datetime.datetime(2007, 2, 3, 14, 10))
+        ui.main_window(timeout=15)
+        with open(log, "rb") as f:
+            f.seek(before)
+            said = [line for line in f.read().decode().splitlines() if "xcb" in line or "wayland" in line.lower()]
+        e.check(len(said) == 1 and "Xwayland is not running" in said[0], f"the program said {said}")
 
 
 if __name__ == "__main__":

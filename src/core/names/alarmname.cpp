@@ -23,6 +23,20 @@ std::optional<int> weekdayNumber(const QString &text)
     return std::nullopt;
 }
 
+std::optional<int> weekdayNumber(const QString &text, const QLocale &locale)
+{
+    if (const auto day = weekdayNumber(text))
+        return day;
+    // Some languages inflect the name inside a date and not when it stands alone; either is the day.
+    for (int day = 1; day <= 7; ++day) {
+        for (const QString &name : { locale.dayName(day), locale.standaloneDayName(day) }) {
+            if (text.compare(name, Qt::CaseInsensitive) == 0)
+                return day;
+        }
+    }
+    return std::nullopt;
+}
+
 std::optional<int> nameNumber(const QString &text)
 {
     if (text.isEmpty() || text.size() > 4 || (text.size() > 1 && text[0] == u'0'))

@@ -48,6 +48,8 @@ OptionsDialog::OptionsDialog(SharedState &state, LogonStart &logonStart, Prompte
     m_save = new QPushButton(tr("Save"), this);
     m_save->setObjectName(QStringLiteral("cmdOK"));
     m_save->setGeometry(twipsRect(2040, 2040, 1095, 375));
+    // Enter on a check box saves, even after the focus passed Cancel on its way there.
+    m_save->setDefault(true);
     connect(m_save, &QPushButton::clicked, this, &OptionsDialog::save);
     m_cancel = new QPushButton(tr("Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("cmdCancel"));

@@ -23,9 +23,9 @@ void NoticeBoard::showDueAlarm(const DueAlarm &alarm)
 {
     const QString key = alarm.path.toCaseFolded();
     if (NoticeWindow *notice = m_notices.value(key)) {
+        notice->setText(alarm.text());
         if (!notice->isVisible())
             notice->show();
-        notice->setText(alarm.text());
         return;
     }
     if (m_held.contains(key)) {
@@ -52,8 +52,9 @@ void NoticeBoard::showDueAlarm(const DueAlarm &alarm)
     });
     connect(notice, &NoticeWindow::acknowledgeFailed, this,
             [this, notice](const QString &path, const QString &reason) { reportFailure(notice, path, reason); });
-    notice->show();
+    // The text first: a screen reader announces the notice, text and all, as it appears.
     notice->setText(alarm.text());
+    notice->show();
 }
 
 void NoticeBoard::reportFailure(NoticeWindow *notice, const QString &path, const QString &reason)

@@ -9,6 +9,7 @@
 #include "os/clock/clock.h"
 #include "os/clock/wallclockalarm.h"
 #include "os/sound/soundplayer.h"
+#include "ui/common/accessiblerole.h"
 #include "ui/common/objectnames.h"
 #include "ui/common/windowgeometry.h"
 
@@ -26,6 +27,8 @@ NoticeWindow::NoticeWindow(AlarmKind kind, const NoticeServices &services)
     , m_services(services)
     , m_dismissAlarm(services.clock.createAlarm())
 {
+    // A screen reader announces an alert as it appears, its text included (the window's description).
+    setAccessibleRole(this, QAccessible::AlertMessage);
     setObjectName(objectnames::notice(kind));
     setWindowTitle(tr("Alarm!!"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -43,6 +46,7 @@ NoticeWindow::NoticeWindow(AlarmKind kind, const NoticeServices &services)
     m_text->setGeometry(twipsRect(120, 120, 4455, 2295));
     // The text is the alarm's, set again at every check of its minute; typing into it would change nothing.
     m_text->setReadOnly(true);
+    m_text->setAccessibleName(tr("Alarm text"));
     m_close->setObjectName(QStringLiteral("Command1"));
     m_close->setGeometry(twipsRect(2880, 2520, 1695, 495));
     connect(m_close, &QPushButton::clicked, this, &NoticeWindow::acknowledge);
@@ -84,6 +88,7 @@ void NoticeWindow::setText(const QString &text)
     if (m_text->text() != text) {
         m_text->setText(text);
         m_text->setCursorPosition(0); // a long text shows its start
+        setAccessibleDescription(text);
     }
 }
 
@@ -109,6 +114,14 @@ void NoticeWindow::dismissIfMinutePassed()
         acknowledge();
     else
         m_dismissAlarm->arm(nextMinuteBoundary(m_services.clock.now()));
+}
+
+void NoticeWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // Where the desktop's accessibility passes alerts on as such, the text is spoken with the window.
+    QAccessibleEvent alert(this, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
 }
 
 void NoticeWindow::closeEvent(QCloseEvent *event)

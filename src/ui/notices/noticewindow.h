@@ -68,6 +68,7 @@ signals:
     void acknowledgeFailed(const QString &path, const QString &reason);
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:

@@ -6,6 +6,7 @@
 #include "ui/common/shell.h"
 
 #include <QEvent>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QSystemTrayIcon>
 
@@ -38,14 +39,16 @@ TrayHost::TrayHost(Mode mode, Shell &shell, QWidget *parent)
     m_icon->setIcon(programIcon());
     m_icon->setToolTip(shown ? tr("Brevora is active") : tr("Brevora is hidden"));
     m_icon->setContextMenu(m_menu);
-    // Queued for the same reason as the menu's requests: the switch it starts destroys this host.
-    connect(
-        m_icon, &QSystemTrayIcon::activated, this,
-        [this](QSystemTrayIcon::ActivationReason reason) {
-            if (reason == QSystemTrayIcon::DoubleClick)
-                iconDoubleClicked();
-        },
-        Qt::QueuedConnection);
+    connect(m_icon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        // A StatusNotifierItem host reports a click as Activate (Trigger), and never a double-click; an XEmbed
+        // tray reports Trigger for every press on the icon's own window, a double-click's too. So Trigger
+        // stands for the double-click only when no button is held down on this program's windows.
+        const bool hostActivated
+            = reason == QSystemTrayIcon::Trigger && !(QGuiApplication::mouseButtons() & Qt::LeftButton);
+        if (reason == QSystemTrayIcon::DoubleClick || hostActivated)
+            // Queued for the same reason as the menu's requests: the switch it starts destroys this host.
+            QMetaObject::invokeMethod(this, &TrayHost::iconDoubleClicked, Qt::QueuedConnection);
+    });
     m_icon->show();
 }
 

@@ -28,7 +28,7 @@ public:
     QMenu *menu() const { return m_menu; }
     // "Hide" follows the main window's visibility; "Restore" is always there.
     void updateItems();
-    // A double-click on the icon.
+    // A double-click on the icon, or a click where the desktop's panel draws it (StatusNotifierItem).
     void iconDoubleClicked();
 
 protected:

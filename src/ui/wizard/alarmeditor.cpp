@@ -6,6 +6,7 @@
 #include "core/names/alarmname.h"
 #include "core/store/createalarm.h"
 #include "core/store/storelayout.h"
+#include "ui/common/accessiblerole.h"
 #include "ui/common/objectnames.h"
 #include "ui/common/prompter.h"
 #include "ui/common/windowgeometry.h"
@@ -19,6 +20,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 
 namespace brevora {
@@ -44,6 +46,7 @@ AlarmEditorWindow::AlarmEditorWindow(AlarmKind kind, const StoreLayout &layout, 
     , m_prompter(prompter)
 {
     followWindowActivation();
+    setAccessibleRole(this, QAccessible::Dialog);
     setObjectName(objectnames::editor(kind));
     setWindowTitle(tr(m_design.caption));
     setClientSize(this, m_design.clientTwips.width(), m_design.clientTwips.height());
@@ -56,6 +59,7 @@ AlarmEditorWindow::AlarmEditorWindow(AlarmKind kind, const StoreLayout &layout, 
     const QPoint toggle = m_design.panelButtonTwips;
     m_panelButton = placeControl<QPushButton>(this, "Command2", QRect(toggle.x(), toggle.y(), 495, 375), closedPanel);
     connect(m_panelButton, &QPushButton::clicked, this, &AlarmEditorWindow::togglePanel);
+    nameThePanelButton(false);
 
     const QRect textFrame = m_design.textFrameTwips;
     auto *textBox = frame(this, "Frame6", tr(m_design.textFrameCaption), textFrame);
@@ -90,8 +94,9 @@ void AlarmEditorWindow::buildTimeFields()
             m_weekday = placeControl<QComboBox>(box, info.control, info.controlTwips);
             m_weekday->setEditable(true);
             m_weekday->setInsertPolicy(QComboBox::NoInsert);
+            // Shown in the user's language; the file always gets the English name the clock writes.
             for (int day = 1; day <= 7; ++day)
-                m_weekday->addItem(weekdayName(day));
+                m_weekday->addItem(QLocale().standaloneDayName(day));
             m_weekday->setCurrentIndex(-1);
             continue;
         }
@@ -108,10 +113,11 @@ void AlarmEditorWindow::buildAdvancedPanel()
     m_soundCheck = placeControl<QCheckBox>(panel, "Check1", QRect(120, 360, 255, 255));
     auto *soundLabel
         = placeControl<QLabel>(panel, "Label2", QRect(480, 360, 3135, 375), tr("Reproduce a sound with the alarm"));
-    // A screen reader names the box by the frame around it, "Advanced options"; the label beside it says what
-    // the box does.
-    m_soundCheck->setAccessibleDescription(soundLabel->text());
+    // A screen reader would name both by the frame around them, "Advanced options"; the label beside the box
+    // says what it does.
+    m_soundCheck->setAccessibleName(soundLabel->text());
     m_soundPath = placeControl<QLineEdit>(panel, "Text7", QRect(480, 720, 1815, 375));
+    m_soundPath->setAccessibleName(tr("Sound file"));
     m_browse = placeControl<QPushButton>(panel, "Command4", QRect(2520, 720, 1455, 375), tr("Browse..."));
     m_soundPath->setEnabled(false);
     m_browse->setEnabled(false);
@@ -156,6 +162,13 @@ void AlarmEditorWindow::setPanelOpen(bool open)
 {
     setOuterWidth(this, open ? 8910 : 4700);
     m_panelButton->setText(open ? openPanel : closedPanel);
+    nameThePanelButton(open);
+}
+
+void AlarmEditorWindow::nameThePanelButton(bool open)
+{
+    // "<<" and ">>" read aloud say nothing of what the button does.
+    m_panelButton->setAccessibleName(open ? tr("Hide advanced options") : tr("Show advanced options"));
 }
 
 void AlarmEditorWindow::goBack()
@@ -196,8 +209,16 @@ QStringList AlarmEditorWindow::fieldTexts() const
     QStringList values;
     qsizetype next = 0;
     for (TimeField field : fileOrder(m_design.kind))
-        values.append(field == TimeField::Weekday ? m_weekday->currentText() : m_numberFields[next++]->text());
+        values.append(field == TimeField::Weekday ? storedWeekday() : m_numberFields[next++]->text());
     return values;
+}
+
+QString AlarmEditorWindow::storedWeekday() const
+{
+    // A word the clock never writes would make an alarm that never rings: it counts as no weekday at all, so
+    // Create refuses it with the weekday field's message.
+    const auto day = weekdayNumber(m_weekday->currentText(), QLocale());
+    return day ? weekdayName(*day) : QString();
 }
 
 void AlarmEditorWindow::changeEvent(QEvent *event)

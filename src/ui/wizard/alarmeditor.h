@@ -47,10 +47,12 @@ private:
     void buildAdvancedPanel();
     void togglePanel();
     void setPanelOpen(bool open);
+    void nameThePanelButton(bool open);
     void goBack();
     void create();
     void resetSound();
     QStringList fieldTexts() const;
+    QString storedWeekday() const;
 
     const EditorDesign &m_design;
     const StoreLayout &m_layout;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/wizard/kindchooser.h"
 
+#include "ui/common/accessiblerole.h"
 #include "ui/common/objectnames.h"
 #include "ui/common/windowgeometry.h"
 
@@ -38,6 +39,7 @@ constexpr std::array<Row, 5> rows{ {
 KindChooserWindow::KindChooserWindow(QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
+    setAccessibleRole(this, QAccessible::Dialog);
     setObjectName(objectnames::kindChooser);
     setWindowTitle(tr("Brevora   New Alarm"));
     setClientSize(this, 4680, 3090);

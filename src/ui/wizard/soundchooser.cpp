@@ -5,6 +5,7 @@
 #include "os/desktop/places.h"
 #include "os/files/regularfile.h"
 #include "os/sound/soundplayer.h"
+#include "ui/common/accessiblerole.h"
 #include "ui/common/objectnames.h"
 #include "ui/common/windowgeometry.h"
 
@@ -30,6 +31,7 @@ SoundChooserWindow::SoundChooserWindow(SoundPlayer &player, QWidget *parent)
     , m_player(player)
     , m_folders(new QFileSystemModel(this))
 {
+    setAccessibleRole(this, QAccessible::Dialog);
     setObjectName(objectnames::soundChooser);
     setWindowTitle(tr("Browse"));
     setClientSize(this, 6000, 3090);
@@ -40,6 +42,7 @@ SoundChooserWindow::SoundChooserWindow(SoundPlayer &player, QWidget *parent)
     m_tree = placeControl<QTreeView>(this, "Dir1", QRect(120, 480, 1935, 2340));
     m_tree->setModel(m_folders);
     m_tree->setHeaderHidden(true);
+    m_tree->setAccessibleName(tr("Folders"));
     // Deep folders scroll sideways rather than hide their names in so narrow a tree.
     m_tree->header()->setStretchLastSection(false);
     m_tree->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
@@ -80,6 +83,7 @@ SoundChooserWindow::SoundChooserWindow(SoundPlayer &player, QWidget *parent)
     // The prompt above names the list of files, which is where the choice is made.
     m_files->setAccessibleName(prompt->text());
     m_name = placeControl<QLineEdit>(this, "Text1", QRect(2160, 2040, 3735, 285));
+    m_name->setAccessibleName(tr("File name"));
     // A click or the arrow keys: either way the name of the file now selected is shown.
     connect(m_files, &QListWidget::itemSelectionChanged, this, [this] {
         if (const QList<QListWidgetItem *> selected = m_files->selectedItems(); !selected.isEmpty())

@@ -264,7 +264,8 @@ private slots:
         QCOMPARE(rig.sink.shown.first().text(), QStringLiteral("After the jump"));
         QVERIFY(QFile::exists(rig.store.layout.activePath(AlarmKind::Daily, "7-5.alm")));
         QVERIFY2(QFile::exists(dueNow), "an alarm of the current minute came back within it");
-        QCOMPARE(rig.minuteAlarm().moment(), QDateTime(QDate(2007, 2, 4), QTime(9, 1)));
+        // The next wake-up is the returned alarm's next minute.
+        QTRY_COMPARE(rig.minuteAlarm().moment(), QDateTime(QDate(2007, 2, 5), QTime(7, 5)));
     }
 
     void returnWaitsAFullIntervalAfterEachAcknowledgement()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the scheduler does when it wakes: at a minute boundary it checks all five kinds, after a change in an
-// active folder only that folder's kind. Nothing is due at the timed minute, the common case.
+// active folder only that folder's kind, and works out the next wake-up anew (20,000 files a folder is a store of
+// 100,000). Nothing is due at the timed minute, the common case.
 
 #include "benchstore.h"
 
@@ -84,7 +85,7 @@ void BM_FolderChange(benchmark::State &state)
 } // namespace
 
 BENCHMARK(BM_MinuteBoundary)->Arg(0)->Arg(10000)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_FolderChange)->Arg(0)->Arg(10000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FolderChange)->Arg(0)->Arg(10000)->Arg(20000)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
 {

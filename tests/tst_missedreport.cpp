@@ -3,6 +3,7 @@
 #include "fakenotifier.h"
 
 #include "core/settings/lastrunning.h"
+#include "core/store/safesave.h"
 #include "ui/main/mainwindow.h"
 #include "ui/notices/missedreport.h"
 
@@ -124,16 +125,70 @@ private slots:
         rig.report.reportAtStart();
         QVERIFY(rig.notifier.posts.isEmpty());
         QVERIFY(rig.prompter.shown.isEmpty());
-        QCOMPARE(readLastRunning(stateFile(rig.store)), rig.clock.now());
+        // The kept moment never goes back: minutes handled once are not reported again.
+        QCOMPARE(readLastRunning(stateFile(rig.store)), std::max(moment, rig.clock.now()));
     }
 
-    // The whole program: the report at the start, the moment kept at each minute, the report after a jump.
+    // Each occurrence is told once: a later start, or the clock set back and forward again over an alarm that
+    // was shown, reports nothing; passed one-time alarms only when no run was ever recorded.
+    void nothingIsReportedTwice_data()
+    {
+        QTest::addColumn<bool>("recorded");
+        QTest::newRow("no record of a run") << false;
+        QTest::newRow("a recorded run") << true;
+    }
+    void nothingIsReportedTwice()
+    {
+        QFETCH(bool, recorded);
+        Rig rig;
+        putPassedOnce(rig.store);
+        putDaily(rig.store, 14, 0, "Tea");
+        if (recorded)
+            QVERIFY(writeLastRunning(stateFile(rig.store), QDateTime(QDate(2007, 2, 3), QTime(8, 0))));
+        rig.report.reportAtStart();
+        QCOMPARE(rig.notifier.posts.size(), 1); // the Dentist at 9:00, missed either way
+        rig.clock.set(2007, 2, 3, 14, 0, 5);
+        rig.report.noteWatching(true); // the 14:00 alarm was handed over
+        rig.clock.jump(QDateTime(QDate(2007, 2, 3), QTime(13, 0)));
+        rig.report.reportAfterJump();
+        rig.clock.jump(QDateTime(QDate(2007, 2, 3), QTime(15, 0)));
+        rig.report.reportAfterJump();
+        QCOMPARE(rig.notifier.posts.size(), 1);
+
+        MissedAlarmReport nextStart{ rig.store.layout, stateFile(rig.store), rig.clock, rig.notifier, rig.prompter };
+        nextStart.reportAtStart();
+        QCOMPARE(rig.notifier.posts.size(), 1);
+    }
+
+    // An idle program writes nothing; the file names itself once when it cannot be written.
+    void keptOnlyWhenSomethingHappens()
+    {
+        Rig rig;
+        rig.report.reportAtStart();
+        const auto atStart = readLastRunning(stateFile(rig.store));
+        rig.clock.set(2007, 2, 3, 14, 5, 0);
+        rig.report.noteWatching(false);
+        QCOMPARE(readLastRunning(stateFile(rig.store)), atStart);
+
+        QVERIFY(QFile::remove(stateFile(rig.store)));
+        QVERIFY(QDir().mkpath(stateFile(rig.store))); // a folder where the file should be
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot write .*last-running: the next start will"));
+        rig.report.noteWatching(true);
+        rig.clock.set(2007, 2, 3, 14, 6, 0);
+        rig.report.noteWatching(true); // said once
+    }
+
+    // The whole program: the report at the start, nothing written at an idle minute, the moment kept when a folder
+    // changes, the report after a jump; the state file's save temporaries are cleaned at the start.
     void runningProgram()
     {
         AppFixture program;
         FakeNotifier &notifier = program.fakes.notifier;
         putPassedOnce(program.store);
+        const QString leftover = saveTemporaryPath(stateFile(program.store));
+        writeBytes(leftover, "2007");
         program.startAndSkipSplash();
+        QVERIFY(!QFile::exists(leftover));
         QCOMPARE(notifier.posts.size(), 1);
         QVERIFY(notifier.posts[0].body.contains("Dentist"));
         QCOMPARE(readLastRunning(stateFile(program.store)), program.clock.now());
@@ -141,11 +196,14 @@ private slots:
         emit notifier.activated(notifier.posts[0].key);
         QVERIFY(program.app->mainWindowVisible());
 
+        const auto atStart = readLastRunning(stateFile(program.store));
         program.clock.set(2007, 2, 3, 14, 0, 0);
-        QTRY_COMPARE(readLastRunning(stateFile(program.store)), program.clock.now());
+        QTest::qWait(50);
+        QCOMPARE(readLastRunning(stateFile(program.store)), atStart);
 
         // Asleep overnight: the daily alarm's morning went by unwatched.
         putDaily(program.store, 7, 5, "Wake up");
+        QTRY_COMPARE(readLastRunning(stateFile(program.store)), program.clock.now());
         program.clock.jump(QDateTime(QDate(2007, 2, 4), QTime(9, 30, 20)));
         QTRY_COMPARE(notifier.posts.size(), 2);
         QCOMPARE(notifier.posts[1].summary, "An alarm was missed");

@@ -77,27 +77,48 @@ class TestScheduler : public QObject
     };
 
 private slots:
-    void checksRunAtEachMinuteBoundaryAndNotBetween()
+    // Asleep until the next minute anything falls due, worked out again when a folder changes.
+    void sleepsUntilTheNextDueMoment()
     {
         Rig rig;
         rig.add(AlarmKind::Once, "3-2-2007_14-0.alm", { "Dentist", "/sounds/ring.wav", "3", "2", "2007", "14", "0" });
+        rig.add(AlarmKind::Daily, "16-30.alm", { "Tea", "ninguno", "16", "30" });
         rig.scheduler->start(); // at 13:59:58
         QVERIFY(rig.sink.shown.isEmpty()); // the first check comes after start-up has returned
         QTest::qWait(20);
         QVERIFY(rig.sink.shown.isEmpty());
         QCOMPARE(rig.minuteAlarm().moment(), QDateTime(QDate(2007, 2, 3), QTime(14, 0)));
-        // Nothing else wakes the program: the clock texts are not shown, the return counts its 65 s.
+        // Nothing else wakes the program: the clock texts are not shown, nothing waits to return.
         QVERIFY(!rig.scheduler->clockTimer()->isActive());
+        QVERIFY(!rig.scheduler->returnTimer()->isActive());
 
         rig.clock.set(2007, 2, 3, 14, 0, 0);
         QTRY_COMPARE(rig.sink.shown.size(), 1);
         QCOMPARE(rig.sink.shown.last().sound(), QStringLiteral("/sounds/ring.wav"));
         QCOMPARE(rig.sink.shown.last().text(), QStringLiteral("Dentist"));
-        QCOMPARE(rig.minuteAlarm().moment(), QDateTime(QDate(2007, 2, 3), QTime(14, 1)));
+        QCOMPARE(rig.minuteAlarm().moment(), QDateTime(QDate(2007, 2, 3), QTime(16, 30)));
 
-        rig.clock.set(2007, 2, 3, 14, 1, 0);
-        QTRY_COMPARE(rig.minuteAlarm().arms(), 3);
+        rig.add(AlarmKind::Weekly, "Saturday_15-0.alm", { "Call", "ninguno", "Saturday", "15", "0" });
+        QTRY_COMPARE(rig.minuteAlarm().moment(), QDateTime(QDate(2007, 2, 3), QTime(15, 0)));
+        QVERIFY(QFile::remove(rig.store.layout.activePath(AlarmKind::Weekly, "Saturday_15-0.alm")));
+        QVERIFY(QFile::remove(rig.store.layout.activePath(AlarmKind::Daily, "16-30.alm")));
+        QTRY_COMPARE(rig.minuteAlarm().moment(), QDateTime(QDate(2008, 2, 4), QTime(14, 1))); // nothing ever due
         QCOMPARE(rig.sink.shown.size(), 1);
+    }
+
+    // A wake-up a minute or more after its moment (a stopped process, a resume nobody announced) is a jump: the
+    // minutes in between were not watched.
+    void aLateWakeUpIsAJump()
+    {
+        Rig rig;
+        rig.add(AlarmKind::Daily, "14-0.alm", { "Tea", "ninguno", "14", "0" });
+        QSignalSpy jumped(rig.scheduler.get(), &Scheduler::clockJumped);
+        rig.scheduler->start();
+        QTest::qWait(10);
+        rig.clock.set(2007, 2, 3, 14, 1, 10);
+        QTRY_COMPARE(jumped.size(), 1);
+        QVERIFY(rig.sink.shown.isEmpty()); // its minute is over: the missed report tells of it
+        QCOMPARE(rig.minuteAlarm().moment(), QDateTime(QDate(2007, 2, 4), QTime(14, 0)));
     }
 
     void twoKindsInTheSameMinuteAreBothHandedOver()
@@ -243,7 +264,8 @@ private slots:
         QCOMPARE(rig.sink.shown.first().text(), QStringLiteral("After the jump"));
         QVERIFY(QFile::exists(rig.store.layout.activePath(AlarmKind::Daily, "7-5.alm")));
         QVERIFY2(QFile::exists(dueNow), "an alarm of the current minute came back within it");
-        QCOMPARE(rig.minuteAlarm().moment(), QDateTime(QDate(2007, 2, 4), QTime(9, 1)));
+        // The next wake-up is the returned alarm's next minute.
+        QTRY_COMPARE(rig.minuteAlarm().moment(), QDateTime(QDate(2007, 2, 5), QTime(7, 5)));
     }
 
     void returnWaitsAFullIntervalAfterEachAcknowledgement()
@@ -270,11 +292,24 @@ private slots:
     void acknowledgementRestartsTheRealCount()
     {
         Rig rig;
+        rig.scheduler->restartReturnCount();
         QTest::qWait(300);
         QVERIFY(rig.scheduler->returnTimer()->remainingTime() <= 64800);
         rig.scheduler->restartReturnCount();
         QVERIFY(rig.scheduler->returnTimer()->remainingTime() > 64800);
         QCOMPARE(rig.scheduler->returnTimer()->interval(), 65000);
+    }
+
+    // The return runs only while something waits, whoever set it aside; once all is back it stops.
+    void returnRunsOnlyWhileSomethingWaits()
+    {
+        Rig rig(Scheduler::Intervals{ 300 });
+        rig.scheduler->start();
+        QVERIFY(!rig.scheduler->returnTimer()->isActive());
+        writeBytes(rig.store.layout.pastPath(AlarmKind::Daily, "7-5.alm"), "\"x\",\"ninguno\",\"7\",\"5\"\r\n");
+        QTRY_VERIFY(rig.scheduler->returnTimer()->isActive());
+        QTRY_VERIFY(QFile::exists(rig.store.layout.activePath(AlarmKind::Daily, "7-5.alm")));
+        QVERIFY(!rig.scheduler->returnTimer()->isActive());
     }
 
     void clockTicksAtEachSecondOnlyWhileShown()

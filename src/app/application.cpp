@@ -19,6 +19,7 @@
 #include "ui/shell/startupreports.h"
 
 #include <QApplication>
+#include <QFileInfo>
 
 namespace brevora {
 
@@ -79,9 +80,10 @@ void Application::start()
 void Application::watchMissedAlarms()
 {
     const QString stateFile = lastRunningFile(m_state.layout);
+    removeSaveLeftovers(QFileInfo(stateFile).path());
     m_missed = std::make_unique<MissedAlarmReport>(m_state.layout, stateFile, m_clock, m_platform.notifier,
                                                    m_platform.prompter);
-    connect(m_scheduler, &Scheduler::minuteChecked, m_missed.get(), &MissedAlarmReport::noteWatching);
+    connect(m_scheduler, &Scheduler::watchedUpToNow, m_missed.get(), &MissedAlarmReport::noteWatching);
     connect(m_scheduler, &Scheduler::clockJumped, m_missed.get(), &MissedAlarmReport::reportAfterJump);
     m_missed->reportAtStart();
 }

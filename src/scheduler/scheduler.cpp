@@ -40,12 +40,12 @@ Scheduler::Scheduler(SharedState &state, const Clock &clock, Intervals intervals
         scheduleClockTick();
     });
 
-    // The return timer counts from the moment the scheduler exists, before the checks start.
+    // The return counts from the moment something is set aside; nothing waiting, nothing to wake for.
     m_returnTimer->setObjectName(QStringLiteral("Timer7"));
+    m_returnTimer->setInterval(m_intervals.returnMs);
     // A coarse timer may fire up to 5% early; the return must never come before the full interval.
     m_returnTimer->setTimerType(Qt::PreciseTimer);
     connect(m_returnTimer, &QTimer::timeout, this, &Scheduler::returnPastAlarms);
-    m_returnTimer->start(m_intervals.returnMs);
 }
 
 Scheduler::~Scheduler() = default;
@@ -55,10 +55,15 @@ void Scheduler::start()
     if (m_started)
         return;
     m_started = true;
-    for (AlarmKind kind : allKinds)
+    for (AlarmKind kind : allKinds) {
         m_watch->watchFolder(m_state.layout.activeFolder(kind));
+        if (!m_state.layout.pastFolder(kind).isEmpty())
+            m_watch->watchFolder(m_state.layout.pastFolder(kind));
+    }
     QTimer::singleShot(0, this, &Scheduler::checkAll);
-    armNextMinute();
+    armNextWake();
+    if (!m_returnTimer->isActive() && somethingWaits())
+        m_returnTimer->start();
 }
 
 int Scheduler::checkAll()
@@ -69,16 +74,18 @@ int Scheduler::checkAll()
     return due;
 }
 
-QString Scheduler::dueFile(AlarmKind kind)
+const FoldedNames &Scheduler::names(AlarmKind kind)
 {
     // The folder's listing is kept until the folder reports a change.
-    const QString &folder = m_state.layout.activeFolder(kind);
     auto &names = m_names[static_cast<std::size_t>(kind)];
-    return dueFilePath(kind, folder, m_clock, [&] {
-        if (!names)
-            names = filesByFoldedName(folder);
-        return *names;
-    });
+    if (!names)
+        names = filesByFoldedName(m_state.layout.activeFolder(kind));
+    return *names;
+}
+
+QString Scheduler::dueFile(AlarmKind kind)
+{
+    return dueFilePath(kind, m_state.layout.activeFolder(kind), m_clock, [&] { return names(kind); });
 }
 
 bool Scheduler::checkKind(AlarmKind kind)
@@ -98,26 +105,40 @@ bool Scheduler::checkKind(AlarmKind kind)
         return false;
     if (m_sink)
         m_sink->showDueAlarm(*due);
+    emit watchedUpToNow(true);
     return true;
 }
 
-void Scheduler::armNextMinute()
+void Scheduler::armNextWake()
 {
-    m_armedFor = nextMinuteBoundary(m_clock.now());
+    // The current minute is the checks' own; the wake-up is for the next minute anything falls due.
+    std::array<const FoldedNames *, 5> listings{};
+    for (AlarmKind kind : allKinds)
+        listings[static_cast<std::size_t>(kind)] = &names(kind);
+    const QDateTime from = nextMinuteBoundary(m_clock.now());
+    // With nothing ever due it stays armed all the same, a year ahead: only an armed alarm hears the clock set.
+    m_armedFor = m_nextWake.earliest(listings, from).value_or(from.addDays(366));
     m_minuteAlarm->arm(m_armedFor);
 }
 
 void Scheduler::onMinute()
 {
+    const QDateTime now = m_clock.now();
     // Rung a hair early by a coarse clock: the new minute has not begun for the checks yet.
-    if (m_clock.now() < m_armedFor) {
+    if (now < m_armedFor) {
         m_minuteAlarm->arm(m_armedFor);
         return;
     }
-    armNextMinute();
+    // A minute or more late: the process was stopped, or the machine slept without saying so. The minutes
+    // skipped went by unwatched, as after a jump of the clock.
+    if (now >= m_armedFor.addSecs(60)) {
+        onClockJumped();
+        return;
+    }
     lookForReplacedFolders();
     checkAll();
-    emit minuteChecked();
+    armNextWake();
+    emit watchedUpToNow(false);
 }
 
 void Scheduler::lookForReplacedFolders()
@@ -131,12 +152,13 @@ void Scheduler::lookForReplacedFolders()
 
 void Scheduler::onClockJumped()
 {
-    armNextMinute();
+    m_nextWake.forgetAll();
     lookForReplacedFolders();
     // The return timer counts elapsed time, which a set clock or a sleep leaves behind: an alarm set aside
     // before a jump past its next minute would still be waiting then.
     returnPastAlarmsNotDueNow();
     checkAll();
+    armNextWake();
     if (m_clockShown) {
         updateClock();
         scheduleClockTick();
@@ -148,13 +170,34 @@ void Scheduler::noteFolderChanged(const QString &folder)
 {
     if (!m_started)
         return;
+    bool active = false;
     for (AlarmKind kind : allKinds) {
         if (m_state.layout.activeFolder(kind) == folder) {
+            active = true;
             m_names[static_cast<std::size_t>(kind)].reset();
             if (!m_lookingForReplacedFolders)
                 checkKind(kind);
+        } else if (m_state.layout.pastFolder(kind) == folder && !m_returnTimer->isActive() && somethingWaits()) {
+            m_returnTimer->start();
         }
     }
+    // The wake-up that follows a look for replaced folders arms itself once they are all read.
+    if (!active || m_lookingForReplacedFolders)
+        return;
+    armNextWake();
+    emit watchedUpToNow(true);
+}
+
+bool Scheduler::somethingWaits(const PastReturnReport &report) const
+{
+    // A folder that leads out of the store is never returned from, so its files wait for nothing.
+    for (AlarmKind kind : allKinds) {
+        const QString &folder = m_state.layout.pastFolder(kind);
+        if (!folder.isEmpty() && !report.leadOutside.contains(folder)
+            && !listFolder(folder, QStringLiteral("*.alm")).isEmpty())
+            return true;
+    }
+    return false;
 }
 
 PastReturnReport Scheduler::returnPastAlarms()
@@ -173,13 +216,17 @@ PastReturnReport Scheduler::returnPastAlarmsNotDueNow()
 PastReturnReport Scheduler::returnPastAlarmsExcept(const PastReturnFilter &keep)
 {
     const PastReturnReport report = brevora::returnPastAlarms(m_state.layout, keep);
+    if (!somethingWaits(report))
+        m_returnTimer->stop();
+    else if (!m_returnTimer->isActive())
+        m_returnTimer->start();
     emit alarmsReturned(report);
     return report;
 }
 
 void Scheduler::restartReturnCount()
 {
-    m_returnTimer->start(m_intervals.returnMs);
+    m_returnTimer->start();
 }
 
 void Scheduler::setClockShown(bool shown)

@@ -4,6 +4,7 @@
 #include "core/store/pastreturn.h"
 #include "scheduler/clockdisplay.h"
 #include "scheduler/duecheck.h"
+#include "scheduler/nextwake.h"
 
 #include <QObject>
 
@@ -32,9 +33,9 @@ public:
 };
 
 // Finds the alarms of the current minute and returns acknowledged ones. It sleeps until something can have
-// changed the answer: a minute boundary of the wall clock, a change in an active folder, a clock that was
-// set or a machine that slept. The clock texts tick each second only while someone shows them; the return
-// timer brings acknowledged alarms back.
+// changed the answer: the next minute an alarm of the active folders falls due, a change in a folder, a clock
+// that was set, a time zone changed or a machine that slept. The clock texts tick each second only while
+// someone shows them; the return timer runs only while acknowledged alarms wait to come back.
 class Scheduler : public QObject
 {
     Q_OBJECT
@@ -56,7 +57,8 @@ public:
     // Checks every kind, or one, for an alarm of the current minute. Returns how many were due.
     int checkAll();
     bool checkKind(AlarmKind kind);
-    // Something in `folder` changed: its kind is checked again with a fresh look at the folder.
+    // Something in `folder` changed: an active folder's kind is checked again with a fresh look at the folder and
+    // the next wake-up worked out anew; a set-aside folder that now holds alarms starts the return.
     void noteFolderChanged(const QString &folder);
     // One tick of the return timer.
     PastReturnReport returnPastAlarms();
@@ -79,16 +81,21 @@ public:
 signals:
     void clockChanged(const brevora::ClockTexts &texts);
     void alarmsReturned(const brevora::PastReturnReport &report);
-    // The checks of a new minute ran: the program was watching up to now.
-    void minuteChecked();
-    // The clock was set or the machine woke, and the checks of the new moment ran: the minutes in between went
+    // The checks ran at the clock's present moment, so every minute before it was watched. `keep` when
+    // something happened that a crash must not undo (an alarm was handed over, a folder changed); a wake-up
+    // with nothing due is not worth a write.
+    void watchedUpToNow(bool keep);
+    // The clock was set or the machine woke, or a wake-up came later than armed for (a stopped process, a
+    // resume the system did not announce), and the checks of the new moment ran: the minutes in between went
     // by unwatched.
     void clockJumped();
 
 private:
     QString dueFile(AlarmKind kind);
-    void armNextMinute();
+    const FoldedNames &names(AlarmKind kind);
+    void armNextWake();
     void onMinute();
+    bool somethingWaits(const PastReturnReport &report = {}) const;
     void onClockJumped();
     void lookForReplacedFolders();
     void scheduleClockTick();
@@ -103,7 +110,8 @@ private:
     QTimer *m_clockTimer;
     QTimer *m_returnTimer;
     ClockTexts m_clockTexts;
-    QDateTime m_armedFor;
+    QDateTime m_armedFor; // the due moment the wake-up is armed for
+    NextWake m_nextWake;
     // Each active folder's file names by case-folded name, dropped when the folder changes.
     std::array<std::optional<QHash<QString, QString>>, 5> m_names;
     std::array<QString, 5> m_dueFiles; // each kind's file of the current minute, watched for rewrites

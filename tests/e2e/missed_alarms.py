@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The program started after a one-time alarm's moment, with no notification server on the bus: a message box
 lists the missed alarm, whose file stays where it is. Started again the next day, the daily alarm whose minute
-fell while it was not running is listed too, counted from the moment the first run last watched the clock.
+fell while it was not running is listed, counted from the moment the first run last watched the clock; the
+one-time alarm, told once already, is not.
 
 usage: missed_alarms.py path/to/brevora"""
 
@@ -33,8 +34,7 @@ def missed_alarms():
         e.write_file(session.program_path(DAILY), e.alarm_line("Wake up", "ninguno", "7", "5"))
         session.restart(datetime.datetime(2007, 2, 6, 8, 0))
         box, text = ui.message(TITLE, timeout=15)
-        lines = [line for line in text.split("\n") if "Wake up" in line or "Dentist" in line]
-        e.check(len(lines) == 2, f'the box says "{text}"')
+        e.check("Wake up" in text and "Dentist" not in text, f'the box says "{text}"')
         e.press(box, "OK")
         session.expect_running()
 

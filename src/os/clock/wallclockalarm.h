@@ -25,8 +25,8 @@ public:
 signals:
     // The armed moment has come.
     void rang();
-    // The wall clock was set or the machine slept: moments computed before may be wrong and time counted
-    // meanwhile by elapsed-time timers is off. The alarm is disarmed; arm it again.
+    // The wall clock was set, its time zone changed or the machine slept: moments computed before may be wrong
+    // and time counted meanwhile by elapsed-time timers is off. The alarm is disarmed; arm it again.
     void clockJumped();
 };
 

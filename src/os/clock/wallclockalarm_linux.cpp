@@ -4,7 +4,9 @@
 #include <QSocketNotifier>
 
 #include <cerrno>
+#include <cstring>
 #include <ctime>
+#include <sys/inotify.h>
 #include <sys/timerfd.h>
 #include <unistd.h>
 
@@ -41,11 +43,14 @@ public:
         m_notifier = new QSocketNotifier(m_fd, QSocketNotifier::Read, this);
         m_notifier->setEnabled(false);
         connect(m_notifier, &QSocketNotifier::activated, this, &TimerFdWallClockAlarm::onReadable);
+        watchTimeZone();
     }
     ~TimerFdWallClockAlarm() override
     {
         if (m_fd >= 0)
             ::close(m_fd);
+        if (m_zoneFd >= 0)
+            ::close(m_zoneFd);
     }
 
     void arm(const QDateTime &moment) override
@@ -96,7 +101,48 @@ private:
             emit rang();
     }
 
+    // A change of time zone sets no clock, yet every local minute moves: the zone file is watched (the link
+    // itself, which the time-date service replaces, and its folder for a link made anew), which costs no
+    // wake-up while nothing changes.
+    void watchTimeZone()
+    {
+        m_zoneFd = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+        if (m_zoneFd < 0)
+            return;
+        inotify_add_watch(m_zoneFd, "/etc", IN_CREATE | IN_MOVED_TO | IN_ONLYDIR);
+        watchZoneFile();
+        auto *notifier = new QSocketNotifier(m_zoneFd, QSocketNotifier::Read, this);
+        connect(notifier, &QSocketNotifier::activated, this, &TimerFdWallClockAlarm::onZoneEvent);
+    }
+    void watchZoneFile()
+    {
+        inotify_add_watch(m_zoneFd, zoneFile,
+                          IN_DONT_FOLLOW | IN_ATTRIB | IN_CLOSE_WRITE | IN_DELETE_SELF | IN_MOVE_SELF);
+    }
+    void onZoneEvent()
+    {
+        alignas(inotify_event) char buffer[4096];
+        bool changed = false;
+        ssize_t n;
+        while ((n = ::read(m_zoneFd, buffer, sizeof buffer)) > 0) {
+            for (ssize_t at = 0; at < n;) {
+                const auto *event = reinterpret_cast<const inotify_event *>(buffer + at);
+                const bool inFolder = event->len > 0;
+                if (!inFolder ? !(event->mask & IN_IGNORED) : std::strcmp(event->name, "localtime") == 0)
+                    changed = true;
+                at += ssize_t(sizeof(inotify_event) + event->len);
+            }
+        }
+        if (!changed)
+            return;
+        watchZoneFile(); // the link replaced is another file now
+        disarm();
+        emit clockJumped();
+    }
+
+    static constexpr const char *zoneFile = "/etc/localtime";
     int m_fd = -1;
+    int m_zoneFd = -1;
     QSocketNotifier *m_notifier = nullptr;
     qint64 m_slept = 0;
     bool m_armed = false;

@@ -62,32 +62,58 @@ MissedAlarmReport::MissedAlarmReport(const StoreLayout &layout, QString stateFil
     connect(&m_notifier, &DesktopNotifier::delivered, this, &MissedAlarmReport::onDelivered);
 }
 
+MissedAlarmReport::~MissedAlarmReport()
+{
+    // At the exit; a report that never ran knows nothing to keep.
+    if (m_handled)
+        noteWatching(true);
+}
+
 void MissedAlarmReport::reportAtStart()
 {
-    report({ readLastRunning(m_stateFile), m_clock.now(), true });
+    m_written = readLastRunning(m_stateFile);
+    m_handled = m_written;
+    // Without a record nobody knows what was reported before: passed one-time alarms are told once, since the
+    // record is written right after.
+    report({ m_handled, m_clock.now(), !m_handled });
 }
 
 void MissedAlarmReport::reportAfterJump()
 {
-    report({ readLastRunning(m_stateFile), m_clock.now(), false });
+    report({ m_handled, m_clock.now(), false });
 }
 
-void MissedAlarmReport::noteWatching()
+void MissedAlarmReport::noteWatching(bool keepIt)
 {
-    if (writeLastRunning(m_stateFile, m_clock.now()) || m_saidWriteFailed)
+    const QDateTime now = m_clock.now();
+    if (!m_handled || *m_handled < now)
+        m_handled = now;
+    if (keepIt)
+        keep();
+}
+
+void MissedAlarmReport::keep()
+{
+    // The minute of the kept moment is never reported, so a later moment in the same minute changes nothing.
+    const auto minute = [](const QDateTime &moment) { return moment.toSecsSinceEpoch() / 60; };
+    if (!m_handled || (m_written && minute(*m_written) >= minute(*m_handled)))
         return;
-    // Without it the next start cannot tell what it missed, which is no reason to bother the user each minute.
-    m_saidWriteFailed = true;
-    qWarning("Brevora cannot write %s, so a later start will not know which recurring alarms it missed.",
+    if (writeLastRunning(m_stateFile, *m_handled)) {
+        m_written = m_handled;
+        return;
+    }
+    if (std::exchange(m_saidWriteFailed, true))
+        return;
+    qWarning("Brevora cannot write %s: the next start will report again the alarms it reported as missed since "
+             "the moment that file holds, or every passed one-time alarm if it holds none.",
              qPrintable(m_stateFile));
 }
 
 void MissedAlarmReport::report(const UnwatchedTime &time)
 {
     const MissedAlarms missed = findMissedAlarms(m_layout, time, listedLines);
-    // Written before anything is shown: the same minutes are never reported twice, and a clock set back is
-    // counted from now on.
-    noteWatching();
+    // Written before anything is shown: the same minutes are never reported twice.
+    noteWatching(true);
     if (missed.total == 0)
         return;
     m_unanswered = missedBody(missed);

@@ -15,8 +15,12 @@ class StoreLayout;
 
 // Tells the user, once, of the alarms that fell due while the program was not watching: at start-up, and after
 // the clock was set forward or the machine woke. One desktop notification lists them; where no notification
-// server takes it, a message box shows the same list. Nothing missed, nothing said. It also keeps the moment the
-// program last watched the clock, which the next report counts from.
+// server takes it, a message box shows the same list. Nothing missed, nothing said. It also keeps the moment up
+// to which alarms were handled, which the next report counts from: in memory at every check, in the state file
+// only when something happens (a start, an alarm handed over, a folder change, the exit), so an idle program
+// writes nothing. Between two writes no alarm was handed over, so after a crash the next start reports exactly
+// the occurrences nobody saw. The moment only moves forward: minutes passed once are not reported again after
+// the clock was set back and forward.
 class MissedAlarmReport : public QObject
 {
     Q_OBJECT
@@ -27,15 +31,18 @@ public:
     MissedAlarmReport(const StoreLayout &layout, QString stateFile, const Clock &clock, DesktopNotifier &notifier,
                       Prompter &prompter, QObject *parent = nullptr);
 
-    // Every one-time alarm whose moment has passed, and the recurring ones since the program last watched.
+    ~MissedAlarmReport() override;
+
+    // The alarms of the minutes since the kept moment; with none kept, every passed one-time alarm.
     void reportAtStart();
-    // The recurring and one-time alarms of the minutes since the program last watched.
+    // The alarms of the minutes since the program last watched.
     void reportAfterJump();
-    // The program has watched the clock up to now.
-    void noteWatching();
+    // The program has watched the clock up to now; `keep` writes that down if it is a later minute.
+    void noteWatching(bool keep = false);
 
 private:
     void report(const UnwatchedTime &time);
+    void keep();
     void onDelivered(const QString &key, bool shown);
 
     const StoreLayout &m_layout;
@@ -44,6 +51,8 @@ private:
     DesktopNotifier &m_notifier;
     Prompter &m_prompter;
     QString m_unanswered; // the list of the last post, until the desktop says whether it took it
+    std::optional<QDateTime> m_handled; // alarms were handled up to here
+    std::optional<QDateTime> m_written; // what the state file holds
     bool m_saidWriteFailed = false;
 };
 

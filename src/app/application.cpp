@@ -9,6 +9,7 @@
 #include "os/session/logonstart.h"
 #include "scheduler/scheduler.h"
 #include "ui/common/artwork.h"
+#include "ui/common/enterpressesbuttons.h"
 #include "ui/dialogs/optionsdialog.h"
 #include "ui/dialogs/splashwindow.h"
 #include "ui/main/mainwindow.h"
@@ -19,6 +20,7 @@
 #include "ui/shell/startupreports.h"
 
 #include <QApplication>
+#include <QImage>
 
 namespace brevora {
 
@@ -31,6 +33,11 @@ Application::Application(const QString &programDir, const Clock &clock, const Pl
     // Every window without an icon of its own, message boxes included, shows the program's.
     QApplication::setWindowIcon(programIcon());
     QApplication::setFont(designFont());
+    letEnterPressButtons(*QCoreApplication::instance());
+    // A copy whose icon the desktop cannot find by name sends its picture with each notification.
+    const QImage icon = programIcon().pixmap(64).toImage().convertToFormat(QImage::Format_RGBA8888);
+    m_platform.notifier.setImage(icon.size(), QByteArray(reinterpret_cast<const char *>(icon.constBits()),
+                                                         icon.sizeInBytes()));
     m_state.layout = StoreLayout(programDir);
     m_scheduler = new Scheduler(m_state, m_clock, this);
     m_notices = std::make_unique<NoticeBoard>(NoticeServices{ m_state, m_clock, m_platform.sound, m_platform.prompter,

@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """A stand-in for the desktop's notification server on the session bus: it takes the name
 org.freedesktop.Notifications, answers as a server with markup would, and writes every notification it is sent
-to RECORD as one JSON line, with the moment it came (time.monotonic()). The line "ready" on its output says the
+to RECORD as one JSON line, with the moment it came (time.monotonic()); a CloseNotification is a line with
+"close" and the id. The line "ready" on its output says the
 name is taken. With --hang it records the notifications but never answers, as a server that hangs.
 
 usage: fake_notifications.py RECORD [--hang]"""
@@ -59,6 +60,10 @@ class Server:
                 self.unanswered.append(invocation)
             else:
                 invocation.return_value(GLib.Variant("(u)", (number,)))
+        elif method == "CloseNotification":
+            with open(self.record, "a") as out:
+                out.write(json.dumps(dict(at=time.monotonic(), close=parameters.unpack()[0])) + "\n")
+            invocation.return_value(None)
         elif method == "GetCapabilities":
             invocation.return_value(GLib.Variant("(as)", (["body", "body-markup", "actions"],)))
         elif method == "GetServerInformation":

@@ -53,6 +53,7 @@ void NoticeBoard::showDueAlarm(const DueAlarm &alarm)
     connect(notice, &NoticeWindow::acknowledgeFailed, this,
             [this, notice](const QString &path, const QString &reason) { reportFailure(notice, path, reason); });
     notice->show();
+    notice->raise();
     notice->setText(alarm.text());
 }
 

@@ -47,6 +47,7 @@ private:
     void buildAdvancedPanel();
     void togglePanel();
     void setPanelOpen(bool open);
+    void setPanelReachable(bool reachable);
     void goBack();
     void create();
     void resetSound();

@@ -182,10 +182,10 @@ private slots:
         AppFixture f;
         f.startAndSkipSplash();
         NewAlarmWizard &wizard = f.app->wizard();
-        QWidget *shown = window == "main"       ? static_cast<QWidget *>(&f.app->mainWindow())
-            : window == "kind chooser"          ? static_cast<QWidget *>(wizard.kindChooser())
-            : window == "editor"                ? static_cast<QWidget *>(wizard.editor(AlarmKind::Daily))
-                                                : static_cast<QWidget *>(wizard.soundChooser());
+        QWidget *shown = window == "main" ? static_cast<QWidget *>(&f.app->mainWindow())
+            : window == "kind chooser"    ? static_cast<QWidget *>(wizard.kindChooser())
+            : window == "editor"          ? static_cast<QWidget *>(wizard.editor(AlarmKind::Daily))
+                                          : static_cast<QWidget *>(wizard.soundChooser());
         shown->show();
         QApplication::setActiveWindow(shown);
         auto *target = shown->findChild<QPushButton *>(button);
@@ -206,6 +206,19 @@ private slots:
         QVERIFY(f.app->mainWindowVisible());
         QVERIFY(f.app->trayHost(TrayHost::Mode::Shown));
         QVERIFY(!f.app->trayHost(TrayHost::Mode::Hidden));
+    }
+
+    // The user was in the editor: a second start brings that forward, not the main window over it.
+    void anotherStartBringsTheWizardPageTheUserWasIn()
+    {
+        AppFixture f;
+        f.startAndSkipSplash();
+        f.app->startNewAlarm();
+        QWidget *chooser = f.app->wizard().kindChooser();
+        QVERIFY(chooser->isVisible());
+        f.app->showForAnotherStart();
+        QVERIFY(!f.app->mainWindowVisible());
+        QVERIFY(chooser->isVisible());
     }
 
     // Another start while start-up is still on screen (its "Files missing" box, then its splash) brings that

@@ -315,6 +315,10 @@ Sie wird erst zu ihrer nächsten Zeit wieder angezeigt.</translation>
         <source>Alarm at %1 (%2)</source>
         <translation>Alarm um %1 (%2)</translation>
     </message>
+    <message>
+        <source>Missed: alarm at %1 (%2)</source>
+        <translation>Verpasst: Alarm um %1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>brevora::NoticeWindow</name>
@@ -417,6 +421,12 @@ Bleibt es so, beenden Sie die laufende Kopie (etwa in einem Taskmanager) und sta
     <message>
         <source>This file&apos;s name is not valid UTF-8, so Brevora cannot open it. Give it a new name to use it.</source>
         <translation>Der Name dieser Datei ist kein gültiges UTF-8, daher kann Brevora sie nicht öffnen. Benennen Sie sie um, um sie zu verwenden.</translation>
+    </message>
+    <message>
+        <source>The name of the file &quot;%1&quot; is not valid UTF-8, so Brevora cannot store it in an alarm.
+Rename the file (in your file manager, for example) and choose it again.</source>
+        <translation>Der Name der Datei „%1“ ist kein gültiges UTF-8, daher kann Brevora ihn nicht in einem Alarm speichern.
+Benennen Sie die Datei um (zum Beispiel im Dateimanager) und wählen Sie sie erneut.</translation>
     </message>
 </context>
 <context>

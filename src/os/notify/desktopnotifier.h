@@ -24,8 +24,7 @@ public:
 
     // Posts a notification with a plain-text body. `key` names what it is about (an alarm and its minute, or a
     // summary); posting again under a key already posted replaces that notification instead of adding one.
-    virtual void post(const QString &key, const QString &summary, const QString &body,
-                      Stay stay = Stay::UntilDismissed)
+    virtual void post(const QString &key, const QString &summary, const QString &body, Stay stay = Stay::UntilDismissed)
         = 0;
     // Takes the notification posted under `key` off the desktop; nothing when none is there.
     virtual void withdraw(const QString &key) = 0;

@@ -50,8 +50,8 @@ QString escapedForMarkup(const QString &text)
 // Whether the desktop finds the program's icon by name: a package installs it, a portable copy does not.
 bool iconInstalled()
 {
-    const QStringList themes = QStandardPaths::locateAll(QStandardPaths::GenericDataLocation,
-                                                         QStringLiteral("icons/hicolor"), QStandardPaths::LocateDirectory);
+    const QStringList themes = QStandardPaths::locateAll(
+        QStandardPaths::GenericDataLocation, QStringLiteral("icons/hicolor"), QStandardPaths::LocateDirectory);
     for (const QString &theme : themes) {
         QDirIterator files(theme, { programName + QStringLiteral(".*") }, QDir::Files, QDirIterator::Subdirectories);
         if (files.hasNext())

@@ -20,8 +20,7 @@ protected:
         if (event->type() != QEvent::KeyPress)
             return false;
         const auto *key = static_cast<QKeyEvent *>(event);
-        if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
-            || (key->modifiers() & ~Qt::KeypadModifier))
+        if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) || (key->modifiers() & ~Qt::KeypadModifier))
             return false;
         auto *button = qobject_cast<QPushButton *>(watched);
         if (!button || !button->hasFocus() || !button->isEnabled() || button->autoDefault() || button->isDefault())

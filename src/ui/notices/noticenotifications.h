@@ -16,7 +16,8 @@ class NoticeWindow;
 // A desktop notification beside every notice: a trace of the alarm that stays on the desktop after a notice
 // nobody looked at has gone. One per alarm and minute; a notice that comes back within its minute, after the
 // window manager closed it, posts nothing new. Answering the notice withdraws it; a notice that closes itself
-// after its minute leaves one that says the alarm was missed. Where choosing it leads is the NotificationRouter's matter.
+// after its minute leaves one that says the alarm was missed. Where choosing it leads is the NotificationRouter's
+// matter.
 class NoticeNotifications : public QObject
 {
     Q_OBJECT

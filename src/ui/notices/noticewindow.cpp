@@ -13,9 +13,9 @@
 #include "ui/common/windowgeometry.h"
 
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>

@@ -3,7 +3,8 @@
 """A due alarm's notice comes with one desktop notification, whatever the session's notification server does:
 - answering: exactly one notification, with the alarm's time, kind and text, the program's icon (by name where it
   is installed, as a picture where not) and desktop entry, expiring as the server says, posted as the notice shows,
-  and not again while the notice stays in its minute; Close on the notice withdraws it within a second;
+  and not again while the notice stays in its minute; Close on the notice withdraws it within a second, also after
+  another client (not the server) said that notification was closed;
 - hung (it takes the call and never answers), or none on the bus: the notices show at their minute as before, and
   the program says so in one line of its output, not one per alarm.
 
@@ -29,6 +30,7 @@ ALARMS = {
 POSTED_WITH_NOTICE = 0.1
 # How late a notice may show on a busy machine; a notice waiting for a hung server would be seconds late.
 NOTICE_LATE = 1.5
+FAKE_SERVER = os.path.join(os.path.dirname(os.path.abspath(__file__)), "fake_notifications.py")
 
 
 def posted(record):
@@ -40,8 +42,8 @@ def posted(record):
 
 
 def start_server(session, record, hang):
-    server = session.spawn([sys.executable, os.path.join(os.path.dirname(__file__), "fake_notifications.py"),
-                            record] + (["--hang"] if hang else []), stdout=subprocess.PIPE)
+    server = session.spawn([sys.executable, FAKE_SERVER, record] + (["--hang"] if hang else []),
+                           stdout=subprocess.PIPE)
     e.check(e.read_line(server.stdout.fileno(), "the notification server") == "ready",
             "the notification server did not start")
 
@@ -84,6 +86,14 @@ def one_notification_per_alarm(session, record):
     close = e.wait_until("the notification to be withdrawn",
                          lambda: [n for n in posted(record) if n.get("close") == stretch["id"]], timeout=3)
     e.check(close[0]["at"] - closed < 1, f"withdrawn {close[0]['at'] - closed:.2f} s after Close")
+
+    once = by_body["Tea &amp; &lt;cake&gt;"]
+    impostor = session.spawn([sys.executable, FAKE_SERVER, record, "--impostor", str(once["id"])])
+    e.check(impostor.wait(10) == 0, "the other client could not send its signals")
+    time.sleep(0.5)
+    e.press(session.ui.shown_windows(e.NOTICE_CAPTION)[0], "Close")
+    e.wait_until("the one-time alarm's notification to be withdrawn",
+                 lambda: [n for n in posted(record) if n.get("close") == once["id"]], timeout=3)
 
 
 def notices_without_an_answer(session, record, hang):

@@ -120,13 +120,13 @@ void NoticeWindow::answer(bool byUser)
 
 void NoticeWindow::bringForward()
 {
-    m_shown.invalidate();
     if (isMinimized())
         showNormal();
     else
         show();
     raise();
     activateWindow();
+    m_shown.invalidate(); // after showing, which counts as appearing unasked
 }
 
 void NoticeWindow::showEvent(QShowEvent *event)

@@ -10,7 +10,10 @@
 #include "scheduler/scheduler.h"
 #include "ui/dialogs/splashwindow.h"
 #include "ui/main/mainwindow.h"
+#include "ui/wizard/alarmeditor.h"
+#include "ui/wizard/kindchooser.h"
 #include "ui/wizard/newalarmwizard.h"
+#include "ui/wizard/soundchooser.h"
 
 #include <QComboBox>
 #include <QDir>

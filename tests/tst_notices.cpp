@@ -70,6 +70,7 @@ struct NoticeRig
 // The same, with the desktop notifications the program posts beside its notices.
 struct NotifyingRig : NoticeRig
 {
+    using NoticeRig::NoticeRig;
     FakeNotifier notifier;
     FakeShell shell;
     NoticeNotifications notifications{ *board, notifier };

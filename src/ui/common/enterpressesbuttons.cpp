@@ -17,15 +17,17 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() != QEvent::KeyPress)
+        if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
             return false;
         const auto *key = static_cast<QKeyEvent *>(event);
         if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) || (key->modifiers() & ~Qt::KeypadModifier))
             return false;
         auto *button = qobject_cast<QPushButton *>(watched);
-        if (!button || !button->hasFocus() || !button->isEnabled() || button->autoDefault() || button->isDefault())
+        if (!button || !button->hasFocus() || button->autoDefault() || button->isDefault())
             return false;
-        button->click();
+        // Handed on as Space itself, so the button and whatever watches its keys take it as they take Space.
+        QKeyEvent space(key->type(), Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), key->isAutoRepeat());
+        QCoreApplication::sendEvent(button, &space);
         return true;
     }
 };

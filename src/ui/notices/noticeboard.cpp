@@ -53,7 +53,6 @@ void NoticeBoard::showDueAlarm(const DueAlarm &alarm)
     connect(notice, &NoticeWindow::acknowledgeFailed, this,
             [this, notice](const QString &path, const QString &reason) { reportFailure(notice, path, reason); });
     notice->show();
-    notice->raise();
     notice->setText(alarm.text());
 }
 

@@ -10,10 +10,10 @@
 #include "core/settings/sharedstate.h"
 #include "core/store/createalarm.h"
 #include "scheduler/scheduler.h"
-#include "ui/common/enterpressesbuttons.h"
 #include "ui/notices/noticeboard.h"
 #include "ui/notices/noticenotifications.h"
 #include "ui/notices/notificationrouter.h"
+#include "ui/shell/enterpressesbuttons.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -9,7 +9,6 @@
 #include "os/session/logonstart.h"
 #include "scheduler/scheduler.h"
 #include "ui/common/artwork.h"
-#include "ui/common/enterpressesbuttons.h"
 #include "ui/dialogs/optionsdialog.h"
 #include "ui/dialogs/splashwindow.h"
 #include "ui/main/mainwindow.h"
@@ -17,6 +16,7 @@
 #include "ui/notices/noticeboard.h"
 #include "ui/notices/noticenotifications.h"
 #include "ui/notices/notificationrouter.h"
+#include "ui/shell/enterpressesbuttons.h"
 #include "ui/shell/startupreports.h"
 
 #include <QApplication>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/common/enterpressesbuttons.h"
+#include "ui/shell/enterpressesbuttons.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

@@ -193,7 +193,7 @@ private slots:
         QTest::newRow("unchecked") << false << QString() << "ninguno";
         QTest::newRow("chosen") << true << "/usr/share/sounds/bell, loud.wav"
                                 << "/usr/share/sounds/bell, loud.wav";
-        QTest::newRow("empty path") << true << QString() << QString();
+        QTest::newRow("empty path: none, never an empty sound") << true << QString() << "ninguno";
     }
     void theSoundValueFollowsTheCheckBox()
     {
@@ -280,13 +280,23 @@ private slots:
         WizardFixture f;
         AlarmEditorWindow *editor = f.open(AlarmKind::Once);
         auto *toggle = f.control<QPushButton>(editor, "Command2");
+        // Tab reaches the sound controls only while they can be seen.
+        const auto tabStops = [toggle] {
+            QStringList names;
+            for (QWidget *w = toggle->nextInFocusChain(); w != toggle; w = w->nextInFocusChain())
+                if (w->focusPolicy() & Qt::TabFocus)
+                    names.append(w->objectName());
+            return names;
+        };
         const int left = editor->x();
         QCOMPARE(editor->frameGeometry().width(), 313);
         QCOMPARE(toggle->text(), QStringLiteral(">>"));
+        QVERIFY2(!tabStops().contains("Check1"), qPrintable(tabStops().join(' ')));
         toggle->click();
         QCOMPARE(editor->frameGeometry().width(), 594);
         QCOMPARE(toggle->text(), QStringLiteral("<<"));
         QCOMPARE(editor->x(), left);
+        QVERIFY(tabStops().contains("Check1") && tabStops().contains("Text7"));
         toggle->click();
         QCOMPARE(editor->frameGeometry().width(), 313);
         QCOMPARE(toggle->text(), QStringLiteral(">>"));

@@ -10,10 +10,16 @@
 #include "scheduler/scheduler.h"
 #include "ui/dialogs/splashwindow.h"
 #include "ui/main/mainwindow.h"
+#include "ui/wizard/alarmeditor.h"
+#include "ui/wizard/kindchooser.h"
+#include "ui/wizard/newalarmwizard.h"
+#include "ui/wizard/soundchooser.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -170,6 +176,41 @@ private slots:
         QVERIFY(!QFile::exists(fixture.store.layout.activePath(AlarmKind::Daily, "holiday.jpg")));
     }
 
+    void enterPressesTheFocusedButton_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("key");
+        const QList<std::pair<const char *, const char *>> buttons{
+            { "main", "Command1" }, { "kind chooser", "Command2" }, { "editor", "Command2" }, { "sound", "Command3" }
+        };
+        for (const auto &[window, button] : buttons) {
+            QTest::addRow("%s Enter", window) << window << button << int(Qt::Key_Return);
+            QTest::addRow("%s keypad Enter", window) << window << button << int(Qt::Key_Enter);
+        }
+    }
+    void enterPressesTheFocusedButton()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, button);
+        QFETCH(int, key);
+        AppFixture f;
+        f.startAndSkipSplash();
+        NewAlarmWizard &wizard = f.app->wizard();
+        QWidget *shown = window == "main" ? static_cast<QWidget *>(&f.app->mainWindow())
+            : window == "kind chooser"    ? static_cast<QWidget *>(wizard.kindChooser())
+            : window == "editor"          ? static_cast<QWidget *>(wizard.editor(AlarmKind::Daily))
+                                          : static_cast<QWidget *>(wizard.soundChooser());
+        shown->show();
+        QApplication::setActiveWindow(shown);
+        auto *target = shown->findChild<QPushButton *>(button);
+        target->setFocus();
+        QVERIFY(target->hasFocus());
+        QSignalSpy clicked(target, &QAbstractButton::clicked);
+        QTest::keyClick(target, Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        QCOMPARE(clicked.size(), 1);
+    }
+
     // A second start of the program asks this copy to show itself, also when it runs hidden behind its icon.
     void anotherStartShowsTheHiddenProgram()
     {
@@ -180,6 +221,19 @@ private slots:
         QVERIFY(f.app->mainWindowVisible());
         QVERIFY(f.app->trayHost(TrayHost::Mode::Shown));
         QVERIFY(!f.app->trayHost(TrayHost::Mode::Hidden));
+    }
+
+    // The user was in the editor: a second start brings that forward, not the main window over it.
+    void anotherStartBringsTheWizardPageTheUserWasIn()
+    {
+        AppFixture f;
+        f.startAndSkipSplash();
+        f.app->startNewAlarm();
+        QWidget *chooser = f.app->wizard().kindChooser();
+        QVERIFY(chooser->isVisible());
+        f.app->showForAnotherStart();
+        QVERIFY(!f.app->mainWindowVisible());
+        QVERIFY(chooser->isVisible());
     }
 
     // Another start while start-up is still on screen (its "Files missing" box, then its splash) brings that

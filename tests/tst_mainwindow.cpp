@@ -6,6 +6,7 @@
 #include "ui/main/mainwindow.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -113,6 +114,19 @@ private slots:
                                "Salir=Exit=Ctrl+X", "Avisos=Alarms", "Nuevo=New alarm=Ctrl+N",
                                "borrar=Delete alarm=Ctrl+D", "Herramientas=Tools", "Opciones=Options=Ctrl+S", "help=?",
                                "ayuda=Help=F1", "Acercade=About...=" }));
+    }
+
+    // The help's keyboard table names every key a menu item takes, the second keys too.
+    void theHelpListsEveryShortcut()
+    {
+        Browser b;
+        QFile help(QStringLiteral(BREVORA_HELP_INDEX));
+        QVERIFY(help.open(QIODevice::ReadOnly));
+        const QString html = QString::fromUtf8(help.readAll());
+        for (QAction *top : b.window.menuBar()->actions())
+            for (QAction *action : top->menu()->actions())
+                for (const QKeySequence &keys : action->shortcuts())
+                    QVERIFY2(html.contains("<kbd>" + keys.toString() + "</kbd>"), qPrintable(keys.toString()));
     }
 
     void commandsReachTheShellAndTheDeleteSignals()

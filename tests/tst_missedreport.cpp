@@ -7,6 +7,7 @@
 #include "ui/main/mainwindow.h"
 #include "ui/notices/missedreport.h"
 
+#include <QLocale>
 #include <QTest>
 
 using namespace brevora;
@@ -70,9 +71,9 @@ private slots:
         QCOMPARE(post.summary, "3 alarms were missed");
         const QStringList lines = post.body.split(u'\n');
         QCOMPARE(lines.size(), 3);
-        QVERIFY2(lines[0].endsWith("Once a day  Wake up"), qPrintable(lines[0]));
+        QVERIFY2(lines[0].endsWith("Once  Dentist"), qPrintable(lines[0]));
         QVERIFY2(lines[1].endsWith("Once a day  Not yet"), qPrintable(lines[1]));
-        QVERIFY2(lines[2].endsWith("Once  Dentist"), qPrintable(lines[2]));
+        QVERIFY2(lines[2].endsWith("Once a day  Wake up"), qPrintable(lines[2]));
         if (serverAnswers) {
             QVERIFY(rig.prompter.shown.isEmpty());
         } else {
@@ -97,6 +98,9 @@ private slots:
         const QStringList lines = rig.notifier.posts[0].body.split(u'\n');
         QCOMPARE(lines.size(), 11);
         QCOMPARE(lines.last(), "and 4 more");
+        // Today's first, and to the minute, as the notice's notification says it.
+        QCOMPARE(lines[0], QLocale().toString(QDate(2007, 2, 3), QLocale::ShortFormat) + " 07:05  Once a day  Wake up");
+        QVERIFY(lines[9].startsWith(QLocale().toString(QDate(2007, 1, 25), QLocale::ShortFormat) + " 07:05  "));
     }
 
     // Nothing to say: no notification, no box, and the moment is kept all the same.

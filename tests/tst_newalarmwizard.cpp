@@ -357,6 +357,13 @@ private slots:
         SoundChooserWindow *chooser = f.wizard.soundChooser();
         chooser->setFolder(folder);
         QCOMPARE(listed(chooser), (QStringList{ "A.WAV", "b.wav", QStringLiteral("Gong\uFFFD.wav") }));
+        // Listed, but refused at OK: stored, its name would name no file.
+        pick(chooser, QStringLiteral("Gong\uFFFD.wav"));
+        f.click(chooser, "Command1");
+        QCOMPARE(f.prompter.shown.size(), 1);
+        QVERIFY(f.prompter.shown[0].text.contains("Rename the file"));
+        QVERIFY(chooser->isVisible());
+        QVERIFY(f.control<QLineEdit>(daily, "Text7")->text().isEmpty());
         pick(chooser, "b.wav");
 
         writeBytes(folder + "/Alarm.wav", "RIFF");

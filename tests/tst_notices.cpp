@@ -14,6 +14,7 @@
 #include "ui/notices/noticeboard.h"
 #include "ui/notices/noticenotifications.h"
 #include "ui/notices/notificationrouter.h"
+#include "ui/shell/enterpressesbuttons.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -70,6 +71,7 @@ struct NoticeRig
 // The same, with the desktop notifications the program posts beside its notices.
 struct NotifyingRig : NoticeRig
 {
+    using NoticeRig::NoticeRig;
     FakeNotifier notifier;
     FakeShell shell;
     NoticeNotifications notifications{ *board, notifier };
@@ -430,6 +432,60 @@ private slots:
                                NotificationRouter::noticeKey(daily, today.addDays(1)) }));
     }
 
+    // Keys typed as a notice appears were meant for another window; after a moment, or once the user turned to
+    // the notice, its buttons take them (Enter as Space).
+    void keysJustAfterANoticeAppearsAreNotItsOwn()
+    {
+        letEnterPressButtons(*QCoreApplication::instance());
+        NotifyingRig rig;
+        rig.addDue(AlarmKind::Daily, "first");
+        rig.scheduler->checkKind(AlarmKind::Daily);
+        NoticeWindow *notice = rig.only();
+        QApplication::setActiveWindow(notice);
+        auto *close = notice->findChild<QPushButton *>(QStringLiteral("Command1"));
+        QVERIFY(close->hasFocus());
+        QTest::keyClick(close, Qt::Key_Space);
+        QTest::keyClick(close, Qt::Key_Return);
+        QCOMPARE(rig.only(), notice);
+
+        emit rig.notifier.activated(rig.notifier.posts[0].key);
+        QTest::keyClick(close, Qt::Key_Enter, Qt::KeypadModifier);
+        QTRY_VERIFY(rig.board->notices().isEmpty());
+
+        rig.clock.set(2007, 2, 4, 14, 0, 1);
+        rig.addDue(AlarmKind::Daily, "second");
+        rig.scheduler->checkKind(AlarmKind::Daily);
+        notice = rig.only();
+        QApplication::setActiveWindow(notice);
+        QTest::qWait(1100);
+        QTest::keyClick(notice->findChild<QPushButton *>(QStringLiteral("Command1")), Qt::Key_Return);
+        QTRY_VERIFY(rig.board->notices().isEmpty());
+    }
+
+    void answeringWithdrawsTheNotificationAndAPassedMinuteLeavesATrace()
+    {
+        NotifyingRig rig(true); // past on: a notice closes itself after its minute
+        const QString answered = rig.addDue(AlarmKind::Once, "answered");
+        rig.addDue(AlarmKind::Daily, "passed");
+        rig.scheduler->checkKind(AlarmKind::Once);
+        rig.scheduler->checkKind(AlarmKind::Daily);
+        QCOMPARE(rig.notifier.posts.size(), 2);
+        QCOMPARE(rig.notifier.posts[0].stay, DesktopNotifier::Stay::AsTheDesktopSays);
+
+        pressClose(rig.board->noticeFor(answered));
+        QCOMPARE(rig.notifier.withdrawn, QStringList{ rig.notifier.posts[0].key });
+        QCOMPARE(rig.notifier.posts.size(), 2);
+
+        rig.clock.set(2007, 2, 3, 14, 1, 0);
+        QTRY_VERIFY(rig.board->notices().isEmpty());
+        QCOMPARE(rig.notifier.withdrawn.size(), 1);
+        QCOMPARE(rig.notifier.posts.size(), 3);
+        QCOMPARE(rig.notifier.posts[2].key, rig.notifier.posts[1].key); // replaces it, not a second alarm
+        QCOMPARE(rig.notifier.posts[2].summary, QString("Missed: alarm at 14:00 (once a day)"));
+        QCOMPARE(rig.notifier.posts[2].body, QString("passed"));
+        QCOMPARE(rig.notifier.posts[2].stay, DesktopNotifier::Stay::UntilDismissed);
+    }
+
     void choosingTheNotificationBringsItsNoticeOrTheMainWindow()
     {
         NotifyingRig rig; // past off: a notice stays until Close
@@ -453,9 +509,14 @@ private slots:
         QVERIFY(rig.shell.calls.isEmpty());
 
         pressClose(first);
+        rig.shell.mainVisible = true;
         emit rig.notifier.activated(rig.notifier.posts[0].key);
         QCOMPARE(rig.shell.calls, QStringList{ "showMainWindow" });
         QVERIFY(second->isMinimized());
+        // A hidden program is restored whole, tray icon and menu with it.
+        rig.shell.mainVisible = false;
+        emit rig.notifier.activated(NotificationRouter::missedKey);
+        QCOMPARE(rig.shell.calls, (QStringList{ "showMainWindow", "restoreProgram" }));
     }
 
     void exitWithANoticeOpenKeepsTheFile()

@@ -7,6 +7,7 @@
 #include "ui/dialogs/optionsdialog.h"
 #include "ui/main/alarmlist.h"
 #include "ui/main/mainwindow.h"
+#include "ui/notices/noticeboard.h"
 #include "ui/wizard/alarmeditor.h"
 #include "ui/wizard/kindchooser.h"
 #include "ui/wizard/newalarmwizard.h"
@@ -21,6 +22,7 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 using namespace brevora;
 using namespace brevora::test;
@@ -188,6 +190,35 @@ private slots:
         Program::waitActive(&p.window);
         Program::waitActive(&options);
         QVERIFY(!hidden->isChecked());
+    }
+
+    // Typing in another window across an alarm's minute: the notice shows, and every key still goes where the
+    // user was typing; none answers the notice.
+    void aNoticeTakesNoKeysMeantForAnotherWindow()
+    {
+        Program p;
+        const QString due = p.store.layout.activePath(AlarmKind::Daily, "14-0.alm");
+        writeBytes(due, "\"Tea\",\"ninguno\",\"14\",\"0\"\r\n");
+        QLineEdit other;
+        other.setWindowTitle(QStringLiteral("Another program"));
+        other.resize(300, 30);
+        other.show();
+        Program::waitActive(&other);
+        const QString sentence = QStringLiteral("the quick brown fox jumps over the lazy dog");
+        QProcess typing;
+        typing.start(QStringLiteral("xdotool"),
+                     { QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("60"), sentence });
+        QVERIFY(typing.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(other.text().size() >= 4, 10000);
+        p.clock.set(QDateTime(QDate(2007, 2, 3), QTime(14, 0, 0)));
+        QTRY_VERIFY_WITH_TIMEOUT(p.app.notices().notices().size() == 1, 5000);
+        NoticeWindow *notice = p.app.notices().notices().first();
+        QTRY_VERIFY_WITH_TIMEOUT(notice->windowHandle() && notice->windowHandle()->isExposed(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(typing.state() == QProcess::NotRunning, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(other.text(), sentence, 5000);
+        QVERIFY(notice->isVisible());
+        QVERIFY(QFile::exists(due));
+        QVERIFY(other.isActiveWindow());
     }
 
     void windowsAreCentredWithTheirFramesAndEditorsOnEachReturn()

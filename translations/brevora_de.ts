@@ -362,6 +362,10 @@ Er wird erst zu seinem nächsten Termin wieder angezeigt.</translation>
         <source>Alarm at %1 (%2)</source>
         <translation>Alarm um %1 (%2)</translation>
     </message>
+    <message>
+        <source>Missed: alarm at %1 (%2)</source>
+        <translation>Verpasst: Alarm um %1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>brevora::NoticeWindow</name>
@@ -476,6 +480,12 @@ Bleibt es so, beenden Sie die laufende Kopie (etwa in einem Taskmanager) und sta
     <message>
         <source>File name</source>
         <translation>Dateiname</translation>
+    </message>
+    <message>
+        <source>The name of the file &quot;%1&quot; is not valid UTF-8, so Brevora cannot store it in an alarm.
+Rename the file (in your file manager, for example) and choose it again.</source>
+        <translation>Der Name der Datei „%1“ ist kein gültiges UTF-8, daher kann Brevora ihn nicht in einem Alarm speichern.
+Benennen Sie die Datei um (zum Beispiel im Dateimanager) und wählen Sie sie erneut.</translation>
     </message>
 </context>
 <context>

@@ -362,6 +362,10 @@ No volverá a mostrarse hasta que llegue su próxima hora.</translation>
         <source>Alarm at %1 (%2)</source>
         <translation>Aviso a las %1 (%2)</translation>
     </message>
+    <message>
+        <source>Missed: alarm at %1 (%2)</source>
+        <translation>Perdida: alarma a las %1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>brevora::NoticeWindow</name>
@@ -476,6 +480,12 @@ Si sigue así, cierre la copia en ejecución (por ejemplo en un administrador de
     <message>
         <source>File name</source>
         <translation>Nombre del archivo</translation>
+    </message>
+    <message>
+        <source>The name of the file &quot;%1&quot; is not valid UTF-8, so Brevora cannot store it in an alarm.
+Rename the file (in your file manager, for example) and choose it again.</source>
+        <translation>El nombre del archivo «%1» no es UTF-8 válido, así que Brevora no puede guardarlo en un aviso.
+Cámbiele el nombre (en su gestor de archivos, por ejemplo) y vuelva a elegirlo.</translation>
     </message>
 </context>
 <context>

@@ -16,10 +16,12 @@
 #include "ui/notices/noticeboard.h"
 #include "ui/notices/noticenotifications.h"
 #include "ui/notices/notificationrouter.h"
+#include "ui/shell/enterpressesbuttons.h"
 #include "ui/shell/startupreports.h"
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QImage>
 
 namespace brevora {
 
@@ -32,6 +34,11 @@ Application::Application(const QString &programDir, const Clock &clock, const Pl
     // Every window without an icon of its own, message boxes included, shows the program's.
     QApplication::setWindowIcon(programIcon());
     useDesktopScale(options.desktopFontPoints ? *options.desktopFontPoints : desktopFontPoints());
+    letEnterPressButtons(*QCoreApplication::instance());
+    // A copy whose icon the desktop cannot find by name sends its picture with each notification.
+    const QImage icon = programIcon().pixmap(64).toImage().convertToFormat(QImage::Format_RGBA8888);
+    m_platform.notifier.setImage(icon.size(),
+                                 QByteArray(reinterpret_cast<const char *>(icon.constBits()), icon.sizeInBytes()));
     m_state.layout = StoreLayout(programDir);
     m_scheduler = new Scheduler(m_state, m_clock, this);
     m_notices = std::make_unique<NoticeBoard>(NoticeServices{ m_state, m_clock, m_platform.sound, m_platform.prompter,

@@ -2,10 +2,13 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """A stand-in for the desktop's notification server on the session bus: it takes the name
 org.freedesktop.Notifications, answers as a server with markup would, and writes every notification it is sent
-to RECORD as one JSON line, with the moment it came (time.monotonic()). The line "ready" on its output says the
-name is taken. With --hang it records the notifications but never answers, as a server that hangs.
+to RECORD as one JSON line, with the moment it came (time.monotonic()); a CloseNotification is a line with
+"close" and the id. The line "ready" on its output says the
+name is taken. With --hang it records the notifications but never answers, as a server that hangs. With
+--impostor ID it is no server: another client that says, on the server's path, that notification ID was closed and
+its default action chosen, then ends.
 
-usage: fake_notifications.py RECORD [--hang]"""
+usage: fake_notifications.py RECORD [--hang | --impostor ID]"""
 
 import json
 import signal
@@ -59,6 +62,10 @@ class Server:
                 self.unanswered.append(invocation)
             else:
                 invocation.return_value(GLib.Variant("(u)", (number,)))
+        elif method == "CloseNotification":
+            with open(self.record, "a") as out:
+                out.write(json.dumps(dict(at=time.monotonic(), close=parameters.unpack()[0])) + "\n")
+            invocation.return_value(None)
         elif method == "GetCapabilities":
             invocation.return_value(GLib.Variant("(as)", (["body", "body-markup", "actions"],)))
         elif method == "GetServerInformation":
@@ -67,7 +74,17 @@ class Server:
             invocation.return_value(None)
 
 
+def impostor(number):
+    connection = Gio.bus_get_sync(Gio.BusType.SESSION)
+    connection.emit_signal(None, PATH, NAME, "NotificationClosed", GLib.Variant("(uu)", (number, 2)))
+    connection.emit_signal(None, PATH, NAME, "ActionInvoked", GLib.Variant("(us)", (number, "default")))
+    connection.flush_sync(None)
+
+
 def main():
+    if sys.argv[2:3] == ["--impostor"]:
+        impostor(int(sys.argv[3]))
+        return
     server = Server(sys.argv[1], sys.argv[2:] == ["--hang"])
     loop = GLib.MainLoop()
     connection = Gio.bus_get_sync(Gio.BusType.SESSION)
@@ -83,6 +100,6 @@ def main():
 
 
 if __name__ == "__main__":
-    if len(sys.argv) not in (2, 3):
+    if len(sys.argv) not in (2, 3, 4):
         sys.exit(__doc__)
     main()

@@ -1,8 +1,10 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 """A due alarm's notice comes with one desktop notification, whatever the session's notification server does:
-- answering: exactly one notification, with the alarm's time, kind and text, the program's icon and desktop entry,
-  critical and without expiry, posted as the notice shows, and not again while the notice stays in its minute;
+- answering: exactly one notification, with the alarm's time, kind and text, the program's icon (by name where it
+  is installed, as a picture where not) and desktop entry, expiring as the server says, posted as the notice shows,
+  and not again while the notice stays in its minute; Close on the notice withdraws it within a second, also after
+  another client (not the server) said that notification was closed;
 - hung (it takes the call and never answers), or none on the bus: the notices show at their minute as before, and
   the program says so in one line of its output, not one per alarm.
 
@@ -28,6 +30,7 @@ ALARMS = {
 POSTED_WITH_NOTICE = 0.1
 # How late a notice may show on a busy machine; a notice waiting for a hung server would be seconds late.
 NOTICE_LATE = 1.5
+FAKE_SERVER = os.path.join(os.path.dirname(os.path.abspath(__file__)), "fake_notifications.py")
 
 
 def posted(record):
@@ -39,8 +42,8 @@ def posted(record):
 
 
 def start_server(session, record, hang):
-    server = session.spawn([sys.executable, os.path.join(os.path.dirname(__file__), "fake_notifications.py"),
-                            record] + (["--hang"] if hang else []), stdout=subprocess.PIPE)
+    server = session.spawn([sys.executable, FAKE_SERVER, record] + (["--hang"] if hang else []),
+                           stdout=subprocess.PIPE)
     e.check(e.read_line(server.stdout.fileno(), "the notification server") == "ready",
             "the notification server did not start")
 
@@ -64,14 +67,33 @@ def one_notification_per_alarm(session, record):
     once = by_body["Tea &amp; &lt;cake&gt;"]
     e.check(once["summary"] == "Alarm at 14:00 (once)", f"the one-time alarm's summary is {once['summary']!r}")
     for note in notes:
-        e.check(note["app"] == "Brevora" and note["icon"] == "io.github.brevora.brevora", f"posted as {note}")
+        e.check(note["app"] == "Brevora", f"posted as {note['app']}")
+        e.check(note["icon"] == "io.github.brevora.brevora" or "image-data" in note["hints"],
+                f"no icon: {note['icon']!r} {sorted(note['hints'])}")
         e.check(note["hints"].get("desktop-entry") == "io.github.brevora.brevora", f"hints {note['hints']}")
-        e.check(note["hints"].get("urgency") == 2 and note["timeout"] == 0, f"not kept until dismissed: {note}")
+        e.check(note["hints"].get("urgency") == 1 and note["timeout"] == -1, f"not as the server says: {note}")
         e.check(note["actions"][:1] == ["default"], f"no default action: {note['actions']}")
         e.check(note["at"] <= seen + POSTED_WITH_NOTICE,
                 f"posted {note['at'] - seen:.2f} s after its notice was seen")
     # The due checks find the alarms again and again while their minute lasts.
     e.stays("the number of notifications", lambda: len(posted(record)) == 2, 2)
+    stretch = by_body["Stretch"]
+    daily = [n for n in session.ui.shown_windows(e.NOTICE_CAPTION)
+             if any(e.text_of(t) == "Stretch" for t in e.descendants(n, "text"))]
+    e.check(len(daily) == 1, "the daily alarm's notice is not on screen")
+    e.press(daily[0], "Close")
+    closed = time.monotonic()
+    close = e.wait_until("the notification to be withdrawn",
+                         lambda: [n for n in posted(record) if n.get("close") == stretch["id"]], timeout=3)
+    e.check(close[0]["at"] - closed < 1, f"withdrawn {close[0]['at'] - closed:.2f} s after Close")
+
+    once = by_body["Tea &amp; &lt;cake&gt;"]
+    impostor = session.spawn([sys.executable, FAKE_SERVER, record, "--impostor", str(once["id"])])
+    e.check(impostor.wait(10) == 0, "the other client could not send its signals")
+    time.sleep(0.5)
+    e.press(session.ui.shown_windows(e.NOTICE_CAPTION)[0], "Close")
+    e.wait_until("the one-time alarm's notification to be withdrawn",
+                 lambda: [n for n in posted(record) if n.get("close") == once["id"]], timeout=3)
 
 
 def notices_without_an_answer(session, record, hang):

@@ -16,15 +16,20 @@ public:
         QString key;
         QString summary;
         QString body;
+        Stay stay = Stay::UntilDismissed;
     };
     QList<Post> posts;
+    QStringList withdrawn;
     bool serverAnswers = true;
 
-    void post(const QString &key, const QString &summary, const QString &body) override
+    void post(const QString &key, const QString &summary, const QString &body,
+              Stay stay = Stay::UntilDismissed) override
     {
-        posts.append({ key, summary, body });
+        posts.append({ key, summary, body, stay });
         emit delivered(key, serverAnswers);
     }
+
+    void withdraw(const QString &key) override { withdrawn.append(key); }
 };
 
 } // namespace brevora::test

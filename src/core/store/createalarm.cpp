@@ -20,12 +20,14 @@ CreatedAlarm createAlarm(const StoreLayout &layout, const NewAlarm &alarm)
 
     const QString folder = layout.activeFolder(alarm.kind);
     const QString path = layout.activePath(alarm.kind, alarmFileName(alarm.kind, alarm.fields));
+    // An empty sound would be taken for a file and play the default sound; no sound is stored as such.
+    const QString sound = alarm.sound.isEmpty() ? noSound : alarm.sound;
     QString error;
     if (!QDir().mkpath(folder))
         error = QCoreApplication::translate("brevora::core", "The folder %1 does not exist and cannot be created.")
                     .arg(QDir::toNativeSeparators(folder));
     else if (writeAlarmFile(path, alarm.kind,
-                            AlarmRecord{ QStringList{ storableText(alarm.text), alarm.sound } + alarm.fields }, &error))
+                            AlarmRecord{ QStringList{ storableText(alarm.text), sound } + alarm.fields }, &error))
         return { Outcome::Created, path, {} };
     return { Outcome::NotSaved, path,
              QCoreApplication::translate("brevora::core", "The alarm could not be saved in the file %1.\n\n%2")

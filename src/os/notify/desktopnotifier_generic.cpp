@@ -13,11 +13,13 @@ class NoNotifier final : public DesktopNotifier
 public:
     using DesktopNotifier::DesktopNotifier;
 
-    void post(const QString &key, const QString &, const QString &) override
+    void post(const QString &key, const QString &, const QString &, Stay) override
     {
         QMetaObject::invokeMethod(
             this, [this, key] { emit delivered(key, false); }, Qt::QueuedConnection);
     }
+
+    void withdraw(const QString &) override { }
 };
 
 } // namespace

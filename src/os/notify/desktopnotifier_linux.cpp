@@ -1,13 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "os/notify/desktopnotifier.h"
 
+#include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusError>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
+#include <QDBusServiceWatcher>
+#include <QDirIterator>
 #include <QHash>
 #include <QMetaObject>
+#include <QSet>
+#include <QStandardPaths>
 #include <QVariantMap>
 
 namespace brevora {
@@ -20,7 +25,9 @@ const QString interfaceName = QStringLiteral("org.freedesktop.Notifications");
 const QString programName = QStringLiteral(BREVORA_APP_ID);
 // Long enough for a server that is being started on demand; short enough that a hung one is given up soon.
 constexpr int answerTimeoutMs = 4000;
-constexpr uchar criticalUrgency = 2;
+constexpr uchar normalUrgency = 1;
+constexpr int serverDefaultExpiry = -1;
+constexpr int neverExpires = 0;
 
 // Servers read the body as a small markup language, so the alarm's own text must not be taken for tags.
 QString escapedForMarkup(const QString &text)
@@ -40,6 +47,29 @@ QString escapedForMarkup(const QString &text)
     return escaped;
 }
 
+// Whether the desktop finds the program's icon by name: a package installs it, a portable copy does not.
+bool iconInstalled()
+{
+    const QStringList themes = QStandardPaths::locateAll(
+        QStandardPaths::GenericDataLocation, QStringLiteral("icons/hicolor"), QStandardPaths::LocateDirectory);
+    for (const QString &theme : themes) {
+        QDirIterator files(theme, { programName + QStringLiteral(".*") }, QDir::Files, QDirIterator::Subdirectories);
+        if (files.hasNext())
+            return true;
+    }
+    return false;
+}
+
+// The image-data hint: width, height, row stride, alpha, bits per sample, channels, pixels.
+QVariant imageHint(QSize size, const QByteArray &rgba)
+{
+    QDBusArgument image;
+    image.beginStructure();
+    image << size.width() << size.height() << size.width() * 4 << true << 8 << 4 << rgba;
+    image.endStructure();
+    return QVariant::fromValue(image);
+}
+
 } // namespace
 
 // The freedesktop notification service on the session bus. Every call is asynchronous and bounded, so neither
@@ -51,18 +81,26 @@ public:
     explicit FreedesktopNotifier(QObject *parent)
         : DesktopNotifier(parent)
         , m_bus(QDBusConnection::sessionBus())
+        , m_iconInstalled(iconInstalled())
     {
         if (!m_bus.isConnected())
             return;
-        // Any sender: the server may be started on demand after this, under a name owner not known yet. Ids
-        // that are not ours are ignored.
+        // Any sender here, as the server may be started on demand later under an owner not known yet; each
+        // signal is then taken only from the owner that answered our Notify.
         m_bus.connect(QString(), objectPath, interfaceName, QStringLiteral("ActionInvoked"), this,
-                      SLOT(actionInvoked(uint, QString)));
+                      SLOT(actionInvoked(uint, QString, QDBusMessage)));
         m_bus.connect(QString(), objectPath, interfaceName, QStringLiteral("NotificationClosed"), this,
-                      SLOT(notificationClosed(uint, uint)));
+                      SLOT(notificationClosed(uint, uint, QDBusMessage)));
+        // A restarted server numbers its notifications afresh: ours are gone, and their ids may be another's.
+        auto *watcher = new QDBusServiceWatcher(service, m_bus, QDBusServiceWatcher::WatchForOwnerChange, this);
+        connect(watcher, &QDBusServiceWatcher::serviceOwnerChanged, this, [this] {
+            m_ids.clear();
+            m_keys.clear();
+            m_server.clear();
+        });
     }
 
-    void post(const QString &key, const QString &summary, const QString &body) override
+    void post(const QString &key, const QString &summary, const QString &body, Stay stay) override
     {
         if (!m_bus.isConnected()) {
             sayOnce(QStringLiteral("There is no D-Bus session bus, so alarms are shown in their notices only, "
@@ -73,14 +111,20 @@ public:
         }
         QDBusMessage call
             = QDBusMessage::createMethodCall(service, objectPath, interfaceName, QStringLiteral("Notify"));
-        const QVariantMap hints{ { QStringLiteral("desktop-entry"), programName },
-                                 { QStringLiteral("urgency"), QVariant::fromValue(criticalUrgency) } };
-        // No expiry: like the notice, the trace stays until the user dismisses it.
-        call << QStringLiteral("Brevora") << m_ids.value(key, 0u) << programName << summary << escapedForMarkup(body)
-             << QStringList{ QStringLiteral("default"), showLabel() } << hints << 0;
+        QVariantMap hints{ { QStringLiteral("desktop-entry"), programName },
+                           { QStringLiteral("urgency"), QVariant::fromValue(normalUrgency) } };
+        if (!m_iconInstalled && !m_imageRgba.isEmpty())
+            hints.insert(QStringLiteral("image-data"), imageHint(m_imageSize, m_imageRgba));
+        m_closeOnAnswer.remove(key);
+        ++m_pending[key];
+        call << QStringLiteral("Brevora") << m_ids.value(key, 0u) << (m_iconInstalled ? programName : QString())
+             << summary << escapedForMarkup(body) << QStringList{ QStringLiteral("default"), showLabel() } << hints
+             << (stay == Stay::UntilDismissed ? neverExpires : serverDefaultExpiry);
         auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call, answerTimeoutMs), this);
         connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, key] {
             watcher->deleteLater();
+            if (--m_pending[key] == 0)
+                m_pending.remove(key);
             const QDBusPendingReply<uint> reply = *watcher;
             if (reply.isError()) {
                 sayOnce(failureText(reply.error()));
@@ -88,23 +132,44 @@ public:
                 return;
             }
             m_said.clear();
+            m_server = reply.reply().service();
             const uint id = reply.value();
             m_ids.insert(key, id);
             m_keys.insert(id, key);
+            if (m_closeOnAnswer.remove(key))
+                withdraw(key);
             emit delivered(key, true);
         });
     }
 
-private slots:
-    void actionInvoked(uint id, const QString &action)
+    void withdraw(const QString &key) override
     {
-        if (action == QLatin1String("default") && m_keys.contains(id))
+        const uint id = m_ids.take(key);
+        if (id == 0) {
+            // Withdrawn before the server said which id it gave: taken off as soon as it says.
+            if (m_pending.contains(key))
+                m_closeOnAnswer.insert(key);
+            return;
+        }
+        m_keys.remove(id);
+        QDBusMessage call
+            = QDBusMessage::createMethodCall(service, objectPath, interfaceName, QStringLiteral("CloseNotification"));
+        call << id;
+        m_bus.asyncCall(call, answerTimeoutMs);
+    }
+
+private slots:
+    void actionInvoked(uint id, const QString &action, const QDBusMessage &message)
+    {
+        if (message.service() == m_server && action == QLatin1String("default") && m_keys.contains(id))
             emit activated(m_keys.value(id));
     }
 
     // A closed notification is not replaced: the same key posts a new one.
-    void notificationClosed(uint id, uint /*reason*/)
+    void notificationClosed(uint id, uint /*reason*/, const QDBusMessage &message)
     {
+        if (message.service() != m_server)
+            return;
         const QString key = m_keys.take(id);
         if (!key.isNull() && m_ids.value(key) == id)
             m_ids.remove(key);
@@ -140,6 +205,10 @@ private:
     QDBusConnection m_bus;
     QHash<QString, uint> m_ids; // the server's id of the notification shown under each key
     QHash<uint, QString> m_keys;
+    QHash<QString, int> m_pending; // Notify calls not answered yet, by key
+    QSet<QString> m_closeOnAnswer; // keys withdrawn while their Notify was unanswered
+    QString m_server; // the unique bus name that answered our last Notify
+    const bool m_iconInstalled;
     QString m_said;
 };
 

@@ -114,7 +114,9 @@ protected:
     {
         const QEvent::Type type = event->type();
         auto *window = static_cast<QWidget *>(watched);
-        if ((type == QEvent::Move || type == QEvent::Resize || type == QEvent::WindowActivate) && isFramed(window)) {
+        // Painting too: a window shown under another's message box is framed without being moved or activated.
+        if ((type == QEvent::Move || type == QEvent::Resize || type == QEvent::WindowActivate || type == QEvent::Paint)
+            && isFramed(window)) {
             if (const QMargins edges = frameEdges(window); edges != m_seenEdges) {
                 m_seenEdges = edges;
                 if (outerWidthTwips)

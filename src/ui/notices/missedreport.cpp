@@ -5,10 +5,14 @@
 #include "os/clock/clock.h"
 #include "os/notify/desktopnotifier.h"
 #include "ui/common/prompter.h"
+#include "ui/notices/noticenotifications.h"
 #include "ui/notices/notificationrouter.h"
 
 #include <QCoreApplication>
 #include <QLocale>
+
+#include <algorithm>
+#include <limits>
 
 namespace brevora {
 
@@ -22,7 +26,9 @@ QString line(const MissedAlarm &alarm)
     if (text.size() > longestText)
         text = text.left(longestText - 1) + QChar(0x2026);
     return QStringLiteral("%1  %2  %3")
-        .arg(QLocale().toString(alarm.moment, QLocale::ShortFormat), shownKindCaption(alarm.kind), text);
+        .arg(QLocale().toString(alarm.moment.date(), QLocale::ShortFormat) + u' '
+                 + NoticeNotifications::minuteText(alarm.moment.time()),
+             shownKindCaption(alarm.kind), text);
 }
 
 } // namespace
@@ -111,8 +117,12 @@ void MissedAlarmReport::keep()
 
 void MissedAlarmReport::report(const UnwatchedTime &time)
 {
-    const MissedAlarms missed = findMissedAlarms(m_layout, time, listedLines);
-    // Written before anything is shown: the same minutes are never reported twice.
+    // The newest first: what fell due today matters more than what the list would leave under "and N more".
+    MissedAlarms missed = findMissedAlarms(m_layout, time, std::numeric_limits<qsizetype>::max());
+    std::reverse(missed.listed.begin(), missed.listed.end());
+    missed.listed.resize(std::min(missed.listed.size(), listedLines));
+    // Written before anything is shown: the same minutes are never reported twice, and a clock set back is
+    // counted from now on.
     noteWatching(true);
     if (missed.total == 0)
         return;

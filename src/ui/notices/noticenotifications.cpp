@@ -17,29 +17,42 @@ NoticeNotifications::NoticeNotifications(NoticeBoard &board, DesktopNotifier &no
     connect(&board, &NoticeBoard::noticeOpened, this, &NoticeNotifications::post);
 }
 
-QString NoticeNotifications::summary(AlarmKind kind, const QDateTime &due)
+QString NoticeNotifications::minuteText(const QTime &time)
 {
     // An alarm has a minute, not a second, though some short formats (the C locale's) show seconds.
     static const QRegularExpression seconds(QStringLiteral("[.:]?s+"));
-    const QString format = QLocale().timeFormat(QLocale::ShortFormat).remove(seconds);
+    return QLocale().toString(time, QLocale().timeFormat(QLocale::ShortFormat).remove(seconds));
+}
+
+QString NoticeNotifications::summary(AlarmKind kind, const QDateTime &due, bool missed)
+{
     // How often, as the summary says it after the time: its own words in each language, not the kind's caption.
     static const char *const howOften[] = { QT_TRANSLATE_NOOP("brevora::NoticeNotifications", "once"),
                                             QT_TRANSLATE_NOOP("brevora::NoticeNotifications", "once a day"),
                                             QT_TRANSLATE_NOOP("brevora::NoticeNotifications", "once a week"),
                                             QT_TRANSLATE_NOOP("brevora::NoticeNotifications", "once a month"),
                                             QT_TRANSLATE_NOOP("brevora::NoticeNotifications", "once a year") };
-    return tr("Alarm at %1 (%2)")
-        .arg(QLocale().toString(due.time(), format), tr(howOften[static_cast<std::size_t>(kind)]));
+    return (missed ? tr("Missed: alarm at %1 (%2)") : tr("Alarm at %1 (%2)"))
+        .arg(minuteText(due.time()), tr(howOften[static_cast<std::size_t>(kind)]));
 }
 
 void NoticeNotifications::post(NoticeWindow *notice, const QString &text)
 {
+    const QString key = NotificationRouter::noticeKey(notice->path(), notice->dueMinute());
+    const AlarmKind kind = notice->kind();
+    const QDateTime due = notice->dueMinute();
+    // Answered, the alarm needs no second dismissal; passed unanswered, its trace stays for the user to find.
+    connect(notice, &NoticeWindow::answered, this, [this, key, kind, due, text](bool byUser) {
+        if (byUser)
+            m_notifier.withdraw(key);
+        else
+            m_notifier.post(key, summary(kind, due, true), text, DesktopNotifier::Stay::UntilDismissed);
+    });
     const QString folded = notice->path().toCaseFolded();
-    if (m_posted.value(folded) == notice->dueMinute())
+    if (m_posted.value(folded) == due)
         return;
-    m_posted.insert(folded, notice->dueMinute());
-    m_notifier.post(NotificationRouter::noticeKey(notice->path(), notice->dueMinute()),
-                    summary(notice->kind(), notice->dueMinute()), text);
+    m_posted.insert(folded, due);
+    m_notifier.post(key, summary(kind, due), text, DesktopNotifier::Stay::AsTheDesktopSays);
 }
 
 } // namespace brevora

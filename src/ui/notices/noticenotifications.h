@@ -15,15 +15,20 @@ class NoticeWindow;
 
 // A desktop notification beside every notice: a trace of the alarm that stays on the desktop after a notice
 // nobody looked at has gone. One per alarm and minute; a notice that comes back within its minute, after the
-// window manager closed it, posts nothing new. Where choosing it leads is the NotificationRouter's matter.
+// window manager closed it, posts nothing new. Answering the notice withdraws it; a notice that closes itself
+// after its minute leaves one that says the alarm was missed. Where choosing it leads is the NotificationRouter's
+// matter.
 class NoticeNotifications : public QObject
 {
     Q_OBJECT
 public:
     NoticeNotifications(NoticeBoard &board, DesktopNotifier &notifier, QObject *parent = nullptr);
 
-    // "Alarm at 14:00 (once a day)": the due time in the user's own short format, and the kind.
-    static QString summary(AlarmKind kind, const QDateTime &due);
+    // "Alarm at 14:00 (once a day)": the due time in the user's own short format, and the kind; `missed` says
+    // that the alarm's minute passed with nobody answering its notice.
+    static QString summary(AlarmKind kind, const QDateTime &due, bool missed = false);
+    // A time of day as the user's short format shows it, without seconds.
+    static QString minuteText(const QTime &time);
 
 private:
     void post(NoticeWindow *notice, const QString &text);

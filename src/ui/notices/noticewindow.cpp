@@ -16,11 +16,19 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 namespace brevora {
+
+namespace {
+
+// Keys typed this soon after a notice appeared were meant for the window the user was typing in.
+constexpr qint64 keysIgnoredMs = 1000;
+
+} // namespace
 
 NoticeWindow::NoticeWindow(AlarmKind kind, const NoticeServices &services)
     : m_kind(kind)
@@ -32,6 +40,8 @@ NoticeWindow::NoticeWindow(AlarmKind kind, const NoticeServices &services)
     setObjectName(objectnames::notice(kind));
     setWindowTitle(tr("Alarm!!"));
     setAttribute(Qt::WA_DeleteOnClose);
+    // An alarm comes while the user may be typing elsewhere: it shows on top but leaves the keyboard where it is.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     setFixedSize(twipsSize(4680, 3090));
 
     // Creation order is tab order: the one-time notice starts at its text, the others at "Close".
@@ -50,6 +60,8 @@ NoticeWindow::NoticeWindow(AlarmKind kind, const NoticeServices &services)
     m_close->setObjectName(QStringLiteral("Command1"));
     m_close->setGeometry(twipsRect(2880, 2520, 1695, 495));
     connect(m_close, &QPushButton::clicked, this, &NoticeWindow::acknowledge);
+    m_close->installEventFilter(this);
+    m_text->installEventFilter(this);
 
     m_dismissAlarm->setObjectName(objectnames::noticeDismissTimer);
     connect(m_dismissAlarm.get(), &WallClockAlarm::rang, this, &NoticeWindow::dismissIfMinutePassed);
@@ -94,15 +106,57 @@ void NoticeWindow::setText(const QString &text)
 
 void NoticeWindow::acknowledge()
 {
+    answer(true);
+}
+
+void NoticeWindow::answer(bool byUser)
+{
     m_dismissAlarm->disarm();
     QString reason;
     const bool done = acknowledgeAlarm(m_services.state.layout, m_kind, m_path, reason);
     if (isRecurring(m_kind) && m_services.restartReturnCount)
         m_services.restartReturnCount();
     m_acknowledged = true;
+    emit answered(byUser);
     if (!done)
         emit acknowledgeFailed(m_path, reason);
     close();
+}
+
+void NoticeWindow::bringForward()
+{
+    if (isMinimized())
+        showNormal();
+    else
+        show();
+    raise();
+    activateWindow();
+    m_shown.invalidate(); // after showing, which counts as appearing unasked
+}
+
+void NoticeWindow::showEvent(QShowEvent *event)
+{
+    m_shown.start();
+    QWidget::showEvent(event);
+}
+
+// Where the window system gives a new window the keyboard anyway, the keys still in flight do not answer the alarm.
+bool NoticeWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        m_shown.invalidate();
+        break;
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+        if (m_shown.isValid() && !m_shown.hasExpired(keysIgnoredMs))
+            return true;
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void NoticeWindow::dismissIfMinutePassed()
@@ -111,7 +165,7 @@ void NoticeWindow::dismissIfMinutePassed()
     const QTime now = m_services.clock.now().time();
     const QTime due = m_dueMinute.time();
     if (now.hour() != due.hour() || now.minute() != due.minute())
-        acknowledge();
+        answer(false);
     else
         m_dismissAlarm->arm(nextMinuteBoundary(m_services.clock.now()));
 }

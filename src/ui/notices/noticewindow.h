@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <QDateTime>
+#include <QElapsedTimer>
 
 #include <array>
 #include <functional>
@@ -59,8 +60,12 @@ public:
 
     // Deletes a one-time alarm's file or sets a recurring one aside, then unloads the notice.
     void acknowledge();
+    // The user asked for the notice (from its notification): forward, active, and taking keys at once.
+    void bringForward();
 
 signals:
+    // The alarm was dealt with: by the user, or by the notice itself once its minute had passed unanswered.
+    void answered(bool byUser);
     // The notice is gone, acknowledged or closed by other means; if not acknowledged, its alarm may show
     // again while still due.
     void unloaded(bool acknowledged);
@@ -70,9 +75,12 @@ signals:
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void dismissIfMinutePassed();
+    void answer(bool byUser);
 
     AlarmKind m_kind;
     NoticeServices m_services;
@@ -81,6 +89,7 @@ private:
     std::unique_ptr<WallClockAlarm> m_dismissAlarm; // rings at the end of the alarm's minute
     QString m_path;
     QDateTime m_dueMinute;
+    QElapsedTimer m_shown; // since the notice last appeared unasked; invalid once the user has turned to it
     bool m_acknowledged = false;
     bool m_unloaded = false;
 };

@@ -31,23 +31,27 @@ NotificationRouter::NotificationRouter(DesktopNotifier &notifier, NoticeBoard &b
 void NotificationRouter::route(const QString &key)
 {
     if (key == missedKey) {
-        m_shell.showMainWindow();
+        showProgram();
         return;
     }
     if (!key.startsWith(noticePrefix))
         return;
     for (NoticeWindow *notice : m_board.notices()) {
         if (noticeKey(notice->path(), notice->dueMinute()) == key) {
-            if (notice->isMinimized())
-                notice->showNormal();
-            else
-                notice->show();
-            notice->raise();
-            notice->activateWindow();
+            notice->bringForward();
             return;
         }
     }
-    m_shell.showMainWindow();
+    showProgram();
+}
+
+// A hidden program comes back whole, tray icon and menu included, as from its Restore.
+void NotificationRouter::showProgram()
+{
+    if (m_shell.mainWindowVisible())
+        m_shell.showMainWindow();
+    else
+        m_shell.restoreProgram();
 }
 
 } // namespace brevora

@@ -27,6 +27,7 @@ public:
 
 private:
     void route(const QString &key);
+    void showProgram();
 
     NoticeBoard &m_board;
     Shell &m_shell;

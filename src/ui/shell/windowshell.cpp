@@ -100,6 +100,11 @@ void WindowShell::showForAnotherStart()
             bringForward(*m_splash);
         return;
     }
+    // The user was in a wizard page (the main window hidden behind it): that page, not the main window over it.
+    if (QWidget *page = m_wizard ? m_wizard->shownPage() : nullptr) {
+        bringForward(*page);
+        return;
+    }
     if (mainWindowVisible())
         showMainWindow();
     else

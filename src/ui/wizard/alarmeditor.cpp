@@ -121,6 +121,7 @@ void AlarmEditorWindow::buildAdvancedPanel()
     m_browse = placeControl<QPushButton>(panel, "Command4", QRect(2520, 720, 1455, 375), tr("Browse..."));
     m_soundPath->setEnabled(false);
     m_browse->setEnabled(false);
+    setPanelReachable(false);
     connect(m_soundCheck, &QCheckBox::toggled, this, [this](bool checked) {
         m_soundPath->setEnabled(checked);
         m_browse->setEnabled(checked);
@@ -161,6 +162,7 @@ void AlarmEditorWindow::togglePanel()
 void AlarmEditorWindow::setPanelOpen(bool open)
 {
     setOuterWidth(this, open ? 8910 : 4700);
+    setPanelReachable(open);
     m_panelButton->setText(open ? openPanel : closedPanel);
     nameThePanelButton(open);
 }
@@ -169,6 +171,14 @@ void AlarmEditorWindow::nameThePanelButton(bool open)
 {
     // "<<" and ">>" read aloud say nothing of what the button does.
     m_panelButton->setAccessibleName(open ? tr("Hide advanced options") : tr("Show advanced options"));
+}
+
+// A folded panel is beyond the window's edge: Tab must not reach it, nor Space tick its box unseen.
+void AlarmEditorWindow::setPanelReachable(bool reachable)
+{
+    for (QWidget *control : { static_cast<QWidget *>(m_soundCheck), static_cast<QWidget *>(m_soundPath),
+                              static_cast<QWidget *>(m_browse) })
+        control->setFocusPolicy(reachable ? Qt::StrongFocus : Qt::NoFocus);
 }
 
 void AlarmEditorWindow::goBack()

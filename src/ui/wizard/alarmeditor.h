@@ -48,6 +48,7 @@ private:
     void togglePanel();
     void setPanelOpen(bool open);
     void nameThePanelButton(bool open);
+    void setPanelReachable(bool reachable);
     void goBack();
     void create();
     void resetSound();

@@ -33,6 +33,17 @@ void NewAlarmWizard::start()
     showWindow(kindChooser());
 }
 
+QWidget *NewAlarmWizard::shownPage() const
+{
+    QList<QWidget *> pages{ m_kindChooser.get(), m_soundChooser.get() };
+    for (const auto &editorWindow : m_editors)
+        pages.append(editorWindow.get());
+    for (QWidget *page : pages)
+        if (page && page->isVisible())
+            return page;
+    return nullptr;
+}
+
 KindChooserWindow *NewAlarmWizard::kindChooser()
 {
     if (!m_kindChooser) {
@@ -63,7 +74,7 @@ AlarmEditorWindow *NewAlarmWizard::editor(AlarmKind kind)
 SoundChooserWindow *NewAlarmWizard::soundChooser()
 {
     if (!m_soundChooser) {
-        m_soundChooser = std::make_unique<SoundChooserWindow>(m_player);
+        m_soundChooser = std::make_unique<SoundChooserWindow>(m_player, m_prompter);
         connect(m_soundChooser.get(), &SoundChooserWindow::accepted, this,
                 [this](const QString &path) { returnFromSoundChooser(&path); });
         connect(m_soundChooser.get(), &SoundChooserWindow::cancelled, this,

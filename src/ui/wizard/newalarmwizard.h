@@ -38,6 +38,8 @@ public:
     KindChooserWindow *kindChooser();
     AlarmEditorWindow *editor(AlarmKind kind);
     SoundChooserWindow *soundChooser();
+    // The page on screen (chooser, editor or sound chooser), if any.
+    QWidget *shownPage() const;
     // The editor the sound chooser returns to: the one the kind chooser opened last, none before the first.
     std::optional<AlarmKind> activeEditor() const { return m_activeEditor; }
 

@@ -7,6 +7,7 @@
 #include "os/sound/soundplayer.h"
 #include "ui/common/accessiblerole.h"
 #include "ui/common/objectnames.h"
+#include "ui/common/prompter.h"
 #include "ui/common/windowgeometry.h"
 
 #include <QCloseEvent>
@@ -26,9 +27,17 @@
 
 namespace brevora {
 
-SoundChooserWindow::SoundChooserWindow(SoundPlayer &player, QWidget *parent)
+namespace {
+
+// Marks a listed name that cannot be stored so that it names its file again.
+constexpr int undecodableRole = Qt::UserRole + 1;
+
+} // namespace
+
+SoundChooserWindow::SoundChooserWindow(SoundPlayer &player, Prompter &prompter, QWidget *parent)
     : QWidget(parent, Qt::Window)
     , m_player(player)
+    , m_prompter(prompter)
     , m_folders(new QFileSystemModel(this))
 {
     setAccessibleRole(this, QAccessible::Dialog);
@@ -95,6 +104,16 @@ SoundChooserWindow::SoundChooserWindow(SoundPlayer &player, QWidget *parent)
     auto *cancel = placeControl<QPushButton>(this, "Command2", QRect(3000, 2520, 1215, 495), tr("Cancel"));
     connect(play, &QPushButton::clicked, this, [this] { m_player.playAsync(selectedPath()); });
     connect(ok, &QPushButton::clicked, this, [this] {
+        const QList<QListWidgetItem *> selected = m_files->selectedItems();
+        if (!selected.isEmpty() && selected.first()->data(undecodableRole).toBool()) {
+            // Stored, the name would name no file, and the alarm would ring with the default sound.
+            m_prompter.ask(this, QMessageBox::Warning, QStringLiteral("Brevora"),
+                           tr("The name of the file \"%1\" is not valid UTF-8, so Brevora cannot store it in an "
+                              "alarm.\nRename the file (in your file manager, for example) and choose it again.")
+                               .arg(selected.first()->text()),
+                           QMessageBox::Ok);
+            return;
+        }
         hide();
         emit accepted(selectedPath());
     });
@@ -162,9 +181,11 @@ void SoundChooserWindow::listFiles(const QString &folder)
                      [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
     for (const QString &name : std::as_const(names)) {
         auto *item = new QListWidgetItem(name, m_files);
-        if (undecodable.contains(name))
+        if (undecodable.contains(name)) {
+            item->setData(undecodableRole, true);
             item->setToolTip(
                 tr("This file's name is not valid UTF-8, so Brevora cannot open it. Give it a new name to use it."));
+        }
         if (name == kept)
             m_files->setCurrentItem(item);
     }

@@ -11,6 +11,7 @@ class QTreeView;
 
 namespace brevora {
 
+class Prompter;
 class SoundPlayer;
 
 // The sound-file chooser (Form8): a folder tree, the folder's waveform files, "Play", "OK" and "Cancel".
@@ -19,7 +20,7 @@ class SoundChooserWindow : public QWidget
 {
     Q_OBJECT
 public:
-    explicit SoundChooserWindow(SoundPlayer &player, QWidget *parent = nullptr);
+    SoundChooserWindow(SoundPlayer &player, Prompter &prompter, QWidget *parent = nullptr);
 
     // Where the lists open the first time: the first of the candidates that holds waveform files, else the home
     // folder.
@@ -49,6 +50,7 @@ private:
     void revealCurrentFolder();
 
     SoundPlayer &m_player;
+    Prompter &m_prompter;
     QFileSystemModel *m_folders;
     QTreeView *m_tree;
     QListWidget *m_files;

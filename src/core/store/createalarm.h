@@ -5,6 +5,8 @@
 
 #include <QStringList>
 
+#include <functional>
+
 namespace brevora {
 
 class StoreLayout;
@@ -25,7 +27,7 @@ struct NewAlarm
 
 struct CreatedAlarm
 {
-    enum class Outcome { Created, InvalidFields, NotSaved };
+    enum class Outcome { Created, InvalidFields, NotSaved, NotReplaced };
     Outcome outcome;
     QString path; // the alarm's file, once its fields are valid
     QString message; // what the user is told when it was not created
@@ -34,5 +36,15 @@ struct CreatedAlarm
 // The one way a new alarm reaches the store, from the wizard and from the command line: checks the fields,
 // makes the kind's folder when it is missing and writes the file through the safe save.
 CreatedAlarm createAlarm(const StoreLayout &layout, const NewAlarm &alarm);
+
+// Asked with the path of another alarm that a change would replace; true lets it be replaced.
+using ReplaceQuestion = std::function<bool(const QString &otherPath)>;
+
+// Changes the alarm at `oldPath` into `alarm`: the new file is written through createAlarm first, and only then
+// is the old one removed when its name differs, so a failed write leaves the old alarm as it was. When the new
+// name is another existing alarm, `mayReplace` decides; refused, nothing is written (NotReplaced). A Created
+// outcome with a message says the old file could not be removed.
+CreatedAlarm changeAlarm(const StoreLayout &layout, const QString &oldPath, const NewAlarm &alarm,
+                         const ReplaceQuestion &mayReplace);
 
 } // namespace brevora

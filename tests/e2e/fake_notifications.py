@@ -3,9 +3,11 @@
 """A stand-in for the desktop's notification server on the session bus: it takes the name
 org.freedesktop.Notifications, answers as a server with markup would, and writes every notification it is sent
 to RECORD as one JSON line, with the moment it came (time.monotonic()). The line "ready" on its output says the
-name is taken. With --hang it records the notifications but never answers, as a server that hangs.
+name is taken. With --hang it records the notifications but never answers, as a server that hangs. With
+--invoke ACTION it answers, and a moment later invokes that action of every notification that offers it, as a
+user choosing it would.
 
-usage: fake_notifications.py RECORD [--hang]"""
+usage: fake_notifications.py RECORD [--hang | --invoke ACTION]"""
 
 import json
 import signal
@@ -40,9 +42,10 @@ NAME = "org.freedesktop.Notifications"
 
 
 class Server:
-    def __init__(self, record, hang):
+    def __init__(self, record, hang, invoke=None):
         self.record = record
         self.hang = hang
+        self.invoke = invoke
         self.unanswered = []
         self.last_id = 0
 
@@ -59,6 +62,8 @@ class Server:
                 self.unanswered.append(invocation)
             else:
                 invocation.return_value(GLib.Variant("(u)", (number,)))
+                if self.invoke in actions[::2]:
+                    GLib.timeout_add(300, self.invoked, connection, number)
         elif method == "GetCapabilities":
             invocation.return_value(GLib.Variant("(as)", (["body", "body-markup", "actions"],)))
         elif method == "GetServerInformation":
@@ -67,8 +72,14 @@ class Server:
             invocation.return_value(None)
 
 
+    def invoked(self, connection, number):
+        connection.emit_signal(None, PATH, NAME, "ActionInvoked", GLib.Variant("(us)", (number, self.invoke)))
+        return GLib.SOURCE_REMOVE
+
+
 def main():
-    server = Server(sys.argv[1], sys.argv[2:] == ["--hang"])
+    invoke = sys.argv[3] if sys.argv[2:3] == ["--invoke"] else None
+    server = Server(sys.argv[1], sys.argv[2:] == ["--hang"], invoke)
     loop = GLib.MainLoop()
     connection = Gio.bus_get_sync(Gio.BusType.SESSION)
     info = Gio.DBusNodeInfo.new_for_xml(INTERFACE).interfaces[0]
@@ -83,6 +94,6 @@ def main():
 
 
 if __name__ == "__main__":
-    if len(sys.argv) not in (2, 3):
+    if len(sys.argv) not in (2, 3, 4):
         sys.exit(__doc__)
     main()

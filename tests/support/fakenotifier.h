@@ -16,13 +16,15 @@ public:
         QString key;
         QString summary;
         QString body;
+        QList<NotificationAction> actions;
     };
     QList<Post> posts;
     bool serverAnswers = true;
 
-    void post(const QString &key, const QString &summary, const QString &body) override
+    void post(const QString &key, const QString &summary, const QString &body,
+              const QList<NotificationAction> &actions) override
     {
-        posts.append({ key, summary, body });
+        posts.append({ key, summary, body, actions });
         emit delivered(key, serverAnswers);
     }
 };

@@ -57,12 +57,13 @@ public:
         // Any sender: the server may be started on demand after this, under a name owner not known yet. Ids
         // that are not ours are ignored.
         m_bus.connect(QString(), objectPath, interfaceName, QStringLiteral("ActionInvoked"), this,
-                      SLOT(actionInvoked(uint, QString)));
+                      SLOT(serverActionInvoked(uint, QString)));
         m_bus.connect(QString(), objectPath, interfaceName, QStringLiteral("NotificationClosed"), this,
                       SLOT(notificationClosed(uint, uint)));
     }
 
-    void post(const QString &key, const QString &summary, const QString &body) override
+    void post(const QString &key, const QString &summary, const QString &body,
+              const QList<NotificationAction> &actions) override
     {
         if (!m_bus.isConnected()) {
             sayOnce(QStringLiteral("There is no D-Bus session bus, so alarms are shown in their notices only, "
@@ -73,11 +74,14 @@ public:
         }
         QDBusMessage call
             = QDBusMessage::createMethodCall(service, objectPath, interfaceName, QStringLiteral("Notify"));
+        QStringList actionList{ QStringLiteral("default"), QStringLiteral("Show") };
+        for (const NotificationAction &action : actions)
+            actionList << action.id << action.label;
         const QVariantMap hints{ { QStringLiteral("desktop-entry"), programName },
                                  { QStringLiteral("urgency"), QVariant::fromValue(criticalUrgency) } };
         // No expiry: like the notice, the trace stays until the user dismisses it.
         call << QStringLiteral("Brevora") << m_ids.value(key, 0u) << programName << summary << escapedForMarkup(body)
-             << QStringList{ QStringLiteral("default"), QStringLiteral("Show") } << hints << 0;
+             << actionList << hints << 0;
         auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call, answerTimeoutMs), this);
         connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, key] {
             watcher->deleteLater();
@@ -96,9 +100,12 @@ public:
     }
 
 private slots:
-    void actionInvoked(uint id, const QString &action)
+    void serverActionInvoked(uint id, const QString &action)
     {
-        if (action == QLatin1String("default") && m_keys.contains(id))
+        if (!m_keys.contains(id))
+            return;
+        emit actionInvoked(m_keys.value(id), action);
+        if (action == QLatin1String("default"))
             emit activated(m_keys.value(id));
     }
 

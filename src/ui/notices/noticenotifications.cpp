@@ -4,6 +4,7 @@
 #include "os/notify/desktopnotifier.h"
 #include "ui/notices/noticeboard.h"
 #include "ui/notices/notificationrouter.h"
+#include "ui/notices/snoozer.h"
 
 #include <QLocale>
 #include <QRegularExpression>
@@ -39,7 +40,8 @@ void NoticeNotifications::post(NoticeWindow *notice, const QString &text)
         return;
     m_posted.insert(folded, notice->dueMinute());
     m_notifier.post(NotificationRouter::noticeKey(notice->path(), notice->dueMinute()),
-                    summary(notice->kind(), notice->dueMinute()), text);
+                    summary(notice->kind(), notice->dueMinute()), text,
+                    { { Snoozer::actionId, tr("Snooze 10 minutes") } });
 }
 
 } // namespace brevora

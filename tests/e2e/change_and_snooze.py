@@ -35,7 +35,8 @@ def change_by_double_click(session):
                         lambda: [i for i in e.descendants(main, "list item", "14-0.alm") if e.showing(i)], timeout=5)
     double_click(item[0])
     editor = ui.window("Brevora   Change alarm (Once a day)")
-    e.check(e.text_of(e.control(editor, "text", "Alarm text")) == "Stretch", "the editor is not filled in")
+    # The daily editor's text frame keeps its design's title, which accessibility names the box by.
+    e.check(e.text_of(e.control(editor, "text", "Texto del aviso")) == "Stretch", "the editor is not filled in")
     e.type_into(editor, "Minutes", "30")
     e.press(editor, "Change")
     ui.gone(editor.name)

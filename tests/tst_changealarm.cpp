@@ -3,7 +3,6 @@
 
 #include "core/names/alarmname.h"
 #include "core/store/createalarm.h"
-#include "core/store/snooze.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -3,7 +3,9 @@
 
 #include "core/model/alarmfile.h"
 
+#include <QDateTime>
 #include <QStringList>
+#include <QTimeZone>
 
 #include <functional>
 
@@ -46,5 +48,14 @@ using ReplaceQuestion = std::function<bool(const QString &otherPath)>;
 // outcome with a message says the old file could not be removed.
 CreatedAlarm changeAlarm(const StoreLayout &layout, const QString &oldPath, const NewAlarm &alarm,
                          const ReplaceQuestion &mayReplace);
+
+inline constexpr int snoozeMinutes = 10;
+
+// The one-time alarm's file name a snooze at `now` writes into `onceFolder`: the minute snoozeMinutes after the
+// minute of `now`, or the first minute after it whose name no file there has in any letter case.
+QString snoozeFileName(const QString &onceFolder, const QDateTime &now);
+
+// Writes an ordinary one-time alarm with the text and sound of a due alarm, under snoozeFileName.
+CreatedAlarm snoozeAlarm(const StoreLayout &layout, const QString &text, const QString &sound, const QDateTime &now);
 
 } // namespace brevora

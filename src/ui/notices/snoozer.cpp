@@ -2,7 +2,7 @@
 #include "ui/notices/snoozer.h"
 
 #include "core/model/alarmfile.h"
-#include "core/store/snooze.h"
+#include "core/store/createalarm.h"
 #include "os/clock/clock.h"
 #include "os/notify/desktopnotifier.h"
 #include "ui/notices/noticeboard.h"

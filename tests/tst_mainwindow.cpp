@@ -112,8 +112,8 @@ private slots:
                  (QStringList{ "Archivo=File", "borrartodosss=Delete all alarms=Ctrl+A",
                                "borrartodo=Delete all alarms of this type=Ctrl+T", "ocultar=Hide=Ctrl+H",
                                "Salir=Exit=Ctrl+X", "Avisos=Alarms", "Nuevo=New alarm=Ctrl+N",
-                               "borrar=Delete alarm=Ctrl+D", "Herramientas=Tools", "Opciones=Options=Ctrl+S", "help=?",
-                               "ayuda=Help=F1", "Acercade=About...=" }));
+                               "borrar=Delete alarm=Ctrl+D", "cambiar=Change alarm=Ctrl+E", "Herramientas=Tools",
+                               "Opciones=Options=Ctrl+S", "help=?", "ayuda=Help=F1", "Acercade=About...=" }));
     }
 
     // The help's keyboard table names every key a menu item takes, the second keys too.

@@ -135,6 +135,18 @@
         <source>Show advanced options</source>
         <translation>Weitere Optionen einblenden</translation>
     </message>
+    <message>
+        <source>Brevora   Change alarm (%1)</source>
+        <translation>Brevora   Alarm ändern (%1)</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>The alarm %1 exists already. Replace it with this one?</source>
+        <translation>Der Alarm %1 existiert bereits. Durch diesen ersetzen?</translation>
+    </message>
 </context>
 <context>
     <name>brevora::AlarmList</name>
@@ -234,6 +246,10 @@
         <source>About...</source>
         <translation>Über Brevora</translation>
     </message>
+    <message>
+        <source>Change alarm</source>
+        <translation>Alarm ändern</translation>
+    </message>
 </context>
 <context>
     <name>brevora::MainWindow</name>
@@ -314,6 +330,13 @@
     </message>
 </context>
 <context>
+    <name>brevora::NewAlarmWizard</name>
+    <message>
+        <source>The alarm %1 cannot be changed: its file cannot be read, or does not hold the fields of its kind.</source>
+        <translation>Der Alarm %1 kann nicht geändert werden: Seine Datei ist nicht lesbar oder enthält nicht die Felder ihrer Art.</translation>
+    </message>
+</context>
+<context>
     <name>brevora::NoticeBoard</name>
     <message>
         <source>deleted</source>
@@ -365,6 +388,10 @@ Er wird erst zu seinem nächsten Termin wieder angezeigt.</translation>
     <message>
         <source>Missed: alarm at %1 (%2)</source>
         <translation>Verpasst: Alarm um %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Snooze 10 minutes</source>
+        <translation>10 Minuten schlummern</translation>
     </message>
 </context>
 <context>
@@ -702,6 +729,10 @@ Machen Sie jeden wieder zu einem gewöhnlichen Ordner, damit seine Alarme zurüc
     <message>
         <source>%1 is read-only.</source>
         <translation>%1 ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>The alarm was saved in the file %1, but %2 could not be removed.</source>
+        <translation>Der Alarm wurde in der Datei %1 gespeichert, aber %2 konnte nicht entfernt werden.</translation>
     </message>
     <message>
         <source>%1 %2</source>

@@ -135,6 +135,18 @@
         <source>Show advanced options</source>
         <translation>Mostrar opciones avanzadas</translation>
     </message>
+    <message>
+        <source>Brevora   Change alarm (%1)</source>
+        <translation>Brevora   Cambiar aviso (%1)</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Cambiar</translation>
+    </message>
+    <message>
+        <source>The alarm %1 exists already. Replace it with this one?</source>
+        <translation>El aviso %1 ya existe. ¿Sustituirlo por este?</translation>
+    </message>
 </context>
 <context>
     <name>brevora::AlarmList</name>
@@ -234,6 +246,10 @@
         <source>About...</source>
         <translation>Acerca de...</translation>
     </message>
+    <message>
+        <source>Change alarm</source>
+        <translation>Cambiar aviso</translation>
+    </message>
 </context>
 <context>
     <name>brevora::MainWindow</name>
@@ -314,6 +330,13 @@
     </message>
 </context>
 <context>
+    <name>brevora::NewAlarmWizard</name>
+    <message>
+        <source>The alarm %1 cannot be changed: its file cannot be read, or does not hold the fields of its kind.</source>
+        <translation>El aviso %1 no se puede cambiar: su archivo no se puede leer o no contiene los campos de su tipo.</translation>
+    </message>
+</context>
+<context>
     <name>brevora::NoticeBoard</name>
     <message>
         <source>deleted</source>
@@ -364,7 +387,11 @@ No volverá a mostrarse hasta que llegue su próxima hora.</translation>
     </message>
     <message>
         <source>Missed: alarm at %1 (%2)</source>
-        <translation>Perdida: alarma a las %1 (%2)</translation>
+        <translation>Perdido: aviso de las %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Snooze 10 minutes</source>
+        <translation>Posponer 10 minutos</translation>
     </message>
 </context>
 <context>
@@ -702,6 +729,10 @@ Vuelva a convertir cada una en una carpeta normal para que sus avisos regresen.<
     <message>
         <source>%1 is read-only.</source>
         <translation>%1 es de solo lectura.</translation>
+    </message>
+    <message>
+        <source>The alarm was saved in the file %1, but %2 could not be removed.</source>
+        <translation>El aviso se guardó en el archivo %1, pero %2 no se pudo eliminar.</translation>
     </message>
     <message>
         <source>%1 %2</source>

@@ -16,6 +16,7 @@
 #include "ui/notices/noticeboard.h"
 #include "ui/notices/noticenotifications.h"
 #include "ui/notices/notificationrouter.h"
+#include "ui/notices/snoozer.h"
 #include "ui/shell/enterpressesbuttons.h"
 #include "ui/shell/startupreports.h"
 
@@ -47,6 +48,7 @@ Application::Application(const QString &programDir, const Clock &clock, const Pl
     m_windows = std::make_unique<WindowShell>(m_state, *m_scheduler, m_platform, options.trayAvailable);
     m_noticeNotifications = std::make_unique<NoticeNotifications>(*m_notices, m_platform.notifier);
     m_router = std::make_unique<NotificationRouter>(m_platform.notifier, *m_notices, *m_windows);
+    m_snoozer = std::make_unique<Snoozer>(m_platform.notifier, *m_notices, m_state.layout, m_clock);
     m_reports = std::make_unique<StartUpReports>(m_platform.prompter);
     // A notice closed by the window manager comes back while its minute lasts, once the old one has gone.
     connect(m_notices.get(), &NoticeBoard::closedUnacknowledged, m_scheduler, &Scheduler::checkKind,

@@ -17,6 +17,7 @@ class MissedAlarmReport;
 class NoticeBoard;
 class NoticeNotifications;
 class NotificationRouter;
+class Snoozer;
 class Scheduler;
 class StartUpReports;
 
@@ -79,6 +80,7 @@ private:
     std::unique_ptr<WindowShell> m_windows;
     std::unique_ptr<NoticeNotifications> m_noticeNotifications;
     std::unique_ptr<NotificationRouter> m_router;
+    std::unique_ptr<Snoozer> m_snoozer;
     std::unique_ptr<StartUpReports> m_reports;
     std::unique_ptr<MissedAlarmReport> m_missed;
 };

@@ -3,12 +3,13 @@
 """A stand-in for the desktop's notification server on the session bus: it takes the name
 org.freedesktop.Notifications, answers as a server with markup would, and writes every notification it is sent
 to RECORD as one JSON line, with the moment it came (time.monotonic()); a CloseNotification is a line with
-"close" and the id. The line "ready" on its output says the
-name is taken. With --hang it records the notifications but never answers, as a server that hangs. With
---impostor ID it is no server: another client that says, on the server's path, that notification ID was closed and
-its default action chosen, then ends.
+"close" and the id. The line "ready" on its output says the name is taken. With --hang it records the
+notifications but never answers, as a server that hangs. With --invoke ACTION it answers, and a moment later
+invokes that action of every notification that offers it, as a user choosing it would. With --impostor ID it is no
+server: another client that says, on the server's path, that notification ID was closed and its default action
+chosen, then ends.
 
-usage: fake_notifications.py RECORD [--hang | --impostor ID]"""
+usage: fake_notifications.py RECORD [--hang | --invoke ACTION | --impostor ID]"""
 
 import json
 import signal
@@ -43,9 +44,10 @@ NAME = "org.freedesktop.Notifications"
 
 
 class Server:
-    def __init__(self, record, hang):
+    def __init__(self, record, hang, invoke=None):
         self.record = record
         self.hang = hang
+        self.invoke = invoke
         self.unanswered = []
         self.last_id = 0
 
@@ -62,6 +64,8 @@ class Server:
                 self.unanswered.append(invocation)
             else:
                 invocation.return_value(GLib.Variant("(u)", (number,)))
+                if self.invoke in actions[::2]:
+                    GLib.timeout_add(300, self.invoked, connection, number)
         elif method == "CloseNotification":
             with open(self.record, "a") as out:
                 out.write(json.dumps(dict(at=time.monotonic(), close=parameters.unpack()[0])) + "\n")
@@ -72,6 +76,11 @@ class Server:
             invocation.return_value(GLib.Variant("(ssss)", ("fake", "brevora tests", "1", "1.2")))
         else:
             invocation.return_value(None)
+
+
+    def invoked(self, connection, number):
+        connection.emit_signal(None, PATH, NAME, "ActionInvoked", GLib.Variant("(us)", (number, self.invoke)))
+        return GLib.SOURCE_REMOVE
 
 
 def impostor(number):
@@ -85,7 +94,8 @@ def main():
     if sys.argv[2:3] == ["--impostor"]:
         impostor(int(sys.argv[3]))
         return
-    server = Server(sys.argv[1], sys.argv[2:] == ["--hang"])
+    invoke = sys.argv[3] if sys.argv[2:3] == ["--invoke"] else None
+    server = Server(sys.argv[1], sys.argv[2:] == ["--hang"], invoke)
     loop = GLib.MainLoop()
     connection = Gio.bus_get_sync(Gio.BusType.SESSION)
     info = Gio.DBusNodeInfo.new_for_xml(INTERFACE).interfaces[0]

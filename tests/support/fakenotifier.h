@@ -17,15 +17,16 @@ public:
         QString summary;
         QString body;
         Stay stay = Stay::UntilDismissed;
+        QList<NotificationAction> actions;
     };
     QList<Post> posts;
     QStringList withdrawn;
     bool serverAnswers = true;
 
-    void post(const QString &key, const QString &summary, const QString &body,
-              Stay stay = Stay::UntilDismissed) override
+    void post(const QString &key, const QString &summary, const QString &body, Stay stay = Stay::UntilDismissed,
+              const QList<NotificationAction> &actions = {}) override
     {
-        posts.append({ key, summary, body, stay });
+        posts.append({ key, summary, body, stay, actions });
         emit delivered(key, serverAnswers);
     }
 

@@ -4,11 +4,13 @@
 #include "core/model/alarmfile.h"
 #include "core/model/fieldrules.h"
 #include "core/names/alarmname.h"
+#include "core/store/fileops.h"
 #include "core/store/safesave.h"
 #include "core/store/storelayout.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 namespace brevora {
 
@@ -32,6 +34,48 @@ CreatedAlarm createAlarm(const StoreLayout &layout, const NewAlarm &alarm)
     return { Outcome::NotSaved, path,
              QCoreApplication::translate("brevora::core", "The alarm could not be saved in the file %1.\n\n%2")
                  .arg(QDir::toNativeSeparators(path), error) };
+}
+
+namespace {
+
+bool sameFile(const QString &a, const QString &b)
+{
+    return QFileInfo(a) == QFileInfo(b);
+}
+
+} // namespace
+
+CreatedAlarm changeAlarm(const StoreLayout &layout, const QString &oldPath, const NewAlarm &alarm,
+                         const ReplaceQuestion &mayReplace)
+{
+    using Outcome = CreatedAlarm::Outcome;
+    if (const QString invalid = invalidFieldsMessage(alarm.kind, alarm.fields); !invalid.isEmpty())
+        return { Outcome::InvalidFields, {}, invalid };
+    const QString folder = layout.activeFolder(alarm.kind);
+    const QString name = alarmFileName(alarm.kind, alarm.fields);
+    // Another alarm under the new name in any letter case is replaced only when the user says so.
+    const QString found = findNameIgnoringCase(folder, name);
+    const QString other = found.isEmpty() ? QString() : QDir(folder).filePath(found);
+    const bool replacesOther = !other.isEmpty() && !sameFile(other, oldPath);
+    if (replacesOther && !mayReplace(other))
+        return { Outcome::NotReplaced, other, {} };
+
+    CreatedAlarm created = createAlarm(layout, alarm);
+    if (created.outcome != Outcome::Created)
+        return created;
+    QStringList stale;
+    if (!sameFile(oldPath, created.path))
+        stale.append(oldPath);
+    // A twin in another letter case would otherwise stay beside the alarm that replaced it.
+    if (replacesOther && !sameFile(other, created.path))
+        stale.append(other);
+    for (const QString &path : std::as_const(stale)) {
+        if (QFileInfo::exists(path) && !deleteFileForced(path))
+            created.message = QCoreApplication::translate(
+                                  "brevora::core", "The alarm was saved in the file %1, but %2 could not be removed.")
+                                  .arg(QDir::toNativeSeparators(created.path), QDir::toNativeSeparators(path));
+    }
+    return created;
 }
 
 bool writeAlarmFile(const QString &path, AlarmKind kind, const AlarmRecord &record, QString *error)
@@ -59,6 +103,36 @@ bool writeAlarmFile(const QString &path, AlarmKind kind, const AlarmRecord &reco
                         .arg(maxAlarmLineBytes)
                         .arg(line.size() - 2));
     return saveFileAtomically(path, line, error);
+}
+
+namespace {
+
+// Counted from the epoch, so a change of the clocks in between cannot skip or repeat a minute.
+QDateTime snoozeMinute(const QDateTime &now, int offset)
+{
+    const qint64 minute = now.toSecsSinceEpoch() / 60 * 60;
+    return QDateTime::fromSecsSinceEpoch(minute + 60LL * (snoozeMinutes + offset), now.timeZone());
+}
+
+} // namespace
+
+QString snoozeFileName(const QString &onceFolder, const QDateTime &now)
+{
+    // A day's worth of taken minutes is more than any store holds; past it the last name tried is taken over.
+    QString name;
+    for (int offset = 0; offset < 24 * 60; ++offset) {
+        name = alarmFileName(AlarmKind::Once, dueFieldsAt(AlarmKind::Once, snoozeMinute(now, offset)));
+        if (findNameIgnoringCase(onceFolder, name).isEmpty())
+            break;
+    }
+    return name;
+}
+
+CreatedAlarm snoozeAlarm(const StoreLayout &layout, const QString &text, const QString &sound, const QDateTime &now)
+{
+    const QString name = snoozeFileName(layout.activeFolder(AlarmKind::Once), now);
+    const std::optional<QStringList> fields = splitAlarmName(AlarmKind::Once, name);
+    return createAlarm(layout, NewAlarm{ AlarmKind::Once, fields.value_or(QStringList()), text, sound });
 }
 
 } // namespace brevora

@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QList>
 #include <QObject>
 #include <QSize>
 #include <QString>
@@ -10,6 +11,13 @@
 #include <memory>
 
 namespace brevora {
+
+// A choice a notification offers beside its default action: `id` comes back with actionInvoked.
+struct NotificationAction
+{
+    QString id;
+    QString label;
+};
 
 // The desktop's notifications: a trace of an alarm that stays on the desktop until the user dismisses it, beside
 // the program's own windows. Posting never waits for the desktop; what became of a notification is told later.
@@ -25,7 +33,8 @@ public:
 
     // Posts a notification with a plain-text body. `key` names what it is about (an alarm and its minute, or a
     // summary); posting again under a key already posted replaces that notification instead of adding one.
-    virtual void post(const QString &key, const QString &summary, const QString &body, Stay stay = Stay::UntilDismissed)
+    virtual void post(const QString &key, const QString &summary, const QString &body, Stay stay = Stay::UntilDismissed,
+                      const QList<NotificationAction> &actions = {})
         = 0;
     // Takes the notification posted under `key` off the desktop; nothing when none is there.
     virtual void withdraw(const QString &key) = 0;
@@ -42,6 +51,8 @@ signals:
     void delivered(const QString &key, bool shown);
     // The user chose the notification's default action.
     void activated(const QString &key);
+    // The user chose one of the notification's actions ("default" for the default one).
+    void actionInvoked(const QString &key, const QString &actionId);
 
 protected:
     QSize m_imageSize;

@@ -13,7 +13,7 @@ class NoNotifier final : public DesktopNotifier
 public:
     using DesktopNotifier::DesktopNotifier;
 
-    void post(const QString &key, const QString &, const QString &, Stay) override
+    void post(const QString &key, const QString &, const QString &, Stay, const QList<NotificationAction> &) override
     {
         QMetaObject::invokeMethod(
             this, [this, key] { emit delivered(key, false); }, Qt::QueuedConnection);

@@ -88,7 +88,7 @@ public:
         // Any sender here, as the server may be started on demand later under an owner not known yet; each
         // signal is then taken only from the owner that answered our Notify.
         m_bus.connect(QString(), objectPath, interfaceName, QStringLiteral("ActionInvoked"), this,
-                      SLOT(actionInvoked(uint, QString, QDBusMessage)));
+                      SLOT(serverActionInvoked(uint, QString, QDBusMessage)));
         m_bus.connect(QString(), objectPath, interfaceName, QStringLiteral("NotificationClosed"), this,
                       SLOT(notificationClosed(uint, uint, QDBusMessage)));
         // A restarted server numbers its notifications afresh: ours are gone, and their ids may be another's.
@@ -100,7 +100,8 @@ public:
         });
     }
 
-    void post(const QString &key, const QString &summary, const QString &body, Stay stay) override
+    void post(const QString &key, const QString &summary, const QString &body, Stay stay,
+              const QList<NotificationAction> &actions) override
     {
         if (!m_bus.isConnected()) {
             sayOnce(QStringLiteral("There is no D-Bus session bus, so alarms are shown in their notices only, "
@@ -111,6 +112,9 @@ public:
         }
         QDBusMessage call
             = QDBusMessage::createMethodCall(service, objectPath, interfaceName, QStringLiteral("Notify"));
+        QStringList actionList{ QStringLiteral("default"), showLabel() };
+        for (const NotificationAction &action : actions)
+            actionList << action.id << action.label;
         QVariantMap hints{ { QStringLiteral("desktop-entry"), programName },
                            { QStringLiteral("urgency"), QVariant::fromValue(normalUrgency) } };
         if (!m_iconInstalled && !m_imageRgba.isEmpty())
@@ -118,7 +122,7 @@ public:
         m_closeOnAnswer.remove(key);
         ++m_pending[key];
         call << QStringLiteral("Brevora") << m_ids.value(key, 0u) << (m_iconInstalled ? programName : QString())
-             << summary << escapedForMarkup(body) << QStringList{ QStringLiteral("default"), showLabel() } << hints
+             << summary << escapedForMarkup(body) << actionList << hints
              << (stay == Stay::UntilDismissed ? neverExpires : serverDefaultExpiry);
         auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call, answerTimeoutMs), this);
         connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, key] {
@@ -159,9 +163,12 @@ public:
     }
 
 private slots:
-    void actionInvoked(uint id, const QString &action, const QDBusMessage &message)
+    void serverActionInvoked(uint id, const QString &action, const QDBusMessage &message)
     {
-        if (message.service() == m_server && action == QLatin1String("default") && m_keys.contains(id))
+        if (message.service() != m_server || !m_keys.contains(id))
+            return;
+        emit actionInvoked(m_keys.value(id), action);
+        if (action == QLatin1String("default"))
             emit activated(m_keys.value(id));
     }
 

@@ -46,6 +46,8 @@ MainMenu buildMainMenu(QMenuBar *bar)
                          QKeySequence(QStringLiteral("Ctrl+N")));
     m.deleteAlarm = addItem(alarms, "borrar", QCoreApplication::translate("brevora::MainMenu", "Delete alarm"),
                             QKeySequence(QStringLiteral("Ctrl+D")));
+    m.changeAlarm = addItem(alarms, "cambiar", QCoreApplication::translate("brevora::MainMenu", "Change alarm"),
+                            QKeySequence(QStringLiteral("Ctrl+E")));
 
     QMenu *tools = addMenu(bar, "Herramientas", QCoreApplication::translate("brevora::MainMenu", "Tools"));
     m.options = addItem(tools, "Opciones", QCoreApplication::translate("brevora::MainMenu", "Options"),

@@ -15,6 +15,7 @@ struct MainMenu
     QAction *exit; // Salir
     QAction *newAlarm; // Nuevo
     QAction *deleteAlarm; // borrar
+    QAction *changeAlarm; // cambiar
     QAction *options; // Opciones
     QAction *help; // ayuda
     QAction *about; // Acercade

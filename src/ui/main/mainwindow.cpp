@@ -73,7 +73,7 @@ void MainWindow::buildControls(QWidget *client)
     m_kindBox->setEditText(noKindCaption());
     QList<QKeySequence> menuKeys;
     for (const QAction *item : { m_menu.deleteAll, m_menu.deleteAllOfKind, m_menu.hide, m_menu.exit, m_menu.newAlarm,
-                                 m_menu.deleteAlarm, m_menu.options, m_menu.help, m_menu.about }) {
+                                 m_menu.deleteAlarm, m_menu.changeAlarm, m_menu.options, m_menu.help, m_menu.about }) {
         menuKeys.append(item->shortcuts());
     }
     m_kindBox->leaveKeysToMenus(menuKeys);
@@ -106,6 +106,8 @@ void MainWindow::connectCommands()
     connect(m_menu.newAlarm, &QAction::triggered, this, [this] { m_shell.startNewAlarm(); });
     connect(m_delete, &QPushButton::clicked, this, &MainWindow::deleteAlarmRequested);
     connect(m_menu.deleteAlarm, &QAction::triggered, this, &MainWindow::deleteAlarmRequested);
+    connect(m_menu.changeAlarm, &QAction::triggered, this, &MainWindow::requestChange);
+    connect(m_list, &AlarmList::itemActivated, this, &MainWindow::requestChange);
     connect(m_menu.deleteAllOfKind, &QAction::triggered, this, &MainWindow::deleteAllOfKindRequested);
     connect(m_menu.deleteAll, &QAction::triggered, this, &MainWindow::deleteAllRequested);
     connect(m_menu.hide, &QAction::triggered, this, [this] { m_shell.hideProgram(); });
@@ -189,6 +191,17 @@ void MainWindow::showSelectedAlarm()
     // a file that does not hold that many fields, or has gone, shows nothing.
     const auto record = readAlarmFile(path, *kind);
     m_text->setText(record ? record->text() : QString());
+}
+
+void MainWindow::requestChange()
+{
+    const QString path = m_list->selectedPath();
+    for (AlarmKind kind : allKinds) {
+        if (!path.isEmpty() && m_layout.activeFolder(kind) == m_list->folder()) {
+            emit changeAlarmRequested(kind, path);
+            return;
+        }
+    }
 }
 
 void MainWindow::activate()

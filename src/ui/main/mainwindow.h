@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/model/alarmkind.h"
 #include "ui/main/mainmenu.h"
 
 #include <QMainWindow>
@@ -43,6 +44,8 @@ signals:
     void deleteAlarmRequested();
     // "Delete all alarms of this type": the kind the kind box names.
     void deleteAllOfKindRequested();
+    // "Change alarm", a double-click or Enter on an alarm: the selected alarm, of the listed folder's kind.
+    void changeAlarmRequested(AlarmKind kind, const QString &path);
     // "Delete all alarms".
     void deleteAllRequested();
     // The window appeared or went, for whatever follows its visibility.
@@ -61,6 +64,7 @@ private:
     void connectCommands();
     void chooseKind();
     void showSelectedAlarm();
+    void requestChange();
     // Each time the user comes to the window: centred, the list re-read.
     void activate();
 

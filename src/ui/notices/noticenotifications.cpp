@@ -4,6 +4,7 @@
 #include "os/notify/desktopnotifier.h"
 #include "ui/notices/noticeboard.h"
 #include "ui/notices/notificationrouter.h"
+#include "ui/notices/snoozer.h"
 
 #include <QLocale>
 #include <QRegularExpression>
@@ -52,7 +53,8 @@ void NoticeNotifications::post(NoticeWindow *notice, const QString &text)
     if (m_posted.value(folded) == due)
         return;
     m_posted.insert(folded, due);
-    m_notifier.post(key, summary(kind, due), text, DesktopNotifier::Stay::AsTheDesktopSays);
+    m_notifier.post(key, summary(kind, due), text, DesktopNotifier::Stay::AsTheDesktopSays,
+                    { { Snoozer::actionId, tr("Snooze 10 minutes") } });
 }
 
 } // namespace brevora

@@ -40,6 +40,11 @@ MainWindow &WindowShell::mainWindow()
             if (TrayHost *host = m_trayHosts.host(TrayHost::Mode::Shown))
                 host->updateItems();
         });
+        connect(m_mainWindow.get(), &MainWindow::changeAlarmRequested, this,
+                [this](AlarmKind kind, const QString &path) {
+                    if (wizard().change(kind, path))
+                        mainWindow().hide();
+                });
         connectDeleteCommands(*m_mainWindow, m_state.layout, m_platform.prompter);
     }
     return *m_mainWindow;

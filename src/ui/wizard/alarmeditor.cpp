@@ -70,6 +70,7 @@ AlarmEditorWindow::AlarmEditorWindow(AlarmKind kind, const StoreLayout &layout, 
     auto *back = placeControl<QPushButton>(this, "Command3", QRect(120, 2880, 1095, 495), tr("<  Back"));
     connect(back, &QPushButton::clicked, this, &AlarmEditorWindow::goBack);
     auto *createButton = placeControl<QPushButton>(this, "Command1", QRect(2760, 2880, 1815, 495), tr("Create"));
+    m_create = createButton;
     connect(createButton, &QPushButton::clicked, this, &AlarmEditorWindow::create);
     buildAdvancedPanel();
 
@@ -146,6 +147,34 @@ void AlarmEditorWindow::emptyFields()
         m_weekday->setEditText(QString());
 }
 
+void AlarmEditorWindow::startNew()
+{
+    m_changing.clear();
+    setWindowTitle(tr(m_design.caption));
+    m_create->setText(tr("Create"));
+}
+
+void AlarmEditorWindow::startChange(const QString &path, const AlarmRecord &record)
+{
+    m_changing = path;
+    setWindowTitle(tr("Brevora   Change alarm (%1)").arg(shownKindCaption(m_design.kind)));
+    m_create->setText(tr("Change"));
+    const QStringList due = record.dueFields();
+    qsizetype next = 0;
+    const QList<TimeField> order = fileOrder(m_design.kind);
+    for (qsizetype i = 0; i < order.size() && i < due.size(); ++i) {
+        if (order[i] == TimeField::Weekday)
+            m_weekday->setEditText(due[i]);
+        else
+            m_numberFields[next++]->setText(due[i]);
+    }
+    m_text->setText(record.text());
+    const bool hasSound = record.sound() != noSound;
+    m_soundCheck->setChecked(hasSound);
+    m_soundPath->setText(hasSound ? record.sound() : QString());
+    setPanelOpen(hasSound);
+}
+
 void AlarmEditorWindow::setSoundPath(const QString &path)
 {
     m_soundPath->setText(path);
@@ -192,7 +221,15 @@ void AlarmEditorWindow::create()
 {
     const QString sound = m_soundCheck->isChecked() ? m_soundPath->text() : noSound;
     const NewAlarm alarm{ m_design.kind, fieldTexts(), m_text->text(), sound };
-    const CreatedAlarm result = createAlarm(m_layout, alarm);
+    const auto mayReplace = [this](const QString &other) {
+        return m_prompter.ask(
+                   this, QMessageBox::Question, QStringLiteral("Brevora"),
+                   tr("The alarm %1 exists already. Replace it with this one?").arg(QDir::toNativeSeparators(other)),
+                   QMessageBox::Yes | QMessageBox::No)
+            == QMessageBox::Yes;
+    };
+    const CreatedAlarm result
+        = isChanging() ? changeAlarm(m_layout, m_changing, alarm, mayReplace) : createAlarm(m_layout, alarm);
     switch (result.outcome) {
     case CreatedAlarm::Outcome::InvalidFields:
         m_prompter.ask(this, QMessageBox::Critical, coreText(invalidInformationTitle), result.message, QMessageBox::Ok);
@@ -200,7 +237,11 @@ void AlarmEditorWindow::create()
     case CreatedAlarm::Outcome::NotSaved:
         m_prompter.ask(this, QMessageBox::Critical, QStringLiteral("Brevora"), result.message, QMessageBox::Ok);
         return; // everything stays as typed, so the user can put the cause right and try again
+    case CreatedAlarm::Outcome::NotReplaced:
+        return;
     case CreatedAlarm::Outcome::Created:
+        if (!result.message.isEmpty())
+            m_prompter.ask(this, QMessageBox::Warning, QStringLiteral("Brevora"), result.message, QMessageBox::Ok);
         hide();
         emit created();
         break;

@@ -13,6 +13,7 @@ class QPushButton;
 
 namespace brevora {
 
+struct AlarmRecord;
 class Prompter;
 class StoreLayout;
 
@@ -29,6 +30,10 @@ public:
     // How the chooser opens an editor: the advanced options folded away, the fields and the text empty.
     void collapsePanel();
     void emptyFields();
+    // Creating: the design's caption and "Create". Changing: filled with the alarm at `path`, saved over it.
+    void startNew();
+    void startChange(const QString &path, const AlarmRecord &record);
+    bool isChanging() const { return !m_changing.isEmpty(); }
     // The sound chooser's answer.
     void setSoundPath(const QString &path);
 
@@ -65,6 +70,8 @@ private:
     QCheckBox *m_soundCheck = nullptr;
     QLineEdit *m_soundPath = nullptr;
     QPushButton *m_browse = nullptr;
+    QPushButton *m_create = nullptr;
+    QString m_changing; // the alarm being changed; empty while creating one
 };
 
 } // namespace brevora

@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/wizard/newalarmwizard.h"
 
+#include "core/model/alarmfile.h"
 #include "core/settings/sharedstate.h"
+#include "ui/common/prompter.h"
 #include "ui/common/shell.h"
 #include "ui/common/windowgeometry.h"
 #include "ui/wizard/alarmeditor.h"
 #include "ui/wizard/kindchooser.h"
 #include "ui/wizard/soundchooser.h"
+
+#include <QDir>
 
 namespace brevora {
 
@@ -23,6 +27,34 @@ NewAlarmWizard::~NewAlarmWizard() = default;
 
 void NewAlarmWizard::start()
 {
+    hideAll();
+    showWindow(kindChooser());
+}
+
+bool NewAlarmWizard::change(AlarmKind kind, const QString &path)
+{
+    const std::optional<AlarmRecord> record = readAlarmFile(path, kind);
+    if (!record) {
+        m_prompter.ask(nullptr, QMessageBox::Critical, QStringLiteral("Brevora"),
+                       tr("The alarm %1 cannot be changed: its file cannot be read, or does not hold the fields "
+                          "of its kind.")
+                           .arg(QDir::toNativeSeparators(path)),
+                       QMessageBox::Ok);
+        return false;
+    }
+    hideAll();
+    AlarmEditorWindow *page = editor(kind);
+    page->collapsePanel();
+    page->emptyFields();
+    page->startChange(path, *record);
+    showWindow(page);
+    centreOnScreen(page);
+    m_activeEditor = kind;
+    return true;
+}
+
+void NewAlarmWizard::hideAll()
+{
     // A second "New alarm" while a page is open starts over rather than leaving two pages on screen.
     for (const auto &editorWindow : m_editors) {
         if (editorWindow)
@@ -30,7 +62,8 @@ void NewAlarmWizard::start()
     }
     if (m_soundChooser)
         m_soundChooser->hide();
-    showWindow(kindChooser());
+    if (m_kindChooser)
+        m_kindChooser->hide();
 }
 
 QWidget *NewAlarmWizard::shownPage() const
@@ -63,7 +96,13 @@ AlarmEditorWindow *NewAlarmWizard::editor(AlarmKind kind)
     auto &slot = m_editors[static_cast<std::size_t>(kind)];
     if (!slot) {
         slot = std::make_unique<AlarmEditorWindow>(kind, m_state.layout, m_prompter);
-        connect(slot.get(), &AlarmEditorWindow::backRequested, this, [this] { showWindow(kindChooser()); });
+        connect(slot.get(), &AlarmEditorWindow::backRequested, this, [this, page = slot.get()] {
+            // Changing an alarm never passed the kind chooser: going back leaves the alarm as it was.
+            if (page->isChanging())
+                m_shell.showMainWindow();
+            else
+                showWindow(kindChooser());
+        });
         connect(slot.get(), &AlarmEditorWindow::browseRequested, this, [this] { showWindow(soundChooser()); });
         connect(slot.get(), &AlarmEditorWindow::created, this, [this] { m_shell.showMainWindow(); });
         connect(slot.get(), &AlarmEditorWindow::closeBoxPressed, this, [this] { m_shell.closeAllAndExit(); });
@@ -92,6 +131,7 @@ void NewAlarmWizard::openEditor(AlarmKind kind)
     // Folded before it is shown, so that even a first showing never maps the unfolded window; its width in its
     // frame, and the centring at that width, follow once the window manager has framed it.
     page->collapsePanel();
+    page->startNew();
     showWindow(page);
     centreOnScreen(page);
     m_activeEditor = kind;

@@ -33,6 +33,9 @@ public:
 
     // Shows the kind chooser; the caller has hidden the main window.
     void start();
+    // Opens the editor of `kind` filled with the alarm at `path`; false, having said why, when the file cannot
+    // be read as an alarm of that kind.
+    bool change(AlarmKind kind, const QString &path);
 
     // The wizard's windows, each created when first asked for.
     KindChooserWindow *kindChooser();
@@ -45,6 +48,7 @@ public:
 
 private:
     void openEditor(AlarmKind kind);
+    void hideAll();
     void showWindow(QWidget *window);
     void returnFromSoundChooser(const QString *chosenPath);
 

@@ -190,10 +190,10 @@ void Scheduler::noteFolderChanged(const QString &folder)
 
 bool Scheduler::somethingWaits(const PastReturnReport &report) const
 {
-    // A folder that leads out of the store is never returned from, so its files wait for nothing.
+    // A linked folder is never returned from, so its files wait for nothing.
     for (AlarmKind kind : allKinds) {
         const QString &folder = m_state.layout.pastFolder(kind);
-        if (!folder.isEmpty() && !report.leadOutside.contains(folder)
+        if (!folder.isEmpty() && !report.linked.contains(folder)
             && !listFolder(folder, QStringLiteral("*.alm")).isEmpty())
             return true;
     }

@@ -53,9 +53,12 @@ void setTabChain(const QList<QWidget *> &controls)
 
 namespace {
 
+// While the window manager is still building its frame, the frame may be read as a 1x1 window at the client's
+// corner, which would centre the window's corner instead of the window; only a frame around the client counts.
 bool isFramed(const QWidget *window)
 {
-    return window->frameGeometry() != window->geometry();
+    const QRect frame = window->frameGeometry();
+    return frame != window->geometry() && frame.contains(window->geometry());
 }
 
 void placeCentred(QWidget *window)
@@ -66,7 +69,7 @@ void placeCentred(QWidget *window)
     if (!screen)
         return;
     const QRect area = screen->geometry();
-    const QSize outer = window->frameGeometry().size();
+    const QSize outer = isFramed(window) ? window->frameGeometry().size() : window->size();
     window->move(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
 }
 
@@ -80,7 +83,7 @@ QMargins frameEdges(const QWidget *window)
 
 void fitOuterWidth(QWidget *window, int widthTwips)
 {
-    const int frame = window->frameGeometry().width() - window->width();
+    const int frame = isFramed(window) ? window->frameGeometry().width() - window->width() : 0;
     window->setFixedWidth(twips(widthTwips) - frame);
 }
 

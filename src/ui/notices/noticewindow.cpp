@@ -138,6 +138,9 @@ void NoticeWindow::showEvent(QShowEvent *event)
 {
     m_shown.start();
     QWidget::showEvent(event);
+    // Where the desktop's accessibility passes alerts on as such, the text is spoken with the window.
+    QAccessibleEvent alert(this, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
 }
 
 // Where the window system gives a new window the keyboard anyway, the keys still in flight do not answer the alarm.
@@ -168,14 +171,6 @@ void NoticeWindow::dismissIfMinutePassed()
         answer(false);
     else
         m_dismissAlarm->arm(nextMinuteBoundary(m_services.clock.now()));
-}
-
-void NoticeWindow::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    // Where the desktop's accessibility passes alerts on as such, the text is spoken with the window.
-    QAccessibleEvent alert(this, QAccessible::Alert);
-    QAccessible::updateAccessibility(&alert);
 }
 
 void NoticeWindow::closeEvent(QCloseEvent *event)

@@ -247,7 +247,7 @@ private slots:
         Application app(
             dir.path(), clock,
             Platform{ prompter, fakes.programEnd, fakes.sound, fakes.launcher, fakes.logonStart, fakes.notifier },
-            Application::Options{ true });
+            Application::Options{ true, 9 });
         prompter.probe = [&] {
             app.showForAnotherStart();
             QVERIFY(!app.mainWindowVisible());
@@ -309,7 +309,7 @@ private slots:
         Application app(
             store.dir.path(), clock,
             Platform{ prompter, fakes.programEnd, fakes.sound, fakes.launcher, fakes.logonStart, fakes.notifier },
-            Application::Options{ true });
+            Application::Options{ true, 9 });
         prompter.probe = [&] {
             // The settings are being repaired: the icon is there, nothing returned, nothing checking yet.
             QVERIFY(app.trayHost(TrayHost::Mode::Shown));

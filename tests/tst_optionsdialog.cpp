@@ -308,7 +308,7 @@ private slots:
         DesktopAutostart autostart(QStringLiteral("/usr/bin/brevora"));
         QVERIFY(QDir().mkpath(DesktopAutostart::autostartFolder()));
         const QString titleEntry = DesktopAutostart::autostartFolder() + QStringLiteral("/Brevora.desktop");
-        writeBytes(titleEntry, "[Desktop Entry]\nType=Application\nExec=/old/Brevora\n");
+        writeBytes(titleEntry, "[Desktop Entry]\nType=Application\nName=Brevora\nExec=/old/brevora\n");
         QCOMPARE(autostart.set(false).step, LogonOutcome::Step::Done);
         QVERIFY(!QFile::exists(titleEntry));
         QCOMPARE(readDesktopEntry(autostart.entryPath()).value("Hidden"), QStringLiteral("true"));

@@ -52,12 +52,14 @@ class Server:
         self.last_id = 0
 
     def call(self, connection, sender, path, interface, method, parameters, invocation):
+        # Stamped on arrival: unpacking an image hint takes the stand-in itself a while.
+        at = time.monotonic()
         if method == "Notify":
             app, replaces, icon, summary, body, actions, hints, timeout = parameters.unpack()
             number = replaces or self.last_id + 1
             self.last_id = max(self.last_id, number)
             with open(self.record, "a") as out:
-                out.write(json.dumps(dict(at=time.monotonic(), app=app, replaces=replaces, icon=icon,
+                out.write(json.dumps(dict(at=at, app=app, replaces=replaces, icon=icon,
                                           summary=summary, body=body, actions=actions, hints=hints,
                                           timeout=timeout, id=number)) + "\n")
             if self.hang:
@@ -68,7 +70,7 @@ class Server:
                     GLib.timeout_add(300, self.invoked, connection, number)
         elif method == "CloseNotification":
             with open(self.record, "a") as out:
-                out.write(json.dumps(dict(at=time.monotonic(), close=parameters.unpack()[0])) + "\n")
+                out.write(json.dumps(dict(at=at, close=parameters.unpack()[0])) + "\n")
             invocation.return_value(None)
         elif method == "GetCapabilities":
             invocation.return_value(GLib.Variant("(as)", (["body", "body-markup", "actions"],)))

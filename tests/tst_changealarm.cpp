@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "filesizelimit.h"
 #include "storefixture.h"
 
 #include "core/names/alarmname.h"
@@ -15,24 +16,6 @@ using namespace brevora;
 using namespace brevora::test;
 
 namespace {
-
-// Every write of this process to a regular file past `bytes` fails, as on a full disk, while the limit stands.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        rlimit limited = m_old;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_old); }
-
-private:
-    rlimit m_old{};
-};
 
 const QByteArray oldBytes("\"old\",\"ninguno\",\"14\",\"0\"\r\n");
 const QByteArray otherBytes("\"other\",\"ninguno\",\"14\",\"30\"\r\n");

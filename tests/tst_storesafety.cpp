@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "filesizelimit.h"
 #include "storefixture.h"
 
 #include "core/model/alarmfile.h"
@@ -24,24 +25,6 @@ namespace {
 
 const QByteArray oldAlarm("\"old\",\"ninguno\",\"7\",\"5\"\r\n");
 const AlarmRecord newAlarm{ { "new", "ninguno", "7", "5" } };
-
-// Every write of this process to a regular file past `bytes` fails, as on a full disk, while the limit stands.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        rlimit limited = m_old;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_old); }
-
-private:
-    rlimit m_old{};
-};
 
 // The writers under test, as one signature: write `path`, say why on failure.
 using Writer = bool (*)(const QString &path, QString *error);

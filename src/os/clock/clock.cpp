@@ -18,7 +18,7 @@ std::unique_ptr<WallClockAlarm> SystemClock::createAlarm(QObject *parent) const
 
 namespace {
 
-// The moment in the time spec of `like`, set from the epoch: a wall time is never rebuilt.
+// The moment with the zone or offset of `like`, set from the epoch: a wall time is never rebuilt.
 QDateTime atEpochMSecs(const QDateTime &like, qint64 msecs)
 {
     QDateTime moment = like;

@@ -32,7 +32,7 @@ public:
 inline constexpr qint64 msecsPerMinute = 60'000;
 
 // The first instant of the minute `moment` is in, and of the minute after it: whole minutes of the epoch, in the
-// time spec of `moment`.
+// zone or offset of `moment`.
 QDateTime minuteStart(const QDateTime &moment);
 QDateTime nextMinuteBoundary(const QDateTime &moment);
 

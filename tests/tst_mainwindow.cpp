@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "appfixture.h"
+#include "fakeclock.h"
 #include "fakeshell.h"
 
 #include "ui/main/alarmlist.h"
 #include "ui/main/mainwindow.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -29,7 +31,8 @@ struct Browser
 {
     StoreFixture store;
     FakeShell shell;
-    MainWindow window{ shell, store.layout };
+    FakeClock clock;
+    MainWindow window{ shell, store.layout, clock };
 
     Browser() { window.fillKindList(); }
 
@@ -227,6 +230,46 @@ private slots:
         b.chooseKind("Once a week");
         QCOMPARE(b.list()->count(), 0);
         QCOMPARE(b.text(), QStringLiteral("Take the pills, then water, plants"));
+    }
+
+    // What an entry says when pointed at or read out: the text and the next moment, or never and why, as
+    // `--check` would find it.
+    void eachEntryTellsItsTextAndWhenItRings()
+    {
+        Browser b;
+        const QByteArray nine = "\"Call\",\"ninguno\",\"9\",\"0\"\r\n";
+        writeBytes(b.store.layout.activePath(AlarmKind::Daily, "7-5.alm"), dailyAlarm);
+        writeBytes(b.store.layout.activePath(AlarmKind::Daily, "07-5.alm"), dailyAlarm);
+        writeBytes(b.store.layout.activePath(AlarmKind::Daily, "8-0.alm"), "\"no fields\"\r\n");
+        writeBytes(b.store.layout.activePath(AlarmKind::Daily, "9-0.alm"), nine);
+        writeBytes(b.store.layout.activePath(AlarmKind::Daily, "9-0.ALM"), nine);
+        b.chooseKind("Once a day");
+        const auto said = [&](const QString &name) {
+            QListWidgetItem *item = b.list()->findItems(name, Qt::MatchExactly).value(0);
+            return item ? item->data(Qt::ToolTipRole).toString() : QStringLiteral("not listed");
+        };
+        const QLocale locale;
+        QCOMPARE(said("7-5.alm"),
+                 "Take the pills, then water, plants\nNext: " + locale.toString(QDate(2007, 2, 4), QLocale::LongFormat)
+                     + u' ' + locale.toString(QTime(7, 5), QLocale::ShortFormat));
+        QCOMPARE(
+            said("07-5.alm"),
+            "Take the pills, then water, plants\nNever: a number has a leading zero, which the clock never writes");
+        QCOMPARE(said("8-0.alm"), "Never: the file cannot be read as an alarm of its kind");
+        QVERIFY2(said("9-0.alm").startsWith("Call\nNext: "), qPrintable(said("9-0.alm")));
+        QCOMPARE(said("9-0.ALM"), "Call\nNever: 9-0.alm differs only in letter case and is shown in its place");
+
+        // A screen reader hears the same through the entry's description; the moment moves on with the clock.
+        b.clock.set(QDateTime(QDate(2007, 2, 4), QTime(7, 6)));
+        QAccessibleInterface *list = QAccessible::queryAccessibleInterface(b.list());
+        QVERIFY(list);
+        const int row = b.entries().indexOf("7-5.alm");
+        QAccessibleInterface *entry = list->child(row);
+        QVERIFY(entry);
+        QCOMPARE(entry->text(QAccessible::Name), QStringLiteral("7-5.alm"));
+        QCOMPARE(entry->text(QAccessible::Description), said("7-5.alm"));
+        QVERIFY2(said("7-5.alm").contains(locale.toString(QDate(2007, 2, 5), QLocale::LongFormat)),
+                 qPrintable(said("7-5.alm")));
     }
 
     void theTypedCaptionDecidesHowTheFileIsRead()

@@ -154,6 +154,14 @@
         <source>Alarms</source>
         <translation>Alarme</translation>
     </message>
+    <message>
+        <source>Next: %1</source>
+        <translation>Nächster Termin: %1</translation>
+    </message>
+    <message>
+        <source>Never: %1</source>
+        <translation>Nie: %1</translation>
+    </message>
 </context>
 <context>
     <name>brevora::DesktopNotifier</name>
@@ -738,6 +746,74 @@ Machen Sie jeden wieder zu einem gewöhnlichen Ordner, damit seine Alarme zurüc
         <source>%1 %2</source>
         <comment>the fields named so far, then one more</comment>
         <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>day</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>hour</source>
+        <translation>Stunde</translation>
+    </message>
+    <message>
+        <source>minute</source>
+        <translation>Minute</translation>
+    </message>
+    <message>
+        <source>the file cannot be read as an alarm of its kind</source>
+        <translation>die Datei lässt sich nicht als Alarm ihrer Art lesen</translation>
+    </message>
+    <message>
+        <source>%1 differs only in letter case and is shown in its place</source>
+        <translation>%1 unterscheidet sich nur in Groß- und Kleinschreibung und wird an seiner Stelle angezeigt</translation>
+    </message>
+    <message>
+        <source>the name does not have the form of a %1 alarm&apos;s name such as %2</source>
+        <translation>der Name hat nicht die Form eines Alarms der Art „%1“ wie %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a weekday the clock writes (Monday to Sunday)</source>
+        <translation>„%1“ ist kein Wochentag, wie die Uhr ihn schreibt (Monday bis Sunday)</translation>
+    </message>
+    <message>
+        <source>the %1 &quot;%2&quot; is not a plain number</source>
+        <translation>%1: „%2“ ist keine einfache Zahl</translation>
+    </message>
+    <message>
+        <source>the %1 %2 is outside %3 to %4</source>
+        <translation>%1: %2 liegt nicht zwischen %3 und %4</translation>
+    </message>
+    <message>
+        <source>a number has a leading zero, which the clock never writes</source>
+        <translation>eine Zahl hat eine führende Null, die die Uhr nie schreibt</translation>
+    </message>
+    <message>
+        <source>the year %1 is not written in full as the clock writes it (2007, not 7)</source>
+        <translation>das Jahr %1 ist nicht voll ausgeschrieben, wie die Uhr es schreibt (2007, nicht 7)</translation>
+    </message>
+    <message>
+        <source>the date %1-%2-%3 does not exist</source>
+        <translation>das Datum %1-%2-%3 gibt es nicht</translation>
+    </message>
+    <message>
+        <source>the moment %1-%2-%3 %4:%5 has passed</source>
+        <translation>der Zeitpunkt %1-%2-%3 %4:%5 ist vorbei</translation>
+    </message>
+    <message>
+        <source>month %1 never has a day %2</source>
+        <translation>der Monat %1 hat nie einen Tag %2</translation>
+    </message>
+    <message>
+        <source>the clock never writes this name</source>
+        <translation>die Uhr schreibt diesen Namen nie</translation>
     </message>
 </context>
 <context>

@@ -154,6 +154,14 @@
         <source>Alarms</source>
         <translation>Avisos</translation>
     </message>
+    <message>
+        <source>Next: %1</source>
+        <translation>Próxima vez: %1</translation>
+    </message>
+    <message>
+        <source>Never: %1</source>
+        <translation>Nunca: %1</translation>
+    </message>
 </context>
 <context>
     <name>brevora::DesktopNotifier</name>
@@ -738,6 +746,74 @@ Vuelva a convertir cada una en una carpeta normal para que sus avisos regresen.<
         <source>%1 %2</source>
         <comment>the fields named so far, then one more</comment>
         <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>day</source>
+        <translation>día</translation>
+    </message>
+    <message>
+        <source>month</source>
+        <translation>mes</translation>
+    </message>
+    <message>
+        <source>year</source>
+        <translation>año</translation>
+    </message>
+    <message>
+        <source>hour</source>
+        <translation>hora</translation>
+    </message>
+    <message>
+        <source>minute</source>
+        <translation>minuto</translation>
+    </message>
+    <message>
+        <source>the file cannot be read as an alarm of its kind</source>
+        <translation>el archivo no se puede leer como un aviso de su tipo</translation>
+    </message>
+    <message>
+        <source>%1 differs only in letter case and is shown in its place</source>
+        <translation>%1 solo se distingue en mayúsculas y minúsculas y se muestra en su lugar</translation>
+    </message>
+    <message>
+        <source>the name does not have the form of a %1 alarm&apos;s name such as %2</source>
+        <translation>el nombre no tiene la forma de un aviso del tipo «%1» como %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a weekday the clock writes (Monday to Sunday)</source>
+        <translation>«%1» no es un día de la semana como lo escribe el reloj (de Monday a Sunday)</translation>
+    </message>
+    <message>
+        <source>the %1 &quot;%2&quot; is not a plain number</source>
+        <translation>%1: «%2» no es un número simple</translation>
+    </message>
+    <message>
+        <source>the %1 %2 is outside %3 to %4</source>
+        <translation>%1: %2 no está entre %3 y %4</translation>
+    </message>
+    <message>
+        <source>a number has a leading zero, which the clock never writes</source>
+        <translation>un número lleva un cero a la izquierda, que el reloj nunca escribe</translation>
+    </message>
+    <message>
+        <source>the year %1 is not written in full as the clock writes it (2007, not 7)</source>
+        <translation>el año %1 no está escrito entero como lo escribe el reloj (2007, no 7)</translation>
+    </message>
+    <message>
+        <source>the date %1-%2-%3 does not exist</source>
+        <translation>la fecha %1-%2-%3 no existe</translation>
+    </message>
+    <message>
+        <source>the moment %1-%2-%3 %4:%5 has passed</source>
+        <translation>el momento %1-%2-%3 %4:%5 ya pasó</translation>
+    </message>
+    <message>
+        <source>month %1 never has a day %2</source>
+        <translation>el mes %1 nunca tiene día %2</translation>
+    </message>
+    <message>
+        <source>the clock never writes this name</source>
+        <translation>el reloj nunca escribe este nombre</translation>
     </message>
 </context>
 <context>

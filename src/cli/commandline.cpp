@@ -4,6 +4,7 @@
 #include "cli/commands/addalarm.h"
 #include "cli/commands/checkstore.h"
 #include "cli/commands/checksystem.h"
+#include "cli/commands/deletealarm.h"
 #include "cli/commands/listing.h"
 #include "core/names/kindshape.h"
 #include "core/settings/lastrunning.h"
@@ -39,17 +40,26 @@ struct Options
     QCommandLineOption text{ "text", "With --add: the alarm's text.", "text" };
     QCommandLineOption sound{ "sound", "With --add: the sound file to play.", "file" };
     QCommandLineOption force{ "force", "With --add: replace an alarm of the same kind and moment." };
+    QCommandLineOption replace{ "replace",
+                                "With --add: change the alarm <file> into the new one (a path, or a name in the "
+                                "folders of the new alarm's kind).",
+                                "file" };
+    QCommandLineOption remove{ "delete",
+                               "Delete the alarm <file>: a path, or a kind and a name (weekly Monday_8-30.alm).",
+                               "file" };
     QCommandLineOption help{ { "h", "help" }, "Show this help." };
     QCommandLineOption version{ { "v", "version" }, "Show the version." };
 };
 
 const char *const description
-    = "Lists, checks and adds Brevora's alarms without opening a window.\n"
+    = "Lists, checks, adds, changes and deletes Brevora's alarms without opening a window.\n"
       "Started without arguments, Brevora opens its windows, which need a display (DISPLAY or\n"
       "WAYLAND_DISPLAY); without one, the options below still work.\n\n"
       "Fields of --add: once D-M-YYYY H:MM, daily H:MM, weekly WEEKDAY H:MM, monthly D H:MM,\n"
       "yearly D-M H:MM. Example:\n"
-      "  brevora --add once 3-2-2030 14:00 --text Dentist\n\n"
+      "  brevora --add once 3-2-2030 14:00 --text Dentist\n"
+      "  brevora --add daily 14:30 --text Tea --replace 14-0.alm\n"
+      "  brevora --delete daily 14-30.alm\n\n"
       "--list writes a tab, a line end or a backslash within a column as \\t, \\r, \\n or \\\\.\n\n"
       "Exit status: 0 when all is well, 1 when the check found problems or a command was refused,\n"
       "2 for a usage error.";
@@ -138,6 +148,36 @@ int check(const Context &context, const StoreLayout &layout, bool json)
     return problems.count() == 0 ? Success : Problems;
 }
 
+int refuse(const Context &context, const Problem &problem)
+{
+    printProblems(context.err, { problem });
+    return Problems;
+}
+
+int deleteAlarm(const Context &context, const QCommandLineParser &parser, const Options &o, const StoreLayout &layout)
+{
+    const QStringList rest = parser.positionalArguments();
+    if (rest.size() > 1)
+        return usage(context, QStringLiteral("unexpected argument \"%1\"").arg(rest.at(1)));
+    std::optional<AlarmKind> kind;
+    QString file = parser.value(o.remove);
+    if (!rest.isEmpty()) {
+        kind = kindFromWord(file);
+        if (!kind)
+            return usage(context, QStringLiteral("--delete takes a file, or a kind (%1) and a name").arg(kindWords));
+        file = rest.first();
+    }
+    const NamedAlarm alarm = namedAlarm(layout, file, kind);
+    if (alarm.path.isEmpty())
+        return refuse(context, alarm.problem);
+    const QList<Problem> problems = deleteNamedAlarm(alarm);
+    if (!problems.isEmpty())
+        return refuse(context, problems.first());
+    context.out << QDir::toNativeSeparators(alarm.path) << '\n';
+    context.out.flush();
+    return Success;
+}
+
 int add(const Context &context, const QCommandLineParser &parser, const Options &o, const StoreLayout &layout)
 {
     const auto kind = kindFromWord(parser.value(o.add));
@@ -145,8 +185,14 @@ int add(const Context &context, const QCommandLineParser &parser, const Options 
         return usage(context, QStringLiteral("--add takes %1").arg(kindWords));
     if (!parser.isSet(o.text))
         return usage(context, QStringLiteral("--add needs --text"));
-    AddRequest request{ *kind, parser.positionalArguments(), parser.value(o.text), std::nullopt,
-                        parser.isSet(o.force) };
+    AddRequest request{ *kind,        parser.positionalArguments(), parser.value(o.text),
+                        std::nullopt, parser.isSet(o.force),        {} };
+    if (parser.isSet(o.replace)) {
+        const NamedAlarm replaced = namedAlarm(layout, parser.value(o.replace), *kind);
+        if (replaced.path.isEmpty())
+            return refuse(context, replaced.problem);
+        request.replace = replaced.path;
+    }
     if (parser.isSet(o.sound))
         request.sound = parser.value(o.sound);
     const AddOutcome outcome = addAlarm(layout, request, context.clock.now(), context.probe);
@@ -199,9 +245,10 @@ int runCommandLine(const QStringList &arguments, const Context &context)
     QCommandLineParser parser;
     parser.setApplicationDescription(QString::fromLatin1(description));
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addOptions({ o.programDir, o.list, o.check, o.add, o.kind, o.missed, o.json, o.text, o.sound, o.force,
-                        o.help, o.version });
-    parser.addPositionalArgument("fields", "With --add: when the alarm falls due.", "[fields...]");
+    parser.addOptions({ o.programDir, o.list, o.check, o.add, o.remove, o.kind, o.missed, o.json, o.text, o.sound,
+                        o.force, o.replace, o.help, o.version });
+    parser.addPositionalArgument("fields", "With --add: when the alarm falls due. With --delete: the name.",
+                                 "[fields...]");
     if (!parser.parse(QStringList{ QStringLiteral("brevora") } + arguments))
         return usage(context, parser.errorText());
     if (parser.isSet(o.help)) {
@@ -214,19 +261,22 @@ int runCommandLine(const QStringList &arguments, const Context &context)
         context.out.flush();
         return Success;
     }
-    const int commands = int(parser.isSet(o.list)) + int(parser.isSet(o.check)) + int(parser.isSet(o.add));
+    const int commands = int(parser.isSet(o.list)) + int(parser.isSet(o.check)) + int(parser.isSet(o.add))
+        + int(parser.isSet(o.remove));
     if (commands != 1)
-        return usage(context, QStringLiteral("give exactly one of --list, --check and --add"));
+        return usage(context, QStringLiteral("give exactly one of --list, --check, --add and --delete"));
     QString misplaced;
     if (parser.isSet(o.list))
-        misplaced = stray(parser, { &o.text, &o.sound, &o.force });
+        misplaced = stray(parser, { &o.text, &o.sound, &o.force, &o.replace });
     else if (parser.isSet(o.check))
-        misplaced = stray(parser, { &o.kind, &o.missed, &o.text, &o.sound, &o.force });
+        misplaced = stray(parser, { &o.kind, &o.missed, &o.text, &o.sound, &o.force, &o.replace });
+    else if (parser.isSet(o.remove))
+        misplaced = stray(parser, { &o.kind, &o.missed, &o.json, &o.text, &o.sound, &o.force, &o.replace });
     else
         misplaced = stray(parser, { &o.kind, &o.missed, &o.json });
     if (!misplaced.isEmpty())
         return usage(context, misplaced + QStringLiteral(" does not go with this command"));
-    if (!parser.isSet(o.add) && !parser.positionalArguments().isEmpty())
+    if (!parser.isSet(o.add) && !parser.isSet(o.remove) && !parser.positionalArguments().isEmpty())
         return usage(context, QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first()));
 
     const QString dir = parser.isSet(o.programDir) ? parser.value(o.programDir) : context.defaultProgramDir();
@@ -239,6 +289,8 @@ int runCommandLine(const QStringList &arguments, const Context &context)
         return list(context, parser, o, layout);
     if (parser.isSet(o.check))
         return check(context, layout, parser.isSet(o.json));
+    if (parser.isSet(o.remove))
+        return deleteAlarm(context, parser, o, layout);
     return add(context, parser, o, layout);
 }
 

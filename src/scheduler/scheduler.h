@@ -77,6 +77,8 @@ public:
     WallClockAlarm &minuteAlarm() const { return *m_minuteAlarm; }
     FolderWatch &folderWatch() const { return *m_watch; }
     const ClockTexts &clock() const { return m_clockTexts; }
+    // The clock every check asks, for whatever else tells the time beside the checks.
+    const Clock &timeSource() const { return m_clock; }
 
 signals:
     void clockChanged(const brevora::ClockTexts &texts);

@@ -70,6 +70,11 @@ std::optional<QStringList> fieldsFromArguments(AlarmKind kind, const QStringList
     return fields;
 }
 
+bool sameFile(const QString &a, const QString &b)
+{
+    return !b.isEmpty() && QFileInfo(a) == QFileInfo(b);
+}
+
 AddOutcome refused(const QString &path, const QString &problem, const QString &advice = {})
 {
     return { Status::Refused, { Problem{ path, problem, advice } }, path };
@@ -121,7 +126,9 @@ AddOutcome addAlarm(const StoreLayout &layout, const AddRequest &request, const 
 
     QStringList existing;
     for (const QString &where : { folder, layout.pastFolder(request.kind) }) {
-        if (const QString found = where.isEmpty() ? QString() : findNameIgnoringCase(where, name); !found.isEmpty())
+        const QString found = where.isEmpty() ? QString() : findNameIgnoringCase(where, name);
+        // The alarm being changed is no other alarm in the way.
+        if (!found.isEmpty() && !sameFile(where + u'/' + found, request.replace))
             existing.append(where + u'/' + found);
     }
     if (!existing.isEmpty() && !request.force)
@@ -130,7 +137,10 @@ AddOutcome addAlarm(const StoreLayout &layout, const AddRequest &request, const 
 
     // The sound is played by a program started elsewhere, so a relative path is anchored here.
     const QString sound = request.sound ? QFileInfo(*request.sound).absoluteFilePath() : noSound;
-    const CreatedAlarm created = createAlarm(layout, { request.kind, *values, request.text, sound });
+    const NewAlarm alarm{ request.kind, *values, request.text, sound };
+    const CreatedAlarm created = request.replace.isEmpty()
+        ? createAlarm(layout, alarm)
+        : changeAlarm(layout, request.replace, alarm, [](const QString &) { return true; });
     if (created.outcome != CreatedAlarm::Outcome::Created)
         return refused(path, created.message);
     for (const QString &old : std::as_const(existing)) {
@@ -138,6 +148,10 @@ AddOutcome addAlarm(const StoreLayout &layout, const AddRequest &request, const 
             deleteFileForced(old);
     }
     AddOutcome added{ Status::Added, {}, path };
+    // Written, but the replaced file stayed: the user has two alarms where one was meant.
+    if (!created.message.isEmpty())
+        added.messages.append({ request.replace, QStringLiteral("the replaced alarm could not be removed"),
+                                QStringLiteral("delete it with brevora --delete") });
     if (request.sound) {
         const auto frames = QFileInfo(sound).isFile() ? probe.soundFrames(sound) : std::nullopt;
         if (!frames || *frames <= 0)

@@ -19,6 +19,7 @@ struct AddRequest
     QString text;
     std::optional<QString> sound; // empty for no sound
     bool force = false;
+    QString replace; // an alarm file of the store that the new alarm takes the place of, or empty
 };
 
 struct AddOutcome
@@ -36,7 +37,9 @@ QString addSyntax(AlarmKind kind);
 QString addExample(AlarmKind kind);
 
 // Checks the fields as the wizard's editor does and writes the same file with the same bytes. Also refuses an
-// alarm that the clock would never bring due and, without `force`, one that replaces an existing alarm.
+// alarm that the clock would never bring due and, without `force`, one that replaces an existing alarm. With
+// `replace`, the alarm is changed as the window changes one: the new file is written first, and only then is the
+// replaced one removed, so a refusal or a failed write leaves it as it was.
 AddOutcome addAlarm(const StoreLayout &layout, const AddRequest &request, const QDateTime &now,
                     const SystemProbe &probe);
 

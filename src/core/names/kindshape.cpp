@@ -32,11 +32,11 @@ NameBounds nameBounds(TimeField field)
 {
     // The year as the clock writes it: never below 1, and in full (the once check asks for four digits).
     static const std::array<NameBounds, 6> bounds{ {
-        { "day", 1, 31 },
-        { "month", 1, 12 },
-        { "year", 1, 9999 },
-        { "hour", 0, 23 },
-        { "minute", 0, 59 },
+        { QT_TRANSLATE_NOOP("brevora::core", "day"), 1, 31 },
+        { QT_TRANSLATE_NOOP("brevora::core", "month"), 1, 12 },
+        { QT_TRANSLATE_NOOP("brevora::core", "year"), 1, 9999 },
+        { QT_TRANSLATE_NOOP("brevora::core", "hour"), 0, 23 },
+        { QT_TRANSLATE_NOOP("brevora::core", "minute"), 0, 59 },
         { "", 0, 0 },
     } };
     return bounds[static_cast<std::size_t>(field)];

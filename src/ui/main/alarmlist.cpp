@@ -8,6 +8,25 @@
 
 namespace brevora {
 
+class AlarmList::Entry : public QListWidgetItem
+{
+public:
+    Entry(const QString &name, const AlarmList &list)
+        : QListWidgetItem(name)
+        , m_list(list)
+    { }
+
+    QVariant data(int role) const override
+    {
+        if ((role == Qt::ToolTipRole || role == Qt::AccessibleDescriptionRole) && m_list.m_describe)
+            return m_list.m_describe(text());
+        return QListWidgetItem::data(role);
+    }
+
+private:
+    const AlarmList &m_list;
+};
+
 AlarmList::AlarmList(QWidget *parent)
     : QListWidget(parent)
     , m_folder(QDir::currentPath())
@@ -29,7 +48,8 @@ void AlarmList::reload()
     const QSignalBlocker quiet(this);
     clear();
     // A missing folder simply lists nothing.
-    addItems(listFolder(m_folder, QStringLiteral("*.alm")));
+    for (const QString &name : listFolder(m_folder, QStringLiteral("*.alm")))
+        addItem(new Entry(name, *this));
 }
 
 QString AlarmList::selectedPath() const
@@ -38,6 +58,15 @@ QString AlarmList::selectedPath() const
     if (selected.isEmpty())
         return {};
     return m_folder + u'/' + selected.first()->text();
+}
+
+QStringList AlarmList::names() const
+{
+    QStringList listed;
+    listed.reserve(count());
+    for (int row = 0; row < count(); ++row)
+        listed.append(item(row)->text());
+    return listed;
 }
 
 } // namespace brevora

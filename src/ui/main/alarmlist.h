@@ -3,6 +3,8 @@
 
 #include <QListWidget>
 
+#include <functional>
+
 namespace brevora {
 
 // The main window's list of alarm files: the "*.alm" files of one folder, sorted ignoring letter case.
@@ -11,6 +13,10 @@ class AlarmList : public QListWidget
 {
     Q_OBJECT
 public:
+    // What an entry's tooltip and accessible description say, from its file name; asked each time one is shown,
+    // so that a next due moment is never stale and a folder of thousands of files is not read at listing.
+    using Describe = std::function<QString(const QString &fileName)>;
+
     explicit AlarmList(QWidget *parent = nullptr);
 
     const QString &folder() const { return m_folder; }
@@ -20,9 +26,15 @@ public:
     void reload();
     // The selected entry's path, or an empty string.
     QString selectedPath() const;
+    void setDescribe(Describe describe) { m_describe = std::move(describe); }
+    // The names listed now, in their order.
+    QStringList names() const;
 
 private:
+    class Entry;
+
     QString m_folder;
+    Describe m_describe;
 };
 
 } // namespace brevora

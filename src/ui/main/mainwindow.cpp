@@ -3,12 +3,14 @@
 
 #include "core/model/alarmfile.h"
 #include "core/store/storelayout.h"
+#include "os/clock/clock.h"
 #include "scheduler/clockdisplay.h"
 #include "ui/common/artwork.h"
 #include "ui/common/objectnames.h"
 #include "ui/common/shell.h"
 #include "ui/common/windowgeometry.h"
 #include "ui/common/windowreturn.h"
+#include "ui/main/alarmdescription.h"
 #include "ui/main/alarmlist.h"
 #include "ui/main/kindbox.h"
 
@@ -47,12 +49,13 @@ void showClockText(QLabel *label, const QString &text)
 
 } // namespace
 
-MainWindow::MainWindow(Shell &shell, const StoreLayout &store, QWidget *parent)
+MainWindow::MainWindow(Shell &shell, const StoreLayout &store, const Clock &clock, QWidget *parent)
     : QMainWindow(parent,
                   Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                       | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
     , m_shell(shell)
     , m_layout(store)
+    , m_clock(clock)
 {
     followWindowActivation();
     setObjectName(objectnames::mainWindow);
@@ -78,6 +81,11 @@ void MainWindow::buildControls(QWidget *client)
     }
     m_kindBox->leaveKeysToMenus(menuKeys);
     m_list = place(new AlarmList(client), "File1", twipsRect(120, 840, 2055, 3405));
+    m_list->setDescribe([this](const QString &fileName) {
+        const auto kind = listedKind();
+        return kind ? describeAlarm(*kind, m_list->folder() + u'/' + fileName, m_list->names(), m_clock.now())
+                    : QString();
+    });
     m_new = place(new QPushButton(tr("New"), client), "Command1", twipsRect(3600, 840, 2055, 495));
     m_delete = place(new QPushButton(tr("Delete"), client), "Command2", twipsRect(3600, 1440, 2055, 495));
     auto *frame = place(new QGroupBox(tr("Alarm text"), client), "Frame2", twipsRect(2280, 2040, 3375, 2175));
@@ -196,12 +204,17 @@ void MainWindow::showSelectedAlarm()
 void MainWindow::requestChange()
 {
     const QString path = m_list->selectedPath();
+    if (const auto kind = listedKind(); kind && !path.isEmpty())
+        emit changeAlarmRequested(*kind, path);
+}
+
+std::optional<AlarmKind> MainWindow::listedKind() const
+{
     for (AlarmKind kind : allKinds) {
-        if (!path.isEmpty() && m_layout.activeFolder(kind) == m_list->folder()) {
-            emit changeAlarmRequested(kind, path);
-            return;
-        }
+        if (m_layout.activeFolder(kind) == m_list->folder())
+            return kind;
     }
+    return std::nullopt;
 }
 
 void MainWindow::activate()

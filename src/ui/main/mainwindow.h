@@ -6,12 +6,15 @@
 
 #include <QMainWindow>
 
+#include <optional>
+
 class QLabel;
 class QPushButton;
 
 namespace brevora {
 
 class AlarmList;
+class Clock;
 class KindBox;
 class Shell;
 class StoreLayout;
@@ -23,7 +26,7 @@ class MainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
-    MainWindow(Shell &shell, const StoreLayout &layout, QWidget *parent = nullptr);
+    MainWindow(Shell &shell, const StoreLayout &layout, const Clock &clock, QWidget *parent = nullptr);
 
     void showClock(const ClockTexts &texts);
     // Puts the five kind captions into the kind box's list; its text stays as it was.
@@ -65,11 +68,14 @@ private:
     void chooseKind();
     void showSelectedAlarm();
     void requestChange();
+    // The kind whose active folder is listed, if the list shows one.
+    std::optional<AlarmKind> listedKind() const;
     // Each time the user comes to the window: centred, the list re-read.
     void activate();
 
     Shell &m_shell;
     const StoreLayout &m_layout;
+    const Clock &m_clock;
     MainMenu m_menu{};
     KindBox *m_kindBox = nullptr;
     AlarmList *m_list = nullptr;

@@ -32,7 +32,7 @@ WindowShell::~WindowShell() = default;
 MainWindow &WindowShell::mainWindow()
 {
     if (!m_mainWindow) {
-        m_mainWindow = std::make_unique<MainWindow>(*this, m_state.layout);
+        m_mainWindow = std::make_unique<MainWindow>(*this, m_state.layout, m_scheduler.timeSource());
         connect(&m_scheduler, &Scheduler::clockChanged, m_mainWindow.get(), &MainWindow::showClock);
         connect(m_mainWindow.get(), &MainWindow::visibilityChanged, this, [this](bool visible) {
             // The clock ticks only while someone can see it.

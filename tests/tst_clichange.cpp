@@ -1,0 +1,140 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Changing and deleting an alarm from a terminal: --add ... --replace and --delete.
+#include "clifixture.h"
+
+#include "core/model/alarmfile.h"
+
+#include <QDirIterator>
+#include <QFile>
+#include <QTest>
+
+using namespace brevora;
+using namespace brevora::test;
+
+namespace {
+
+// Every file under Events, sorted, with its bytes: the whole of what a command may have changed.
+QStringList storeContents(const CliFixture &f)
+{
+    QStringList files;
+    QDirIterator it(f.store.dir.path() + "/Events", QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        files.append(QDir(f.store.dir.path()).relativeFilePath(path) + " " + QString::fromUtf8(readBytes(path)));
+    }
+    files.sort();
+    return files;
+}
+
+QString line(const QStringList &fields)
+{
+    return QString::fromUtf8(formatAlarmLine(fields));
+}
+
+} // namespace
+
+class CliChangeTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    // What is named stands for the alarm at 14:00, waiting or not; "@" is the store's folder.
+    void replaceChangesTheNamedAlarm_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QStringList>("after");
+        const QString tea = "Events/Day/14-30.alm " + line({ "Tea", noSound, "14", "30" });
+        const QString old = "Events/Day/14-0.alm " + line({ "old", noSound, "14", "0" });
+        const QString other = "Events/Day/14-30.alm " + line({ "other", noSound, "14", "30" });
+        QTest::newRow("by name: a new minute")
+            << QStringList{ "daily", "14:30", "--replace", "14-0.alm" } << 0 << QStringList{ tea };
+        QTest::newRow("by path: the same minute")
+            << QStringList{ "daily", "14:00", "--replace", "@/Events/Day/14-0.alm" } << 0
+            << QStringList{ "Events/Day/14-0.alm " + line({ "Tea", noSound, "14", "0" }) };
+        QTest::newRow("into another kind")
+            << QStringList{ "weekly", "Monday", "9:00", "--replace", "@/Events/Day/14-0.alm" } << 0
+            << QStringList{ "Events/Week/Monday_9-0.alm " + line({ "Tea", noSound, "Monday", "9", "0" }) };
+        QTest::newRow("onto another alarm")
+            << QStringList{ "daily", "14:30", "--replace", "@/Events/Day/14-0.alm" } << 1 << QStringList{ old, other };
+        QTest::newRow("onto another alarm, forced")
+            << QStringList{ "daily", "14:30", "--replace", "14-0.alm", "--force" } << 0 << QStringList{ tea };
+        QTest::newRow("no such alarm") << QStringList{ "daily", "14:30", "--replace", "15-0.alm" } << 1
+                                       << QStringList{ old, other };
+        QTest::newRow("a file outside the store")
+            << QStringList{ "daily", "14:45", "--replace", "@/Program files/Settings/past.bvr" } << 1
+            << QStringList{ old, other };
+        QTest::newRow("a field the clock never writes")
+            << QStringList{ "daily", "25:00", "--replace", "14-0.alm" } << 1 << QStringList{ old, other };
+    }
+
+    void replaceChangesTheNamedAlarm()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        QFETCH(QStringList, after);
+        CliFixture f;
+        f.put(f.active(AlarmKind::Daily, "14-0.alm"), { "old", noSound, "14", "0" });
+        if (QString(QTest::currentDataTag()).startsWith("onto") || status != 0)
+            f.put(f.active(AlarmKind::Daily, "14-30.alm"), { "other", noSound, "14", "30" });
+        args.replaceInStrings("@", f.store.dir.path());
+        const auto r = f.run(QStringList{ "--add" } + args + QStringList{ "--text", "Tea" });
+        QCOMPARE(r.status, status);
+        QVERIFY2(status != 0 ? r.err.startsWith("brevora") || r.err.contains(": ") : r.err.isEmpty(),
+                 qPrintable(r.err));
+        QCOMPARE(storeContents(f), after);
+    }
+
+    // The same safety as the window's Delete: only an alarm file of the store goes, a read-only one too.
+    void deleteRemovesOnlyAnAlarmOfTheStore_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("gone");
+        QTest::newRow("a path") << QStringList{ "@/Events/Day/14-0.alm" } << 0 << "Events/Day/14-0.alm";
+        QTest::newRow("a relative path") << QStringList{ "Events/Day/14-0.alm" } << 0 << "Events/Day/14-0.alm";
+        QTest::newRow("kind and name") << QStringList{ "daily", "14-0.alm" } << 0 << "Events/Day/14-0.alm";
+        QTest::newRow("waiting") << QStringList{ "daily", "9-0.alm" } << 0 << "Events/Past/Day/9-0.alm";
+        QTest::newRow("read-only") << QStringList{ "monthly", "1_8-0.alm" } << 0 << "Events/Month/1_8-0.alm";
+        QTest::newRow("name in another letter case") << QStringList{ "daily", "14-0.ALM" } << 1 << "";
+        QTest::newRow("name of another kind") << QStringList{ "weekly", "14-0.alm" } << 1 << "";
+        QTest::newRow("a settings file") << QStringList{ "@/Program files/Settings/past.bvr" } << 1 << "";
+        QTest::newRow("not an alarm file") << QStringList{ "@/Events/Day/notes.txt" } << 1 << "";
+        QTest::newRow("a path out of the store") << QStringList{ "@/Events/Day/../../outside.alm" } << 1 << "";
+        QTest::newRow("a folder") << QStringList{ "@/Events/Day" } << 1 << "";
+        QTest::newRow("unknown kind") << QStringList{ "hourly", "14-0.alm" } << 2 << "";
+        QTest::newRow("too many") << QStringList{ "daily", "14-0.alm", "9-0.alm" } << 2 << "";
+    }
+
+    void deleteRemovesOnlyAnAlarmOfTheStore()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        QFETCH(QString, gone);
+        CliFixture f;
+        f.put(f.active(AlarmKind::Daily, "14-0.alm"), { "tea", noSound, "14", "0" });
+        f.put(f.past(AlarmKind::Daily, "9-0.alm"), { "walk", noSound, "9", "0" });
+        f.put(f.active(AlarmKind::Monthly, "1_8-0.alm"), { "rent", noSound, "1", "8", "0" });
+        QVERIFY(QFile::setPermissions(f.active(AlarmKind::Monthly, "1_8-0.alm"), QFile::ReadOwner));
+        writeBytes(f.active(AlarmKind::Daily, "notes.txt"), "keep\r\n");
+        writeBytes(f.store.dir.path() + "/outside.alm", "keep\r\n");
+        const QStringList before = storeContents(f);
+        args.replaceInStrings("@", f.store.dir.path());
+        QDir::setCurrent(f.store.dir.path());
+
+        const auto r = f.run(QStringList{ "--delete" } + args);
+        QCOMPARE(r.status, status);
+        QStringList expected = before;
+        if (!gone.isEmpty()) {
+            expected.removeIf([&](const QString &entry) { return entry.startsWith(gone + ' '); });
+            QCOMPARE(r.out, QDir::toNativeSeparators(f.store.dir.path() + u'/' + gone) + '\n');
+        } else {
+            QVERIFY2(!r.err.isEmpty(), "a refusal says why");
+        }
+        QCOMPARE(storeContents(f), expected);
+        QVERIFY(QFile::exists(f.store.dir.path() + "/outside.alm"));
+        QVERIFY(QFile::exists(f.store.dir.path() + "/Program files/Settings/past.bvr"));
+    }
+};
+
+QTEST_MAIN(CliChangeTest)
+#include "tst_clichange.moc"

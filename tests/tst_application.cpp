@@ -121,6 +121,50 @@ private slots:
             QVERIFY2(!QFile::exists(leftover), qPrintable(leftover));
     }
 
+    // The first close while alarms wait says once, in a notification, that nothing rings until the next start; the
+    // program ends only once the desktop took it. A later close, in this run or another, ends at once.
+    void theFirstCloseWhileAlarmsWaitSaysSoOnce_data()
+    {
+        QTest::addColumn<QString>("alarm");
+        QTest::addColumn<bool>("said");
+        QTest::newRow("none") << QString() << false;
+        QTest::newRow("an active daily alarm") << "Events/Day/7-5.alm" << true;
+        QTest::newRow("one waiting to come back") << "Events/Past/Week/Monday_7-5.alm" << true;
+        QTest::newRow("a one-time alarm that has passed") << "Events/Once/1-1-2007_7-5.alm" << false;
+    }
+
+    void theFirstCloseWhileAlarmsWaitSaysSoOnce()
+    {
+        QFETCH(QString, alarm);
+        QFETCH(bool, said);
+        StoreFixture store;
+        if (!alarm.isEmpty())
+            writeBytes(store.dir.filePath(alarm), "\"x\",\"ninguno\",\"7\",\"5\"\r\n");
+        for (int run = 0; run < 2; ++run) {
+            FakeClock clock;
+            FakePlatform fakes;
+            Application app(store.dir.path(), clock, fakes.platform());
+            app.start();
+            app.splashWindow().handOver();
+            fakes.notifier.posts.clear();
+            app.showMainWindow();
+            QVERIFY(app.mainWindow().close());
+            QVERIFY(!app.mainWindow().isVisible());
+            const bool sayNow = said && run == 0;
+            QCOMPARE(fakes.notifier.posts.size(), sayNow ? 1 : 0);
+            if (sayNow) {
+                QVERIFY2(fakes.notifier.posts[0].body.contains("until Brevora starts again"),
+                         qPrintable(fakes.notifier.posts[0].body));
+                QCOMPARE(fakes.programEnd.ends, 0);
+            }
+            QTRY_COMPARE(fakes.programEnd.ends, 1);
+            // Closed again before the program is gone: no second word.
+            app.mainWindow().show();
+            QVERIFY(app.mainWindow().close());
+            QCOMPARE(fakes.notifier.posts.size(), sayNow ? 1 : 0);
+        }
+    }
+
     // A log-on entry an earlier version wrote, or one a save of the options left out of step with the setting (a
     // kill between the two), is renewed at the start as the settings say, and only then; only a disagreement is
     // told, once.

@@ -200,7 +200,7 @@ private slots:
         Browser b;
         b.window.show();
         QVERIFY(b.window.close());
-        QCOMPARE(b.shell.calls, QStringList{ "exitProgram" });
+        QCOMPARE(b.shell.calls, QStringList{ "closeAllAndExit" });
     }
 
     void choosingAKindListsItsAlarmsIgnoringCase()

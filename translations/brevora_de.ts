@@ -164,6 +164,17 @@
     </message>
 </context>
 <context>
+    <name>brevora::ClosingWord</name>
+    <message>
+        <source>Brevora has ended</source>
+        <translation>Brevora wurde beendet</translation>
+    </message>
+    <message>
+        <source>No alarm will ring until Brevora starts again. To keep it running without its window, choose Hide in the File menu instead of closing the window.</source>
+        <translation>Bis Brevora wieder gestartet wird, ertönt kein Alarm. Damit es ohne sein Fenster weiterläuft, wählen Sie im Menü Datei „Ausblenden“, statt das Fenster zu schließen.</translation>
+    </message>
+</context>
+<context>
     <name>brevora::DesktopNotifier</name>
     <message>
         <source>Show</source>

@@ -164,6 +164,17 @@
     </message>
 </context>
 <context>
+    <name>brevora::ClosingWord</name>
+    <message>
+        <source>Brevora has ended</source>
+        <translation>Brevora se ha cerrado</translation>
+    </message>
+    <message>
+        <source>No alarm will ring until Brevora starts again. To keep it running without its window, choose Hide in the File menu instead of closing the window.</source>
+        <translation>Ningún aviso sonará hasta que Brevora se vuelva a iniciar. Para que siga ejecutándose sin su ventana, elija «Ocultar» en el menú Archivo en lugar de cerrar la ventana.</translation>
+    </message>
+</context>
+<context>
     <name>brevora::DesktopNotifier</name>
     <message>
         <source>Show</source>

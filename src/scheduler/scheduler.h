@@ -68,6 +68,10 @@ public:
     // An acknowledgement of a recurring alarm: the next return is a full interval away.
     void restartReturnCount();
 
+    // Whether an alarm of the active folders falls due again, or one waits to come back: what a program that
+    // ends now would leave unrung.
+    bool alarmsWait() const { return m_nextDue.has_value() || somethingWaits(); }
+
     // The clock texts tick while shown, and are brought up to date the moment they are shown again.
     void setClockShown(bool shown);
     void updateClock();
@@ -113,6 +117,7 @@ private:
     QTimer *m_returnTimer;
     ClockTexts m_clockTexts;
     QDateTime m_armedFor; // the due moment the wake-up is armed for
+    std::optional<QDateTime> m_nextDue; // the same, empty when nothing is ever due
     NextWake m_nextWake;
     // Each active folder's file names by case-folded name, dropped when the folder changes.
     std::array<std::optional<QHash<QString, QString>>, 5> m_names;

@@ -40,6 +40,11 @@ QString lastRunningFile(const StoreLayout &layout)
                            programStateFolder());
 }
 
+QString closingToldFile(const StoreLayout &layout)
+{
+    return QFileInfo(lastRunningFile(layout)).path() + QStringLiteral("/closing-told");
+}
+
 std::optional<QDateTime> readLastRunning(const QString &path)
 {
     const auto bytes = readRegularFile(path, maxFileBytes);

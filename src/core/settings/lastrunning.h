@@ -21,6 +21,10 @@ QString lastRunningFile(const StoreLayout &layout, const QString &userDataFolder
 // The same for this user and system: the program and the command line both keep and read it there.
 QString lastRunningFile(const StoreLayout &layout);
 
+// Where the program keeps that it told the user, once, that closing its main window ends it while alarms wait:
+// beside the last-running file, for the same reasons.
+QString closingToldFile(const StoreLayout &layout);
+
 // The moment in the file; empty when the file is missing, unreadable or damaged.
 std::optional<QDateTime> readLastRunning(const QString &path);
 

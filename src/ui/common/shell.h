@@ -27,7 +27,7 @@ public:
     virtual void restoreProgramFromIcon() = 0;
     // "Exit": the tray icon goes and the program ends at once.
     virtual void exitProgram() = 0;
-    // The window manager's close on a wizard page, the sound chooser or the About box.
+    // The window manager's close on the main window, a wizard page, the sound chooser or the About box.
     virtual void closeAllAndExit() = 0;
 };
 

@@ -249,7 +249,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
 {
     // Closing never hides to the notification area: it is the program's exit.
     event->accept();
-    m_shell.exitProgram();
+    m_shell.closeAllAndExit();
 }
 
 } // namespace brevora

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/shell/windowshell.h"
 
+#include "core/settings/lastrunning.h"
 #include "core/settings/sharedstate.h"
 #include "os/session/programend.h"
 #include "scheduler/scheduler.h"
@@ -25,6 +26,7 @@ WindowShell::WindowShell(SharedState &state, Scheduler &scheduler, const Platfor
     , m_platform(platform)
     , m_trayAvailable(trayAvailable)
     , m_trayHosts(*this)
+    , m_closingWord(platform.notifier, closingToldFile(state.layout))
 { }
 
 WindowShell::~WindowShell() = default;
@@ -193,8 +195,11 @@ void WindowShell::exitProgram()
 
 void WindowShell::closeAllAndExit()
 {
-    // Unloading the main window is the program's exit, whichever window asked for it.
-    exitProgram();
+    // Unloading the main window is the program's exit, whichever window asked for it. The icons go at once, also
+    // while a word about it is on its way to the desktop.
+    m_trayHosts.unload(TrayHost::Mode::Shown);
+    m_trayHosts.unload(TrayHost::Mode::Hidden);
+    m_closingWord.closeThen(m_scheduler.alarmsWait(), [this] { exitProgram(); });
 }
 
 void WindowShell::putMainWindowAway()

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "ui/common/shell.h"
+#include "ui/shell/closingword.h"
 #include "ui/shell/platform.h"
 #include "ui/shell/trayhosts.h"
 
@@ -73,6 +74,7 @@ private:
     std::unique_ptr<AboutBox> m_aboutBox;
     std::unique_ptr<SplashWindow> m_splash;
     TrayHosts m_trayHosts;
+    ClosingWord m_closingWord;
     bool m_saidNoTray = false;
 };
 

@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Changing and snoozing an alarm, as a user does it:
-- change: a double-click on a daily alarm in the list opens its editor filled in; new minutes and "Change" leave
+- change: the list's entry tells a screen reader the alarm's text and next moment; a double-click on a daily alarm
+  in the list opens its editor filled in; new minutes and "Change" leave
   the alarm under its new name with the new values, and the old file gone;
 - snooze: "Snooze 10 minutes" chosen on a notice's desktop notification leaves a one-time alarm ten minutes on
   with the same text and sound, and the notice acknowledged.
@@ -33,6 +34,9 @@ def change_by_double_click(session):
     e.choose_from_list(main, "Alarm type", "Once a day")
     item = e.wait_until("the daily alarm in the list",
                         lambda: [i for i in e.descendants(main, "list item", "14-0.alm") if e.showing(i)], timeout=5)
+    # A screen reader hears what the entry is: its text and when it next rings (10:00 now, so today at 14:00).
+    e.check(item[0].description.startswith("Stretch\nNext: ") and item[0].description.endswith(" 14:00"),
+            f"the entry's description is {item[0].description!r}")
     double_click(item[0])
     editor = ui.window("Brevora   Change alarm (Once a day)")
     # The daily editor's text frame keeps its design's title, which accessibility names the box by.

@@ -7,8 +7,20 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLocale>
+#include <QRegularExpression>
 
 namespace brevora {
+
+namespace {
+
+// Alarms ring at whole minutes, so the seconds some locales' short time format carries say nothing.
+QString minuteText(const QLocale &locale, const QTime &time)
+{
+    static const QRegularExpression seconds(QStringLiteral("[^hHmaApP]?s+"));
+    return locale.toString(time, locale.timeFormat(QLocale::ShortFormat).remove(seconds));
+}
+
+} // namespace
 
 QString describeAlarm(AlarmKind kind, const QString &path, const QStringList &folderNames, const QDateTime &now)
 {
@@ -19,7 +31,7 @@ QString describeAlarm(AlarmKind kind, const QString &path, const QStringList &fo
         const QLocale locale;
         when = QCoreApplication::translate("brevora::AlarmList", "Next: %1")
                    .arg(locale.toString(verdict.next->date(), QLocale::LongFormat) + u' '
-                        + locale.toString(verdict.next->time(), QLocale::ShortFormat));
+                        + minuteText(locale, verdict.next->time()));
     } else {
         when = QCoreApplication::translate("brevora::AlarmList", "Never: %1").arg(verdict.whyNever);
     }

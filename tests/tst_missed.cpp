@@ -265,21 +265,34 @@ void MissedTest::lastRunningFile_data()
 {
     QTest::addColumn<QString>("programDir");
     QTest::addColumn<QString>("expected");
+    QTest::addColumn<QString>("fallback");
     QTest::newRow("portable: beside the settings") << "/opt/brevora"
-                                                   << "/opt/brevora/Program files/last-running";
+                                                   << "/opt/brevora/Program files/last-running"
+                                                   << "/home/u/.local/state/Brevora/last-running-";
     QTest::newRow("installed: the state folder") << "/home/u/.local/share/Brevora"
-                                                 << "/home/u/.local/state/Brevora/last-running";
+                                                 << "/home/u/.local/state/Brevora/last-running"
+                                                 << "/home/u/.local/share/Brevora/Program files/last-running";
     QTest::newRow("installed, spelt with a final slash") << "/home/u/.local/share/Brevora/"
-                                                         << "/home/u/.local/state/Brevora/last-running";
+                                                         << "/home/u/.local/state/Brevora/last-running"
+                                                         << "/home/u/.local/share/Brevora/Program files/last-running";
 }
 
 void MissedTest::lastRunningFile()
 {
     QFETCH(QString, programDir);
     QFETCH(QString, expected);
+    QFETCH(QString, fallback);
     const StoreLayout layout(QDir::cleanPath(programDir));
-    QCOMPARE(brevora::lastRunningFile(layout, "/home/u/.local/share/Brevora", "/home/u/.local/state/Brevora"),
-             expected);
+    const QString data = "/home/u/.local/share/Brevora";
+    const QString state = "/home/u/.local/state/Brevora";
+    QCOMPARE(brevora::lastRunningFile(layout, data, state), expected);
+    const QString second = lastRunningFallback(layout, data, state);
+    QVERIFY2(fallback.endsWith('-') ? second.startsWith(fallback) && second.size() == fallback.size() + 16
+                                    : second == fallback,
+             qPrintable(second));
+    // Two portable copies never share the second place.
+    if (fallback.endsWith('-'))
+        QVERIFY(lastRunningFallback(StoreLayout("/opt/other"), data, state) != second);
 }
 
 void MissedTest::lastRunningContent_data()

@@ -20,6 +20,12 @@ const QString stateFile(const StoreFixture &store)
     return store.dir.filePath("Program files/last-running");
 }
 
+// Where the moment goes when the first file cannot be written, kept inside the test's own store.
+const QString fallbackFile(const StoreFixture &store)
+{
+    return store.dir.filePath("state/last-running-0123");
+}
+
 void putDaily(const StoreFixture &store, int hour, int minute, const QString &text)
 {
     writeBytes(store.layout.activePath(AlarmKind::Daily, QStringLiteral("%1-%2.alm").arg(hour).arg(minute)),
@@ -38,7 +44,7 @@ struct Rig
     FakeClock clock;
     FakeNotifier notifier;
     FakePrompter prompter;
-    MissedAlarmReport report{ store.layout, stateFile(store), clock, notifier, prompter };
+    MissedAlarmReport report{ store.layout, { stateFile(store), fallbackFile(store) }, clock, notifier, prompter };
 };
 
 } // namespace
@@ -159,7 +165,9 @@ private slots:
         rig.report.reportAfterJump();
         QCOMPARE(rig.notifier.posts.size(), 1);
 
-        MissedAlarmReport nextStart{ rig.store.layout, stateFile(rig.store), rig.clock, rig.notifier, rig.prompter };
+        MissedAlarmReport nextStart{
+            rig.store.layout, { stateFile(rig.store), fallbackFile(rig.store) }, rig.clock, rig.notifier, rig.prompter
+        };
         nextStart.reportAtStart();
         QCOMPARE(rig.notifier.posts.size(), 1);
     }
@@ -176,10 +184,46 @@ private slots:
 
         QVERIFY(QFile::remove(stateFile(rig.store)));
         QVERIFY(QDir().mkpath(stateFile(rig.store))); // a folder where the file should be
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot write .*last-running: the next start will"));
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression("cannot write .*last-running, so it keeps .* in "
+                                                ".*last-running-0123"));
         rig.report.noteWatching(true);
+        QCOMPARE(readLastRunning(fallbackFile(rig.store)), rig.clock.now());
         rig.clock.set(2007, 2, 3, 14, 6, 0);
         rig.report.noteWatching(true); // said once
+        QCOMPARE(readLastRunning(fallbackFile(rig.store)), rig.clock.now());
+
+        QVERIFY(QFile::remove(fallbackFile(rig.store)));
+        QVERIFY(QDir().mkpath(fallbackFile(rig.store)));
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression("cannot write .*last-running nor .*last-running-0123: "
+                                                "the next start will"));
+        rig.clock.set(2007, 2, 3, 14, 7, 0);
+        rig.report.noteWatching(true);
+        rig.clock.set(2007, 2, 3, 14, 8, 0);
+        rig.report.noteWatching(true); // said once
+    }
+
+    // With its first place unwritable, the moment kept in the second spares the next start the same list.
+    void anUnwritableStateFileRepeatsNothing()
+    {
+        Rig rig;
+        putPassedOnce(rig.store);
+        QVERIFY(QDir().mkpath(stateFile(rig.store)));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot write .*, so it keeps"));
+        rig.report.reportAtStart();
+        QCOMPARE(rig.notifier.posts.size(), 1);
+        rig.clock.set(2007, 2, 3, 14, 30, 0);
+        MissedAlarmReport nextStart{
+            rig.store.layout, { stateFile(rig.store), fallbackFile(rig.store) }, rig.clock, rig.notifier, rig.prompter
+        };
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot write .*, so it keeps"));
+        nextStart.reportAtStart();
+        QCOMPARE(rig.notifier.posts.size(), 1);
+        // The first place holds an older moment once it can be written again: the later one counts.
+        QVERIFY(QDir().rmdir(stateFile(rig.store)));
+        QVERIFY(writeLastRunning(stateFile(rig.store), QDateTime(QDate(2007, 2, 1), QTime(8, 0))));
+        QCOMPARE(readLastRunning(QStringList{ stateFile(rig.store), fallbackFile(rig.store) }), rig.clock.now());
     }
 
     // The whole program: the report at the start, nothing written at an idle minute, the moment kept when a folder

@@ -88,9 +88,10 @@ void Application::start()
 
 void Application::watchMissedAlarms()
 {
-    const QString stateFile = lastRunningFile(m_state.layout);
-    removeSaveLeftovers(QFileInfo(stateFile).path());
-    m_missed = std::make_unique<MissedAlarmReport>(m_state.layout, stateFile, m_clock, m_platform.notifier,
+    const QStringList stateFiles = lastRunningFiles(m_state.layout);
+    for (const QString &file : stateFiles)
+        removeSaveLeftovers(QFileInfo(file).path());
+    m_missed = std::make_unique<MissedAlarmReport>(m_state.layout, stateFiles, m_clock, m_platform.notifier,
                                                    m_platform.prompter);
     connect(m_scheduler, &Scheduler::watchedUpToNow, m_missed.get(), &MissedAlarmReport::noteWatching);
     connect(m_scheduler, &Scheduler::clockJumped, m_missed.get(), &MissedAlarmReport::reportAfterJump);

@@ -83,11 +83,10 @@ QString stray(const QCommandLineParser &parser, const QList<const QCommandLineOp
 
 int listMissed(const Context &context, const StoreLayout &layout, const QList<AlarmKind> &kinds, bool json)
 {
-    const QString stateFile = lastRunningFile(layout);
     const QDateTime now = context.clock.now();
     // Everything found is listed; only an absence of centuries reaches the bound, and the note says so.
-    const MissedAlarms missed
-        = findMissedAlarms(layout, { readLastRunning(stateFile), now, true }, std::numeric_limits<int>::max(), kinds);
+    const MissedAlarms missed = findMissedAlarms(layout, { readLastRunning(lastRunningFiles(layout)), now, true },
+                                                 std::numeric_limits<int>::max(), kinds);
     if (json) {
         context.out << missedJson(missed);
         context.out.flush();

@@ -176,6 +176,7 @@ void Scheduler::noteFolderChanged(const QString &folder)
         if (m_state.layout.activeFolder(kind) == folder) {
             active = true;
             m_names[static_cast<std::size_t>(kind)].reset();
+            m_nextWake.listingChanged(kind);
             if (!m_lookingForReplacedFolders)
                 checkKind(kind);
         } else if (m_state.layout.pastFolder(kind) == folder && !m_returnTimer->isActive() && somethingWaits()) {

@@ -6,6 +6,7 @@
 #include "os/desktop/places.h"
 #include "os/files/regularfile.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -40,6 +41,29 @@ QString lastRunningFile(const StoreLayout &layout)
                            programStateFolder());
 }
 
+QString lastRunningFallback(const StoreLayout &layout, const QString &userDataFolder, const QString &userStateFolder)
+{
+    if (userStateFolder.isEmpty())
+        return {};
+    const QString first = lastRunningFile(layout, userDataFolder, userStateFolder);
+    const QString besideSettings = QFileInfo(layout.settingsFolder()).path() + QStringLiteral("/last-running");
+    if (first != besideSettings)
+        return besideSettings;
+    // Named after the store's folder, so that two portable copies never share a moment.
+    const QByteArray store = QCryptographicHash::hash(resolved(layout.programDir()).toUtf8(), QCryptographicHash::Sha1);
+    return userStateFolder + QStringLiteral("/last-running-") + QString::fromLatin1(store.toHex().left(16));
+}
+
+QStringList lastRunningFiles(const StoreLayout &layout)
+{
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    const QString state = programStateFolder();
+    QStringList files{ lastRunningFile(layout, data, state) };
+    if (const QString fallback = lastRunningFallback(layout, data, state); !fallback.isEmpty())
+        files.append(fallback);
+    return files;
+}
+
 QString closingToldFile(const StoreLayout &layout)
 {
     return QFileInfo(lastRunningFile(layout)).path() + QStringLiteral("/closing-told");
@@ -54,6 +78,17 @@ std::optional<QDateTime> readLastRunning(const QString &path)
     if (!moment.isValid() || moment.timeSpec() == Qt::LocalTime)
         return std::nullopt;
     return moment;
+}
+
+std::optional<QDateTime> readLastRunning(const QStringList &paths)
+{
+    std::optional<QDateTime> latest;
+    for (const QString &path : paths) {
+        const auto moment = readLastRunning(path);
+        if (moment && (!latest || *moment > *latest))
+            latest = moment;
+    }
+    return latest;
 }
 
 bool writeLastRunning(const QString &path, const QDateTime &moment)

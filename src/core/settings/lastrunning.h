@@ -3,6 +3,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -21,12 +22,22 @@ QString lastRunningFile(const StoreLayout &layout, const QString &userDataFolder
 // The same for this user and system: the program and the command line both keep and read it there.
 QString lastRunningFile(const StoreLayout &layout);
 
+// Where the moment goes when that file cannot be written (a read-only copy, a full or locked folder): the other of
+// the two places, in the user's state folder under a name of the store's own for a portable copy. Empty where the
+// system has no state folder.
+QString lastRunningFallback(const StoreLayout &layout, const QString &userDataFolder, const QString &userStateFolder);
+
+// Both places, the first choice first, for this user and system.
+QStringList lastRunningFiles(const StoreLayout &layout);
+
 // Where the program keeps that it told the user, once, that closing its main window ends it while alarms wait:
 // beside the last-running file, for the same reasons.
 QString closingToldFile(const StoreLayout &layout);
 
 // The moment in the file; empty when the file is missing, unreadable or damaged.
 std::optional<QDateTime> readLastRunning(const QString &path);
+// The latest moment of the files: the one written last, since the moment only moves forward.
+std::optional<QDateTime> readLastRunning(const QStringList &paths);
 
 // Replaces the moment through the store's safe save, creating the file's folder when missing.
 bool writeLastRunning(const QString &path, const QDateTime &moment);

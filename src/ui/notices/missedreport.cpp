@@ -56,11 +56,11 @@ QString missedBody(const MissedAlarms &missed)
     return lines.join(u'\n');
 }
 
-MissedAlarmReport::MissedAlarmReport(const StoreLayout &layout, QString stateFile, const Clock &clock,
+MissedAlarmReport::MissedAlarmReport(const StoreLayout &layout, QStringList stateFiles, const Clock &clock,
                                      DesktopNotifier &notifier, Prompter &prompter, QObject *parent)
     : QObject(parent)
     , m_layout(layout)
-    , m_stateFile(std::move(stateFile))
+    , m_stateFiles(std::move(stateFiles))
     , m_clock(clock)
     , m_notifier(notifier)
     , m_prompter(prompter)
@@ -77,7 +77,7 @@ MissedAlarmReport::~MissedAlarmReport()
 
 void MissedAlarmReport::reportAtStart()
 {
-    m_written = readLastRunning(m_stateFile);
+    m_written = readLastRunning(m_stateFiles);
     m_handled = m_written;
     // Without a record nobody knows what was reported before: passed one-time alarms are told once, since the
     // record is written right after.
@@ -104,15 +104,22 @@ void MissedAlarmReport::keep()
     const auto minute = [](const QDateTime &moment) { return moment.toSecsSinceEpoch() / 60; };
     if (!m_handled || (m_written && minute(*m_written) >= minute(*m_handled)))
         return;
-    if (writeLastRunning(m_stateFile, *m_handled)) {
+    qsizetype failed = 0;
+    while (failed < m_stateFiles.size() && !writeLastRunning(m_stateFiles[failed], *m_handled))
+        ++failed;
+    if (failed < m_stateFiles.size())
         m_written = m_handled;
+    // Each new way it went wrong is said once, with the file and what follows from it.
+    if (failed == 0 || failed <= m_saidFor)
         return;
-    }
-    if (std::exchange(m_saidWriteFailed, true))
-        return;
-    qWarning("Brevora cannot write %s: the next start will report again the alarms it reported as missed since "
-             "the moment that file holds, or every passed one-time alarm if it holds none.",
-             qPrintable(m_stateFile));
+    m_saidFor = failed;
+    if (failed < m_stateFiles.size())
+        qWarning("Brevora cannot write %s, so it keeps the moment up to which it handled its alarms in %s.",
+                 qPrintable(m_stateFiles.first()), qPrintable(m_stateFiles[failed]));
+    else
+        qWarning("Brevora cannot write %s: the next start will report again the alarms it reported as missed "
+                 "since the moment that file holds, or every passed one-time alarm if it holds none.",
+                 qPrintable(m_stateFiles.join(QStringLiteral(" nor "))));
 }
 
 void MissedAlarmReport::report(const UnwatchedTime &time)

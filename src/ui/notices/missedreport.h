@@ -28,7 +28,9 @@ public:
     // The lines a report lists before "and N more".
     static constexpr qsizetype listedLines = 10;
 
-    MissedAlarmReport(const StoreLayout &layout, QString stateFile, const Clock &clock, DesktopNotifier &notifier,
+    // `stateFiles`: where the moment is kept, the first choice first; a later one takes it when an earlier one
+    // cannot be written, and a start reads the latest of them.
+    MissedAlarmReport(const StoreLayout &layout, QStringList stateFiles, const Clock &clock, DesktopNotifier &notifier,
                       Prompter &prompter, QObject *parent = nullptr);
 
     ~MissedAlarmReport() override;
@@ -46,14 +48,14 @@ private:
     void onDelivered(const QString &key, bool shown);
 
     const StoreLayout &m_layout;
-    QString m_stateFile;
+    QStringList m_stateFiles;
     const Clock &m_clock;
     DesktopNotifier &m_notifier;
     Prompter &m_prompter;
     QString m_unanswered; // the list of the last post, until the desktop says whether it took it
     std::optional<QDateTime> m_handled; // alarms were handled up to here
-    std::optional<QDateTime> m_written; // what the state file holds
-    bool m_saidWriteFailed = false;
+    std::optional<QDateTime> m_written; // the latest moment the state files hold
+    qsizetype m_saidFor = 0; // how many of the state files the program said it cannot write
 };
 
 // The notification's summary and body for what was found ("at most listed lines, then and N more").

@@ -17,14 +17,23 @@ session_begin
 start_xvfb
 
 export HOME=$work XDG_CONFIG_HOME=$work/config
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-pids+=($!)
-# The window manager is in charge once it names itself on the root window.
-for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.1
+# The window manager is in charge once it names itself on the root window. With other displays starting at the
+# same moment it has been seen to fail to open its display once; it is started again then, up to three times.
+wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+for attempt in 1 2 3; do
+    openbox --sm-disable >"$work/openbox.log" 2>&1 &
+    wm=$!
+    pids+=("$wm")
+    for _ in $(seq 100); do
+        wm_ready && break
+        kill -0 "$wm" 2>/dev/null || break
+        sleep 0.1
+    done
+    wm_ready && break
+    echo "openbox did not start (attempt $attempt):" >&2
+    cat "$work/openbox.log" >&2
+    kill "$wm" 2>/dev/null || true
 done
-xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' \
-    || { echo "FAIL: openbox did not start"; cat "$work/openbox.log"; exit 1; }
+wm_ready || { echo "FAIL: openbox did not start"; exit 1; }
 
 QT_QPA_PLATFORM=xcb "$program" "$@"

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/common/windowgeometry.h"
 
+#include <QDeadlineTimer>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 
 #include <algorithm>
@@ -98,9 +100,18 @@ class FrameFollower : public QObject
 public:
     explicit FrameFollower(QWidget *window)
         : QObject(window)
+        , m_window(window)
     {
         setObjectName(frameFollowerName);
         window->installEventFilter(this);
+        // The frame's extents may arrive as a property of the window with no move, resize or paint after them,
+        // so a shown window without its frame is looked at again for a while.
+        m_poll.setInterval(50);
+        connect(&m_poll, &QTimer::timeout, this, [this] {
+            follow();
+            if (isFramed(m_window) || !m_window->isVisible() || m_pollEnd.hasExpired())
+                m_poll.stop();
+        });
     }
 
     static FrameFollower *of(QWidget *window)
@@ -113,26 +124,37 @@ public:
     bool centre = false;
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
+    bool eventFilter(QObject *, QEvent *event) override
     {
         const QEvent::Type type = event->type();
-        auto *window = static_cast<QWidget *>(watched);
         // Painting too: a window shown under another's message box is framed without being moved or activated.
-        if ((type == QEvent::Move || type == QEvent::Resize || type == QEvent::WindowActivate || type == QEvent::Paint)
-            && isFramed(window)) {
-            if (const QMargins edges = frameEdges(window); edges != m_seenEdges) {
-                m_seenEdges = edges;
-                if (outerWidthTwips)
-                    fitOuterWidth(window, *outerWidthTwips);
-                if (centre)
-                    placeCentred(window);
-            }
+        if (type == QEvent::Move || type == QEvent::Resize || type == QEvent::WindowActivate || type == QEvent::Paint)
+            follow();
+        if ((type == QEvent::Show || type == QEvent::WindowActivate) && !isFramed(m_window) && !m_poll.isActive()) {
+            m_pollEnd.setRemainingTime(3000);
+            m_poll.start();
         }
         return false;
     }
 
 private:
+    void follow()
+    {
+        if (!isFramed(m_window))
+            return;
+        if (const QMargins edges = frameEdges(m_window); edges != m_seenEdges) {
+            m_seenEdges = edges;
+            if (outerWidthTwips)
+                fitOuterWidth(m_window, *outerWidthTwips);
+            if (centre)
+                placeCentred(m_window);
+        }
+    }
+
+    QWidget *m_window;
     QMargins m_seenEdges;
+    QTimer m_poll;
+    QDeadlineTimer m_pollEnd;
 };
 
 } // namespace

@@ -3,7 +3,7 @@
 #include "fakeshell.h"
 
 #include "ui/main/mainwindow.h"
-#include "ui/shell/trayhost.h"
+#include "ui/tray/trayhost.h"
 
 #include <QAction>
 #include <QMenu>

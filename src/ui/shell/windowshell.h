@@ -4,7 +4,7 @@
 #include "ui/common/shell.h"
 #include "ui/shell/closingword.h"
 #include "ui/shell/platform.h"
-#include "ui/shell/trayhosts.h"
+#include "ui/tray/trayhosts.h"
 
 #include <QObject>
 

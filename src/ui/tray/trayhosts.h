@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ui/shell/trayhost.h"
+#include "ui/tray/trayhost.h"
 
 #include <memory>
 

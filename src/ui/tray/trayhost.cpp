@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/shell/trayhost.h"
+#include "ui/tray/trayhost.h"
 
 #include "ui/common/artwork.h"
 #include "ui/common/objectnames.h"

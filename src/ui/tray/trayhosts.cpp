@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/shell/trayhosts.h"
+#include "ui/tray/trayhosts.h"
 
 namespace brevora {
 

@@ -23,6 +23,12 @@ QString resolved(const QString &folder)
     return canonical.isEmpty() ? QDir::cleanPath(folder) : canonical;
 }
 
+// "Program files", beside the settings folder as the tree already spells it.
+QString besideSettings(const StoreLayout &layout)
+{
+    return QFileInfo(layout.settingsFolder()).path() + QStringLiteral("/last-running");
+}
+
 } // namespace
 
 QString lastRunningFile(const StoreLayout &layout, const QString &userDataFolder, const QString &userStateFolder)
@@ -31,8 +37,7 @@ QString lastRunningFile(const StoreLayout &layout, const QString &userDataFolder
     if (!userDataFolder.isEmpty() && !userStateFolder.isEmpty()
         && resolved(layout.programDir()) == resolved(userDataFolder))
         return userStateFolder + u'/' + name;
-    // "Program files", beside the settings folder as the tree already spells it.
-    return QFileInfo(layout.settingsFolder()).path() + u'/' + name;
+    return besideSettings(layout);
 }
 
 QString lastRunningFile(const StoreLayout &layout)
@@ -45,10 +50,8 @@ QString lastRunningFallback(const StoreLayout &layout, const QString &userDataFo
 {
     if (userStateFolder.isEmpty())
         return {};
-    const QString first = lastRunningFile(layout, userDataFolder, userStateFolder);
-    const QString besideSettings = QFileInfo(layout.settingsFolder()).path() + QStringLiteral("/last-running");
-    if (first != besideSettings)
-        return besideSettings;
+    if (lastRunningFile(layout, userDataFolder, userStateFolder) != besideSettings(layout))
+        return besideSettings(layout);
     // Named after the store's folder, so that two portable copies never share a moment.
     const QByteArray store = QCryptographicHash::hash(resolved(layout.programDir()).toUtf8(), QCryptographicHash::Sha1);
     return userStateFolder + QStringLiteral("/last-running-") + QString::fromLatin1(store.toHex().left(16));

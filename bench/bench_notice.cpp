@@ -5,8 +5,8 @@
 
 #include "benchstore.h"
 
+#include "core/life/createalarm.h"
 #include "core/settings/sharedstate.h"
-#include "core/store/createalarm.h"
 #include "scheduler/scheduler.h"
 #include "ui/notices/noticeboard.h"
 

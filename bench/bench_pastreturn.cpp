@@ -4,7 +4,7 @@
 
 #include "benchstore.h"
 
-#include "core/store/pastreturn.h"
+#include "core/life/pastreturn.h"
 #include "core/store/storelayout.h"
 
 #include <QTemporaryDir>

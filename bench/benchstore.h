@@ -4,9 +4,9 @@
 // Helpers shared by the benchmarks: a clock that stands still and a quick way to fill a store folder with many
 // alarm files.
 
+#include "core/life/createalarm.h"
 #include "core/model/alarmfile.h"
 #include "core/names/alarmname.h"
-#include "core/store/createalarm.h"
 #include "os/clock/clock.h"
 #include "os/clock/wallclockalarm.h"
 

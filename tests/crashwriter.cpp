@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Repeats one store operation until it is killed, for the crash-consistency test. Says "ready" once the first
 // round is done, so the kills fall among the operation's own steps, not the process start.
+#include "core/life/createalarm.h"
+#include "core/life/pastreturn.h"
 #include "core/model/alarmfile.h"
 #include "core/settings/settingsfiles.h"
-#include "core/store/createalarm.h"
 #include "core/store/fileops.h"
-#include "core/store/pastreturn.h"
 #include "core/store/storelayout.h"
 
 #include <QByteArray>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storefixture.h"
 
+#include "core/life/createalarm.h"
 #include "core/model/alarmfile.h"
 #include "core/model/alarmkind.h"
-#include "core/store/createalarm.h"
 
 #include <QDir>
 #include <QFile>

@@ -56,7 +56,7 @@ private slots:
         QCOMPARE(kindCaption(kind), caption);
         QCOMPARE(activeFolder(kind), folder);
         QCOMPARE(pastFolder(kind), past);
-        QCOMPARE(kindInfo(kind).fieldCount, fieldCount);
+        QCOMPARE(kindInfo(kind).fieldCount(), fieldCount);
         QCOMPARE(isRecurring(kind), recurring);
         QCOMPARE(kindFromCaption(caption), std::optional<AlarmKind>(kind));
     }

@@ -46,8 +46,8 @@ public:
 class RecordingSink final : public NoticeSink
 {
 public:
-    std::function<void(const DueAlarm &)> onAlarm;
-    void showDueAlarm(const DueAlarm &alarm) override { onAlarm(alarm); }
+    std::function<void(const Occurrence &)> onAlarm;
+    void showDueAlarm(const Occurrence &alarm) override { onAlarm(alarm); }
 };
 
 } // namespace
@@ -383,7 +383,7 @@ private slots:
         Application app(store.dir.path(), clock, fakes.platform());
         RecordingSink sink;
         QStringList seen;
-        sink.onAlarm = [&](const DueAlarm &alarm) {
+        sink.onAlarm = [&](const Occurrence &alarm) {
             if (seen.isEmpty())
                 QVERIFY(app.splashWindow().isVisible());
             seen.append(alarm.text());

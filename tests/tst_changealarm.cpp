@@ -2,8 +2,8 @@
 #include "filesizelimit.h"
 #include "storefixture.h"
 
+#include "core/life/createalarm.h"
 #include "core/names/alarmname.h"
-#include "core/store/createalarm.h"
 
 #include <QDir>
 #include <QFileInfo>

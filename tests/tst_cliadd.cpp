@@ -2,9 +2,9 @@
 #include "clifixture.h"
 
 #include "cli/commandline.h"
+#include "core/life/createalarm.h"
 #include "core/model/fieldrules.h"
 #include "core/names/kindshape.h"
-#include "core/store/createalarm.h"
 #include "core/store/storescan.h"
 
 #include <QDirIterator>
@@ -127,7 +127,7 @@ private slots:
         // The editor refuses a leading zero while it is typed, before Create.
         bool leadingZero = false;
         for (qsizetype i = 0; i < due.size(); ++i)
-            leadingZero |= breaksLeadingZeroRule(timeFieldRule(fileOrder(kind)[i]).leadingZeros, due[i]);
+            leadingZero |= breaksLeadingZeroRule(timeFieldRule(kindInfo(kind).fields[i]).leadingZeros, due[i]);
         const QString message = leadingZero ? leadingZeroMessage : invalidFieldsMessage(kind, due);
         QVERIFY(!message.isEmpty());
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "clifixture.h"
 
+#include "core/life/occurrence.h"
 #include "core/names/alarmname.h"
 #include "core/names/kindshape.h"
 #include "core/settings/lastrunning.h"
-#include "scheduler/duecheck.h"
 
 #include <QDir>
 #include <QJsonArray>

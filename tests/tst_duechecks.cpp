@@ -2,8 +2,8 @@
 #include "fakeclock.h"
 #include "storefixture.h"
 
-#include "core/store/createalarm.h"
-#include "scheduler/duecheck.h"
+#include "core/life/createalarm.h"
+#include "core/life/occurrence.h"
 
 #include <QTest>
 
@@ -116,7 +116,7 @@ private slots:
         StoreFixture store;
         addAlarm(store, kind, name, fields);
         FakeClock clock(moment);
-        const auto found = findDueAlarm(kind, store.layout.activeFolder(kind), clock);
+        const auto found = findDueOccurrence(kind, store.layout.activeFolder(kind), clock);
         QCOMPARE(found.has_value(), due);
         if (!due)
             return;
@@ -133,7 +133,8 @@ private slots:
         addAlarm(store, AlarmKind::Daily, "7-5.alm", { "x", "ninguno", "7", "5" });
         FakeClock clock(at(2007, 2, 3, 7, 5));
         for (AlarmKind kind : allKinds)
-            QCOMPARE(findDueAlarm(kind, store.layout.activeFolder(kind), clock).has_value(), kind == AlarmKind::Daily);
+            QCOMPARE(findDueOccurrence(kind, store.layout.activeFolder(kind), clock).has_value(),
+                     kind == AlarmKind::Daily);
     }
 
     void damagedFilesAreNothingDue_data()
@@ -153,7 +154,7 @@ private slots:
         writeBytes(path, bytes);
         FakeClock clock(at(2007, 2, 3, 14, 0));
         for (int tick = 0; tick < 50; ++tick)
-            QVERIFY(!findDueAlarm(AlarmKind::Once, store.layout.activeFolder(AlarmKind::Once), clock));
+            QVERIFY(!findDueOccurrence(AlarmKind::Once, store.layout.activeFolder(AlarmKind::Once), clock));
         // Left as it was, and not held open.
         QCOMPARE(readBytes(path), bytes);
         QVERIFY(QFile::remove(path));
@@ -163,7 +164,7 @@ private slots:
     {
         QTemporaryDir dir;
         FakeClock clock(at(2007, 2, 3, 14, 0));
-        QVERIFY(!findDueAlarm(AlarmKind::Once, dir.filePath("Events/Once"), clock));
+        QVERIFY(!findDueOccurrence(AlarmKind::Once, dir.filePath("Events/Once"), clock));
     }
 };
 

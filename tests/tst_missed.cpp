@@ -144,7 +144,7 @@ void MissedTest::occurrences()
 
     StoreFixture store;
     QStringList fields{ "the text", noSound };
-    fields.append(QStringList(kindInfo(kind).fieldCount - 2, QStringLiteral("1")));
+    fields.append(QStringList(kindInfo(kind).fieldCount() - 2, QStringLiteral("1")));
     writeBytes(store.layout.activePath(kind, name), readable ? formatAlarmLine(fields) : QByteArray("\"cut"));
     const UnwatchedTime time{ since.isValid() ? std::optional(since) : std::nullopt, now, everyPassedOnce };
     const MissedAlarms missed = findMissedAlarms(store.layout, time, 100);
@@ -213,7 +213,7 @@ void MissedTest::clockChanges()
     tzset();
     StoreFixture store;
     QStringList fields{ "the text", noSound };
-    fields.append(QStringList(kindInfo(kind).fieldCount - 2, QStringLiteral("1")));
+    fields.append(QStringList(kindInfo(kind).fieldCount() - 2, QStringLiteral("1")));
     writeBytes(store.layout.activePath(kind, name), formatAlarmLine(fields));
     const UnwatchedTime time{ since.isValid() ? std::optional(since) : std::nullopt, now.toLocalTime(), true };
     const MissedAlarms missed = findMissedAlarms(store.layout, time, 100);

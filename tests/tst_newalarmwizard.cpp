@@ -161,8 +161,8 @@ private slots:
         QCOMPARE(f.control<QGroupBox>(editor, "Frame6")->title(), textFrame);
         QVERIFY(editor->isVisible() && !f.wizard.kindChooser()->isVisible());
         // A second opening folds the panel and empties what the first left, without a message.
-        const QStringList typed
-            = kind == AlarmKind::Weekly ? QStringList{ "Monday", "7", "5" } : QStringList(fileOrder(kind).size(), "7");
+        const QStringList typed = kind == AlarmKind::Weekly ? QStringList{ "Monday", "7", "5" }
+                                                            : QStringList(kindInfo(kind).fields.size(), "7");
         f.fill(editor, typed, "old");
         f.click(editor, "Command2");
         f.click(editor, "Command3");

@@ -7,9 +7,9 @@
 #include "kindcases.h"
 #include "storefixture.h"
 
+#include "core/life/createalarm.h"
 #include "core/names/alarmname.h"
 #include "core/settings/sharedstate.h"
-#include "core/store/createalarm.h"
 #include "scheduler/scheduler.h"
 #include "ui/notices/noticeboard.h"
 #include "ui/notices/noticenotifications.h"
@@ -74,7 +74,7 @@ struct NotifyingRig : NoticeRig
     using NoticeRig::NoticeRig;
     FakeNotifier notifier;
     FakeShell shell;
-    NoticeNotifications notifications{ *board, notifier };
+    NoticeNotifications notifications{ *board, notifier, clock };
     NotificationRouter router{ notifier, *board, shell };
 
     QStringList keys() const
@@ -92,6 +92,22 @@ QWidget *nextTabStop(QWidget *widget)
     while (next != widget && !(next->focusPolicy() & Qt::TabFocus))
         next = next->nextInFocusChain();
     return next;
+}
+
+// The open notice of the file at `path`.
+NoticeWindow *noticeOf(const NoticeBoard &board, const QString &path)
+{
+    for (NoticeWindow *notice : board.notices()) {
+        if (notice->path() == path)
+            return notice;
+    }
+    return nullptr;
+}
+
+// The notification key of the file's occurrence in the minute starting at `due`.
+QString keyOf(const QString &path, const QDateTime &due)
+{
+    return Occurrence::occurrenceKey(path, due.toMSecsSinceEpoch());
 }
 
 void pressClose(QWidget *notice)
@@ -261,7 +277,7 @@ private slots:
     {
         NoticeRig rig;
         const QString path = rig.addDue(AlarmKind::Once, "late");
-        auto due = DueAlarm{ AlarmKind::Once, path, *readAlarmFile(path, AlarmKind::Once) };
+        auto due = *readOccurrence(AlarmKind::Once, path, minuteStart(rig.clock.now()));
         rig.clock.set(2007, 2, 3, 14, 1, 0); // the minute turned between the check and the load
         rig.board->showDueAlarm(due);
         QVERIFY(rig.board->notices().isEmpty());
@@ -399,8 +415,7 @@ private slots:
         QCOMPARE(rig.notifier.posts.size(), 1);
         QCOMPARE(rig.notifier.posts[0].summary, summary);
         QCOMPARE(rig.notifier.posts[0].body, QString("Tea & <cake>")); // plain: the notifier escapes it
-        QCOMPARE(rig.notifier.posts[0].key,
-                 NotificationRouter::noticeKey(path, QDateTime(QDate(2007, 2, 3), QTime(14, 0))));
+        QCOMPARE(rig.notifier.posts[0].key, keyOf(path, QDateTime(QDate(2007, 2, 3), QTime(14, 0))));
     }
 
     void oneNotificationPerAlarmAndMinute()
@@ -422,14 +437,12 @@ private slots:
         QCOMPARE(rig.notifier.posts.size(), 2);
 
         // The same file in its next minute is another occurrence (its name in another case is the same file).
-        QVERIFY(rig.board->noticeFor(daily)->close());
+        QVERIFY(noticeOf(*rig.board, daily)->close());
         rig.clock.set(2007, 2, 4, 14, 0, 1);
         QVERIFY(QFile::rename(daily, QFileInfo(daily).path() + "/14-0.ALM"));
         rig.scheduler->checkKind(AlarmKind::Daily);
         const QDateTime today(QDate(2007, 2, 3), QTime(14, 0));
-        QCOMPARE(rig.keys(),
-                 (QStringList{ NotificationRouter::noticeKey(daily, today), NotificationRouter::noticeKey(once, today),
-                               NotificationRouter::noticeKey(daily, today.addDays(1)) }));
+        QCOMPARE(rig.keys(), (QStringList{ keyOf(daily, today), keyOf(once, today), keyOf(daily, today.addDays(1)) }));
     }
 
     // Keys typed as a notice appears were meant for another window; after a moment, or once the user turned to
@@ -472,7 +485,7 @@ private slots:
         QCOMPARE(rig.notifier.posts.size(), 2);
         QCOMPARE(rig.notifier.posts[0].stay, DesktopNotifier::Stay::AsTheDesktopSays);
 
-        pressClose(rig.board->noticeFor(answered));
+        pressClose(noticeOf(*rig.board, answered));
         QCOMPARE(rig.notifier.withdrawn, QStringList{ rig.notifier.posts[0].key });
         QCOMPARE(rig.notifier.posts.size(), 2);
 
@@ -494,8 +507,8 @@ private slots:
         rig.scheduler->checkKind(AlarmKind::Once);
         rig.scheduler->checkKind(AlarmKind::Daily);
         QCOMPARE(rig.notifier.posts.size(), 2);
-        NoticeWindow *first = rig.board->noticeFor(firstPath);
-        NoticeWindow *second = rig.board->noticeFor(secondPath);
+        NoticeWindow *first = noticeOf(*rig.board, firstPath);
+        NoticeWindow *second = noticeOf(*rig.board, secondPath);
         first->showMinimized();
         second->showMinimized();
 

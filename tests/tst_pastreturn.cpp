@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storefixture.h"
 
+#include "core/life/pastreturn.h"
 #include "core/store/fileops.h"
-#include "core/store/pastreturn.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -2,8 +2,8 @@
 #include "fakeclock.h"
 #include "storefixture.h"
 
+#include "core/life/createalarm.h"
 #include "core/settings/sharedstate.h"
-#include "core/store/createalarm.h"
 #include "scheduler/folderwatch.h"
 #include "scheduler/scheduler.h"
 
@@ -20,8 +20,8 @@ namespace {
 
 struct RecordingSink final : NoticeSink
 {
-    QList<DueAlarm> shown;
-    void showDueAlarm(const DueAlarm &alarm) override { shown.append(alarm); }
+    QList<Occurrence> shown;
+    void showDueAlarm(const Occurrence &alarm) override { shown.append(alarm); }
 };
 
 // A watch on a system that refuses notifications for one folder.

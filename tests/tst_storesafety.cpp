@@ -2,9 +2,9 @@
 #include "filesizelimit.h"
 #include "storefixture.h"
 
+#include "core/life/createalarm.h"
 #include "core/model/alarmfile.h"
 #include "core/settings/settingsfiles.h"
-#include "core/store/createalarm.h"
 #include "core/store/safesave.h"
 
 #include <QDir>

@@ -139,7 +139,8 @@ private slots:
         for (AlarmKind kind : allKinds) {
             windows.append(wizard.editor(kind));
             notices.push_back(std::make_unique<NoticeWindow>(
-                kind, NoticeServices{ f.app->state(), f.clock, f.fakes.sound, f.prompter, [] {} }));
+                Occurrence{ kind, {}, {}, {} },
+                NoticeServices{ f.app->state(), f.clock, f.fakes.sound, f.prompter, [] {} }));
             windows.append(notices.back().get());
         }
         for (QWidget *window : windows)
@@ -191,7 +192,8 @@ private slots:
         };
         role(chooser, QAccessible::Dialog);
         role(wizard.soundChooser(), QAccessible::Dialog);
-        NoticeWindow notice(AlarmKind::Daily, NoticeServices{ f.app->state(), f.clock, f.fakes.sound, f.prompter, {} });
+        NoticeWindow notice(Occurrence{ AlarmKind::Daily, {}, {}, {} },
+                            NoticeServices{ f.app->state(), f.clock, f.fakes.sound, f.prompter, {} });
         role(&notice, QAccessible::AlertMessage);
         expect(&notice, "Text1", QStringLiteral("Alarm text"));
         for (AlarmKind kind : allKinds) {
@@ -242,7 +244,7 @@ private slots:
     void aNoticeShowsTheStartOfALongText()
     {
         AppFixture f;
-        NoticeWindow notice(AlarmKind::Daily,
+        NoticeWindow notice(Occurrence{ AlarmKind::Daily, {}, {}, {} },
                             NoticeServices{ f.app->state(), f.clock, f.fakes.sound, f.prompter, [] {} });
         const QString text = QStringLiteral("Start here. ") + QString(300, u'x');
         notice.setText(text);

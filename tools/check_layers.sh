@@ -3,7 +3,7 @@
 # Checks the lines between the libraries of src/ (their order is written in src/CMakeLists.txt):
 #   - only ui, app and the program have Qt Widgets or Qt Gui in their link closure, as CMake's graph shows it;
 #   - no file of os, core, scheduler or cli includes from a higher library;
-#   - within core, the model (what an alarm is) never includes the store (where alarms are kept);
+#   - within core, a folder includes only itself and those before it: model, names, store, settings, life;
 #   - inside ui, a folder includes only itself and ui/common; ui/shell, which puts the windows together, may
 #     include any of them;
 #   - operating-system conditionals (Q_OS_...) appear only under os/;
@@ -60,10 +60,22 @@ for layer in "${!above[@]}"; do
     done
 done
 
-# What an alarm is does not depend on how alarms are kept.
-while IFS= read -r hit; do
-    faults+=("$hit: core/model includes from core/store")
-done < <(grep -rn --include='*.h' --include='*.cpp' '#include "core/store/' "$root/src/core/model" || true)
+# Inside core, each folder includes only itself and those before it: what an alarm is does not depend on what a
+# name means, nor either on how alarms are kept.
+core_order=(model names store settings life)
+for ((i = 0; i < ${#core_order[@]}; ++i)); do
+    for ((j = i + 1; j < ${#core_order[@]}; ++j)); do
+        while IFS= read -r hit; do
+            faults+=("$hit: core/${core_order[i]} includes from core/${core_order[j]}")
+        done < <(grep -rn --include='*.h' --include='*.cpp' "#include \"core/${core_order[j]}/" \
+            "$root/src/core/${core_order[i]}" || true)
+    done
+done
+# Every folder of core has its place in that order.
+for folder in "$root"/src/core/*/; do
+    name="$(basename "$folder")"
+    [[ " ${core_order[*]} " == *" $name "* ]] || faults+=("src/core/$name: a folder of core without a place in its order")
+done
 
 # The window folders know one another only through ui/common (the Shell interface among it); ui/shell alone
 # creates and connects them.

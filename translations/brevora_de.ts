@@ -494,6 +494,17 @@ Bleibt es so, beenden Sie die laufende Kopie (etwa in einem Taskmanager) und sta
     </message>
 </context>
 <context>
+    <name>brevora::Snoozer</name>
+    <message>
+        <source>Its notice has closed already.</source>
+        <translation>Sein Hinweis ist schon geschlossen.</translation>
+    </message>
+    <message>
+        <source>The alarm could not be snoozed</source>
+        <translation>Der Alarm konnte nicht verschoben werden</translation>
+    </message>
+</context>
+<context>
     <name>brevora::SoundChooserWindow</name>
     <message>
         <source>Browse</source>

@@ -494,6 +494,17 @@ Si sigue así, cierre la copia en ejecución (por ejemplo en un administrador de
     </message>
 </context>
 <context>
+    <name>brevora::Snoozer</name>
+    <message>
+        <source>Its notice has closed already.</source>
+        <translation>Su aviso ya se ha cerrado.</translation>
+    </message>
+    <message>
+        <source>The alarm could not be snoozed</source>
+        <translation>No se pudo posponer la alarma</translation>
+    </message>
+</context>
+<context>
     <name>brevora::SoundChooserWindow</name>
     <message>
         <source>Browse</source>

@@ -46,7 +46,7 @@ Application::Application(const QString &programDir, const Clock &clock, const Pl
                                                               [this] { m_scheduler->restartReturnCount(); } });
     m_scheduler->setNoticeSink(m_notices.get());
     m_windows = std::make_unique<WindowShell>(m_state, *m_scheduler, m_platform, options.trayAvailable);
-    m_noticeNotifications = std::make_unique<NoticeNotifications>(*m_notices, m_platform.notifier);
+    m_noticeNotifications = std::make_unique<NoticeNotifications>(*m_notices, m_platform.notifier, m_clock);
     m_router = std::make_unique<NotificationRouter>(m_platform.notifier, *m_notices, *m_windows);
     m_snoozer = std::make_unique<Snoozer>(m_platform.notifier, *m_notices, m_state.layout, m_clock);
     m_reports = std::make_unique<StartUpReports>(m_platform.prompter);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/life/occurrence.h"
 #include "core/model/alarmkind.h"
-#include "scheduler/duecheck.h"
 
 #include <QDateTime>
 #include <QHash>

@@ -100,7 +100,7 @@ bool Scheduler::checkKind(AlarmKind kind)
     }
     m_dueFiles[static_cast<std::size_t>(kind)] = path;
     m_watch->watchFiles(watched);
-    const auto due = readDueAlarm(kind, path);
+    const auto due = readOccurrence(kind, path, minuteStart(m_clock.now()));
     if (!due)
         return false;
     if (m_sink)

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/store/pastreturn.h"
+#include "core/life/occurrence.h"
+#include "core/life/pastreturn.h"
 #include "scheduler/clockdisplay.h"
-#include "scheduler/duecheck.h"
 #include "scheduler/nextwake.h"
 
 #include <QObject>
@@ -23,13 +23,13 @@ class FolderWatch;
 class WallClockAlarm;
 struct SharedState;
 
-// Receives the alarms the checks find. It is called at every check of an alarm's minute for as long as the
+// Receives the occurrences the checks find. It is called at every check of an alarm's minute for as long as the
 // alarm's file stays in its active folder, and keeps its own notices from opening twice.
 class NoticeSink
 {
 public:
     virtual ~NoticeSink() = default;
-    virtual void showDueAlarm(const DueAlarm &alarm) = 0;
+    virtual void showDueAlarm(const Occurrence &occurrence) = 0;
 };
 
 // Finds the alarms of the current minute and returns acknowledged ones. It sleeps until something can have

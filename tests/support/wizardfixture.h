@@ -53,7 +53,7 @@ struct WizardFixture
     // Puts the texts into the editor's time fields in file order, the weekday into Combo1.
     static void fill(AlarmEditorWindow *editor, const QStringList &due, const QString &text = QStringLiteral("Hi"))
     {
-        const QList<TimeField> &order = fileOrder(editor->kind());
+        const QList<TimeField> &order = kindInfo(editor->kind()).fields;
         for (qsizetype i = 0; i < order.size(); ++i) {
             const char *name = timeFieldInfo(order[i]).control;
             if (order[i] == TimeField::Weekday)

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/commands/addalarm.h"
 
+#include "core/life/createalarm.h"
 #include "core/model/alarmfile.h"
 #include "core/model/fieldrules.h"
 #include "core/names/alarmname.h"
 #include "core/names/kindshape.h"
 #include "core/names/namefault.h"
-#include "core/store/createalarm.h"
 #include "core/store/fileops.h"
 #include "os/probe/systemprobe.h"
 
@@ -31,7 +31,7 @@ QString clockWeekday(const QString &typed)
 QString dayFirst(AlarmKind kind, const QStringList &when)
 {
     const QStringList parts = when.value(0).split(u'-');
-    if (!kindShape(kind).fields.contains(TimeField::Year) || parts.size() != 3 || parts[0].size() != 4
+    if (!kindInfo(kind).fields.contains(TimeField::Year) || parts.size() != 3 || parts[0].size() != 4
         || parts[2].size() > 2)
         return {};
     bool numbers = true;
@@ -50,7 +50,7 @@ QString dayFirst(AlarmKind kind, const QStringList &when)
 // the number; every other text goes to the wizard's checks as typed.
 std::optional<QStringList> fieldsFromArguments(AlarmKind kind, const QStringList &when)
 {
-    const KindShape &shape = kindShape(kind);
+    const KindInfo &shape = kindInfo(kind);
     if (when.size() != (shape.dateParts > 0 ? 2 : 1))
         return std::nullopt;
     const QStringList time = when.last().split(u':');
@@ -89,12 +89,12 @@ AddOutcome rejected(const QString &path, const QString &why)
 
 QString addSyntax(AlarmKind kind)
 {
-    return QString::fromLatin1(kindShape(kind).addSyntax);
+    return QString::fromLatin1(kindInfo(kind).addSyntax);
 }
 
 QString addExample(AlarmKind kind)
 {
-    return QString::fromLatin1(kindShape(kind).addExample);
+    return QString::fromLatin1(kindInfo(kind).addExample);
 }
 
 AddOutcome addAlarm(const StoreLayout &layout, const AddRequest &request, const QDateTime &now,
@@ -113,7 +113,7 @@ AddOutcome addAlarm(const StoreLayout &layout, const AddRequest &request, const 
         return { Status::Usage, {}, folder };
 
     for (qsizetype i = 0; i < values->size(); ++i) {
-        if (breaksLeadingZeroRule(timeFieldRule(fileOrder(request.kind)[i]).leadingZeros, values->at(i)))
+        if (breaksLeadingZeroRule(timeFieldRule(kindInfo(request.kind).fields[i]).leadingZeros, values->at(i)))
             return rejected(folder, leadingZeroMessage);
     }
     if (const QString invalid = invalidFieldsMessage(request.kind, *values); !invalid.isEmpty())

@@ -39,7 +39,7 @@ int countFields(const QByteArray &line)
 
 void checkContent(const StoredAlarm &alarm, const AlarmContent &content, const ProblemSink &report)
 {
-    const int expected = kindInfo(alarm.kind).fieldCount;
+    const int expected = kindInfo(alarm.kind).fieldCount();
     if (!content.record) {
         if (!content.line) {
             report({ alarm.path(),

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "cli/problem.h"
-#include "core/names/twins.h"
 #include "core/store/storescan.h"
+#include "core/store/storetwins.h"
 
 #include <QDateTime>
 

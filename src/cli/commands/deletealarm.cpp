@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/commands/deletealarm.h"
 
+#include "core/life/lifecycle.h"
 #include "core/names/kindshape.h"
 #include "core/store/fileops.h"
-#include "core/store/lifecycle.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -3,7 +3,7 @@
 
 #include "core/names/kindshape.h"
 #include "core/names/nextdue.h"
-#include "core/names/twins.h"
+#include "core/store/storetwins.h"
 
 #include <QDir>
 #include <QJsonArray>

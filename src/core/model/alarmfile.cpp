@@ -110,7 +110,7 @@ std::optional<AlarmRecord> readAlarmFile(const QString &path, AlarmKind kind)
     if (lineEnd > maxAlarmLineBytes)
         return std::nullopt;
     const QByteArray line = lineEnd < 0 ? head : head.left(lineEnd);
-    auto fields = parseAlarmLine(line, kindInfo(kind).fieldCount);
+    auto fields = parseAlarmLine(line, kindInfo(kind).fieldCount());
     if (!fields)
         return std::nullopt;
     return AlarmRecord{ *fields };

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/model/fieldrules.h"
 
-#include "core/names/kindshape.h"
-
 #include <array>
 
 namespace brevora {
@@ -25,26 +23,13 @@ const std::array<TimeFieldRule, 6> rules{ {
     { QT_TRANSLATE_NOOP("brevora::core", "Weekday"), " Weekday", 0, 0, LeadingZeroRule::None, 0 },
 } };
 
-// The order in which the message names the fields; their file order is the kind's name shape.
-const std::array<QList<TimeField>, 5> &messageOrders()
-{
-    static const std::array<QList<TimeField>, 5> table{ {
-        { Day, Month, Year, Hour, Minutes },
-        { Hour, Minutes },
-        // The weekly editor names the weekday last, though its file starts with it.
-        { Hour, Minutes, Weekday },
-        { Day, Hour, Minutes },
-        { Day, Month, Hour, Minutes },
-    } };
-    return table;
-}
-
 template<typename Word>
 QString joinInvalidFields(AlarmKind kind, const QStringList &values, Word word)
 {
     QString joined;
-    for (TimeField field : messageOrder(kind)) {
-        if (!isValidField(field, values.value(fileOrder(kind).indexOf(field))))
+    const KindInfo &info = kindInfo(kind);
+    for (TimeField field : info.messageOrder) {
+        if (!isValidField(field, values.value(info.fields.indexOf(field))))
             joined += word(timeFieldRule(field));
     }
     return joined;
@@ -106,16 +91,6 @@ QString storableText(const QString &text)
 const TimeFieldRule &timeFieldRule(TimeField field)
 {
     return rules[static_cast<std::size_t>(field)];
-}
-
-const QList<TimeField> &fileOrder(AlarmKind kind)
-{
-    return kindShape(kind).fields;
-}
-
-const QList<TimeField> &messageOrder(AlarmKind kind)
-{
-    return messageOrders()[static_cast<std::size_t>(kind)];
 }
 
 bool isValidField(TimeField field, const QString &text)

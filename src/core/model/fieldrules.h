@@ -40,9 +40,6 @@ bool isSafeWeekday(const QString &text);
 // character a blank.
 QString storableText(const QString &text);
 
-// The fields a kind may ask for. Each has one word in the message that lists invalid sections.
-enum class TimeField { Day, Month, Year, Hour, Minutes, Weekday };
-
 struct TimeFieldRule
 {
     const char *caption;
@@ -54,10 +51,6 @@ struct TimeFieldRule
 };
 
 const TimeFieldRule &timeFieldRule(TimeField field);
-
-// The due fields of a kind's record and name in file order, and the order in which the message names them.
-const QList<TimeField> &fileOrder(AlarmKind kind);
-const QList<TimeField> &messageOrder(AlarmKind kind);
 
 // Whether an alarm may be made from the text of the field: a weekday that can be part of a file name, or a
 // plain number within the field's bounds.

@@ -53,7 +53,7 @@ QStringList dueFieldsAt(AlarmKind kind, const QDateTime &moment)
     const QDate date = moment.date();
     const QTime time = moment.time();
     QStringList fields;
-    for (TimeField field : kindShape(kind).fields) {
+    for (TimeField field : kindInfo(kind).fields) {
         switch (field) {
         case TimeField::Day:
             fields.append(QString::number(date.day()));
@@ -80,7 +80,7 @@ QStringList dueFieldsAt(AlarmKind kind, const QDateTime &moment)
 
 QString alarmFileName(AlarmKind kind, const QStringList &f)
 {
-    const KindShape &shape = kindShape(kind);
+    const KindInfo &shape = kindInfo(kind);
     if (f.size() != shape.fields.size())
         return {};
     QString name = f.mid(0, shape.dateParts).join(datePartSeparator);
@@ -93,7 +93,7 @@ std::optional<QStringList> splitAlarmName(AlarmKind kind, const QString &fileNam
 {
     if (!hasAlarmExtension(fileName))
         return std::nullopt;
-    const KindShape &shape = kindShape(kind);
+    const KindInfo &shape = kindInfo(kind);
     const QStringList halves = fileName.chopped(alarmExtension.size()).split(nameSeparator);
     if (halves.size() != (shape.dateParts > 0 ? 2 : 1))
         return std::nullopt;

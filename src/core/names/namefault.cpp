@@ -43,7 +43,7 @@ std::optional<NameFault> nameFault(AlarmKind kind, const QString &fileName, cons
             said(QT_TRANSLATE_NOOP("brevora::core", "the name does not have the form of a %1 alarm's name such as %2"))
                 .arg(shownKindCaption(kind).toLower(), example));
     }
-    const QList<TimeField> &fields = kindShape(kind).fields;
+    const QList<TimeField> &fields = kindInfo(kind).fields;
     QStringList plain = *parts;
     bool leadingZero = false;
     for (qsizetype i = 0; i < plain.size(); ++i) {

@@ -77,7 +77,7 @@ std::optional<DueName> readDueName(AlarmKind kind, const QString &fileName)
         return std::nullopt;
     DueName name{ kind, fileName, {}, {}, {}, {}, {} };
     std::optional<int> hour, minute;
-    const QList<TimeField> &fields = kindShape(kind).fields;
+    const QList<TimeField> &fields = kindInfo(kind).fields;
     for (qsizetype i = 0; i < fields.size(); ++i) {
         const QString &part = parts->at(i);
         const std::optional<int> value = fields[i] == TimeField::Weekday ? weekdayNumber(part) : nameNumber(part);

@@ -8,21 +8,17 @@
 
 namespace brevora {
 
-namespace {
-
-QString twinKey(const StoredAlarm &alarm)
+bool twinOrder(const QString &a, const QString &b)
 {
-    return QString::number(static_cast<int>(alarm.kind)) + u'/' + alarm.fileName.toCaseFolded();
+    const int c = a.compare(b, Qt::CaseInsensitive);
+    return c != 0 ? c < 0 : a < b;
 }
 
-// The name the clock writes in the first minute from `from` in which `name` falls due; empty when it never does.
 QString clockSpelling(AlarmKind kind, const QString &name, const QDateTime &from)
 {
     const auto due = nextDueMoment(kind, name, from);
     return due ? alarmFileName(kind, dueFieldsAt(kind, *due)) : QString();
 }
-
-} // namespace
 
 qsizetype foundTwin(AlarmKind kind, const QStringList &names, const QDateTime &from)
 {
@@ -32,45 +28,6 @@ qsizetype foundTwin(AlarmKind kind, const QStringList &names, const QDateTime &f
     if (const qsizetype exact = spelling.isEmpty() ? -1 : names.indexOf(spelling); exact >= 0)
         return exact;
     return std::min_element(names.cbegin(), names.cend(), twinOrder) - names.cbegin();
-}
-
-void LetterCaseTwins::add(const StoredAlarm &alarm)
-{
-    QString key = twinKey(alarm);
-    if (!m_first.contains(key))
-        m_first.insert(std::move(key), alarm);
-    else
-        m_more.emplace_back(std::move(key), alarm);
-}
-
-void LetterCaseTwins::forEachHidden(const Visit &visit) const
-{
-    QHash<QString, QList<StoredAlarm>> groups;
-    for (const auto &[key, alarm] : m_more) {
-        QList<StoredAlarm> &group = groups[key];
-        if (group.isEmpty())
-            group.append(m_first.value(key));
-        group.append(alarm);
-    }
-    for (const QList<StoredAlarm> &group : std::as_const(groups)) {
-        // Active ones are found before waiting ones, which come back only where no active one is.
-        const bool anyActive = std::any_of(group.cbegin(), group.cend(), [](const auto &a) { return !a.waiting; });
-        QList<StoredAlarm> candidates;
-        QStringList names;
-        for (const StoredAlarm &alarm : group) {
-            if (alarm.waiting != anyActive) {
-                candidates.append(alarm);
-                names.append(alarm.fileName);
-            }
-        }
-        const qsizetype index = foundTwin(candidates.first().kind, names, m_now);
-        const StoredAlarm &found = candidates[index];
-        const bool certain = found.fileName == clockSpelling(found.kind, found.fileName, m_now);
-        for (const StoredAlarm &alarm : group) {
-            if (alarm.waiting != found.waiting || alarm.fileName != found.fileName)
-                visit(alarm, found, certain || alarm.waiting != found.waiting);
-        }
-    }
 }
 
 } // namespace brevora

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/store/fileops.h"
 
+#include "core/names/twins.h"
+
 #include "os/files/regularfile.h"
 
 #include <QDir>
@@ -11,16 +13,6 @@
 #include <algorithm>
 
 namespace brevora {
-
-namespace {
-
-bool lessIgnoringCase(const QString &a, const QString &b)
-{
-    const int c = a.compare(b, Qt::CaseInsensitive);
-    return c != 0 ? c < 0 : a < b; // a stable order for names that differ only in case
-}
-
-} // namespace
 
 QString findNameIgnoringCase(const QString &folder, const QString &name)
 {
@@ -34,12 +26,6 @@ QString findNameIgnoringCase(const QString &folder, const QString &name)
             return candidate;
     }
     return {};
-}
-
-bool twinOrder(const QString &a, const QString &b)
-{
-    const int c = a.compare(b, Qt::CaseInsensitive);
-    return c != 0 ? c < 0 : a < b;
 }
 
 QHash<QString, QString> filesByFoldedName(const QString &folder)
@@ -104,7 +90,7 @@ QStringList listFolder(const QString &folder, const QString &pattern)
         it.next();
         names.append(it.fileName());
     }
-    std::sort(names.begin(), names.end(), lessIgnoringCase);
+    std::sort(names.begin(), names.end(), twinOrder);
     return names;
 }
 

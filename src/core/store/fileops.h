@@ -17,15 +17,11 @@ MoveResult moveFile(const QString &source, const QString &destination);
 bool deleteFileForced(const QString &path);
 
 // The names of the folder's plain files that match the wildcard pattern (letter case ignored), without
-// folders and hidden files, sorted alphabetically without regard to letter case.
+// folders and hidden files, in twinOrder (core/names/twins.h), the one order of every listing.
 QStringList listFolder(const QString &folder, const QString &pattern = QStringLiteral("*"));
 
 // The name under which `name` exists in `folder` ignoring letter case, or an empty string.
 QString findNameIgnoringCase(const QString &folder, const QString &name);
-
-// Names in a stable order, letter case ignored first; between names that differ only in letter case it decides
-// which one the due check finds (core/names/twins.h).
-bool twinOrder(const QString &a, const QString &b);
 
 // The folder's files (hidden ones too, no folders) by their case-folded name, for look-ups that ignore case; of
 // names that differ only in letter case, the first in twinOrder.

@@ -130,7 +130,7 @@ AlarmContent readContent(const StoredAlarm &alarm)
 {
     AlarmContent content{ std::nullopt, firstLine(alarm.path()) };
     if (content.line) {
-        if (auto fields = parseAlarmLine(*content.line, kindInfo(alarm.kind).fieldCount))
+        if (auto fields = parseAlarmLine(*content.line, kindInfo(alarm.kind).fieldCount()))
             content.record = AlarmRecord{ *fields };
     }
     return content;

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main/alarmdeletion.h"
 
+#include "core/life/lifecycle.h"
 #include "core/store/fileops.h"
-#include "core/store/lifecycle.h"
 #include "core/store/storelayout.h"
 #include "ui/common/prompter.h"
 

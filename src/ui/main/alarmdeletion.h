@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/store/lifecycle.h"
+#include "core/life/lifecycle.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/notices/noticeboard.h"
 
-#include "os/clock/clock.h"
 #include "ui/common/prompter.h"
 
 #include <QDir>
@@ -19,60 +18,71 @@ NoticeBoard::~NoticeBoard()
         delete notice.data();
 }
 
-void NoticeBoard::showDueAlarm(const DueAlarm &alarm)
+NoticeWindow *NoticeBoard::noticeOfFile(const QString &path) const
 {
-    const QString key = alarm.path.toCaseFolded();
-    if (NoticeWindow *notice = m_notices.value(key)) {
-        notice->setText(alarm.text());
+    const QString folded = path.toCaseFolded();
+    for (const auto &notice : m_notices) {
+        if (notice && notice->path().toCaseFolded() == folded)
+            return notice;
+    }
+    return nullptr;
+}
+
+void NoticeBoard::showDueAlarm(const Occurrence &occurrence)
+{
+    // One notice per file: one left open from an earlier minute (the past setting off) serves the new one too.
+    if (NoticeWindow *notice = noticeOfFile(occurrence.path)) {
+        notice->setText(occurrence.text());
         if (!notice->isVisible())
             notice->show();
         return;
     }
-    if (m_held.contains(key)) {
-        if (m_held.value(key) == minuteStart(m_services.clock.now()))
-            return;
-        m_held.remove(key);
-    }
-    auto *notice = new NoticeWindow(alarm.kind, m_services);
-    if (!notice->load(alarm.path)) {
+    const QString folded = occurrence.path.toCaseFolded();
+    const QString key = occurrence.key();
+    if (m_held.value(folded) == key)
+        return;
+    m_held.remove(folded);
+    auto *notice = new NoticeWindow(occurrence, m_services);
+    if (!notice->start()) {
         delete notice;
         return;
     }
     // Told before the sound, which keeps everything waiting until it ends.
-    emit noticeOpened(notice, alarm.text());
-    notice->playSound(alarm.sound());
+    emit noticeOpened(notice);
+    notice->playSound();
     m_notices.insert(key, notice);
     // Forgotten as soon as it closes, not when it is destroyed later: a notice closed by the window manager
     // comes back as a new one, sound included, while its alarm is still due.
-    const AlarmKind kind = alarm.kind;
+    const AlarmKind kind = occurrence.kind;
     connect(notice, &NoticeWindow::unloaded, this, [this, key, kind](bool acknowledged) {
         m_notices.remove(key);
         if (!acknowledged)
             emit closedUnacknowledged(kind);
     });
     connect(notice, &NoticeWindow::acknowledgeFailed, this,
-            [this, notice](const QString &path, const QString &reason) { reportFailure(notice, path, reason); });
+            [this, notice](const QString &, const QString &reason) { reportFailure(notice, reason); });
     // The text first: a screen reader announces the notice, text and all, as it appears.
-    notice->setText(alarm.text());
+    notice->setText(occurrence.text());
     notice->show();
 }
 
-void NoticeBoard::reportFailure(NoticeWindow *notice, const QString &path, const QString &reason)
+void NoticeBoard::reportFailure(NoticeWindow *notice, const QString &reason)
 {
     // Held before the message, which lets the event loop run and the checks find the file again.
-    m_held.insert(path.toCaseFolded(), notice->dueMinute());
-    const QString action = notice->kind() == AlarmKind::Once ? tr("deleted", "the alarm file could not be ...")
-                                                             : tr("set aside", "the alarm file could not be ...");
+    const Occurrence &occurrence = notice->occurrence();
+    m_held.insert(occurrence.path.toCaseFolded(), occurrence.key());
+    const QString action = occurrence.kind == AlarmKind::Once ? tr("deleted", "the alarm file could not be ...")
+                                                              : tr("set aside", "the alarm file could not be ...");
     m_services.prompter.ask(nullptr, QMessageBox::Warning, QStringLiteral("Brevora"),
                             tr("The alarm file\n%1\ncould not be %2: %3.\nIt will not be shown again "
                                "until its next time comes.")
-                                .arg(QDir::toNativeSeparators(path), action, reason),
+                                .arg(QDir::toNativeSeparators(occurrence.path), action, reason),
                             QMessageBox::Ok);
 }
 
-NoticeWindow *NoticeBoard::noticeFor(const QString &path) const
+NoticeWindow *NoticeBoard::noticeFor(const QString &key) const
 {
-    return m_notices.value(path.toCaseFolded());
+    return m_notices.value(key);
 }
 
 QList<NoticeWindow *> NoticeBoard::notices() const

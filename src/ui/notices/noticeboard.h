@@ -4,15 +4,14 @@
 #include "scheduler/scheduler.h"
 #include "ui/notices/noticewindow.h"
 
-#include <QDateTime>
 #include <QHash>
 #include <QObject>
 #include <QPointer>
 
 namespace brevora {
 
-// Keeps one notice per due alarm file. The scheduler reports a due alarm at every check of its minute; the
-// notice of that file is loaded (and its sound played) once, and afterwards only kept in view.
+// Keeps the open notices by their occurrence's key, one per alarm file. The scheduler reports an occurrence at
+// every check of its minute; its notice is started (and its sound played) once, and afterwards only kept in view.
 class NoticeBoard : public QObject, public NoticeSink
 {
     Q_OBJECT
@@ -21,25 +20,27 @@ public:
     // Open notices go with the program without being acknowledged: their files stay where they are.
     ~NoticeBoard() override;
 
-    void showDueAlarm(const DueAlarm &alarm) override;
+    void showDueAlarm(const Occurrence &occurrence) override;
 
-    NoticeWindow *noticeFor(const QString &path) const;
+    // The open notice of the occurrence whose key is `key`; none once it has gone.
+    NoticeWindow *noticeFor(const QString &key) const;
     QList<NoticeWindow *> notices() const;
 
 signals:
-    // A new notice has read its alarm and is about to play its sound and show; `text` is the alarm's.
-    void noticeOpened(brevora::NoticeWindow *notice, const QString &text);
+    // A new notice is about to play its occurrence's sound and show.
+    void noticeOpened(brevora::NoticeWindow *notice);
     // A notice went without being acknowledged: its alarm shows again if it is still due.
     void closedUnacknowledged(brevora::AlarmKind kind);
 
 private:
-    void reportFailure(NoticeWindow *notice, const QString &path, const QString &reason);
+    NoticeWindow *noticeOfFile(const QString &path) const;
+    void reportFailure(NoticeWindow *notice, const QString &reason);
 
     NoticeServices m_services;
-    QHash<QString, QPointer<NoticeWindow>> m_notices; // by case-folded path
-    // Files whose Close failed, by case-folded path, with the minute they were due in: not shown again
-    // in that minute, so a file that cannot be removed does not bring its notice back after every Close.
-    QHash<QString, QDateTime> m_held;
+    QHash<QString, QPointer<NoticeWindow>> m_notices; // by occurrence key
+    // Occurrences whose Close failed, by key: not shown again, so a file that cannot be removed does not bring its
+    // notice back after every Close of its minute. By case-folded path, so a later minute of the file forgets it.
+    QHash<QString, QString> m_held;
 };
 
 } // namespace brevora

@@ -9,20 +9,23 @@
 
 namespace brevora {
 
+class Clock;
 class DesktopNotifier;
 class NoticeBoard;
 class NoticeWindow;
 
 // A desktop notification beside every notice: a trace of the alarm that stays on the desktop after a notice
-// nobody looked at has gone. One per alarm and minute; a notice that comes back within its minute, after the
-// window manager closed it, posts nothing new. Answering the notice withdraws it; a notice that closes itself
-// after its minute leaves one that says the alarm was missed. Where choosing it leads is the NotificationRouter's
-// matter.
+// nobody looked at has gone. One per occurrence; a notice that comes back within its minute, after the window
+// manager closed it, posts nothing new. Answering the notice withdraws it; a notice that closes itself after its
+// minute leaves one that says the alarm was missed. Once the notice is gone for good (closed after its minute,
+// or the program ends), the notification is replaced by one that offers no snooze, which would have nothing to
+// act on. Where choosing it leads is the NotificationRouter's matter.
 class NoticeNotifications : public QObject
 {
     Q_OBJECT
 public:
-    NoticeNotifications(NoticeBoard &board, DesktopNotifier &notifier, QObject *parent = nullptr);
+    NoticeNotifications(NoticeBoard &board, DesktopNotifier &notifier, const Clock &clock, QObject *parent = nullptr);
+    ~NoticeNotifications() override;
 
     // "Alarm at 14:00 (once a day)": the due time in the user's own short format, and the kind; `missed` says
     // that the alarm's minute passed with nobody answering its notice.
@@ -31,10 +34,14 @@ public:
     static QString minuteText(const QTime &time);
 
 private:
-    void post(NoticeWindow *notice, const QString &text);
+    void post(NoticeWindow *notice);
+    void leaveTrace(const QString &key);
 
     DesktopNotifier &m_notifier;
-    QHash<QString, QDateTime> m_posted; // the last minute posted, by case-folded path
+    const Clock &m_clock;
+    QHash<QString, QString> m_posted; // the last occurrence posted, by case-folded path
+    // The notifications that offer a snooze, by key, with their summary and body, while their notice is open.
+    QHash<QString, std::pair<QString, QString>> m_offering;
 };
 
 } // namespace brevora

@@ -1,11 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/notices/noticewindow.h"
 
-#include "core/model/alarmfile.h"
-#include "core/names/alarmname.h"
+#include "core/life/lifecycle.h"
 #include "core/settings/sharedstate.h"
-#include "core/store/fileops.h"
-#include "core/store/lifecycle.h"
 #include "os/clock/clock.h"
 #include "os/clock/wallclockalarm.h"
 #include "os/sound/soundplayer.h"
@@ -14,8 +11,6 @@
 #include "ui/common/windowgeometry.h"
 
 #include <QCloseEvent>
-#include <QDir>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,13 +25,14 @@ constexpr qint64 keysIgnoredMs = 1000;
 
 } // namespace
 
-NoticeWindow::NoticeWindow(AlarmKind kind, const NoticeServices &services)
-    : m_kind(kind)
+NoticeWindow::NoticeWindow(const Occurrence &occurrence, const NoticeServices &services)
+    : m_occurrence(occurrence)
     , m_services(services)
     , m_dismissAlarm(services.clock.createAlarm())
 {
     // A screen reader announces an alert as it appears, its text included (the window's description).
     setAccessibleRole(this, QAccessible::AlertMessage);
+    const AlarmKind kind = occurrence.kind;
     setObjectName(objectnames::notice(kind));
     setWindowTitle(tr("Alarm!!"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -70,29 +66,23 @@ NoticeWindow::NoticeWindow(AlarmKind kind, const NoticeServices &services)
 
 NoticeWindow::~NoticeWindow() = default;
 
-bool NoticeWindow::load(const QString &duePath)
+bool NoticeWindow::start()
 {
     move(0, 0);
     // The scheduler read the file a moment ago; when the minute has turned since, the file is not due now.
     const QDateTime now = m_services.clock.now();
-    const QString name = dueFileName(m_kind, m_services.clock);
-    if (QFileInfo(duePath).fileName().compare(name, Qt::CaseInsensitive) != 0)
+    if (minuteHasEnded(m_occurrence, now))
         return false;
-    const auto record = readAlarmFile(duePath, m_kind);
-    if (!record)
-        return false;
-    m_path = duePath;
-    m_dueMinute = minuteStart(now);
     // The past setting as it is live now, saved or not, decides for the whole life of this notice.
     if (m_services.state.settings.past)
         m_dismissAlarm->arm(nextMinuteBoundary(now));
     return true;
 }
 
-void NoticeWindow::playSound(const QString &sound)
+void NoticeWindow::playSound()
 {
-    if (sound != noSound)
-        m_services.sound.playSync(sound);
+    if (m_occurrence.sound() != noSound)
+        m_services.sound.playSync(m_occurrence.sound());
 }
 
 void NoticeWindow::setText(const QString &text)
@@ -113,13 +103,13 @@ void NoticeWindow::answer(bool byUser)
 {
     m_dismissAlarm->disarm();
     QString reason;
-    const bool done = acknowledgeAlarm(m_services.state.layout, m_kind, m_path, reason);
-    if (isRecurring(m_kind) && m_services.restartReturnCount)
+    const bool done = acknowledgeAlarm(m_services.state.layout, kind(), path(), reason);
+    if (isRecurring(kind()) && m_services.restartReturnCount)
         m_services.restartReturnCount();
     m_acknowledged = true;
     emit answered(byUser);
     if (!done)
-        emit acknowledgeFailed(m_path, reason);
+        emit acknowledgeFailed(path(), reason);
     close();
 }
 
@@ -164,10 +154,7 @@ bool NoticeWindow::eventFilter(QObject *watched, QEvent *event)
 
 void NoticeWindow::dismissIfMinutePassed()
 {
-    // Only hour and minute decide: a clock set back a day to the same minute keeps the notice.
-    const QTime now = m_services.clock.now().time();
-    const QTime due = m_dueMinute.time();
-    if (now.hour() != due.hour() || now.minute() != due.minute())
+    if (minuteHasEnded(m_occurrence, m_services.clock.now()))
         answer(false);
     else
         m_dismissAlarm->arm(nextMinuteBoundary(m_services.clock.now()));

@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/model/alarmkind.h"
+#include "core/life/occurrence.h"
 
 #include <QWidget>
 
-#include <QDateTime>
 #include <QElapsedTimer>
 
 #include <array>
@@ -35,28 +34,27 @@ struct NoticeServices
     std::function<void()> restartReturnCount;
 };
 
-// The window that presents one due alarm: its text, its sound, and "Close" to acknowledge it. It acts only on
-// the file it was opened for: a name built from a file's content could name another alarm, or a file outside
-// the store.
+// The window that presents one occurrence of an alarm: its text, its sound, and "Close" to acknowledge it. It
+// acts only on the file the occurrence names: a name built from a file's content could name another alarm, or a
+// file outside the store.
 class NoticeWindow : public QWidget
 {
     Q_OBJECT
 public:
-    NoticeWindow(AlarmKind kind, const NoticeServices &services);
+    NoticeWindow(const Occurrence &occurrence, const NoticeServices &services);
     ~NoticeWindow() override;
 
-    // Reads the alarm of the clock's current minute. Fails, leaving the notice unusable, when that alarm is not
-    // the file the scheduler found at `duePath` or cannot be read.
-    bool load(const QString &duePath);
-    // Plays `sound`, the one the scheduler read from the alarm, to its end: the whole program waits for it.
-    void playSound(const QString &sound);
+    // Starts the notice's minute. Fails, leaving the notice unusable, when the occurrence's minute has ended
+    // since the check that found it.
+    bool start();
+    // Plays the occurrence's sound to its end: the whole program waits for it.
+    void playSound();
     void setText(const QString &text);
 
-    AlarmKind kind() const { return m_kind; }
+    const Occurrence &occurrence() const { return m_occurrence; }
+    AlarmKind kind() const { return m_occurrence.kind; }
+    const QString &path() const { return m_occurrence.path; }
     bool isUnloaded() const { return m_unloaded; }
-    const QString &path() const { return m_path; }
-    // The first moment of the minute the alarm was due in.
-    const QDateTime &dueMinute() const { return m_dueMinute; }
 
     // Deletes a one-time alarm's file or sets a recurring one aside, then unloads the notice.
     void acknowledge();
@@ -81,13 +79,11 @@ private:
     void dismissIfMinutePassed();
     void answer(bool byUser);
 
-    AlarmKind m_kind;
+    Occurrence m_occurrence;
     NoticeServices m_services;
     QLineEdit *m_text = nullptr;
     QPushButton *m_close = nullptr;
     std::unique_ptr<WallClockAlarm> m_dismissAlarm; // rings at the end of the alarm's minute
-    QString m_path;
-    QDateTime m_dueMinute;
     QElapsedTimer m_shown; // since the notice last appeared unasked; invalid once the user has turned to it
     bool m_acknowledged = false;
     bool m_unloaded = false;

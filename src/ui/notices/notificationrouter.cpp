@@ -8,18 +8,6 @@
 
 namespace brevora {
 
-namespace {
-
-// The missed alarms' key never starts like this.
-const QString noticePrefix = QStringLiteral("notice ");
-
-} // namespace
-
-QString NotificationRouter::noticeKey(const QString &path, const QDateTime &due)
-{
-    return noticePrefix + due.toString(Qt::ISODate) + u' ' + path.toCaseFolded();
-}
-
 NotificationRouter::NotificationRouter(DesktopNotifier &notifier, NoticeBoard &board, Shell &shell, QObject *parent)
     : QObject(parent)
     , m_board(board)
@@ -34,15 +22,12 @@ void NotificationRouter::route(const QString &key)
         showProgram();
         return;
     }
-    if (!key.startsWith(noticePrefix))
+    if (!Occurrence::isOccurrenceKey(key))
         return;
-    for (NoticeWindow *notice : m_board.notices()) {
-        if (noticeKey(notice->path(), notice->dueMinute()) == key) {
-            notice->bringForward();
-            return;
-        }
-    }
-    showProgram();
+    if (NoticeWindow *notice = m_board.noticeFor(key))
+        notice->bringForward();
+    else
+        showProgram();
 }
 
 // A hidden program comes back whole, tray icon and menu included, as from its Restore.

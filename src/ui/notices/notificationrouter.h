@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QDateTime>
 #include <QObject>
 #include <QString>
 
@@ -20,9 +19,6 @@ class NotificationRouter : public QObject
 public:
     // A later report of missed alarms replaces an earlier one that is still on the desktop.
     static inline const QString missedKey = QStringLiteral("missed");
-    // The notification of the alarm file at `path`, due in the minute starting at `due`.
-    static QString noticeKey(const QString &path, const QDateTime &due);
-
     NotificationRouter(DesktopNotifier &notifier, NoticeBoard &board, Shell &shell, QObject *parent = nullptr);
 
 private:

@@ -1,19 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/notices/snoozer.h"
 
-#include "core/model/alarmfile.h"
-#include "core/store/createalarm.h"
+#include "core/life/createalarm.h"
 #include "os/clock/clock.h"
 #include "os/notify/desktopnotifier.h"
 #include "ui/notices/noticeboard.h"
 #include "ui/notices/noticewindow.h"
-#include "ui/notices/notificationrouter.h"
 
 namespace brevora {
 
 Snoozer::Snoozer(DesktopNotifier &notifier, NoticeBoard &board, const StoreLayout &layout, const Clock &clock,
                  QObject *parent)
     : QObject(parent)
+    , m_notifier(notifier)
     , m_board(board)
     , m_layout(layout)
     , m_clock(clock)
@@ -25,20 +24,24 @@ void Snoozer::snooze(const QString &key, const QString &action)
 {
     if (action != actionId)
         return;
-    for (NoticeWindow *notice : m_board.notices()) {
-        if (notice->isUnloaded() || NotificationRouter::noticeKey(notice->path(), notice->dueMinute()) != key)
-            continue;
-        const std::optional<AlarmRecord> record = readAlarmFile(notice->path(), notice->kind());
-        if (!record)
-            return;
-        const CreatedAlarm snoozed = snoozeAlarm(m_layout, record->text(), record->sound(), m_clock.now());
-        // Acknowledged only once the alarm is safe for later: a failed write leaves the notice to the user.
-        if (snoozed.outcome == CreatedAlarm::Outcome::Created)
-            notice->acknowledge();
-        else
-            qWarning("%s", qPrintable(snoozed.message));
+    NoticeWindow *notice = m_board.noticeFor(key);
+    if (!notice || notice->isUnloaded()) {
+        tellFailure(key, tr("Its notice has closed already."));
         return;
     }
+    const Occurrence &occurrence = notice->occurrence();
+    const CreatedAlarm snoozed = snoozeAlarm(m_layout, occurrence.text(), occurrence.sound(), m_clock.now());
+    // Acknowledged only once the alarm is safe for later: a failed write leaves the notice to the user.
+    if (snoozed.outcome == CreatedAlarm::Outcome::Created)
+        notice->acknowledge();
+    else
+        tellFailure(key, snoozed.message);
+}
+
+void Snoozer::tellFailure(const QString &key, const QString &reason)
+{
+    // Under the occurrence's own key, so it takes the place of the notification that offered the snooze.
+    m_notifier.post(key, tr("The alarm could not be snoozed"), reason);
 }
 
 } // namespace brevora

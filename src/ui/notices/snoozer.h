@@ -10,8 +10,9 @@ class DesktopNotifier;
 class NoticeBoard;
 class StoreLayout;
 
-// "Snooze 10 minutes" on a notice's notification: the alarm comes back as an ordinary one-time alarm ten minutes
-// on, and the notice is acknowledged as its own button would. A notice that has gone already is left alone.
+// "Snooze 10 minutes" on a notice's notification: the occurrence comes back as an ordinary one-time alarm ten
+// minutes on, and the notice is acknowledged as its own button would. A snooze that cannot act (the notice has
+// gone, the alarm cannot be written) says why in the notification's place.
 class Snoozer : public QObject
 {
     Q_OBJECT
@@ -24,6 +25,9 @@ public:
 private:
     void snooze(const QString &key, const QString &action);
 
+    void tellFailure(const QString &key, const QString &reason);
+
+    DesktopNotifier &m_notifier;
     NoticeBoard &m_board;
     const StoreLayout &m_layout;
     const Clock &m_clock;

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/shell/startupreports.h"
 
+#include "core/life/pastreturn.h"
 #include "core/settings/settingsfiles.h"
-#include "core/store/pastreturn.h"
 #include "os/session/logonstart.h"
 #include "ui/common/prompter.h"
 

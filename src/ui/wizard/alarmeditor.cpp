@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/wizard/alarmeditor.h"
 
+#include "core/life/createalarm.h"
 #include "core/model/alarmfile.h"
 #include "core/model/coretext.h"
 #include "core/names/alarmname.h"
-#include "core/store/createalarm.h"
 #include "core/store/storelayout.h"
 #include "ui/common/accessiblerole.h"
 #include "ui/common/objectnames.h"
@@ -84,7 +84,7 @@ AlarmEditorWindow::AlarmEditorWindow(AlarmKind kind, const StoreLayout &layout, 
 
 void AlarmEditorWindow::buildTimeFields()
 {
-    for (TimeField field : fileOrder(m_design.kind)) {
+    for (TimeField field : kindInfo(m_design.kind).fields) {
         const TimeFieldInfo &info = timeFieldInfo(field);
         const TimeFieldRule &rule = timeFieldRule(field);
         QRect where = info.frameTwips;
@@ -161,7 +161,7 @@ void AlarmEditorWindow::startChange(const QString &path, const AlarmRecord &reco
     m_create->setText(tr("Change"));
     const QStringList due = record.dueFields();
     qsizetype next = 0;
-    const QList<TimeField> order = fileOrder(m_design.kind);
+    const QList<TimeField> order = kindInfo(m_design.kind).fields;
     for (qsizetype i = 0; i < order.size() && i < due.size(); ++i) {
         if (order[i] == TimeField::Weekday)
             m_weekday->setEditText(due[i]);
@@ -259,7 +259,7 @@ QStringList AlarmEditorWindow::fieldTexts() const
 {
     QStringList values;
     qsizetype next = 0;
-    for (TimeField field : fileOrder(m_design.kind))
+    for (TimeField field : kindInfo(m_design.kind).fields)
         values.append(field == TimeField::Weekday ? storedWeekday() : m_numberFields[next++]->text());
     return values;
 }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/store/createalarm.h"
+#include "core/life/createalarm.h"
 
 #include "core/model/alarmfile.h"
 #include "core/model/fieldrules.h"
@@ -85,7 +85,7 @@ bool writeAlarmFile(const QString &path, AlarmKind kind, const AlarmRecord &reco
             *error = why;
         return false;
     };
-    if (record.fields.size() != kindInfo(kind).fieldCount)
+    if (record.fields.size() != kindInfo(kind).fieldCount())
         return fail(QCoreApplication::translate("brevora::core", "The alarm does not have the fields of its kind."));
     for (const QString &field : record.fields) {
         if (!canStoreField(field))

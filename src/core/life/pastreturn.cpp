@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/store/pastreturn.h"
+#include "core/life/pastreturn.h"
 
 #include "core/store/fileops.h"
 #include "core/store/storelayout.h"

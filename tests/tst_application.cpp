@@ -147,7 +147,7 @@ private slots:
             app.start();
             app.splashWindow().handOver();
             fakes.notifier.posts.clear();
-            app.showMainWindow();
+            app.windows().showMainWindow();
             QVERIFY(app.mainWindow().close());
             QVERIFY(!app.mainWindow().isVisible());
             const bool sayNow = said && run == 0;
@@ -260,9 +260,9 @@ private slots:
     {
         AppFixture f(true);
         f.startAndSkipSplash();
-        QVERIFY(!f.app->mainWindowVisible());
+        QVERIFY(!f.app->windows().mainWindowVisible());
         f.app->showForAnotherStart();
-        QVERIFY(f.app->mainWindowVisible());
+        QVERIFY(f.app->windows().mainWindowVisible());
         QVERIFY(f.app->trayHost(TrayHost::Mode::Shown));
         QVERIFY(!f.app->trayHost(TrayHost::Mode::Hidden));
     }
@@ -272,11 +272,11 @@ private slots:
     {
         AppFixture f;
         f.startAndSkipSplash();
-        f.app->startNewAlarm();
+        f.app->windows().startNewAlarm();
         QWidget *chooser = f.app->wizard().kindChooser();
         QVERIFY(chooser->isVisible());
         f.app->showForAnotherStart();
-        QVERIFY(!f.app->mainWindowVisible());
+        QVERIFY(!f.app->windows().mainWindowVisible());
         QVERIFY(chooser->isVisible());
     }
 
@@ -294,16 +294,16 @@ private slots:
             Application::Options{ true, 9 });
         prompter.probe = [&] {
             app.showForAnotherStart();
-            QVERIFY(!app.mainWindowVisible());
+            QVERIFY(!app.windows().mainWindowVisible());
         };
         app.start();
         QCOMPARE(prompter.asked, 1);
         app.showForAnotherStart();
-        QVERIFY(!app.mainWindowVisible());
+        QVERIFY(!app.windows().mainWindowVisible());
         QVERIFY(app.splashWindow().isVisible());
         QVERIFY(!app.scheduler().clockTimer()->isActive());
         app.splashWindow().handOver();
-        QVERIFY(app.mainWindowVisible());
+        QVERIFY(app.windows().mainWindowVisible());
         QVERIFY(!app.splashWindow().isVisible());
     }
 
@@ -359,14 +359,14 @@ private slots:
             QVERIFY(app.trayHost(TrayHost::Mode::Shown));
             QVERIFY(QFile::exists(waiting));
             QVERIFY(!app.scheduler().isStarted());
-            QVERIFY(!app.mainWindowVisible());
+            QVERIFY(!app.windows().mainWindowVisible());
         };
         app.start();
         QCOMPARE(prompter.asked, 1);
         QVERIFY(!QFile::exists(waiting));
         QVERIFY(QFile::exists(store.layout.activePath(AlarmKind::Daily, "7-5.alm")));
         QVERIFY(app.splashWindow().isVisible());
-        QVERIFY(!app.mainWindowVisible());
+        QVERIFY(!app.windows().mainWindowVisible());
         QCOMPARE(app.mainWindow().findChild<QComboBox *>("Combo1")->count(), 5);
         // The clock ticks only once the main window is shown.
         QVERIFY(!app.scheduler().clockTimer()->isActive());

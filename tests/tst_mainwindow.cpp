@@ -360,10 +360,10 @@ private slots:
         AppFixture f;
         f.startAndSkipSplash();
         for (int i = 0; i < 25; ++i) {
-            f.app->hideProgram();
-            f.app->restoreProgram();
-            f.app->startNewAlarm();
-            f.app->showMainWindow();
+            f.app->windows().hideProgram();
+            f.app->windows().restoreProgram();
+            f.app->windows().startNewAlarm();
+            f.app->windows().showMainWindow();
         }
         auto *box = f.app->mainWindow().findChild<QComboBox *>("Combo1");
         QCOMPARE(comboItems(box), kindCaptions);

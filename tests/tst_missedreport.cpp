@@ -4,6 +4,7 @@
 
 #include "core/settings/lastrunning.h"
 #include "core/store/safesave.h"
+#include "scheduler/missedwatch.h"
 #include "ui/main/mainwindow.h"
 #include "ui/notices/missedreport.h"
 
@@ -44,7 +45,17 @@ struct Rig
     FakeClock clock;
     FakeNotifier notifier;
     FakePrompter prompter;
-    MissedAlarmReport report{ store.layout, { stateFile(store), fallbackFile(store) }, clock, notifier, prompter };
+    MissedAlarmReport report{ notifier, prompter };
+    std::unique_ptr<MissedWatch> watch = startWatch();
+
+    // A watch on the store and its state files, as the program starts one, telling the report what it finds.
+    std::unique_ptr<MissedWatch> startWatch()
+    {
+        auto started
+            = std::make_unique<MissedWatch>(store.layout, QStringList{ stateFile(store), fallbackFile(store) }, clock);
+        QObject::connect(started.get(), &MissedWatch::found, &report, &MissedAlarmReport::present);
+        return started;
+    }
 };
 
 } // namespace
@@ -69,7 +80,7 @@ private slots:
         putDaily(rig.store, 7, 5, "Wake up");
         putDaily(rig.store, 8, 0, "Not yet");
         QVERIFY(writeLastRunning(stateFile(rig.store), QDateTime(QDate(2007, 2, 2), QTime(12, 0))));
-        rig.report.reportAtStart();
+        rig.watch->checkAtStart();
 
         QCOMPARE(rig.notifier.posts.size(), 1);
         const FakeNotifier::Post &post = rig.notifier.posts.first();
@@ -89,7 +100,7 @@ private slots:
         }
         // Counted from now on: the same minutes are not reported again.
         QCOMPARE(readLastRunning(stateFile(rig.store)), rig.clock.now());
-        rig.report.reportAfterJump();
+        rig.watch->checkAfterJump();
         QCOMPARE(rig.notifier.posts.size(), 1);
     }
 
@@ -98,7 +109,7 @@ private slots:
         Rig rig;
         putDaily(rig.store, 7, 5, "Wake up");
         QVERIFY(writeLastRunning(stateFile(rig.store), QDateTime(QDate(2007, 1, 20), QTime(12, 0))));
-        rig.report.reportAtStart();
+        rig.watch->checkAtStart();
         QCOMPARE(rig.notifier.posts.size(), 1);
         QCOMPARE(rig.notifier.posts[0].summary, "14 alarms were missed");
         const QStringList lines = rig.notifier.posts[0].body.split(u'\n');
@@ -132,7 +143,7 @@ private slots:
             QVERIFY(writeLastRunning(stateFile(rig.store), moment));
         else if (bytes != "-")
             writeBytes(stateFile(rig.store), bytes);
-        rig.report.reportAtStart();
+        rig.watch->checkAtStart();
         QVERIFY(rig.notifier.posts.isEmpty());
         QVERIFY(rig.prompter.shown.isEmpty());
         // The kept moment never goes back: minutes handled once are not reported again.
@@ -155,20 +166,18 @@ private slots:
         putDaily(rig.store, 14, 0, "Tea");
         if (recorded)
             QVERIFY(writeLastRunning(stateFile(rig.store), QDateTime(QDate(2007, 2, 3), QTime(8, 0))));
-        rig.report.reportAtStart();
+        rig.watch->checkAtStart();
         QCOMPARE(rig.notifier.posts.size(), 1); // the Dentist at 9:00, missed either way
         rig.clock.set(2007, 2, 3, 14, 0, 5);
-        rig.report.noteWatching(true); // the 14:00 alarm was handed over
+        rig.watch->noteWatching(true); // the 14:00 alarm was handed over
         rig.clock.jump(QDateTime(QDate(2007, 2, 3), QTime(13, 0)));
-        rig.report.reportAfterJump();
+        rig.watch->checkAfterJump();
         rig.clock.jump(QDateTime(QDate(2007, 2, 3), QTime(15, 0)));
-        rig.report.reportAfterJump();
+        rig.watch->checkAfterJump();
         QCOMPARE(rig.notifier.posts.size(), 1);
 
-        MissedAlarmReport nextStart{
-            rig.store.layout, { stateFile(rig.store), fallbackFile(rig.store) }, rig.clock, rig.notifier, rig.prompter
-        };
-        nextStart.reportAtStart();
+        const auto nextStart = rig.startWatch();
+        nextStart->checkAtStart();
         QCOMPARE(rig.notifier.posts.size(), 1);
     }
 
@@ -176,10 +185,10 @@ private slots:
     void keptOnlyWhenSomethingHappens()
     {
         Rig rig;
-        rig.report.reportAtStart();
+        rig.watch->checkAtStart();
         const auto atStart = readLastRunning(stateFile(rig.store));
         rig.clock.set(2007, 2, 3, 14, 5, 0);
-        rig.report.noteWatching(false);
+        rig.watch->noteWatching(false);
         QCOMPARE(readLastRunning(stateFile(rig.store)), atStart);
 
         QVERIFY(QFile::remove(stateFile(rig.store)));
@@ -187,10 +196,10 @@ private slots:
         QTest::ignoreMessage(QtWarningMsg,
                              QRegularExpression("cannot write .*last-running, so it keeps .* in "
                                                 ".*last-running-0123"));
-        rig.report.noteWatching(true);
+        rig.watch->noteWatching(true);
         QCOMPARE(readLastRunning(fallbackFile(rig.store)), rig.clock.now());
         rig.clock.set(2007, 2, 3, 14, 6, 0);
-        rig.report.noteWatching(true); // said once
+        rig.watch->noteWatching(true); // said once
         QCOMPARE(readLastRunning(fallbackFile(rig.store)), rig.clock.now());
 
         QVERIFY(QFile::remove(fallbackFile(rig.store)));
@@ -199,9 +208,9 @@ private slots:
                              QRegularExpression("cannot write .*last-running nor .*last-running-0123: "
                                                 "the next start will"));
         rig.clock.set(2007, 2, 3, 14, 7, 0);
-        rig.report.noteWatching(true);
+        rig.watch->noteWatching(true);
         rig.clock.set(2007, 2, 3, 14, 8, 0);
-        rig.report.noteWatching(true); // said once
+        rig.watch->noteWatching(true); // said once
     }
 
     // With its first place unwritable, the moment kept in the second spares the next start the same list.
@@ -211,14 +220,12 @@ private slots:
         putPassedOnce(rig.store);
         QVERIFY(QDir().mkpath(stateFile(rig.store)));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot write .*, so it keeps"));
-        rig.report.reportAtStart();
+        rig.watch->checkAtStart();
         QCOMPARE(rig.notifier.posts.size(), 1);
         rig.clock.set(2007, 2, 3, 14, 30, 0);
-        MissedAlarmReport nextStart{
-            rig.store.layout, { stateFile(rig.store), fallbackFile(rig.store) }, rig.clock, rig.notifier, rig.prompter
-        };
+        const auto nextStart = rig.startWatch();
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot write .*, so it keeps"));
-        nextStart.reportAtStart();
+        nextStart->checkAtStart();
         QCOMPARE(rig.notifier.posts.size(), 1);
         // The first place holds an older moment once it can be written again: the later one counts.
         QVERIFY(QDir().rmdir(stateFile(rig.store)));
@@ -242,7 +249,7 @@ private slots:
         QCOMPARE(readLastRunning(stateFile(program.store)), program.clock.now());
         program.app->mainWindow().hide();
         emit notifier.activated(notifier.posts[0].key);
-        QVERIFY(program.app->mainWindowVisible());
+        QVERIFY(program.app->windows().mainWindowVisible());
 
         const auto atStart = readLastRunning(stateFile(program.store));
         program.clock.set(2007, 2, 3, 14, 0, 0);

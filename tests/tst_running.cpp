@@ -49,9 +49,9 @@ private slots:
 
         menuItem(app, "Nuevo")->trigger();
         QVERIFY(visibleWindow("Form2"));
-        QVERIFY(!app.mainWindowVisible());
+        QVERIFY(!app.windows().mainWindowVisible());
 
-        app.showMainWindow();
+        app.windows().showMainWindow();
         menuItem(app, "Opciones")->trigger();
         QVERIFY(visibleWindow("frmOptions"));
         menuItem(app, "Acercade")->trigger();
@@ -104,7 +104,7 @@ private slots:
 
         // Past off in the files, switched on in the dialog and not saved: the notice follows the box.
         QVERIFY(!program.app->state().settings.past);
-        program.app->showOptions();
+        program.app->windows().showOptions();
         QTest::qWait(20); // the dialog reloads its boxes from the files when it comes forward
         auto *past = visibleWindow("frmOptions")->findChild<QCheckBox *>("Check3");
         past->click();

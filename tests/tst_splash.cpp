@@ -100,7 +100,7 @@ private slots:
         SplashWindow &splash = f.app->splashWindow();
         QSignalSpy ended(&splash, &SplashWindow::startUpEnded);
         QVERIFY(splash.isVisible());
-        QVERIFY(!f.app->mainWindowVisible());
+        QVERIFY(!f.app->windows().mainWindowVisible());
         if (how == "key")
             QTest::keyClick(&splash, Qt::Key_Space);
         else if (how == "click on the window")
@@ -114,16 +114,16 @@ private slots:
         QTRY_COMPARE(ended.size(), 1);
         QVERIFY(!splash.isVisible());
         QVERIFY(!splashTimer(splash)->isActive());
-        QVERIFY(f.app->mainWindowVisible());
+        QVERIFY(f.app->windows().mainWindowVisible());
         QCOMPARE(visibleTrayTips(), QStringList{ QStringLiteral("Brevora is active") });
 
         // Nothing after the first reaches it again.
         QTest::keyClick(&splash, Qt::Key_Space);
         splash.handOver();
-        f.app->hideProgram();
+        f.app->windows().hideProgram();
         splash.handOver();
         QCOMPARE(ended.size(), 1);
-        QVERIFY(!f.app->mainWindowVisible());
+        QVERIFY(!f.app->windows().mainWindowVisible());
     }
 
     void theHideSettingKeepsTheMainWindowAwayBehindTheHiddenIcon()
@@ -131,7 +131,7 @@ private slots:
         AppFixture f(true);
         f.app->start();
         QTest::keyClick(&f.app->splashWindow(), Qt::Key_Escape);
-        QVERIFY(!f.app->mainWindowVisible());
+        QVERIFY(!f.app->windows().mainWindowVisible());
         QVERIFY(!f.app->trayHost(TrayHost::Mode::Shown));
         QCOMPARE(visibleTrayTips(), QStringList{ QStringLiteral("Brevora is hidden") });
     }
@@ -143,7 +143,7 @@ private slots:
         f.app->start();
         QVERIFY(writeSettingFile(f.store.layout.settingsFolder() + "/hide.bvr", true));
         f.app->splashWindow().handOver();
-        QVERIFY(!f.app->mainWindowVisible());
+        QVERIFY(!f.app->windows().mainWindowVisible());
         QVERIFY(f.app->trayHost(TrayHost::Mode::Hidden));
     }
 };

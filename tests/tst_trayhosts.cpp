@@ -109,12 +109,12 @@ private slots:
         QVERIFY(item(host, "ocultar")->isEnabled());
         // "New alarm" hides the main window but keeps the shown-state icon.
         choose(host, "nuevo");
-        QVERIFY(!f.app->mainWindowVisible());
+        QVERIFY(!f.app->windows().mainWindowVisible());
         QCOMPARE(f.app->trayHost(TrayHost::Mode::Shown), host);
         QVERIFY(!item(host, "ocultar")->isEnabled());
         host->iconDoubleClicked();
         QCOMPARE(visibleTrayTips(), QStringList{ activeTip });
-        f.app->showMainWindow();
+        f.app->windows().showMainWindow();
         QVERIFY(item(host, "ocultar")->isEnabled());
     }
 
@@ -125,23 +125,23 @@ private slots:
         QCOMPARE(visibleTrayTips(), QStringList{ activeTip });
 
         f.app->mainWindow().menu().hide->trigger();
-        QVERIFY(!f.app->mainWindowVisible());
+        QVERIFY(!f.app->windows().mainWindowVisible());
         QCOMPARE(visibleTrayTips(), QStringList{ hiddenTip });
 
         choose(f.app->trayHost(TrayHost::Mode::Hidden), "restaurar");
-        QVERIFY(f.app->mainWindowVisible());
+        QVERIFY(f.app->windows().mainWindowVisible());
         QCOMPARE(visibleTrayTips(), QStringList{ activeTip });
 
         choose(f.app->trayHost(TrayHost::Mode::Shown), "ocultar");
-        QVERIFY(!f.app->mainWindowVisible());
+        QVERIFY(!f.app->windows().mainWindowVisible());
         QCOMPARE(visibleTrayTips(), QStringList{ hiddenTip });
 
         f.app->trayHost(TrayHost::Mode::Hidden)->iconDoubleClicked();
-        QVERIFY(f.app->mainWindowVisible());
+        QVERIFY(f.app->windows().mainWindowVisible());
         QCOMPARE(visibleTrayTips(), QStringList{ activeTip });
 
         f.app->trayHost(TrayHost::Mode::Shown)->iconDoubleClicked();
-        QVERIFY(!f.app->mainWindowVisible());
+        QVERIFY(!f.app->windows().mainWindowVisible());
         QCOMPARE(visibleTrayTips(), QStringList{ hiddenTip });
         QVERIFY(!f.app->trayHost(TrayHost::Mode::Shown));
     }
@@ -156,7 +156,7 @@ private slots:
                     [&f, &newIconWasThere, coming] { newIconWasThere = f.app->trayHost(coming) != nullptr; });
         };
         watch(TrayHost::Mode::Shown, TrayHost::Mode::Hidden);
-        f.app->hideProgram();
+        f.app->windows().hideProgram();
         QVERIFY(newIconWasThere);
         watch(TrayHost::Mode::Hidden, TrayHost::Mode::Shown);
         f.app->trayHost(TrayHost::Mode::Hidden)->iconDoubleClicked();
@@ -165,7 +165,7 @@ private slots:
         f.app->trayHost(TrayHost::Mode::Shown)->iconDoubleClicked();
         QVERIFY(!newIconWasThere);
         watch(TrayHost::Mode::Hidden, TrayHost::Mode::Shown);
-        f.app->restoreProgram();
+        f.app->windows().restoreProgram();
         QVERIFY(newIconWasThere);
     }
 
@@ -186,7 +186,7 @@ private slots:
         AppFixture f;
         f.startAndSkipSplash();
         if (hidden)
-            f.app->hideProgram();
+            f.app->windows().hideProgram();
         if (way == "menu")
             f.app->mainWindow().menu().exit->trigger();
         else if (way == "close")
@@ -194,7 +194,7 @@ private slots:
         else if (way == "icon menu")
             choose(f.app->trayHost(hidden ? TrayHost::Mode::Hidden : TrayHost::Mode::Shown), "cerrar");
         else
-            f.app->closeAllAndExit();
+            f.app->windows().closeAllAndExit();
         QCOMPARE(f.programEnd.ends, 1);
         QVERIFY(visibleTrayTips().isEmpty());
         QVERIFY(!f.app->trayHost(TrayHost::Mode::Shown));
@@ -210,14 +210,14 @@ private slots:
         const auto previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &text) {
             said += text.contains(QStringLiteral("No notification area")) ? 1 : 0;
         });
-        f.app->hideProgram();
+        f.app->windows().hideProgram();
         QVERIFY(f.app->mainWindow().isMinimized());
         // Still reachable, and the state still follows the hidden host.
-        QVERIFY(f.app->mainWindowVisible());
+        QVERIFY(f.app->windows().mainWindowVisible());
         QVERIFY(f.app->trayHost(TrayHost::Mode::Hidden));
-        f.app->restoreProgram();
+        f.app->windows().restoreProgram();
         QVERIFY(!f.app->mainWindow().isMinimized());
-        f.app->hideProgram();
+        f.app->windows().hideProgram();
         QVERIFY(f.app->mainWindow().isMinimized());
         qInstallMessageHandler(previous);
         QCOMPARE(said, 1);

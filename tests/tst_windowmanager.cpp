@@ -163,7 +163,7 @@ private slots:
     void optionsKeepUnsavedChangesOverAVisitToAnotherProgram()
     {
         Program p;
-        p.app.showOptions();
+        p.app.windows().showOptions();
         OptionsDialog &options = p.app.optionsDialog();
         QVERIFY(QTest::qWaitForWindowActive(&options, 20000));
         QTRY_VERIFY_WITH_TIMEOUT(centredInItsFrame(&options), 20000);
@@ -225,7 +225,7 @@ private slots:
     {
         Program p;
         QTRY_VERIFY_WITH_TIMEOUT(centredInItsFrame(&p.window), 20000);
-        p.app.startNewAlarm();
+        p.app.windows().startNewAlarm();
         QWidget *chooser = p.app.wizard().kindChooser();
         QVERIFY(QTest::qWaitForWindowActive(chooser, 20000));
         QTRY_VERIFY_WITH_TIMEOUT(centredInItsFrame(chooser), 20000);
@@ -236,7 +236,7 @@ private slots:
         Program::waitActive(editor);
         editor->move(0, 0);
         QTRY_COMPARE(editor->pos(), QPoint(0, 0));
-        p.app.showOptions();
+        p.app.windows().showOptions();
         QVERIFY(QTest::qWaitForWindowActive(&p.app.optionsDialog(), 20000));
         Program::waitActive(editor);
         QTRY_VERIFY_WITH_TIMEOUT(centredInItsFrame(editor), 20000);
@@ -247,7 +247,7 @@ private slots:
     void anEditorOpensFoldedAndCentredFromTheFirstTime()
     {
         Program p;
-        p.app.startNewAlarm();
+        p.app.windows().startNewAlarm();
         KindChooserWindow *chooser = p.app.wizard().kindChooser();
         Program::waitActive(chooser);
         QList<QRect> placed;

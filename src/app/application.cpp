@@ -7,6 +7,7 @@
 #include "os/clock/clock.h"
 #include "os/notify/desktopnotifier.h"
 #include "os/session/logonstart.h"
+#include "scheduler/missedwatch.h"
 #include "scheduler/scheduler.h"
 #include "ui/common/artwork.h"
 #include "ui/dialogs/optionsdialog.h"
@@ -82,7 +83,7 @@ void Application::start()
     m_reports->logonEntryChecked(m_platform.logonStart, m_state.settings.startup);
     optionsDialog(); // loaded unseen; its boxes are the live settings from now on
     m_scheduler->updateClock();
-    m_scheduler->setClockShown(mainWindowVisible());
+    m_scheduler->setClockShown(m_windows->mainWindowVisible());
     watchMissedAlarms();
 }
 
@@ -91,11 +92,12 @@ void Application::watchMissedAlarms()
     const QStringList stateFiles = lastRunningFiles(m_state.layout);
     for (const QString &file : stateFiles)
         removeSaveLeftovers(QFileInfo(file).path());
-    m_missed = std::make_unique<MissedAlarmReport>(m_state.layout, stateFiles, m_clock, m_platform.notifier,
-                                                   m_platform.prompter);
-    connect(m_scheduler, &Scheduler::watchedUpToNow, m_missed.get(), &MissedAlarmReport::noteWatching);
-    connect(m_scheduler, &Scheduler::clockJumped, m_missed.get(), &MissedAlarmReport::reportAfterJump);
-    m_missed->reportAtStart();
+    m_missedReport = std::make_unique<MissedAlarmReport>(m_platform.notifier, m_platform.prompter);
+    m_missedWatch = std::make_unique<MissedWatch>(m_state.layout, stateFiles, m_clock);
+    connect(m_missedWatch.get(), &MissedWatch::found, m_missedReport.get(), &MissedAlarmReport::present);
+    connect(m_scheduler, &Scheduler::watchedUpToNow, m_missedWatch.get(), &MissedWatch::noteWatching);
+    connect(m_scheduler, &Scheduler::clockJumped, m_missedWatch.get(), &MissedWatch::checkAfterJump);
+    m_missedWatch->checkAtStart();
 }
 
 } // namespace brevora

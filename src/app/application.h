@@ -14,6 +14,7 @@ namespace brevora {
 
 class Clock;
 class MissedAlarmReport;
+class MissedWatch;
 class NoticeBoard;
 class NoticeNotifications;
 class NotificationRouter;
@@ -47,8 +48,6 @@ public:
     NoticeBoard &notices() { return *m_notices; }
     WindowShell &windows() { return *m_windows; }
 
-    MissedAlarmReport *missedAlarmReport() const { return m_missed.get(); }
-
     // The windows, as the program's start and the tests reach them.
     MainWindow &mainWindow() { return m_windows->mainWindow(); }
     SplashWindow &splashWindow() { return m_windows->splashWindow(); }
@@ -57,19 +56,12 @@ public:
     AboutBox &aboutBox() { return m_windows->aboutBox(); }
     // The tray host of that mode while it is loaded, null otherwise.
     TrayHost *trayHost(TrayHost::Mode mode) const { return m_windows->trayHosts().host(mode); }
-    bool trayAvailable() const { return m_windows->trayAvailable(); }
+    // A second start of the program on the same store asks this one to show itself.
     void showForAnotherStart() { m_windows->showForAnotherStart(); }
-    void showMainWindow() { m_windows->showMainWindow(); }
-    bool mainWindowVisible() const { return m_windows->mainWindowVisible(); }
-    void startNewAlarm() { m_windows->startNewAlarm(); }
-    void showOptions() { m_windows->showOptions(); }
-    void hideProgram() { m_windows->hideProgram(); }
-    void restoreProgram() { m_windows->restoreProgram(); }
-    void closeAllAndExit() { m_windows->closeAllAndExit(); }
 
 private:
-    // Reports the alarms missed while the program was not running, and from now on those missed while the clock
-    // jumped; keeps the moment the program last watched the clock.
+    // Finds and reports the alarms missed while the program was not running, and from now on those missed while
+    // the clock jumped.
     void watchMissedAlarms();
 
     SharedState m_state;
@@ -82,7 +74,8 @@ private:
     std::unique_ptr<NotificationRouter> m_router;
     std::unique_ptr<Snoozer> m_snoozer;
     std::unique_ptr<StartUpReports> m_reports;
-    std::unique_ptr<MissedAlarmReport> m_missed;
+    std::unique_ptr<MissedAlarmReport> m_missedReport;
+    std::unique_ptr<MissedWatch> m_missedWatch;
 };
 
 } // namespace brevora

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/notices/missedreport.h"
 
-#include "core/settings/lastrunning.h"
-#include "os/clock/clock.h"
 #include "os/notify/desktopnotifier.h"
 #include "ui/common/prompter.h"
 #include "ui/notices/noticenotifications.h"
@@ -12,7 +10,6 @@
 #include <QLocale>
 
 #include <algorithm>
-#include <limits>
 
 namespace brevora {
 
@@ -56,83 +53,20 @@ QString missedBody(const MissedAlarms &missed)
     return lines.join(u'\n');
 }
 
-MissedAlarmReport::MissedAlarmReport(const StoreLayout &layout, QStringList stateFiles, const Clock &clock,
-                                     DesktopNotifier &notifier, Prompter &prompter, QObject *parent)
+MissedAlarmReport::MissedAlarmReport(DesktopNotifier &notifier, Prompter &prompter, QObject *parent)
     : QObject(parent)
-    , m_layout(layout)
-    , m_stateFiles(std::move(stateFiles))
-    , m_clock(clock)
     , m_notifier(notifier)
     , m_prompter(prompter)
 {
     connect(&m_notifier, &DesktopNotifier::delivered, this, &MissedAlarmReport::onDelivered);
 }
 
-MissedAlarmReport::~MissedAlarmReport()
-{
-    // At the exit; a report that never ran knows nothing to keep.
-    if (m_handled)
-        noteWatching(true);
-}
-
-void MissedAlarmReport::reportAtStart()
-{
-    m_written = readLastRunning(m_stateFiles);
-    m_handled = m_written;
-    // Without a record nobody knows what was reported before: passed one-time alarms are told once, since the
-    // record is written right after.
-    report({ m_handled, m_clock.now(), !m_handled });
-}
-
-void MissedAlarmReport::reportAfterJump()
-{
-    report({ m_handled, m_clock.now(), false });
-}
-
-void MissedAlarmReport::noteWatching(bool keepIt)
-{
-    const QDateTime now = m_clock.now();
-    if (!m_handled || *m_handled < now)
-        m_handled = now;
-    if (keepIt)
-        keep();
-}
-
-void MissedAlarmReport::keep()
-{
-    // The minute of the kept moment is never reported, so a later moment in the same minute changes nothing.
-    const auto minute = [](const QDateTime &moment) { return moment.toSecsSinceEpoch() / 60; };
-    if (!m_handled || (m_written && minute(*m_written) >= minute(*m_handled)))
-        return;
-    qsizetype failed = 0;
-    while (failed < m_stateFiles.size() && !writeLastRunning(m_stateFiles[failed], *m_handled))
-        ++failed;
-    if (failed < m_stateFiles.size())
-        m_written = m_handled;
-    // Each new way it went wrong is said once, with the file and what follows from it.
-    if (failed == 0 || failed <= m_saidFor)
-        return;
-    m_saidFor = failed;
-    if (failed < m_stateFiles.size())
-        qWarning("Brevora cannot write %s, so it keeps the moment up to which it handled its alarms in %s.",
-                 qPrintable(m_stateFiles.first()), qPrintable(m_stateFiles[failed]));
-    else
-        qWarning("Brevora cannot write %s: the next start will report again the alarms it reported as missed "
-                 "since the moment that file holds, or every passed one-time alarm if it holds none.",
-                 qPrintable(m_stateFiles.join(QStringLiteral(" nor "))));
-}
-
-void MissedAlarmReport::report(const UnwatchedTime &time)
+void MissedAlarmReport::present(const MissedAlarms &found)
 {
     // The newest first: what fell due today matters more than what the list would leave under "and N more".
-    MissedAlarms missed = findMissedAlarms(m_layout, time, std::numeric_limits<qsizetype>::max());
+    MissedAlarms missed = found;
     std::reverse(missed.listed.begin(), missed.listed.end());
     missed.listed.resize(std::min(missed.listed.size(), listedLines));
-    // Written before anything is shown: the same minutes are never reported twice, and a clock set back is
-    // counted from now on.
-    noteWatching(true);
-    if (missed.total == 0)
-        return;
     m_unanswered = missedBody(missed);
     m_notifier.post(NotificationRouter::missedKey, missedSummary(missed), m_unanswered);
 }

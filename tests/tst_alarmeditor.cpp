@@ -212,6 +212,30 @@ private slots:
         QVERIFY(f.control<QLineEdit>(editor, "Text7")->text().isEmpty());
     }
 
+    // The change editor shows the time the name stands for, which is what rings; a change refused for its fields
+    // keeps the alarm's sound, so that the corrected change does not drop it.
+    void aChangeOpensFromTheNameAndARefusedOneKeepsTheSound()
+    {
+        WizardFixture f;
+        const QString path = f.store.layout.activePath(AlarmKind::Daily, "15-0.alm");
+        writeBytes(path, line({ "Tea", "/sounds/bell.wav", "9", "05" })); // made by hand
+        QVERIFY(f.wizard.change(AlarmKind::Daily, path));
+        AlarmEditorWindow *editor = f.wizard.editor(AlarmKind::Daily);
+        auto *hour = f.control<QLineEdit>(editor, timeFieldInfo(TimeField::Hour).control);
+        auto *minutes = f.control<QLineEdit>(editor, timeFieldInfo(TimeField::Minutes).control);
+        QCOMPARE(hour->text(), QString("15"));
+        QCOMPARE(minutes->text(), QString("0"));
+
+        minutes->setText("75");
+        f.click(editor, "Command1");
+        QCOMPARE(f.prompter.shown.size(), 1);
+        minutes->setText("30");
+        f.click(editor, "Command1");
+        QCOMPARE(readBytes(f.store.layout.activePath(AlarmKind::Daily, "15-30.alm")),
+                 line({ "Tea", "/sounds/bell.wav", "15", "30" }));
+        QVERIFY(!QFile::exists(path));
+    }
+
     void aLaterAlarmReplacesTheEarlierAndQuotesBecomeApostrophes()
     {
         WizardFixture f;

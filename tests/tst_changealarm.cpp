@@ -40,32 +40,54 @@ private slots:
 void ChangeAlarm::changesThroughTheSafeSave_data()
 {
     QTest::addColumn<QString>("minutes");
-    QTest::addColumn<bool>("otherExists");
+    QTest::addColumn<QString>("other"); // where 14-30.alm is before the change: "active", "aside" or nowhere
+    QTest::addColumn<bool>("oldAside"); // the old alarm's notice was answered while it was being changed
     QTest::addColumn<bool>("replace");
     QTest::addColumn<bool>("fullDisk");
     QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QStringList>("aside"); // the past folder afterwards
     QTest::addColumn<QString>("newText"); // of the file under the new name, empty when it holds no new values
-    QTest::newRow("rename") << "30" << false << false << false << QStringList{ "14-30.alm" } << "new";
-    QTest::newRow("same name") << "0" << false << false << false << QStringList{ "14-0.alm" } << "";
-    QTest::newRow("clash, replaced") << "30" << true << true << false << QStringList{ "14-30.alm" } << "new";
-    QTest::newRow("clash, kept") << "30" << true << false << false << QStringList{ "14-0.alm", "14-30.alm" } << "other";
-    QTest::newRow("full disk") << "30" << false << false << true << QStringList{ "14-0.alm" } << "";
+    const QStringList none;
+    QTest::newRow("rename") << "30"
+                            << "" << false << false << false << QStringList{ "14-30.alm" } << none << "new";
+    QTest::newRow("same name") << "0"
+                               << "" << false << false << false << QStringList{ "14-0.alm" } << none << "";
+    QTest::newRow("clash, replaced") << "30"
+                                     << "active" << false << true << false << QStringList{ "14-30.alm" } << none
+                                     << "new";
+    QTest::newRow("clash, kept") << "30"
+                                 << "active" << false << false << false << QStringList{ "14-0.alm", "14-30.alm" }
+                                 << none << "other";
+    QTest::newRow("full disk") << "30"
+                               << "" << false << false << true << QStringList{ "14-0.alm" } << none << "";
+    QTest::newRow("clash with one set aside, replaced")
+        << "30"
+        << "aside" << false << true << false << QStringList{ "14-30.alm" } << none << "new";
+    QTest::newRow("clash with one set aside, kept")
+        << "30"
+        << "aside" << false << false << false << QStringList{ "14-0.alm" } << QStringList{ "14-30.alm" } << "";
+    QTest::newRow("old one set aside meanwhile")
+        << "30"
+        << "" << true << false << false << QStringList{ "14-30.alm" } << none << "new";
 }
 
 void ChangeAlarm::changesThroughTheSafeSave()
 {
     QFETCH(QString, minutes);
-    QFETCH(bool, otherExists);
+    QFETCH(QString, other);
+    QFETCH(bool, oldAside);
     QFETCH(bool, replace);
     QFETCH(bool, fullDisk);
     QFETCH(QStringList, files);
+    QFETCH(QStringList, aside);
     QFETCH(QString, newText);
     StoreFixture store;
     const QString folder = store.layout.activeFolder(AlarmKind::Daily);
     const QString oldPath = folder + "/14-0.alm";
-    writeBytes(oldPath, oldBytes);
-    if (otherExists)
-        writeBytes(folder + "/14-30.alm", otherBytes);
+    writeBytes(oldAside ? store.layout.pastPath(AlarmKind::Daily, "14-0.alm") : oldPath, oldBytes);
+    if (!other.isEmpty())
+        writeBytes(other == "active" ? folder + "/14-30.alm" : store.layout.pastPath(AlarmKind::Daily, "14-30.alm"),
+                   otherBytes);
     QStringList asked;
     CreatedAlarm result{};
     {
@@ -76,9 +98,10 @@ void ChangeAlarm::changesThroughTheSafeSave()
                                  return replace;
                              });
     }
-    QCOMPARE(asked, otherExists ? QStringList{ "14-30.alm" } : QStringList());
+    QCOMPARE(asked, other.isEmpty() ? QStringList() : QStringList{ "14-30.alm" });
     QCOMPARE(daily(store), files);
-    QCOMPARE(result.outcome == CreatedAlarm::Outcome::Created, !fullDisk && (!otherExists || replace));
+    QCOMPARE(QDir(store.layout.pastFolder(AlarmKind::Daily)).entryList(QDir::Files | QDir::Hidden), aside);
+    QCOMPARE(result.outcome == CreatedAlarm::Outcome::Created, !fullDisk && (other.isEmpty() || replace));
     const QString kept = folder + '/' + files.last();
     const auto record = readAlarmFile(kept, AlarmKind::Daily);
     QVERIFY(record);

@@ -14,6 +14,7 @@
 #include "ui/notices/noticeboard.h"
 #include "ui/notices/noticenotifications.h"
 #include "ui/notices/notificationrouter.h"
+#include "ui/notices/snoozer.h"
 #include "ui/shell/enterpressesbuttons.h"
 
 #include <QApplication>
@@ -541,6 +542,72 @@ private slots:
         rig->board.reset();
         QVERIFY(QFile::exists(path));
         QVERIFY(QApplication::topLevelWidgets().isEmpty());
+    }
+
+    // The snooze copies the occurrence the notice shows, not the file as it is now; where it cannot act, the
+    // notification says why instead of offering a snooze that does nothing.
+    void aSnoozeActsOnTheOccurrenceOrSaysWhy_data()
+    {
+        QTest::addColumn<QString>("hindrance");
+        QTest::addColumn<QString>("said"); // the notification that takes the snooze's place, empty when it worked
+        QTest::newRow("none") << ""
+                              << "";
+        QTest::newRow("the notice has gone") << "gone"
+                                             << "Its notice has closed already.";
+        QTest::newRow("the write fails") << "write"
+                                         << "cannot be created";
+    }
+    void aSnoozeActsOnTheOccurrenceOrSaysWhy()
+    {
+        QFETCH(QString, hindrance);
+        QFETCH(QString, said);
+        NotifyingRig rig;
+        Snoozer snoozer{ rig.notifier, *rig.board, rig.store.layout, rig.clock };
+        const QString path = rig.addDue(AlarmKind::Daily, "Tea", "/bell.wav");
+        rig.scheduler->checkKind(AlarmKind::Daily);
+        writeBytes(path, formatAlarmLine({ "Changed since", noSound, "14", "0" }));
+        const QString key = rig.notifier.posts[0].key;
+        const QString onceFolder = rig.store.layout.activeFolder(AlarmKind::Once);
+        if (hindrance == "gone")
+            pressClose(rig.only());
+        if (hindrance == "write") {
+            QVERIFY(QDir(onceFolder).removeRecursively());
+            writeBytes(onceFolder, "a file where the folder should be");
+        }
+        emit rig.notifier.actionInvoked(key, Snoozer::actionId);
+        if (said.isEmpty()) {
+            QCOMPARE(readBytes(onceFolder + "/3-2-2007_14-10.alm"),
+                     formatAlarmLine({ "Tea", "/bell.wav", "3", "2", "2007", "14", "10" }));
+            QVERIFY(rig.board->notices().isEmpty());
+            return;
+        }
+        QCOMPARE(rig.notifier.posts.last().key, key);
+        QVERIFY(rig.notifier.posts.last().actions.isEmpty());
+        QVERIFY2(rig.notifier.posts.last().body.contains(said), qPrintable(rig.notifier.posts.last().body));
+        QCOMPARE(rig.board->notices().size(), hindrance == "gone" ? 0 : 1);
+    }
+
+    // Once its notice is gone for good, after its minute or with the program, a notification offers no snooze.
+    void aNotificationOutlivingItsNoticeOffersNoSnooze()
+    {
+        NotifyingRig rig; // past off: the notice outlives its minute
+        rig.addDue(AlarmKind::Daily, "closed by the window manager");
+        rig.scheduler->checkKind(AlarmKind::Daily);
+        rig.clock.set(2007, 2, 3, 14, 5, 0);
+        QVERIFY(rig.only()->close());
+        QCOMPARE(rig.notifier.posts.size(), 2);
+        QVERIFY(rig.notifier.posts[1].actions.isEmpty());
+        QCOMPARE(rig.notifier.posts[1].key, rig.notifier.posts[0].key);
+
+        NoticeRig atExit;
+        FakeNotifier notifier;
+        auto notifications = std::make_unique<NoticeNotifications>(*atExit.board, notifier, atExit.clock);
+        atExit.addDue(AlarmKind::Daily, "open at the exit");
+        atExit.scheduler->checkKind(AlarmKind::Daily);
+        notifications.reset();
+        QCOMPARE(notifier.posts.size(), 2);
+        QVERIFY(notifier.posts[1].actions.isEmpty());
+        QCOMPARE(notifier.posts[1].key, notifier.posts[0].key);
     }
 };
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "fakeclock.h"
 #include "storefixture.h"
 
+#include "core/life/occurrence.h"
 #include "core/life/pastreturn.h"
 #include "core/store/fileops.h"
 
@@ -10,6 +12,8 @@
 
 using namespace brevora;
 using namespace brevora::test;
+
+Q_DECLARE_METATYPE(brevora::AlarmKind)
 
 class TestPastReturn : public QObject
 {
@@ -111,16 +115,37 @@ private slots:
         QVERIFY(files(store.layout.pastFolder(AlarmKind::Weekly)).isEmpty());
     }
 
-    void twoWaitingCopiesDifferingInCaseReturnOnce()
+    // Twins that wait together are one alarm's spellings: all come back, and the due check shows the one it showed
+    // before, with nothing deleted that the listing showed.
+    void waitingTwinsAllComeBack_data()
     {
+        QTest::addColumn<AlarmKind>("kind");
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QDateTime>("due");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("extension") << AlarmKind::Daily << QStringList{ "7-5.ALM", "7-5.alm" }
+                                   << QDateTime(QDate(2007, 2, 3), QTime(7, 5)) << "7-5.alm";
+        QTest::newRow("weekday") << AlarmKind::Weekly << QStringList{ "MONDAY_8-30.alm", "Monday_8-30.alm" }
+                                 << QDateTime(QDate(2007, 2, 5), QTime(8, 30)) << "Monday_8-30.alm";
+    }
+    void waitingTwinsAllComeBack()
+    {
+        QFETCH(AlarmKind, kind);
+        QFETCH(QStringList, names);
+        QFETCH(QDateTime, due);
+        QFETCH(QString, shown);
         StoreFixture store;
-        writeBytes(store.layout.pastPath(AlarmKind::Daily, "7-5.alm"), "a");
-        writeBytes(store.layout.pastPath(AlarmKind::Daily, "7-5.ALM"), "b");
+        for (const QString &name : names)
+            writeBytes(store.layout.pastPath(kind, name), name.toUtf8());
         const PastReturnReport report = returnPastAlarms(store.layout);
-        QCOMPARE(report.returned + report.superseded, 2);
-        QCOMPARE(report.returned, 1);
-        QCOMPARE(files(store.layout.activeFolder(AlarmKind::Daily)).size(), 1);
-        QVERIFY(files(store.layout.pastFolder(AlarmKind::Daily)).isEmpty());
+        QCOMPARE(report.returned, 2);
+        QCOMPARE(report.superseded, 0);
+        QStringList active = QDir(store.layout.activeFolder(kind)).entryList(QDir::Files);
+        active.sort();
+        QCOMPARE(active, names);
+        QVERIFY(files(store.layout.pastFolder(kind)).isEmpty());
+        const FakeClock clock(due);
+        QCOMPARE(QFileInfo(dueFilePath(kind, store.layout.activeFolder(kind), clock)).fileName(), shown);
     }
 
     void aFailedMoveIsSkippedAndTheRestGoesOn()

@@ -105,7 +105,7 @@ QList<ListedAlarm> listAlarms(const StoreLayout &layout, const QList<AlarmKind> 
             return a.nextDue < b.nextDue;
         if (a.alarm.kind != b.alarm.kind)
             return a.alarm.kind < b.alarm.kind;
-        return a.alarm.fileName.compare(b.alarm.fileName, Qt::CaseInsensitive) < 0;
+        return twinOrder(a.alarm.fileName, b.alarm.fileName);
     });
     return list;
 }

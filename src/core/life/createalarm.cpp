@@ -43,6 +43,13 @@ bool sameFile(const QString &a, const QString &b)
     return QFileInfo(a) == QFileInfo(b);
 }
 
+// The file in `folder` named `name` in any letter case; empty when there is none (or no folder, for Once).
+QString findIn(const QString &folder, const QString &name)
+{
+    const QString found = folder.isEmpty() ? QString() : findNameIgnoringCase(folder, name);
+    return found.isEmpty() ? QString() : QDir(folder).filePath(found);
+}
+
 } // namespace
 
 CreatedAlarm changeAlarm(const StoreLayout &layout, const QString &oldPath, const NewAlarm &alarm,
@@ -51,14 +58,18 @@ CreatedAlarm changeAlarm(const StoreLayout &layout, const QString &oldPath, cons
     using Outcome = CreatedAlarm::Outcome;
     if (const QString invalid = invalidFieldsMessage(alarm.kind, alarm.fields); !invalid.isEmpty())
         return { Outcome::InvalidFields, {}, invalid };
-    const QString folder = layout.activeFolder(alarm.kind);
     const QString name = alarmFileName(alarm.kind, alarm.fields);
-    // Another alarm under the new name in any letter case is replaced only when the user says so.
-    const QString found = findNameIgnoringCase(folder, name);
-    const QString other = found.isEmpty() ? QString() : QDir(folder).filePath(found);
+    const QString oldName = QFileInfo(oldPath).fileName();
+    // Another alarm under the new name in any letter case is replaced only when the user says so: an active one,
+    // or one set aside after its notice, which comes back at the return.
+    const QString other = findIn(layout.activeFolder(alarm.kind), name);
     const bool replacesOther = !other.isEmpty() && !sameFile(other, oldPath);
+    const QString otherAside = findIn(layout.pastFolder(alarm.kind), name);
+    const bool replacesAside = !otherAside.isEmpty() && name.compare(oldName, Qt::CaseInsensitive) != 0;
     if (replacesOther && !mayReplace(other))
         return { Outcome::NotReplaced, other, {} };
+    if (!replacesOther && replacesAside && !mayReplace(otherAside))
+        return { Outcome::NotReplaced, otherAside, {} };
 
     CreatedAlarm created = createAlarm(layout, alarm);
     if (created.outcome != Outcome::Created)
@@ -69,6 +80,12 @@ CreatedAlarm changeAlarm(const StoreLayout &layout, const QString &oldPath, cons
     // A twin in another letter case would otherwise stay beside the alarm that replaced it.
     if (replacesOther && !sameFile(other, created.path))
         stale.append(other);
+    if (replacesAside)
+        stale.append(otherAside);
+    // The old alarm set aside (its notice answered while the editor was open) would come back at the return beside
+    // the changed one: its minute is gone with the change.
+    if (const QString oldAside = findIn(layout.pastFolder(alarm.kind), oldName); !oldAside.isEmpty())
+        stale.append(oldAside);
     for (const QString &path : std::as_const(stale)) {
         if (QFileInfo::exists(path) && !deleteFileForced(path))
             created.message = QCoreApplication::translate(

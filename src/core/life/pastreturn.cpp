@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 
 namespace brevora {
 
@@ -20,12 +21,15 @@ void returnFolder(AlarmKind kind, const QString &past, const QString &active, co
         return;
     // One listing of the active folder serves every file, so a full folder returns in linear time.
     QHash<QString, QString> present = filesByFoldedName(active);
+    // Twins (names equal but for letter case) that wait together all come back, and the twin rule shows the same
+    // one as before they were set aside; one of them is no newer alarm that would make the others stale.
+    QSet<QString> returnedNow; // by case-folded name
     for (const QString &name : waiting) {
         if (keep && keep(kind, name))
             continue;
         const QString source = past + u'/' + name;
         const QString key = name.toCaseFolded();
-        if (present.contains(key)) {
+        if (present.contains(key) && !returnedNow.contains(key)) {
             // The user created the same alarm again while this one waited: the newer one stays.
             if (deleteFileForced(source))
                 ++report.superseded;
@@ -36,6 +40,7 @@ void returnFolder(AlarmKind kind, const QString &past, const QString &active, co
         // QFile::rename never replaces a file, so one created meanwhile is not lost.
         if (QFile::rename(source, active + u'/' + name)) {
             present.insert(key, name);
+            returnedNow.insert(key);
             ++report.returned;
         } else {
             ++report.skipped;

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/model/alarmkind.h"
+
 #include <QString>
 #include <QStringList>
-
-#include "core/model/alarmkind.h"
 
 #include <functional>
 
@@ -28,6 +28,7 @@ using PastReturnFilter = std::function<bool(AlarmKind kind, const QString &name)
 // Moves every file of the four folders of acknowledged alarms back into its active folder. Each file is tried
 // once, so a file that cannot be moved never holds up the others or loops. A folder that is a link, or lies in
 // a linked Events/Past, is left alone wherever it leads (the Events folder may itself be a link to a synced folder).
+// Waiting twins (names equal but for letter case) all come back: none of them is taken for a newer alarm.
 PastReturnReport returnPastAlarms(const StoreLayout &layout, const PastReturnFilter &keep = {});
 
 } // namespace brevora

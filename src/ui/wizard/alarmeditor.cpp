@@ -17,6 +17,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -159,7 +160,8 @@ void AlarmEditorWindow::startChange(const QString &path, const AlarmRecord &reco
     m_changing = path;
     setWindowTitle(tr("Brevora   Change alarm (%1)").arg(shownKindCaption(m_design.kind)));
     m_create->setText(tr("Change"));
-    const QStringList due = record.dueFields();
+    // The name is what the clock matches, so its time is the alarm's, whatever a hand-made file holds.
+    const QStringList due = splitAlarmName(m_design.kind, QFileInfo(path).fileName()).value_or(record.dueFields());
     qsizetype next = 0;
     const QList<TimeField> order = kindInfo(m_design.kind).fields;
     for (qsizetype i = 0; i < order.size() && i < due.size(); ++i) {
@@ -233,6 +235,9 @@ void AlarmEditorWindow::create()
     switch (result.outcome) {
     case CreatedAlarm::Outcome::InvalidFields:
         m_prompter.ask(this, QMessageBox::Critical, coreText(invalidInformationTitle), result.message, QMessageBox::Ok);
+        // A change keeps its sound: the user is correcting an alarm that has one, not starting a new one.
+        if (isChanging())
+            return;
         break;
     case CreatedAlarm::Outcome::NotSaved:
         m_prompter.ask(this, QMessageBox::Critical, QStringLiteral("Brevora"), result.message, QMessageBox::Ok);

@@ -112,7 +112,10 @@ echo "=== installing the package and running its autopkgtest"
 rm -rf "$root/build/src"
 as_builder sh -c "cd /build && dpkg-source -x $name src >/dev/null"
 cp "$out"/brevora_*.deb "$root/tmp/"
-in_chroot sh -c 'apt-get install -q -y --no-install-recommends /tmp/brevora_*.deb xvfb xauth >/dev/null'
+# With what the autopkgtests depend on besides the package itself ("@"), as debian/tests/control names it.
+test_deps="$(sed -n 's/^Depends: *//p' "$root/build/src/debian/tests/control" | tr ',' '\n' | tr -d ' ' |
+    grep -vx -e '@' -e '' | sort -u | tr '\n' ' ')"
+in_chroot sh -c "apt-get install -q -y --no-install-recommends /tmp/brevora_*.deb $test_deps >/dev/null"
 in_chroot dpkg -L brevora | sort >"$work/files"
 for test in $(sed -n 's/^Tests: //p' "$root/build/src/debian/tests/control"); do
     tmp="$(mktemp -d "$root/tmp/autopkgtest.XXXXXX")"

@@ -22,11 +22,12 @@ brevora_install_missing "${brevora_build_packages[@]}" \
     fonts-droid-fallback weston xwayland qt6-wayland
 # The packaging tests validate the installed desktop entry and AppStream data, build the Debian source package
 # and, from it, the binary packages in a clean Debian 12 chroot made with debootstrap (kept in /var/cache/brevora
-# for the next run; nothing installed here can stand in for a missing Build-Depends there) and check them with
-# lintian; chmcmd (fp-utils) builds the help file. Clang builds the program a second time, to keep it portable,
-# and builds the fuzz targets with its libFuzzer.
-brevora_install_missing desktop-file-utils appstream fp-utils lintian dpkg-dev debootstrap libxcb1-dev clang \
-    libclang-rt-14-dev
+# for the next run; nothing installed here can stand in for a missing Build-Depends there), build them again here
+# with debhelper (through ccache) to show that the two builds give the same bytes, and check them with lintian;
+# chmcmd (fp-utils) builds the help file. Clang builds the program a second time, to keep it portable, and builds
+# the fuzz targets with its libFuzzer.
+brevora_install_missing desktop-file-utils appstream fp-utils lintian dpkg-dev debhelper ccache debootstrap \
+    libxcb1-dev clang libclang-rt-14-dev
 
 jobs="$(nproc)"
 failed=()

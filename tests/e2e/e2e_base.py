@@ -45,7 +45,7 @@ def stays(what, predicate, duration):
         time.sleep(0.05)
 
 
-def main(scenario, limit=100):
+def main(scenario, limit=240):
     """Runs one scenario and turns its outcome into the exit status the test runner reads. A scenario that
     outlives its limit, or a termination from outside, still stops everything it started."""
 

@@ -24,10 +24,11 @@ brevora_install_missing "${brevora_build_packages[@]}" \
 # and, from it, the binary packages in a clean Debian 12 chroot made with debootstrap (kept in /var/cache/brevora
 # for the next run; nothing installed here can stand in for a missing Build-Depends there), build them again here
 # with debhelper (through ccache) to show that the two builds give the same bytes, and check them with lintian;
-# chmcmd (fp-utils) builds the help file. Clang builds the program a second time, to keep it portable, and builds
-# the fuzz targets with its libFuzzer.
-brevora_install_missing desktop-file-utils appstream fp-utils lintian dpkg-dev debhelper ccache debootstrap \
-    libxcb1-dev clang libclang-rt-14-dev
+# chmcmd (fp-utils) builds the help file, whose pages extract_chmLib (libchm-bin) takes out again to check them as a
+# CHM viewer reads them. Clang builds the program a second time, to keep it portable, and builds the fuzz targets
+# with its libFuzzer.
+brevora_install_missing desktop-file-utils appstream fp-utils libchm-bin lintian dpkg-dev debhelper ccache \
+    debootstrap libxcb1-dev clang libclang-rt-14-dev
 
 jobs="$(nproc)"
 failed=()

@@ -2,8 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian packages as Debian builds them: the upstream tarball (tools/orig_tarball.sh), the source
 # package made from it and debian/ (3.0 (quilt)), and the binary packages built from that with dpkg-buildpackage
-# in a clean Debian 12 chroot (tools/chroot_build.sh, which also builds twice to compare, and runs the
-# autopkgtest). Leaves in build-deb/ (or in $BREVORA_PACKAGE_DIR) the .orig.tar.xz, .debian.tar.xz, .dsc,
+# in a clean Debian 12 chroot (tools/chroot_build.sh, which also runs the autopkgtest). Leaves in build-deb/ (or in $BREVORA_PACKAGE_DIR) the .orig.tar.xz, .debian.tar.xz, .dsc,
 # brevora_<version>_<arch>.deb with its -dbgsym package, the .buildinfo and the .changes.
 # Install it with: sudo apt install ./build-deb/brevora_<version>_<arch>.deb
 # Usage: package.sh [--release]   (--release: the upstream tarball from the release's tag, v<version>, instead

@@ -14,18 +14,21 @@ source "$root/tools/deps.sh"
 # dates of East Asian locales fall back to (fonts-droid-fallback, which other programs pull in too). The end-to-end scenarios
 # reach the windows over a private D-Bus session and accessibility bus, where a small server written with GDBus
 # stands in for the desktop's notifications, and dock the icon in a small panel; focus changes and window frames
-# are tested under openbox.
+# are tested under openbox. A Wayland start runs in weston without a screen, through its Xwayland and natively
+# (Qt's Wayland platform plugin, qt6-wayland). None of these tests skips when its tool is missing: each fails.
 brevora_install_missing "${brevora_build_packages[@]}" \
     xvfb xauth xdotool libfaketime x11-utils pulseaudio pulseaudio-utils sox sound-theme-freedesktop \
     dbus-daemon libglib2.0-bin at-spi2-core python3-pyatspi python3-gi gir1.2-glib-2.0 trayer openbox \
-    fonts-droid-fallback
+    fonts-droid-fallback weston xwayland qt6-wayland
 # The packaging tests validate the installed desktop entry and AppStream data, build the Debian source package
 # and, from it, the binary packages in a clean Debian 12 chroot made with debootstrap (kept in /var/cache/brevora
-# for the next run; nothing installed here can stand in for a missing Build-Depends there) and check them with
-# lintian; chmcmd (fp-utils) builds the help file. Clang builds the program a second time, to keep it portable,
-# and builds the fuzz targets with its libFuzzer.
-brevora_install_missing desktop-file-utils appstream fp-utils lintian dpkg-dev debootstrap libxcb1-dev clang \
-    libclang-rt-14-dev
+# for the next run; nothing installed here can stand in for a missing Build-Depends there), build them again here
+# with debhelper (through ccache) to show that the two builds give the same bytes, and check them with lintian;
+# chmcmd (fp-utils) builds the help file, whose pages extract_chmLib (libchm-bin) takes out again to check them as a
+# CHM viewer reads them. Clang builds the program a second time, to keep it portable, and builds the fuzz targets
+# with its libFuzzer.
+brevora_install_missing desktop-file-utils appstream fp-utils libchm-bin lintian dpkg-dev debhelper ccache \
+    debootstrap libxcb1-dev clang libclang-rt-14-dev
 
 jobs="$(nproc)"
 failed=()

@@ -76,8 +76,11 @@ int main(int argc, char *argv[])
     if (choosePlatform) {
         qputenv("QT_QPA_PLATFORM", "xcb;wayland");
         // Without Xwayland the X11 platform's complaints would read like a failure, when the program goes on
-        // natively; one plain line below says so instead. QT_LOGGING_RULES still overrides this.
-        QLoggingCategory::setFilterRules(QStringLiteral("qt.qpa.xcb.warning=false\nqt.qpa.plugin.warning=false"));
+        // natively; one plain line below says so instead. Qt tells of the X11 plugin it could not load at the
+        // info level ("Could not load the Qt platform plugin "xcb" ..."), so that level is silenced too.
+        // QT_LOGGING_RULES still overrides this.
+        QLoggingCategory::setFilterRules(
+            QStringLiteral("qt.qpa.xcb.warning=false\nqt.qpa.plugin.warning=false\nqt.qpa.plugin.info=false"));
     }
     qtHandler = qInstallMessageHandler(holdWhileOpening);
     QApplication qtApp(argc, argv);

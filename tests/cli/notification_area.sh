@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The check of a hidden start asks the display itself whether a notification area is there: none on a bare
-# virtual display, one as soon as a tray panel runs. Exits 77 (skipped) without Xvfb or trayer.
+# virtual display, one as soon as a tray panel runs. Fails without Xvfb or trayer (tools/test.sh installs them).
 set -euo pipefail
 
 brevora=${1:?usage: notification_area.sh path/to/brevora}
 for tool in Xvfb trayer; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+    command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed (xvfb, trayer)"; exit 1; }
 done
 
 # shellcheck source=tests/scripts/session.sh

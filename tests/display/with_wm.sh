@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a QtTest program on a virtual display managed by openbox, for the faults that only a real focus change
-# or a window manager shows. Exits 77 (skipped) where Xvfb or openbox is not installed.
+# or a window manager shows. Fails where Xvfb or openbox is not installed (tools/test.sh installs them).
 set -euo pipefail
 
 program=${1:?usage: with_wm.sh program [argument...]}
 shift
 for tool in Xvfb openbox xprop xdotool; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+    command -v "$tool" >/dev/null || {
+        echo "FAIL: $tool is not installed (xvfb, openbox, x11-utils, xdotool)"
+        exit 1
+    }
 done
 
 # shellcheck source=tests/scripts/session.sh

@@ -8,6 +8,7 @@ Every wait has a deadline, and everything started here is stopped again when the
 import this module alone; it passes on the waits and checks of e2e_base and the controls of e2e_ui."""
 
 import datetime
+import glob
 import importlib.util
 import os
 import re
@@ -18,7 +19,7 @@ import tempfile
 import time
 
 from e2e_base import *  # noqa: F401,F403 (the scenarios reach everything through this module)
-from e2e_base import Failure, capture, check, fail, faketime_library, read_line, require_tools, run, skip, \
+from e2e_base import Failure, capture, check, fail, faketime_library, read_line, require_tools, run, \
     stop, succeeds, wait_until, write_file
 from e2e_ui import *  # noqa: F401,F403
 from e2e_ui import Accessibility
@@ -49,11 +50,14 @@ class Session:
             require_tools("pulseaudio", "pactl", "pacat", "parecord")
         if self.wayland:
             require_tools("weston", "Xwayland")
+            # Without Qt's Wayland plugin the native start would end as if there were no display at all.
+            if not glob.glob("/usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so"):
+                fail("Qt's Wayland platform plugin is not installed (qt6-wayland)")
         self.faketime = faketime_library()
         if self.faketime is None:
-            skip("libfaketime is not installed")
+            fail("libfaketime is not installed")
         if importlib.util.find_spec("pyatspi") is None:
-            skip("pyatspi is not available to this python")
+            fail("pyatspi is not available to this python (python3-pyatspi)")
 
         self.work = tempfile.mkdtemp(prefix="brevora-e2e-")
         try:

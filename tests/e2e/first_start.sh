@@ -8,10 +8,10 @@ set -euo pipefail
 
 binary=${1:?usage: first_start.sh path/to/brevora}
 for tool in Xvfb xdotool; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+    command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed (xvfb, xdotool)"; exit 1; }
 done
 faketime_lib=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -n 1 || true)
-[ -n "$faketime_lib" ] || { echo "SKIP: libfaketime is not installed"; exit 77; }
+[ -n "$faketime_lib" ] || { echo "FAIL: libfaketime is not installed"; exit 1; }
 
 # shellcheck source=tests/scripts/session.sh
 source "$(dirname "${BASH_SOURCE[0]}")/../scripts/session.sh"

@@ -40,4 +40,4 @@ def stalled_process():
 if __name__ == "__main__":
     if len(sys.argv) != 2:
         sys.exit(__doc__)
-    e.main(stalled_process, limit=170)
+    e.main(stalled_process, limit=400)

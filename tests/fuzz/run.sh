@@ -1,22 +1,23 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets with Clang's libFuzzer in their own tree and runs each for a while on a copy of its
-# seed corpus. Skips (77) without clang++ or libFuzzer. Usage: run.sh BUILD_DIR [SECONDS_PER_TARGET]
+# seed corpus. Fails without clang++ or libFuzzer (tools/test.sh installs them).
+# Usage: run.sh BUILD_DIR [SECONDS_PER_TARGET]
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 build="${1:?build folder}"
 seconds="${2:-30}"
 
 if ! command -v clang++ >/dev/null 2>&1; then
-    echo "clang++ is missing: fuzz targets skipped"
-    exit 77
+    echo "FAIL: clang++ is missing (Debian package clang)"
+    exit 1
 fi
 probe="$(mktemp -d)"
 trap 'rm -rf "$probe"' EXIT
 echo 'extern "C" int LLVMFuzzerTestOneInput(const unsigned char *, unsigned long) { return 0; }' >"$probe/p.cpp"
 if ! clang++ -fsanitize=fuzzer "$probe/p.cpp" -o "$probe/p" >/dev/null 2>&1; then
-    echo "clang++ has no libFuzzer: fuzz targets skipped"
-    exit 77
+    echo "FAIL: clang++ has no libFuzzer (Debian package libclang-rt-14-dev)"
+    exit 1
 fi
 
 cmake -S "$here" -B "$build" -DCMAKE_CXX_COMPILER=clang++ >/dev/null

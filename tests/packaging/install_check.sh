@@ -4,7 +4,7 @@
 # its icon, its AppStream description, its alarm sounds, the README, the HTML help and, when the build made it, the
 # help file.
 # Usage: install_check.sh BUILD_DIR VERSION BINDIR DATADIR (BINDIR and DATADIR relative to the prefix).
-# Exits 77 (skipped) when a validator is missing.
+# Fails when a validator is missing (tools/test.sh installs them).
 set -euo pipefail
 
 build="$1" version="$2" bindir="$3" datadir="$4"
@@ -12,8 +12,8 @@ app_id=io.github.brevora.brevora
 
 for tool in desktop-file-validate appstreamcli; do
     if ! command -v "$tool" >/dev/null 2>&1; then
-        echo "SKIP: $tool is missing (Debian packages desktop-file-utils and appstream)"
-        exit 77
+        echo "FAIL: $tool is missing (Debian packages desktop-file-utils and appstream)"
+        exit 1
     fi
 done
 

@@ -2,13 +2,13 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a program against a private PulseAudio server whose only sink discards what it plays. The sink's monitor
 # is recorded as raw 16-bit mono samples at 44.1 kHz into the file named by BREVORA_TEST_MONITOR, so the
-# program can tell what was heard and when. Exits 77 (skipped) where PulseAudio is not installed.
+# program can tell what was heard and when. Fails where PulseAudio is not installed (tools/test.sh installs it).
 set -euo pipefail
 
 program=${1:?usage: with_pulse.sh program [argument...]}
 shift
 for tool in pulseaudio pactl pacat parecord; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+    command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed (pulseaudio, pulseaudio-utils)"; exit 1; }
 done
 
 # shellcheck source=tests/scripts/session.sh

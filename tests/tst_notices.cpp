@@ -544,6 +544,23 @@ private slots:
         QVERIFY(QApplication::topLevelWidgets().isEmpty());
     }
 
+    // A change made while the alarm's notice is open, and the Close that follows it, leave only the changed alarm.
+    void aChangeWhileTheNoticeIsOpenOutlivesItsClose()
+    {
+        NoticeRig rig;
+        rig.addDue(AlarmKind::Daily, "Tea");
+        rig.scheduler->checkKind(AlarmKind::Daily);
+        const QString old = rig.only()->path();
+        const CreatedAlarm changed = changeAlarm(rig.store.layout, old, { AlarmKind::Daily, { "14", "30" }, "Tea", noSound },
+                                                 [](const QString &) { return false; });
+        QCOMPARE(changed.outcome, CreatedAlarm::Outcome::Created);
+        pressClose(rig.only());
+        QVERIFY(rig.prompter.shown.isEmpty()); // nothing to set aside is no failure
+        rig.scheduler->returnPastAlarms();
+        QCOMPARE(QDir(rig.store.layout.activeFolder(AlarmKind::Daily)).entryList(QDir::Files),
+                 QStringList{ "14-30.alm" });
+    }
+
     // The snooze copies the occurrence the notice shows, not the file as it is now; where it cannot act, the
     // notification says why instead of offering a snooze that does nothing.
     void aSnoozeActsOnTheOccurrenceOrSaysWhy_data()

@@ -7,8 +7,8 @@
 // The program writes one line per change: the whole set of moments to wake the machine at, as decimal seconds
 // since the Unix epoch separated by single spaces ("1170511200 1170514800"); an empty line disarms them all. Each
 // line replaces the previous set, and a line refused keeps it. The helper answers each line with "ok N" or
-// "error REASON", says "rang T" when the moment T has come, and starts by saying "ready", or "unable: REASON"
-// before it ends with status 3.
+// "error REASON", says "rang T" when the moment T has come (at once for a moment already past), and starts by
+// saying "ready", or "unable: REASON" before it ends with status 3.
 
 #include <algorithm>
 #include <array>

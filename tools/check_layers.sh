@@ -2,6 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the lines between the libraries of src/ (their order is written in src/CMakeLists.txt):
 #   - only ui, app and the program have Qt Widgets or Qt Gui in their link closure, as CMake's graph shows it;
+#   - brevora-wake, the helper that holds a capability, links no Qt and none of our libraries but its own, includes
+#     only its own folder (src/wake) and no Qt header, and only os/wake, its client, includes from it;
 #   - no file of os, core, scheduler or cli includes from a higher library;
 #   - within core, a folder includes only itself and those before it: model, names, store, settings, life;
 #   - inside ui, a folder includes only itself and ui/common; ui/shell, which puts the windows together, may
@@ -19,8 +21,8 @@ faults=()
 graph="$(mktemp -d)"
 trap 'rm -rf "$graph"' EXIT
 (cd "$build" && cmake --graphviz="$graph/deps.dot" . >/dev/null)
-while read -r library reaches; do
-    faults+=("$library links $reaches, which only ui, app and the program may")
+while IFS= read -r fault; do
+    faults+=("$fault")
 done < <(/usr/bin/python3 - "$graph/deps.dot" <<'EOF'
 import re, sys
 names, edges = {}, {}
@@ -30,18 +32,26 @@ for line in open(sys.argv[1]):
     elif m := re.match(r'\s*"(node\d+)" -> "(node\d+)"', line):
         edges.setdefault(m[1], set()).add(m[2])
 allowed = {"brevora_ui", "brevora_app", "brevora"}
-for node, name in names.items():
-    if not name.startswith("brevora_") or name in allowed or name == "brevora_testsupport":
-        continue
+wake_own = {"brevora_wake_protocol", "brevora_warnings"}
+def closure(node):
     seen, todo = set(), [node]
     while todo:
         for nxt in edges.get(todo.pop(), ()):
             if nxt not in seen:
                 seen.add(nxt)
                 todo.append(nxt)
-    gui = sorted(names[n] for n in seen if names[n] in ("Qt6::Widgets", "Qt6::Gui", "brevora_ui", "brevora_app"))
+    return sorted(names[n] for n in seen)
+for node, name in names.items():
+    if name == "brevora-wake" or name.startswith("brevora_wake"):
+        other = [n for n in closure(node) if n.startswith(("Qt", "brevora")) and n not in wake_own]
+        if other:
+            print(f"{name} links {', '.join(other)}, but the helper links no Qt and no library of ours but its own")
+        continue
+    if not name.startswith("brevora_") or name in allowed or name == "brevora_testsupport":
+        continue
+    gui = [n for n in closure(node) if n in ("Qt6::Widgets", "Qt6::Gui", "brevora_ui", "brevora_app")]
     if gui:
-        print(name, ", ".join(gui))
+        print(f"{name} links {', '.join(gui)}, which only ui, app and the program may")
 EOF
 )
 
@@ -76,6 +86,23 @@ for folder in "$root"/src/core/*/; do
     name="$(basename "$folder")"
     [[ " ${core_order[*]} " == *" $name "* ]] || faults+=("src/core/$name: a folder of core without a place in its order")
 done
+# The helper holds a capability: what it is made of stays in its own folder, and only its client knows it.
+while IFS= read -r hit; do
+    faults+=("$hit: src/wake includes from outside its own folder")
+done < <(grep -rnE --include='*.h' --include='*.cpp' '^\s*#\s*include\s*"' "$root/src/wake" \
+    | grep -vE '#\s*include\s*"wake/' || true)
+while IFS= read -r hit; do
+    faults+=("$hit: src/wake includes a Qt header")
+done < <(grep -rnE --include='*.h' --include='*.cpp' '^\s*#\s*include\s*<Q' "$root/src/wake" || true)
+while IFS= read -r hit; do
+    faults+=("$hit: only os/wake includes from wake")
+done < <(grep -rnE --include='*.h' --include='*.cpp' '#\s*include\s*"wake/' "$root/src" \
+    | grep -vE "^$root/src/(wake|os/wake)/" || true)
+
+# What an alarm is does not depend on how alarms are kept.
+while IFS= read -r hit; do
+    faults+=("$hit: core/model includes from core/store")
+done < <(grep -rn --include='*.h' --include='*.cpp' '#include "core/store/' "$root/src/core/model" || true)
 
 # The window folders know one another only through ui/common (the Shell interface among it); ui/shell alone
 # creates and connects them.

@@ -18,19 +18,29 @@ if ! has_display && [[ "${BREVORA_XVFB:-}" != 1 ]]; then
     echo "Note: no display (DISPLAY and WAYLAND_DISPLAY are unset): Brevora is built but not started." >&2
 fi
 
-brevora_install_missing "${brevora_build_packages[@]}"
+# setcap (libcap2-bin) gives the wake-up helper its capability below.
+brevora_install_missing "${brevora_build_packages[@]}" libcap2-bin
 if ! has_display && [[ "${BREVORA_XVFB:-}" == 1 ]]; then
     brevora_install_missing xvfb xauth
 fi
 
 cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 # Only what is started: the tests and benchmarks are tools/test.sh's to build. The help target exists when the
-# configure step found chmcmd.
-targets=(brevora)
+# configure step found chmcmd; brevora-wake, the helper that wakes the machine from suspend, on Linux.
+targets=(brevora brevora-wake)
 if command -v chmcmd >/dev/null 2>&1; then
     targets+=(brevora_help)
 fi
 cmake --build "$root/build" -j"$(nproc)" --target "${targets[@]}"
+
+# The helper wakes the machine only with the capability cap_wake_alarm, which a build does not give and only root
+# can (the Debian package's postinst does the same). Without it the program runs all the same, only without waking
+# the machine.
+wake_helper="$root/build/brevora-wake"
+if ! { ((EUID == 0)) && setcap cap_wake_alarm+ep "$wake_helper"; }; then
+    echo "Note: $wake_helper could not be given cap_wake_alarm (this is not root, or the file system holds no" \
+        "capabilities): alarms will not wake the machine from suspend." >&2
+fi
 
 if has_display; then
     exec "$root/build/brevora" "$@"

@@ -24,7 +24,7 @@ cmake -S "$here" -B "$build" -DCMAKE_CXX_COMPILER=clang++ >/dev/null
 cmake --build "$build" -j2
 
 export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
-for target in alarmfile settings; do
+for target in alarmfile settings wakeprotocol; do
     # The fuzzer adds what it finds to its first folder: a scratch copy keeps the committed seeds small.
     work="$probe/$target"
     mkdir -p "$work"

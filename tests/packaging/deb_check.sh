@@ -113,6 +113,11 @@ for path in /usr/bin/brevora "/usr/share/applications/$app_id.desktop" \
     has "$path" || fail "the package lacks $path"
 done
 has /usr/share/brevora/Helpfile.chm || fail "the package lacks the help file /usr/share/brevora/Helpfile.chm"
+# The wake-up helper, where the postinst gives it its capability.
+helper=/usr/lib/brevora/brevora-wake
+has "$helper" || fail "the package lacks the wake-up helper $helper"
+grep -qF "helper=$helper" <(dpkg-deb --ctrl-tarfile "$deb" | tar -xO ./postinst) ||
+    fail "the postinst does not give $helper its capability"
 # Debian's folders are the package's name in lower case, with no blanks.
 odd="$(printf '%s\n' "${files[@]}" | grep -E '^/usr/share/(doc/)?[Bb]revora' | grep -vE '^/usr/share/(doc/)?brevora(/[^ ]*)?$' || true)"
 [[ -z "$odd" ]] || fail "files outside Debian's folders for the package: $odd"

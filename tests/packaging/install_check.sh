@@ -3,11 +3,12 @@
 # Installs the build into a temporary prefix and checks what a desktop finds there: the program, its menu entry,
 # its icon, its AppStream description, its alarm sounds, the README, the HTML help and, when the build made it, the
 # help file.
-# Usage: install_check.sh BUILD_DIR VERSION BINDIR DATADIR (BINDIR and DATADIR relative to the prefix).
+# Usage: install_check.sh BUILD_DIR VERSION BINDIR DATADIR [WAKE_HELPER] (relative to the prefix; WAKE_HELPER is where
+# brevora-wake belongs, on the systems that build it).
 # Fails when a validator is missing (tools/test.sh installs them).
 set -euo pipefail
 
-build="$1" version="$2" bindir="$3" datadir="$4"
+build="$1" version="$2" bindir="$3" datadir="$4" wake_helper="${5:-}"
 app_id=io.github.brevora.brevora
 
 for tool in desktop-file-validate appstreamcli; do
@@ -29,6 +30,9 @@ fail() {
 
 program="$prefix/$bindir/brevora"
 [[ -x "$program" ]] || fail "the program is not installed as $program"
+if [[ -n "$wake_helper" ]]; then
+    [[ -x "$prefix/$wake_helper" ]] || fail "the wake-up helper is not installed as $prefix/$wake_helper"
+fi
 
 desktop="$prefix/$datadir/applications/$app_id.desktop"
 if [[ -f "$desktop" ]]; then

@@ -355,10 +355,11 @@ private slots:
             Platform{ prompter, fakes.programEnd, fakes.sound, fakes.launcher, fakes.logonStart, fakes.notifier },
             Application::Options{ true, 9 });
         prompter.probe = [&] {
-            // The settings are being repaired: the icon is there, nothing returned, nothing checking yet.
+            // The settings were repaired: the icon is there, nothing returned yet, and the checks run already, so
+            // that no alarm waits for the box to be answered.
             QVERIFY(app.trayHost(TrayHost::Mode::Shown));
             QVERIFY(QFile::exists(waiting));
-            QVERIFY(!app.scheduler().isStarted());
+            QVERIFY(app.scheduler().isStarted());
             QVERIFY(!app.windows().mainWindowVisible());
         };
         app.start();
@@ -373,9 +374,38 @@ private slots:
         QVERIFY(!app.trayHost(TrayHost::Mode::Hidden));
     }
 
+    // A box at start-up waits for its answer while the checks run: an alarm due meanwhile shows at its minute.
+    void anAlarmDueWhileAStartUpBoxWaitsShowsAtItsMinute()
+    {
+        StoreFixture store; // without its settings files, which start-up recreates and tells of in a box
+        FakeClock clock(QDateTime(QDate(2007, 2, 3), QTime(13, 59, 58)));
+        writeBytes(store.layout.activePath(AlarmKind::Daily, "14-0.alm"), "\"Tea\",\"ninguno\",\"14\",\"0\"\r\n");
+        ProbingPrompter prompter;
+        FakePlatform fakes;
+        Application app(
+            store.dir.path(), clock,
+            Platform{ prompter, fakes.programEnd, fakes.sound, fakes.launcher, fakes.logonStart, fakes.notifier },
+            Application::Options{ true, 9 });
+        RecordingSink sink;
+        QStringList seen;
+        sink.onAlarm = [&](const Occurrence &alarm) { seen.append(alarm.text()); };
+        app.scheduler().setNoticeSink(&sink);
+        prompter.probe = [&] {
+            clock.set(2007, 2, 3, 14, 0, 0);
+            QTRY_VERIFY(!seen.isEmpty());
+            QCOMPARE(seen.first(), QString("Tea"));
+        };
+        app.start();
+        QCOMPARE(prompter.asked, 1);
+        QVERIFY(!seen.isEmpty());
+    }
+
     void anAlarmDueAtStartIsShownWhileTheSplashIsUp()
     {
         StoreFixture store;
+        // Its settings in place: a box at start-up would start the checks before it (and the test above).
+        for (Setting setting : { Setting::Past, Setting::Startup, Setting::Hide })
+            writeSettingFile(store.layout.settingsFolder() + u'/' + settingFileName(setting), settingDefault(setting));
         FakeClock clock(QDateTime(QDate(2007, 2, 3), QTime(14, 0, 5)));
         writeBytes(store.layout.activePath(AlarmKind::Once, dueFileName(AlarmKind::Once, clock)),
                    "\"Call home\",\"ninguno\",\"3\",\"2\",\"2007\",\"14\",\"0\"\r\n");

@@ -50,7 +50,8 @@ Application::Application(const QString &programDir, const Clock &clock, const Pl
     m_noticeNotifications = std::make_unique<NoticeNotifications>(*m_notices, m_platform.notifier, m_clock);
     m_router = std::make_unique<NotificationRouter>(m_platform.notifier, *m_notices, *m_windows);
     m_snoozer = std::make_unique<Snoozer>(m_platform.notifier, *m_notices, m_state.layout, m_clock);
-    m_reports = std::make_unique<StartUpReports>(m_platform.prompter);
+    // A box at start-up waits for its answer with the checks already running, so that no alarm waits with it.
+    m_reports = std::make_unique<StartUpReports>(m_platform.prompter, [this] { m_scheduler->start(); });
     // A notice closed by the window manager comes back while its minute lasts, once the old one has gone.
     connect(m_notices.get(), &NoticeBoard::closedUnacknowledged, m_scheduler, &Scheduler::checkKind,
             Qt::QueuedConnection);
@@ -68,23 +69,25 @@ void Application::start()
 {
     mainWindow();
     m_windows->trayHosts().load(TrayHost::Mode::Shown);
+    // What fell due while the program was not running is found before the checks can start (a box below starts
+    // them), so that no minute is both shown and reported.
+    watchMissedAlarms();
     // A first start in an empty folder lays out the tree itself.
     m_reports->foldersNotCreated(m_state.layout.createMissingFolders());
     // A save killed halfway leaves its temporary beside the file; in a past folder it would be "returned".
     for (const QString &folder : m_state.layout.folders())
         removeSaveLeftovers(folder);
     m_reports->settingsRepaired(repairSettings(m_state.layout.settingsFolder()));
+    m_state.settings = readSettings(m_state.layout.settingsFolder());
     m_scheduler->returnPastAlarmsNotDueNow();
     mainWindow().hide();
     splashWindow().show();
     mainWindow().fillKindList();
     m_scheduler->start();
-    m_state.settings = readSettings(m_state.layout.settingsFolder());
     m_reports->logonEntryChecked(m_platform.logonStart, m_state.settings.startup);
     optionsDialog(); // loaded unseen; its boxes are the live settings from now on
     m_scheduler->updateClock();
     m_scheduler->setClockShown(m_windows->mainWindowVisible());
-    watchMissedAlarms();
 }
 
 void Application::watchMissedAlarms()

@@ -25,9 +25,16 @@ void MissedWatch::checkAtStart()
 {
     m_written = readLastRunning(m_stateFiles);
     m_handled = m_written;
+    const QDateTime now = m_clock.now();
+    // A kept moment ahead of the clock (a clock that was ahead once, or is behind now) would hide every miss until
+    // the clock catches up with it: from now on is what counts, and is written so.
+    if (m_written && *m_written > now) {
+        m_written.reset();
+        m_handled = now;
+    }
     // Without a record nobody knows what was told before: passed one-time alarms are told once, since the record
     // is written right after.
-    check({ m_handled, m_clock.now(), !m_handled });
+    check({ m_handled, now, !m_handled });
 }
 
 void MissedWatch::checkAfterJump()

@@ -17,8 +17,9 @@ class StoreLayout;
 // at start-up, and after the clock was set forward or the machine woke. The moment is kept in memory at every
 // check, and in the state file only when something happens (a start, an alarm handed over, a folder change, the
 // exit), so an idle program writes nothing. Between two writes no alarm was handed over, so after a crash the next
-// start finds exactly the occurrences nobody saw. The moment only moves forward: minutes passed once are not found
-// again after the clock was set back and forward. What was found is written down before anyone is told of it.
+// start finds exactly the occurrences nobody saw. While the program runs the moment only moves forward: minutes
+// passed once are not found again after the clock was set back and forward; a kept moment ahead of the clock at a
+// start is taken as the start's moment. What was found is written down before anyone is told of it.
 class MissedWatch : public QObject
 {
     Q_OBJECT

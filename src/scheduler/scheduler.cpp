@@ -155,6 +155,9 @@ void Scheduler::onClockJumped()
 {
     m_nextWake.forgetAll();
     lookForReplacedFolders();
+    // The minutes skipped are told first, up to the one the clock landed in, which the checks below handle: each
+    // occurrence is shown or reported, and only once.
+    emit clockJumped();
     // The return timer counts elapsed time, which a set clock or a sleep leaves behind: an alarm set aside
     // before a jump past its next minute would still be waiting then.
     returnPastAlarmsNotDueNow();
@@ -164,13 +167,16 @@ void Scheduler::onClockJumped()
         updateClock();
         scheduleClockTick();
     }
-    emit clockJumped();
 }
 
 void Scheduler::noteFolderChanged(const QString &folder)
 {
     if (!m_started)
         return;
+    // A wake-up whose moment has passed unheard (a stopped process hears of the folder first) is handled before
+    // the change re-arms it, so that the minutes it was for are shown or told, never taken as watched.
+    if (m_clock.now() >= m_armedFor)
+        onMinute();
     bool active = false;
     for (AlarmKind kind : allKinds) {
         if (m_state.layout.activeFolder(kind) == folder) {

@@ -92,8 +92,8 @@ signals:
     // with nothing due is not worth a write.
     void watchedUpToNow(bool keep);
     // The clock was set or the machine woke, or a wake-up came later than armed for (a stopped process, a
-    // resume the system did not announce), and the checks of the new moment ran: the minutes in between went
-    // by unwatched.
+    // resume the system did not announce): the minutes in between went by unwatched. Said before the checks of
+    // the new minute run, so that what they show is not among what is reported.
     void clockJumped();
 
 private:

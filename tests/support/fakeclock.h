@@ -64,6 +64,9 @@ public:
         set(QDateTime(QDate(year, month, day), QTime(hour, minute, second)));
     }
     void advanceSeconds(int seconds) { set(m_now.addSecs(seconds)); }
+    // Time passing unheard, as by a stopped process: what is armed rings only once something else has woken the
+    // program and it looks at the clock.
+    void passUnheard(const QDateTime &moment) { m_now = moment; }
     // The clock set by hand, or a resume from a suspend: every armed alarm reports the jump.
     void jump(const QDateTime &moment) { move(moment, true); }
 

@@ -10,10 +10,18 @@
 
 namespace brevora {
 
-StartUpReports::StartUpReports(Prompter &prompter, QObject *parent)
+StartUpReports::StartUpReports(Prompter &prompter, std::function<void()> beforeAsking, QObject *parent)
     : QObject(parent)
     , m_prompter(prompter)
+    , m_beforeAsking(std::move(beforeAsking))
 { }
+
+void StartUpReports::tell(QMessageBox::Icon icon, const QString &title, const QString &text)
+{
+    if (m_beforeAsking)
+        m_beforeAsking();
+    m_prompter.ask(nullptr, icon, title, text, QMessageBox::Ok);
+}
 
 void StartUpReports::foldersNotCreated(const QStringList &failed)
 {
@@ -32,8 +40,8 @@ void StartUpReports::foldersNotCreated(const QStringList &failed)
 void StartUpReports::settingsRepaired(const RepairResult &repair)
 {
     if (repair.report)
-        m_prompter.ask(nullptr, repair.report->warning ? QMessageBox::Warning : QMessageBox::Information,
-                       coreText(filesMissingTitle), repair.report->text, QMessageBox::Ok);
+        tell(repair.report->warning ? QMessageBox::Warning : QMessageBox::Information, coreText(filesMissingTitle),
+             repair.report->text);
 }
 
 void StartUpReports::logonEntryChecked(LogonStart &logonStart, bool startup)

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QMessageBox>
 #include <QObject>
 #include <QSet>
 #include <QStringList>
+
+#include <functional>
 
 namespace brevora {
 
@@ -18,7 +21,9 @@ class StartUpReports : public QObject
 {
     Q_OBJECT
 public:
-    explicit StartUpReports(Prompter &prompter, QObject *parent = nullptr);
+    // `beforeAsking` runs before each box, which waits for the user's answer: whatever must not wait with it
+    // (the checks of the alarms) is started there.
+    StartUpReports(Prompter &prompter, std::function<void()> beforeAsking, QObject *parent = nullptr);
 
     // Nothing is said when every folder was there or could be made.
     void foldersNotCreated(const QStringList &failed);
@@ -30,7 +35,10 @@ public:
     void logonEntryChecked(LogonStart &logonStart, bool startup);
 
 private:
+    void tell(QMessageBox::Icon icon, const QString &title, const QString &text);
+
     Prompter &m_prompter;
+    std::function<void()> m_beforeAsking;
     QSet<QString> m_toldLinked;
 };
 

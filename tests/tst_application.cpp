@@ -10,6 +10,7 @@
 #include "scheduler/scheduler.h"
 #include "ui/dialogs/splashwindow.h"
 #include "ui/main/mainwindow.h"
+#include "ui/shell/wakeword.h"
 #include "ui/wizard/alarmeditor.h"
 #include "ui/wizard/kindchooser.h"
 #include "ui/wizard/newalarmwizard.h"
@@ -372,6 +373,20 @@ private slots:
         // The clock ticks only once the main window is shown.
         QVERIFY(!app.scheduler().clockTimer()->isActive());
         QVERIFY(!app.trayHost(TrayHost::Mode::Hidden));
+    }
+
+    // That a sleeping computer will not be woken is said once for the store, with what allows it.
+    void theWordThatTheComputerWillNotBeWokenIsSaidOnce()
+    {
+        StoreFixture store;
+        FakeNotifier notifier;
+        const QString mark = store.dir.filePath("state/wake-told");
+        for (int start = 0; start < 2; ++start)
+            WakeWord(notifier, mark).cannotWake("unable: EPERM", "/usr/lib/brevora/brevora-wake");
+        QCOMPARE(notifier.posts.size(), 1);
+        QVERIFY2(notifier.posts[0].body.contains("setcap cap_wake_alarm+ep /usr/lib/brevora/brevora-wake"),
+                 qPrintable(notifier.posts[0].body));
+        QVERIFY(QFile::exists(mark));
     }
 
     // A box at start-up waits for its answer while the checks run: an alarm due meanwhile shows at its minute.

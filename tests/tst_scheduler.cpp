@@ -88,6 +88,8 @@ private slots:
         QTest::qWait(20);
         QVERIFY(rig.sink.shown.isEmpty());
         QCOMPARE(rig.minuteAlarm().moment(), QDateTime(QDate(2007, 2, 3), QTime(14, 0)));
+        // A sleeping machine is woken for the same moment.
+        QCOMPARE(rig.scheduler->wakeMoments(), QList<QDateTime>{ rig.minuteAlarm().moment() });
         // Nothing else wakes the program: the clock texts are not shown, nothing waits to return.
         QVERIFY(!rig.scheduler->clockTimer()->isActive());
         QVERIFY(!rig.scheduler->returnTimer()->isActive());
@@ -97,6 +99,7 @@ private slots:
         QCOMPARE(rig.sink.shown.last().sound(), QStringLiteral("/sounds/ring.wav"));
         QCOMPARE(rig.sink.shown.last().text(), QStringLiteral("Dentist"));
         QCOMPARE(rig.minuteAlarm().moment(), QDateTime(QDate(2007, 2, 3), QTime(16, 30)));
+        QCOMPARE(rig.scheduler->wakeMoments(), QList<QDateTime>{ rig.minuteAlarm().moment() });
 
         rig.add(AlarmKind::Weekly, "Saturday_15-0.alm", { "Call", "ninguno", "Saturday", "15", "0" });
         QTRY_COMPARE(rig.minuteAlarm().moment(), QDateTime(QDate(2007, 2, 3), QTime(15, 0)));
@@ -104,6 +107,7 @@ private slots:
         QVERIFY(QFile::remove(rig.store.layout.activePath(AlarmKind::Daily, "16-30.alm")));
         QTRY_COMPARE(rig.minuteAlarm().moment(), QDateTime(QDate(2008, 2, 4), QTime(14, 1))); // nothing ever due
         QCOMPARE(rig.sink.shown.size(), 1);
+        QVERIFY(rig.scheduler->wakeMoments().isEmpty()); // and no machine is woken for nothing
     }
 
     // A wake-up a minute or more after its moment (a stopped process, a resume nobody announced) is a jump: the

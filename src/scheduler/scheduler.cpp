@@ -117,9 +117,17 @@ void Scheduler::armNextWake()
         listings[static_cast<std::size_t>(kind)] = &names(kind);
     const QDateTime from = nextMinuteBoundary(m_clock.now());
     // With nothing ever due it stays armed all the same, a year ahead: only an armed alarm hears the clock set.
+    const std::optional<QDateTime> before = m_nextDue;
     m_nextDue = m_nextWake.earliest(listings, from);
     m_armedFor = m_nextDue.value_or(from.addDays(366));
     m_minuteAlarm->arm(m_armedFor);
+    if (m_nextDue != before)
+        emit wakeMomentsChanged();
+}
+
+QList<QDateTime> Scheduler::wakeMoments() const
+{
+    return m_nextDue ? QList<QDateTime>{ *m_nextDue } : QList<QDateTime>{};
 }
 
 void Scheduler::onMinute()

@@ -83,9 +83,13 @@ public:
     const ClockTexts &clock() const { return m_clockTexts; }
     // The clock every check asks, for whatever else tells the time beside the checks.
     const Clock &timeSource() const { return m_clock; }
+    // The moments a sleeping machine must be woken at for the alarms: the next one an alarm falls due, if any.
+    QList<QDateTime> wakeMoments() const;
 
 signals:
     void clockChanged(const brevora::ClockTexts &texts);
+    // The next due moment changed: what a sleeping machine must be woken at is wakeMoments() now.
+    void wakeMomentsChanged();
     void alarmsReturned(const brevora::PastReturnReport &report);
     // The checks ran at the clock's present moment, so every minute before it was watched. `keep` when
     // something happened that a crash must not undo (an alarm was handed over, a folder changed); a wake-up

@@ -72,6 +72,11 @@ QString closingToldFile(const StoreLayout &layout)
     return QFileInfo(lastRunningFile(layout)).path() + QStringLiteral("/closing-told");
 }
 
+QString wakeToldFile(const StoreLayout &layout)
+{
+    return QFileInfo(lastRunningFile(layout)).path() + QStringLiteral("/wake-told");
+}
+
 std::optional<QDateTime> readLastRunning(const QString &path)
 {
     const auto bytes = readRegularFile(path, maxFileBytes);

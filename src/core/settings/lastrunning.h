@@ -33,6 +33,8 @@ QStringList lastRunningFiles(const StoreLayout &layout);
 // Where the program keeps that it told the user, once, that closing its main window ends it while alarms wait:
 // beside the last-running file, for the same reasons.
 QString closingToldFile(const StoreLayout &layout);
+// The same for the word that a sleeping computer will not be woken for the alarms.
+QString wakeToldFile(const StoreLayout &layout);
 
 // The moment in the file; empty when the file is missing, unreadable or damaged.
 std::optional<QDateTime> readLastRunning(const QString &path);

@@ -44,18 +44,20 @@ QStringList WakeHelper::places()
              QStringLiteral(BREVORA_WAKE_HELPER_INSTALLED) };
 }
 
+QString WakeHelper::helperPath()
+{
+    const QStringList candidates = places();
+    const auto found = std::find_if(candidates.begin(), candidates.end(),
+                                    [](const QString &place) { return QFileInfo(place).isExecutable(); });
+    return found == candidates.end() ? candidates.last() : *found;
+}
+
 void WakeHelper::start(const QString &program)
 {
-    QString path = program;
-    if (path.isEmpty()) {
-        const QStringList candidates = places();
-        const auto found = std::find_if(candidates.begin(), candidates.end(),
-                                        [](const QString &place) { return QFileInfo(place).isExecutable(); });
-        if (found == candidates.end()) {
-            becomeUnavailable(QStringLiteral("no brevora-wake in %1").arg(candidates.join(QStringLiteral(", "))));
-            return;
-        }
-        path = *found;
+    const QString path = program.isEmpty() ? helperPath() : program;
+    if (!QFileInfo(path).isExecutable()) {
+        becomeUnavailable(QStringLiteral("no brevora-wake at %1").arg(path));
+        return;
     }
     m_state = State::Starting;
     m_reason.clear();

@@ -29,6 +29,8 @@ public:
     // answer has come.
     void start(const QString &program = {});
     bool available() const { return m_state == State::Ready; }
+    // The helper this object starts, or would start: the first of places() there is, else the installed one.
+    static QString helperPath();
     // Why the machine cannot be woken, for a line on the error output; empty while starting and when available.
     QString reason() const { return m_reason; }
 

@@ -14,20 +14,6 @@ namespace brevora::cli {
 
 namespace {
 
-// A name the clock never writes, told about a file in the store with what to do about it.
-std::optional<Problem> nameProblem(AlarmKind kind, const QString &path, const QString &fileName, const QDateTime &now)
-{
-    const auto fault = nameFault(kind, fileName, now);
-    if (!fault)
-        return std::nullopt;
-    if (fault->passed)
-        return Problem{ path, QStringLiteral("this one-time alarm's moment has passed, so it is never shown"),
-                        QStringLiteral("delete it") };
-    return Problem{ path, fault->why + QStringLiteral(", so this alarm is never shown"),
-                    fault->rename.isEmpty() ? QStringLiteral("delete it and add the alarm again")
-                                            : QStringLiteral("rename it to %1").arg(fault->rename) };
-}
-
 // How many fields the line holds, counted by the program's own reader.
 int countFields(const QByteArray &line)
 {
@@ -35,49 +21,6 @@ int countFields(const QByteArray &line)
     while (count < 64 && parseAlarmLine(line, count + 1))
         ++count;
     return count;
-}
-
-void checkContent(const StoredAlarm &alarm, const AlarmContent &content, const ProblemSink &report)
-{
-    const int expected = kindInfo(alarm.kind).fieldCount();
-    if (!content.record) {
-        if (!content.line) {
-            report({ alarm.path(),
-                     QStringLiteral("the file cannot be read, or its first line is over 64 KiB, so this alarm is "
-                                    "never shown"),
-                     QStringLiteral("check its permissions, or delete it and add the alarm again") });
-        } else {
-            const int found = countFields(*content.line);
-            report({ alarm.path(),
-                     QStringLiteral("the file holds %1 readable %2 where a %3 alarm has %4, so this alarm is never "
-                                    "shown")
-                         .arg(found)
-                         .arg(found == 1 ? QStringLiteral("field") : QStringLiteral("fields"))
-                         .arg(kindCaption(alarm.kind).toLower())
-                         .arg(expected),
-                     QStringLiteral("delete it and add the alarm again") });
-        }
-        return;
-    }
-    if (parseAlarmLine(*content.line, expected + 1))
-        report(
-            { alarm.path(),
-              QStringLiteral("the file holds more than the %1 fields of its kind; the rest is ignored").arg(expected),
-              QStringLiteral("delete it and add the alarm again") });
-    const auto parts = splitAlarmName(alarm.kind, alarm.fileName);
-    if (!parts)
-        return;
-    const QStringList fields = content.record->dueFields();
-    for (qsizetype i = 0; i < parts->size(); ++i) {
-        if (fields.value(i).compare(parts->at(i), Qt::CaseInsensitive) != 0) {
-            report({ alarm.path(),
-                     QStringLiteral("the fields in the file (%1) disagree with its name: the alarm falls due by its "
-                                    "name but its notice shows the fields")
-                         .arg(fields.join(u' ')),
-                     QStringLiteral("delete it and add the alarm again") });
-            return;
-        }
-    }
 }
 
 Problem twinProblem(const StoredAlarm &hidden, const StoredAlarm &found, bool certain)
@@ -129,6 +72,62 @@ void checkSettings(const StoreLayout &layout, QList<Problem> &problems)
 }
 
 } // namespace
+
+void checkContent(const StoredAlarm &alarm, const AlarmContent &content, const ProblemSink &report)
+{
+    const int expected = kindInfo(alarm.kind).fieldCount();
+    if (!content.record) {
+        if (!content.line) {
+            report({ alarm.path(),
+                     QStringLiteral("the file cannot be read, or its first line is over 64 KiB, so this alarm is "
+                                    "never shown"),
+                     QStringLiteral("check its permissions, or delete it and add the alarm again") });
+        } else {
+            const int found = countFields(*content.line);
+            report({ alarm.path(),
+                     QStringLiteral("the file holds %1 readable %2 where a %3 alarm has %4, so this alarm is never "
+                                    "shown")
+                         .arg(found)
+                         .arg(found == 1 ? QStringLiteral("field") : QStringLiteral("fields"))
+                         .arg(kindCaption(alarm.kind).toLower())
+                         .arg(expected),
+                     QStringLiteral("delete it and add the alarm again") });
+        }
+        return;
+    }
+    if (parseAlarmLine(*content.line, expected + 1))
+        report(
+            { alarm.path(),
+              QStringLiteral("the file holds more than the %1 fields of its kind; the rest is ignored").arg(expected),
+              QStringLiteral("delete it and add the alarm again") });
+    const auto parts = splitAlarmName(alarm.kind, alarm.fileName);
+    if (!parts)
+        return;
+    const QStringList fields = content.record->dueFields();
+    for (qsizetype i = 0; i < parts->size(); ++i) {
+        if (fields.value(i).compare(parts->at(i), Qt::CaseInsensitive) != 0) {
+            report({ alarm.path(),
+                     QStringLiteral("the fields in the file (%1) disagree with its name: the alarm falls due by its "
+                                    "name but its notice shows the fields")
+                         .arg(fields.join(u' ')),
+                     QStringLiteral("delete it and add the alarm again") });
+            return;
+        }
+    }
+}
+
+std::optional<Problem> nameProblem(AlarmKind kind, const QString &path, const QString &fileName, const QDateTime &now)
+{
+    const auto fault = nameFault(kind, fileName, now);
+    if (!fault)
+        return std::nullopt;
+    if (fault->passed)
+        return Problem{ path, QStringLiteral("this one-time alarm's moment has passed, so it is never shown"),
+                        QStringLiteral("delete it") };
+    return Problem{ path, fault->why + QStringLiteral(", so this alarm is never shown"),
+                    fault->rename.isEmpty() ? QStringLiteral("delete it and add the alarm again")
+                                            : QStringLiteral("rename it to %1").arg(fault->rename) };
+}
 
 void StoreCheck::other(const QString &path)
 {

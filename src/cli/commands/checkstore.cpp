@@ -23,25 +23,6 @@ int countFields(const QByteArray &line)
     return count;
 }
 
-Problem twinProblem(const StoredAlarm &hidden, const StoredAlarm &found, bool certain)
-{
-    const QString advice = QStringLiteral("delete the one you do not want");
-    if (hidden.waiting && !found.waiting)
-        return { hidden.path(),
-                 QStringLiteral("waits to come back but the same alarm is already in %1, so it cannot come back")
-                     .arg(found.path()),
-                 advice };
-    if (certain)
-        return { hidden.path(),
-                 QStringLiteral("differs from %1 only in letter case, and the program finds that one, so this "
-                                "alarm is never shown")
-                     .arg(found.fileName),
-                 advice };
-    return { hidden.path(),
-             QStringLiteral("differs from %1 only in letter case, so only one of them is shown").arg(found.fileName),
-             advice };
-}
-
 void checkSettings(const StoreLayout &layout, QList<Problem> &problems)
 {
     for (Setting setting : { Setting::Past, Setting::Startup, Setting::Hide }) {
@@ -72,6 +53,25 @@ void checkSettings(const StoreLayout &layout, QList<Problem> &problems)
 }
 
 } // namespace
+
+Problem twinProblem(const StoredAlarm &hidden, const StoredAlarm &found, bool certain)
+{
+    const QString advice = QStringLiteral("delete the one you do not want");
+    if (hidden.waiting && !found.waiting)
+        return { hidden.path(),
+                 QStringLiteral("waits to come back but the same alarm is already in %1, so it cannot come back")
+                     .arg(found.path()),
+                 advice };
+    if (certain)
+        return { hidden.path(),
+                 QStringLiteral("differs from %1 only in letter case, and the program finds that one, so this "
+                                "alarm is never shown")
+                     .arg(found.fileName),
+                 advice };
+    return { hidden.path(),
+             QStringLiteral("differs from %1 only in letter case, so only one of them is shown").arg(found.fileName),
+             advice };
+}
 
 void checkContent(const StoredAlarm &alarm, const AlarmContent &content, const ProblemSink &report)
 {

@@ -13,6 +13,9 @@ namespace brevora::cli {
 // alarm falls due.
 std::optional<Problem> nameProblem(AlarmKind kind, const QString &path, const QString &fileName, const QDateTime &now);
 
+// An alarm that a twin in another letter case, or the same alarm active, keeps from being shown.
+Problem twinProblem(const StoredAlarm &hidden, const StoredAlarm &found, bool certain);
+
 // What keeps a file's contents from being read as its kind's alarm, or disagrees with its name.
 void checkContent(const StoredAlarm &alarm, const AlarmContent &content, const ProblemSink &report);
 

@@ -5,8 +5,12 @@
 #include "cli/ical/icalbits.h"
 #include "core/names/nextdue.h"
 #include "core/store/storescan.h"
+#include "core/store/storetwins.h"
 
+#include <QHash>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace brevora::cli {
 
@@ -104,6 +108,9 @@ ExportedCalendar exportCalendar(const StoreLayout &layout, const QDateTime &now)
     icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
     // A set-aside alarm comes back a minute after the return, so --list counts its next moment from then.
     const QDateTime afterReturn = now.addSecs(65);
+    // Twins are known only once the whole store is read: their events are taken out again then.
+    LetterCaseTwins twins(now);
+    QHash<QString, icalcomponent *> events;
     StoreVisitor visitor;
     const ProblemSink leaveOut = [&](const Problem &problem) { result.leftOut.append(problem); };
     visitor.problem = leaveOut;
@@ -122,9 +129,23 @@ ExportedCalendar exportCalendar(const StoreLayout &layout, const QDateTime &now)
             leaveOut({ alarm.path(), QStringLiteral("the clock never writes this name again"), {} });
             return;
         }
-        icalcomponent_add_component(calendar.get(), alarmEvent(alarm, *content.line, *content.record, *start, now));
+        icalcomponent *event = alarmEvent(alarm, *content.line, *content.record, *start, now);
+        icalcomponent_add_component(calendar.get(), event);
+        events.insert(alarm.path(), event);
+        twins.add(alarm);
     };
     visitStore(layout, QList<AlarmKind>(allKinds.begin(), allKinds.end()), visitor);
+    QList<Problem> hidden;
+    twins.forEachHidden([&](const StoredAlarm &alarm, const StoredAlarm &found, bool certain) {
+        if (icalcomponent *event = events.take(alarm.path())) {
+            icalcomponent_remove_component(calendar.get(), event);
+            icalcomponent_free(event);
+            hidden.append(twinProblem(alarm, found, certain));
+        }
+    });
+    // The twins come in no particular order; the report names them in the order of their paths.
+    std::sort(hidden.begin(), hidden.end(), [](const Problem &a, const Problem &b) { return a.path < b.path; });
+    result.leftOut += hidden;
 
     // libical marks what breaks the standard with X-LIC-ERROR properties; a calendar with any is not written.
     icalrestriction_check(calendar.get());

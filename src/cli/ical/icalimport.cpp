@@ -272,11 +272,17 @@ public:
         if (icalcomponent_get_first_property(component, ICAL_RECURRENCEID_PROPERTY))
             return refuse(QStringLiteral("it changes one occurrence of a repeating event, which an alarm cannot "
                                          "hold"));
-        if (auto carried = carriedFile(component)) {
-            carried->force = m_options.force;
-            return add(*carried);
-        }
+        m_plan.clear();
         fromEvent(component);
+        // An event Brevora wrote and nobody changed since gives back its file as it was, down to a weekday's
+        // letter case; one moved or renamed in a calendar becomes what the calendar now says.
+        if (auto carried = carriedFile(component);
+            carried && m_plan.size() == 1 && sameAlarm(m_plan.first(), *carried)) {
+            carried->force = m_options.force;
+            m_plan = { *carried };
+        }
+        for (const FieldsRequest &request : std::as_const(m_plan))
+            add(request);
     }
 
 private:
@@ -284,6 +290,12 @@ private:
     {
         m_report.lines.append(QStringLiteral("%1: %2: not imported: %3").arg(m_where, m_uid, why));
         ++m_report.notImported;
+    }
+
+    static bool sameAlarm(const FieldsRequest &a, const FieldsRequest &b)
+    {
+        return a.kind == b.kind && a.text == b.text && a.sound == b.sound
+            && alarmFileName(a.kind, a.fields).compare(alarmFileName(b.kind, b.fields), Qt::CaseInsensitive) == 0;
     }
 
     void add(const FieldsRequest &request)
@@ -366,7 +378,7 @@ private:
         }
     }
 
-    // The alarms of one reminder: the rule's days move with the reminder and the zone, when they take it to
+    // The alarms of one reminder, planned: the rule's days move with the reminder and the zone, when they take it to
     // another day.
     void alarms(const Repetition &rule, const QDate &eventDate, const QDateTime &moment, const QString &text,
                 const QString &sound)
@@ -380,13 +392,15 @@ private:
         switch (rule.kind) {
         case AlarmKind::Once: {
             const QDate day = moment.date();
-            return add(request(AlarmKind::Once, { number(day.day()), number(day.month()), number(day.year()) }));
+            return m_plan.append(
+                request(AlarmKind::Once, { number(day.day()), number(day.month()), number(day.year()) }));
         }
         case AlarmKind::Daily:
-            return add(request(AlarmKind::Daily, {}));
+            return m_plan.append(request(AlarmKind::Daily, {}));
         case AlarmKind::Weekly:
             for (int weekday : rule.weekdays)
-                add(request(AlarmKind::Weekly, { weekdayName(int(((weekday - 1 + shift) % 7 + 7) % 7) + 1) }));
+                m_plan.append(
+                    request(AlarmKind::Weekly, { weekdayName(int(((weekday - 1 + shift) % 7 + 7) % 7) + 1) }));
             return;
         case AlarmKind::Monthly:
             for (int day : rule.monthDays) {
@@ -396,7 +410,7 @@ private:
                                           "a monthly alarm cannot hold")
                                .arg(day));
                 else
-                    add(request(AlarmKind::Monthly, { number(int(moved)) }));
+                    m_plan.append(request(AlarmKind::Monthly, { number(int(moved)) }));
             }
             return;
         case AlarmKind::Yearly: {
@@ -404,7 +418,7 @@ private:
             const QDate date = QDate(2000, rule.month, rule.monthDays.first()).addDays(shift);
             if (!date.isValid())
                 return refuse(QStringLiteral("the rule names a date no year has"));
-            return add(request(AlarmKind::Yearly, { number(date.day()), number(date.month()) }));
+            return m_plan.append(request(AlarmKind::Yearly, { number(date.day()), number(date.month()) }));
         }
         }
     }
@@ -415,6 +429,7 @@ private:
     ImportOptions m_options;
     ImportReport &m_report;
     QSet<QString> m_taken;
+    QList<FieldsRequest> m_plan; // the alarms of the component at hand, before they are written
     QString m_where;
     QString m_uid;
 };

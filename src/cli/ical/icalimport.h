@@ -30,8 +30,9 @@ struct ImportReport
 };
 
 // Makes alarms of the calendar's events and to-dos whose repetition a kind can hold, each through the checks and
-// the write of --add. `label` names the calendar in the report lines. A component that Brevora exported is
-// recognised by the alarm file it carries and gives back that very file.
+// the write of --add. `label` names the calendar in the report lines. A component that Brevora exported and that
+// still says what its alarm file says is recognised by the file it carries, and gives back that very file; one
+// changed in a calendar since becomes what it now says.
 ImportReport importCalendar(const StoreLayout &layout, const QByteArray &calendar, const QString &label,
                             const QDateTime &now, const SystemProbe &probe, const ImportOptions &options);
 

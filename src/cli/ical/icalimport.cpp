@@ -450,7 +450,9 @@ ImportReport importCalendar(const StoreLayout &layout, const QByteArray &calenda
             calendars.append(c);
     }
     if (calendars.isEmpty()) {
-        report.lines.append(QStringLiteral("%1: not imported: it holds no calendar (VCALENDAR)").arg(label));
+        report.lines.append(
+            QStringLiteral("%1: not imported: libical finds no whole calendar in it (BEGIN:VCALENDAR to END:VCALENDAR)")
+                .arg(label));
         ++report.notImported;
         return report;
     }

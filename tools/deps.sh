@@ -28,11 +28,12 @@ brevora_install_missing() {
 
 # What building needs. Qt6Gui's CMake package runs FindOpenGL, which wants GL/gl.h and libGL.so from libgl-dev.
 # qt6-base-dev depends on it on Debian 12; it is named anyway because configuring fails without it.
-# Sound is decoded with libsndfile and played through PulseAudio's simple API, both found with pkg-config.
+# Sound is decoded with libsndfile and played through PulseAudio's simple API, and calendars are read and written
+# with libical, all found with pkg-config.
 # The windows are laid out for Liberation Sans (fonts-liberation), which the program uses when it runs.
 # shellcheck disable=SC2034 # used by the scripts that source this file
 # The windows' translations are compiled with lrelease and checked with lupdate (qt6-tools-dev gives CMake the
 # LinguistTools package, qt6-l10n-tools the tools); Qt's own translations of its standard buttons are loaded when
 # the program runs.
 brevora_build_packages=(build-essential cmake pkg-config qt6-base-dev libgl-dev libbenchmark-dev libsndfile1-dev
-    libpulse-dev fonts-liberation qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n)
+    libical-dev libpulse-dev fonts-liberation qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n)

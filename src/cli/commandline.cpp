@@ -6,6 +6,8 @@
 #include "cli/commands/checksystem.h"
 #include "cli/commands/deletealarm.h"
 #include "cli/commands/listing.h"
+#include "cli/ical/icalexport.h"
+#include "cli/ical/icalimport.h"
 #include "core/names/kindshape.h"
 #include "core/settings/lastrunning.h"
 #include "os/clock/clock.h"
@@ -15,7 +17,9 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTextStream>
 
@@ -39,7 +43,12 @@ struct Options
     QCommandLineOption json{ "json", "With --list or --check: write JSON to the standard output." };
     QCommandLineOption text{ "text", "With --add: the alarm's text.", "text" };
     QCommandLineOption sound{ "sound", "With --add: the sound file to play.", "file" };
-    QCommandLineOption force{ "force", "With --add: replace an alarm of the same kind and moment." };
+    QCommandLineOption force{ "force", "With --add or --import-ics: replace an alarm of the same kind and moment." };
+    QCommandLineOption exportIcs{ "export-ics",
+                                  "Write every alarm as an iCalendar event to the file that follows, or to the "
+                                  "standard output (none, or -)." };
+    QCommandLineOption importIcs{ "import-ics", "Make alarms of the events of the iCalendar file <file>.", "file" };
+    QCommandLineOption dryRun{ "dry-run", "With --import-ics: report what would be imported, and write nothing." };
     QCommandLineOption replace{ "replace",
                                 "With --add: change the alarm <file> into the new one (a path, or a name in the "
                                 "folders of the new alarm's kind).",
@@ -59,7 +68,9 @@ const char *const description
       "yearly D-M H:MM. Example:\n"
       "  brevora --add once 3-2-2030 14:00 --text Dentist\n"
       "  brevora --add daily 14:30 --text Tea --replace 14-0.alm\n"
-      "  brevora --delete daily 14-30.alm\n\n"
+      "  brevora --delete daily 14-30.alm\n"
+      "  brevora --export-ics alarms.ics\n"
+      "  brevora --import-ics calendar.ics --dry-run\n\n"
       "--list writes a tab, a line end or a backslash within a column as \\t, \\r, \\n or \\\\.\n\n"
       "Exit status: 0 when all is well, 1 when the check found problems or a command was refused,\n"
       "2 for a usage error.";
@@ -214,6 +225,51 @@ int add(const Context &context, const QCommandLineParser &parser, const Options 
     return outcome.status == AddOutcome::Status::Added ? Success : Problems;
 }
 
+int exportIcs(const Context &context, const QCommandLineParser &parser, const StoreLayout &layout)
+{
+    const QStringList rest = parser.positionalArguments();
+    if (rest.size() > 1)
+        return usage(context, QStringLiteral("unexpected argument \"%1\"").arg(rest.at(1)));
+    const ExportedCalendar calendar = exportCalendar(layout, context.clock.now());
+    printProblems(context.err, calendar.leftOut);
+    if (!calendar.error.isEmpty()) {
+        context.err << "brevora: " << calendar.error << '\n';
+        context.err.flush();
+        return Problems;
+    }
+    const QString file = rest.value(0, QStringLiteral("-"));
+    if (file == u'-') {
+        context.out << QString::fromUtf8(calendar.text);
+        context.out.flush();
+    } else {
+        QSaveFile save(file);
+        if (!save.open(QIODevice::WriteOnly) || save.write(calendar.text) != calendar.text.size() || !save.commit()) {
+            printProblems(context.err, { { file, save.errorString(), {} } });
+            return Problems;
+        }
+    }
+    return calendar.leftOut.isEmpty() ? Success : Problems;
+}
+
+int importIcs(const Context &context, const QCommandLineParser &parser, const Options &o, const StoreLayout &layout)
+{
+    const QString file = parser.value(o.importIcs);
+    QFile input(file);
+    if (!input.open(QIODevice::ReadOnly)) {
+        printProblems(context.err, { { file, input.errorString(), {} } });
+        return Problems;
+    }
+    const ImportReport report = importCalendar(layout, input.readAll(), file, context.clock.now(), context.probe,
+                                               { parser.isSet(o.dryRun), parser.isSet(o.force) });
+    for (const QString &path : report.written)
+        context.out << QDir::toNativeSeparators(path) << '\n';
+    context.out.flush();
+    for (const QString &line : report.lines)
+        context.err << line << '\n';
+    context.err.flush();
+    return report.notImported == 0 ? Success : Problems;
+}
+
 } // namespace
 
 bool wantsCommandLine(const QStringList &arguments)
@@ -245,7 +301,7 @@ int runCommandLine(const QStringList &arguments, const Context &context)
     parser.setApplicationDescription(QString::fromLatin1(description));
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOptions({ o.programDir, o.list, o.check, o.add, o.remove, o.kind, o.missed, o.json, o.text, o.sound,
-                        o.force, o.replace, o.help, o.version });
+                        o.force, o.replace, o.exportIcs, o.importIcs, o.dryRun, o.help, o.version });
     parser.addPositionalArgument("fields", "With --add: when the alarm falls due. With --delete: the name.",
                                  "[fields...]");
     if (!parser.parse(QStringList{ QStringLiteral("brevora") } + arguments))
@@ -261,11 +317,19 @@ int runCommandLine(const QStringList &arguments, const Context &context)
         return Success;
     }
     const int commands = int(parser.isSet(o.list)) + int(parser.isSet(o.check)) + int(parser.isSet(o.add))
-        + int(parser.isSet(o.remove));
+        + int(parser.isSet(o.remove)) + int(parser.isSet(o.exportIcs)) + int(parser.isSet(o.importIcs));
     if (commands != 1)
-        return usage(context, QStringLiteral("give exactly one of --list, --check, --add and --delete"));
+        return usage(context,
+                     QStringLiteral("give exactly one of --list, --check, --add, --delete, --export-ics and "
+                                    "--import-ics"));
     QString misplaced;
-    if (parser.isSet(o.list))
+    if (!parser.isSet(o.importIcs) && parser.isSet(o.dryRun))
+        misplaced = QStringLiteral("--dry-run");
+    else if (parser.isSet(o.exportIcs))
+        misplaced = stray(parser, { &o.kind, &o.missed, &o.json, &o.text, &o.sound, &o.force, &o.replace });
+    else if (parser.isSet(o.importIcs))
+        misplaced = stray(parser, { &o.kind, &o.missed, &o.json, &o.text, &o.sound, &o.replace });
+    else if (parser.isSet(o.list))
         misplaced = stray(parser, { &o.text, &o.sound, &o.force, &o.replace });
     else if (parser.isSet(o.check))
         misplaced = stray(parser, { &o.kind, &o.missed, &o.text, &o.sound, &o.force, &o.replace });
@@ -275,12 +339,13 @@ int runCommandLine(const QStringList &arguments, const Context &context)
         misplaced = stray(parser, { &o.kind, &o.missed, &o.json });
     if (!misplaced.isEmpty())
         return usage(context, misplaced + QStringLiteral(" does not go with this command"));
-    if (!parser.isSet(o.add) && !parser.isSet(o.remove) && !parser.positionalArguments().isEmpty())
+    if (!parser.isSet(o.add) && !parser.isSet(o.remove) && !parser.isSet(o.exportIcs)
+        && !parser.positionalArguments().isEmpty())
         return usage(context, QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first()));
 
     const QString dir = parser.isSet(o.programDir) ? parser.value(o.programDir) : context.defaultProgramDir();
     const StoreLayout layout(QDir(dir).absolutePath());
-    if (!parser.isSet(o.add) && !QFileInfo(layout.programDir()).isDir()) {
+    if (!parser.isSet(o.add) && !parser.isSet(o.importIcs) && !QFileInfo(layout.programDir()).isDir()) {
         printProblems(context.err, { { layout.programDir(), QStringLiteral("there is no such folder"), {} } });
         return Problems;
     }
@@ -290,6 +355,10 @@ int runCommandLine(const QStringList &arguments, const Context &context)
         return check(context, layout, parser.isSet(o.json));
     if (parser.isSet(o.remove))
         return deleteAlarm(context, parser, o, layout);
+    if (parser.isSet(o.exportIcs))
+        return exportIcs(context, parser, layout);
+    if (parser.isSet(o.importIcs))
+        return importIcs(context, parser, o, layout);
     return add(context, parser, o, layout);
 }
 

@@ -116,10 +116,19 @@ AddOutcome addAlarm(const StoreLayout &layout, const AddRequest &request, const 
         if (breaksLeadingZeroRule(timeFieldRule(kindInfo(request.kind).fields[i]).leadingZeros, values->at(i)))
             return rejected(folder, leadingZeroMessage);
     }
-    if (const QString invalid = invalidFieldsMessage(request.kind, *values); !invalid.isEmpty())
-        return rejected(folder, invalid);
+    // The sound is played by a program started elsewhere, so a relative path is anchored here.
+    const QString sound = request.sound ? QFileInfo(*request.sound).absoluteFilePath() : noSound;
+    return addFields(layout, { request.kind, *values, request.text, sound, request.force, request.replace }, now,
+                     probe);
+}
 
-    const QString name = alarmFileName(request.kind, *values);
+AddOutcome addFields(const StoreLayout &layout, const FieldsRequest &request, const QDateTime &now,
+                     const SystemProbe &probe, bool dryRun)
+{
+    const QString folder = layout.activeFolder(request.kind);
+    if (const QString invalid = invalidFieldsMessage(request.kind, request.fields); !invalid.isEmpty())
+        return rejected(folder, invalid);
+    const QString name = alarmFileName(request.kind, request.fields);
     QString path = layout.activePath(request.kind, name);
     if (const auto fault = nameFault(request.kind, name, now))
         return rejected(path, fault->why);
@@ -134,10 +143,10 @@ AddOutcome addAlarm(const StoreLayout &layout, const AddRequest &request, const 
     if (!existing.isEmpty() && !request.force)
         return refused(existing.first(), QStringLiteral("an alarm of this kind at this moment already exists"),
                        QStringLiteral("add --force to replace it"));
+    if (dryRun)
+        return { Status::Added, {}, path };
 
-    // The sound is played by a program started elsewhere, so a relative path is anchored here.
-    const QString sound = request.sound ? QFileInfo(*request.sound).absoluteFilePath() : noSound;
-    const NewAlarm alarm{ request.kind, *values, request.text, sound };
+    const NewAlarm alarm{ request.kind, request.fields, request.text, request.sound };
     const CreatedAlarm created = request.replace.isEmpty()
         ? createAlarm(layout, alarm)
         : changeAlarm(layout, request.replace, alarm, [](const QString &) { return true; });
@@ -152,10 +161,10 @@ AddOutcome addAlarm(const StoreLayout &layout, const AddRequest &request, const 
     if (!created.message.isEmpty())
         added.messages.append({ request.replace, QStringLiteral("the replaced alarm could not be removed"),
                                 QStringLiteral("delete it with brevora --delete") });
-    if (request.sound) {
-        const auto frames = QFileInfo(sound).isFile() ? probe.soundFrames(sound) : std::nullopt;
+    if (request.sound != noSound) {
+        const auto frames = QFileInfo(request.sound).isFile() ? probe.soundFrames(request.sound) : std::nullopt;
         if (!frames || *frames <= 0)
-            added.messages.append({ path, QStringLiteral("warning: the sound file %1 does not play").arg(sound),
+            added.messages.append({ path, QStringLiteral("warning: the sound file %1 does not play").arg(request.sound),
                                     QStringLiteral("choose a sound file that exists and holds sound") });
     }
     return added;

@@ -43,4 +43,21 @@ QString addExample(AlarmKind kind);
 AddOutcome addAlarm(const StoreLayout &layout, const AddRequest &request, const QDateTime &now,
                     const SystemProbe &probe);
 
+// An alarm whose due fields are already in file order and as the clock writes them, and whose sound is stored as
+// given (noSound for none): what --add does after reading its arguments, and what an import does with each alarm.
+struct FieldsRequest
+{
+    AlarmKind kind;
+    QStringList fields;
+    QString text;
+    QString sound;
+    bool force = false;
+    QString replace;
+};
+
+// The checks and the write of addAlarm. With `dryRun`, everything is checked and nothing written: an Added
+// outcome then names the file that would have been written.
+AddOutcome addFields(const StoreLayout &layout, const FieldsRequest &request, const QDateTime &now,
+                     const SystemProbe &probe, bool dryRun = false);
+
 } // namespace brevora::cli

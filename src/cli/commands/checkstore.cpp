@@ -14,20 +14,6 @@ namespace brevora::cli {
 
 namespace {
 
-// A name the clock never writes, told about a file in the store with what to do about it.
-std::optional<Problem> nameProblem(AlarmKind kind, const QString &path, const QString &fileName, const QDateTime &now)
-{
-    const auto fault = nameFault(kind, fileName, now);
-    if (!fault)
-        return std::nullopt;
-    if (fault->passed)
-        return Problem{ path, QStringLiteral("this one-time alarm's moment has passed, so it is never shown"),
-                        QStringLiteral("delete it") };
-    return Problem{ path, fault->why + QStringLiteral(", so this alarm is never shown"),
-                    fault->rename.isEmpty() ? QStringLiteral("delete it and add the alarm again")
-                                            : QStringLiteral("rename it to %1").arg(fault->rename) };
-}
-
 // How many fields the line holds, counted by the program's own reader.
 int countFields(const QByteArray &line)
 {
@@ -35,6 +21,56 @@ int countFields(const QByteArray &line)
     while (count < 64 && parseAlarmLine(line, count + 1))
         ++count;
     return count;
+}
+
+void checkSettings(const StoreLayout &layout, QList<Problem> &problems)
+{
+    for (Setting setting : { Setting::Past, Setting::Startup, Setting::Hide }) {
+        const QString path = settingFilePath(layout.settingsFolder(), setting);
+        const QString fallback = settingDefault(setting) ? QStringLiteral("#TRUE#") : QStringLiteral("#FALSE#");
+        // Read without blocking: a pipe named like a settings file would wait for a writer for good.
+        const std::optional<QByteArray> content = readRegularFile(path, 64);
+        if (!content && QFileInfo::exists(path) && !QFileInfo(path).isFile()) {
+            problems.append(
+                { path,
+                  QStringLiteral("is not a regular file (a pipe, a device or a folder), so the setting "
+                                 "cannot be read"),
+                  QStringLiteral("remove it; Brevora recreates it with %1 at its next start").arg(fallback) });
+            continue;
+        }
+        if (!content) {
+            problems.append({ path, QStringLiteral("the settings file is missing or cannot be read"),
+                              QStringLiteral("Brevora recreates it with %1 at its next start; save the settings in "
+                                             "Options to choose")
+                                  .arg(fallback) });
+            continue;
+        }
+        if (*content != formatSettingValue(true) && *content != formatSettingValue(false))
+            problems.append(
+                { path, QStringLiteral("the settings file does not hold exactly #TRUE# or #FALSE#"),
+                  QStringLiteral("save the settings in Options, or write %1 followed by a line end").arg(fallback) });
+    }
+}
+
+} // namespace
+
+Problem twinProblem(const StoredAlarm &hidden, const StoredAlarm &found, bool certain)
+{
+    const QString advice = QStringLiteral("delete the one you do not want");
+    if (hidden.waiting && !found.waiting)
+        return { hidden.path(),
+                 QStringLiteral("waits to come back but the same alarm is already in %1, so it cannot come back")
+                     .arg(found.path()),
+                 advice };
+    if (certain)
+        return { hidden.path(),
+                 QStringLiteral("differs from %1 only in letter case, and the program finds that one, so this "
+                                "alarm is never shown")
+                     .arg(found.fileName),
+                 advice };
+    return { hidden.path(),
+             QStringLiteral("differs from %1 only in letter case, so only one of them is shown").arg(found.fileName),
+             advice };
 }
 
 void checkContent(const StoredAlarm &alarm, const AlarmContent &content, const ProblemSink &report)
@@ -80,55 +116,18 @@ void checkContent(const StoredAlarm &alarm, const AlarmContent &content, const P
     }
 }
 
-Problem twinProblem(const StoredAlarm &hidden, const StoredAlarm &found, bool certain)
+std::optional<Problem> nameProblem(AlarmKind kind, const QString &path, const QString &fileName, const QDateTime &now)
 {
-    const QString advice = QStringLiteral("delete the one you do not want");
-    if (hidden.waiting && !found.waiting)
-        return { hidden.path(),
-                 QStringLiteral("waits to come back but the same alarm is already in %1, so it cannot come back")
-                     .arg(found.path()),
-                 advice };
-    if (certain)
-        return { hidden.path(),
-                 QStringLiteral("differs from %1 only in letter case, and the program finds that one, so this "
-                                "alarm is never shown")
-                     .arg(found.fileName),
-                 advice };
-    return { hidden.path(),
-             QStringLiteral("differs from %1 only in letter case, so only one of them is shown").arg(found.fileName),
-             advice };
+    const auto fault = nameFault(kind, fileName, now);
+    if (!fault)
+        return std::nullopt;
+    if (fault->passed)
+        return Problem{ path, QStringLiteral("this one-time alarm's moment has passed, so it is never shown"),
+                        QStringLiteral("delete it") };
+    return Problem{ path, fault->why + QStringLiteral(", so this alarm is never shown"),
+                    fault->rename.isEmpty() ? QStringLiteral("delete it and add the alarm again")
+                                            : QStringLiteral("rename it to %1").arg(fault->rename) };
 }
-
-void checkSettings(const StoreLayout &layout, QList<Problem> &problems)
-{
-    for (Setting setting : { Setting::Past, Setting::Startup, Setting::Hide }) {
-        const QString path = settingFilePath(layout.settingsFolder(), setting);
-        const QString fallback = settingDefault(setting) ? QStringLiteral("#TRUE#") : QStringLiteral("#FALSE#");
-        // Read without blocking: a pipe named like a settings file would wait for a writer for good.
-        const std::optional<QByteArray> content = readRegularFile(path, 64);
-        if (!content && QFileInfo::exists(path) && !QFileInfo(path).isFile()) {
-            problems.append(
-                { path,
-                  QStringLiteral("is not a regular file (a pipe, a device or a folder), so the setting "
-                                 "cannot be read"),
-                  QStringLiteral("remove it; Brevora recreates it with %1 at its next start").arg(fallback) });
-            continue;
-        }
-        if (!content) {
-            problems.append({ path, QStringLiteral("the settings file is missing or cannot be read"),
-                              QStringLiteral("Brevora recreates it with %1 at its next start; save the settings in "
-                                             "Options to choose")
-                                  .arg(fallback) });
-            continue;
-        }
-        if (*content != formatSettingValue(true) && *content != formatSettingValue(false))
-            problems.append(
-                { path, QStringLiteral("the settings file does not hold exactly #TRUE# or #FALSE#"),
-                  QStringLiteral("save the settings in Options, or write %1 followed by a line end").arg(fallback) });
-    }
-}
-
-} // namespace
 
 void StoreCheck::other(const QString &path)
 {

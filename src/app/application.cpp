@@ -7,6 +7,7 @@
 #include "os/clock/clock.h"
 #include "os/notify/desktopnotifier.h"
 #include "os/session/logonstart.h"
+#include "os/session/sleepwatch.h"
 #include "scheduler/missedwatch.h"
 #include "scheduler/scheduler.h"
 #include "ui/common/artwork.h"
@@ -101,6 +102,15 @@ void Application::watchMissedAlarms()
     connect(m_scheduler, &Scheduler::watchedUpToNow, m_missedWatch.get(), &MissedWatch::noteWatching);
     connect(m_scheduler, &Scheduler::clockJumped, m_missedWatch.get(), &MissedWatch::checkAfterJump);
     m_missedWatch->checkAtStart();
+    if (m_sleep) {
+        // Written before the computer sleeps: a sleep it never wakes from still reports what fell due after it.
+        connect(m_sleep, &SleepWatch::aboutToSleep, m_missedWatch.get(), [this] {
+            m_missedWatch->noteWatching(true);
+            m_sleep->readyToSleep();
+        });
+        connect(m_sleep, &SleepWatch::resumed, m_scheduler, &Scheduler::noteResumed);
+        m_sleep->start();
+    }
 }
 
 } // namespace brevora

@@ -20,6 +20,7 @@ class NoticeNotifications;
 class NotificationRouter;
 class Snoozer;
 class Scheduler;
+class SleepWatch;
 class StartUpReports;
 
 // Owns the shared state, the scheduler, the windows and the notices, connects them, and runs the start-up work
@@ -40,6 +41,9 @@ public:
                 QObject *parent = nullptr);
     ~Application() override;
 
+    // What the system says of its sleep, heard from the start on: before a sleep the handled moment is written, and
+    // a resume is handled at once. Without one, a resume is noticed as a late wake-up of the checks.
+    void watchSleep(SleepWatch &sleep) { m_sleep = &sleep; }
     // The start-up: icon, settings, set-aside alarms, splash, kind list, checks, options.
     void start();
 
@@ -66,6 +70,7 @@ private:
 
     SharedState m_state;
     const Clock &m_clock;
+    SleepWatch *m_sleep = nullptr;
     Platform m_platform;
     Scheduler *m_scheduler = nullptr;
     std::unique_ptr<NoticeBoard> m_notices;

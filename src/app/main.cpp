@@ -10,6 +10,7 @@
 #include "os/notify/desktopnotifier.h"
 #include "os/session/logonstart.h"
 #include "os/session/programend.h"
+#include "os/session/sleepwatch.h"
 #include "os/sound/soundplayer.h"
 #include "os/wake/wakehelper.h"
 #include "scheduler/scheduler.h"
@@ -121,8 +122,10 @@ int main(int argc, char *argv[])
     brevora::SystemLauncher launcher;
     const auto logonStart = brevora::createSystemLogonStart();
     const auto notifier = brevora::createSystemNotifier();
+    const auto sleepWatch = brevora::createSystemSleepWatch();
     brevora::Application app(programDir.folder, brevora::SystemClock::instance(),
                              brevora::Platform{ prompter, programEnd, *sound, launcher, *logonStart, *notifier });
+    app.watchSleep(*sleepWatch);
     QObject::connect(&instance, &brevora::SingleInstance::showRequested, &app,
                      &brevora::Application::showForAnotherStart);
     // A sleeping machine is woken for the next alarm by the helper that holds the right to; without it, the alarm

@@ -177,6 +177,12 @@ void Scheduler::onClockJumped()
     }
 }
 
+void Scheduler::noteResumed()
+{
+    if (m_started)
+        onClockJumped();
+}
+
 void Scheduler::noteFolderChanged(const QString &folder)
 {
     if (!m_started)

@@ -65,6 +65,8 @@ public:
     // After a start or a jump of the clock: every set-aside alarm but those of the current minute, which
     // would fire a second time within it.
     PastReturnReport returnPastAlarmsNotDueNow();
+    // The computer has resumed from a sleep the system announced: handled at once as the jump it is.
+    void noteResumed();
     // An acknowledgement of a recurring alarm: the next return is a full interval away.
     void restartReturnCount();
 

@@ -8,6 +8,13 @@
 #include <QFile>
 #include <QTest>
 
+#include <optional>
+
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
 using namespace brevora;
 using namespace brevora::test;
 
@@ -30,6 +37,38 @@ QString line(const QStringList &fields)
 {
     return QString::fromUtf8(formatAlarmLine(fields));
 }
+
+// Keeps files from being removed from the folder or added to it while it lives. Root passes over permissions, so
+// for root the folder is made immutable instead.
+class LockedFolder
+{
+public:
+    explicit LockedFolder(const QString &folder)
+        : m_folder(folder)
+    {
+        QVERIFY2(set(true), "the folder could not be locked");
+    }
+    ~LockedFolder() { set(false); }
+
+private:
+    bool set(bool locked)
+    {
+        if (::geteuid() != 0)
+            return QFile::setPermissions(m_folder,
+                                         locked ? QFile::ReadOwner | QFile::ExeOwner
+                                                : QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        const int fd = ::open(QFile::encodeName(m_folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        int flags = 0;
+        bool done = fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+        flags = locked ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+        done = done && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+        if (fd >= 0)
+            ::close(fd);
+        return done;
+    }
+
+    QString m_folder;
+};
 
 } // namespace
 
@@ -65,6 +104,12 @@ private slots:
             << QStringList{ old, other };
         QTest::newRow("a field the clock never writes")
             << QStringList{ "daily", "25:00", "--replace", "14-0.alm" } << 1 << QStringList{ old, other };
+        QTest::newRow("by name, a file that is not an alarm")
+            << QStringList{ "daily", "14:45", "--replace", "notes.txt" } << 1 << QStringList{ old, other };
+        // Written, but the old alarm stayed: two alarms where one was meant is no success.
+        QTest::newRow("the old alarm cannot be removed")
+            << QStringList{ "weekly", "Monday", "9:00", "--replace", "@/Events/Day/14-0.alm" } << 1
+            << QStringList{ old, other, "Events/Week/Monday_9-0.alm " + line({ "Tea", noSound, "Monday", "9", "0" }) };
     }
 
     void replaceChangesTheNamedAlarm()
@@ -76,8 +121,15 @@ private slots:
         f.put(f.active(AlarmKind::Daily, "14-0.alm"), { "old", noSound, "14", "0" });
         if (QString(QTest::currentDataTag()).startsWith("onto") || status != 0)
             f.put(f.active(AlarmKind::Daily, "14-30.alm"), { "other", noSound, "14", "30" });
+        writeBytes(f.active(AlarmKind::Daily, "notes.txt"), "keep\r\n");
+        after.append("Events/Day/notes.txt keep\r\n");
+        after.sort();
         args.replaceInStrings("@", f.store.dir.path());
+        std::optional<LockedFolder> locked;
+        if (QString(QTest::currentDataTag()).contains("cannot be removed"))
+            locked.emplace(f.store.layout.activeFolder(AlarmKind::Daily));
         const auto r = f.run(QStringList{ "--add" } + args + QStringList{ "--text", "Tea" });
+        locked.reset();
         QCOMPARE(r.status, status);
         QVERIFY2(status != 0 ? r.err.startsWith("brevora") || r.err.contains(": ") : r.err.isEmpty(),
                  qPrintable(r.err));
@@ -99,6 +151,9 @@ private slots:
         QTest::newRow("name of another kind") << QStringList{ "weekly", "14-0.alm" } << 1 << "";
         QTest::newRow("a settings file") << QStringList{ "@/Program files/Settings/past.bvr" } << 1 << "";
         QTest::newRow("not an alarm file") << QStringList{ "@/Events/Day/notes.txt" } << 1 << "";
+        QTest::newRow("kind and a name that is not an alarm's") << QStringList{ "daily", "notes.txt" } << 1 << "";
+        QTest::newRow("read-only, in a folder that keeps its files")
+            << QStringList{ "monthly", "1_8-0.alm" } << 1 << "";
         QTest::newRow("a path out of the store") << QStringList{ "@/Events/Day/../../outside.alm" } << 1 << "";
         QTest::newRow("a folder") << QStringList{ "@/Events/Day" } << 1 << "";
         QTest::newRow("unknown kind") << QStringList{ "hourly", "14-0.alm" } << 2 << "";
@@ -121,8 +176,16 @@ private slots:
         args.replaceInStrings("@", f.store.dir.path());
         QDir::setCurrent(f.store.dir.path());
 
+        std::optional<LockedFolder> locked;
+        if (QString(QTest::currentDataTag()).contains("keeps its files"))
+            locked.emplace(f.store.layout.activeFolder(AlarmKind::Monthly));
         const auto r = f.run(QStringList{ "--delete" } + args);
+        locked.reset();
         QCOMPARE(r.status, status);
+        // A file that stays keeps its read-only mark.
+        if (QFileInfo::exists(f.active(AlarmKind::Monthly, "1_8-0.alm")))
+            QCOMPARE(QFile::permissions(f.active(AlarmKind::Monthly, "1_8-0.alm")) & QFile::WriteOwner,
+                     QFileDevice::Permissions());
         QStringList expected = before;
         if (!gone.isEmpty()) {
             expected.removeIf([&](const QString &entry) { return entry.startsWith(gone + ' '); });

@@ -74,6 +74,10 @@ private slots:
             const auto list = f.run({ "--list" });
             QCOMPARE(list.status, 0);
             QCOMPARE(list.out, QString());
+            // Named for deletion, it is refused for what it is, wherever it is named.
+            const auto removal = f.run({ "--delete", "daily", "7-5.alm" });
+            QCOMPARE(removal.status, 1);
+            QVERIFY2(removal.err.startsWith(path + ": is not a regular file"), qPrintable(removal.err));
         }
     }
 

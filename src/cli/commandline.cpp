@@ -211,7 +211,7 @@ int add(const Context &context, const QCommandLineParser &parser, const Options 
         context.out << QDir::toNativeSeparators(outcome.path) << '\n';
         context.out.flush();
     }
-    return outcome.status == AddOutcome::Status::Added ? Success : Problems;
+    return outcome.status == AddOutcome::Status::Added && !outcome.replacedStayed ? Success : Problems;
 }
 
 } // namespace

@@ -149,9 +149,13 @@ AddOutcome addAlarm(const StoreLayout &layout, const AddRequest &request, const 
     }
     AddOutcome added{ Status::Added, {}, path };
     // Written, but the replaced file stayed: the user has two alarms where one was meant.
-    if (!created.message.isEmpty())
-        added.messages.append({ request.replace, QStringLiteral("the replaced alarm could not be removed"),
+    if (!created.message.isEmpty()) {
+        added.replacedStayed = true;
+        added.messages.append({ request.replace,
+                                QStringLiteral("the new alarm was added, but this one, which it replaces, could not "
+                                               "be removed, so both are there"),
                                 QStringLiteral("delete it with brevora --delete") });
+    }
     if (request.sound) {
         const auto frames = QFileInfo(sound).isFile() ? probe.soundFrames(sound) : std::nullopt;
         if (!frames || *frames <= 0)

@@ -6,6 +6,7 @@
 
 #include <QDirIterator>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTest>
 
 #include <optional>
@@ -196,6 +197,40 @@ private slots:
         QCOMPARE(storeContents(f), expected);
         QVERIFY(QFile::exists(f.store.dir.path() + "/outside.alm"));
         QVERIFY(QFile::exists(f.store.dir.path() + "/Program files/Settings/past.bvr"));
+    }
+
+    // A name is bytes: one that is not UTF-8 is never spelt as the file whose name its text would make.
+    void namesThatAreNotUtf8()
+    {
+        CliFixture f;
+        const QByteArray folder = QFile::encodeName(f.store.layout.activeFolder(AlarmKind::Daily));
+        const QByteArray latin = folder + "/caf\xe9.alm";
+        const QByteArray replacement = folder + "/caf\xef\xbf\xbd.alm";
+        // Qt cannot name the file, so the temporary folder would keep it.
+        const auto removeLatin = qScopeGuard([&] { ::unlink(latin.constData()); });
+        for (const QByteArray &path : { latin, replacement }) {
+            const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+            QVERIFY(fd >= 0);
+            QCOMPARE(::write(fd, path.constData(), size_t(path.size())), ssize_t(path.size()));
+            ::close(fd);
+        }
+        for (const QByteArrayList &args : { QByteArrayList{ "--delete", latin },
+                                            { "--delete", "daily", "caf\xe9.alm" },
+                                            { "--add", "daily", "14:30", "--text", "Tea", "--replace", latin } }) {
+            const auto r = f.runBytes(args);
+            QCOMPARE(r.status, 1);
+            QVERIFY2(r.err.contains("caf\\xe9.alm: is not valid UTF-8"), qPrintable(r.err));
+            QVERIFY(QFile::exists(QFile::decodeName(replacement)));
+            QVERIFY(::access(latin.constData(), F_OK) == 0);
+        }
+
+        // The store's listings name it as it is, or not at all.
+        const auto check = f.run({ "--check" });
+        QVERIFY2(check.err.contains(f.store.layout.activeFolder(AlarmKind::Daily)
+                                    + "/caf\\xe9.alm: its name is not valid UTF-8"),
+                 qPrintable(check.err));
+        const auto list = f.run({ "--list", "--json" });
+        QCOMPARE(list.out.count(QString::fromUtf8("caf\xef\xbf\xbd.alm")), 1);
     }
 };
 

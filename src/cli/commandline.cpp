@@ -15,6 +15,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTextStream>
@@ -236,6 +237,24 @@ bool wantsCommandLine(const QStringList &arguments)
     if (first.startsWith(QStringLiteral("--")))
         first.remove(0, 1);
     return !qtOptions.contains(first);
+}
+
+int runCommandLine(const QByteArrayList &arguments, const Context &context)
+{
+    QStringList texts;
+    for (const QByteArray &argument : arguments) {
+        texts.append(QFile::decodeName(argument));
+        if (QFile::encodeName(texts.last()) != argument) {
+            printProblems(context.err,
+                          { { shownFileName(argument),
+                              QStringLiteral("is not valid UTF-8 (the bytes that are not are written "
+                                             "\\xNN here); Brevora takes its arguments in UTF-8 only, "
+                                             "so that it never takes one file's name for another's"),
+                              QStringLiteral("give it in UTF-8, and rename a file whose name is not") } });
+            return Problems;
+        }
+    }
+    return runCommandLine(texts, context);
 }
 
 int runCommandLine(const QStringList &arguments, const Context &context)

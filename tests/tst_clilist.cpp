@@ -145,11 +145,13 @@ private slots:
         f.put(f.active(AlarmKind::Weekly, "Friday_9-0.alm"), { "Fri", noSound, "Friday", "9", "0" });
         f.put(f.active(AlarmKind::Once, "3-2-2007_9-0.alm"), { "Dentist", noSound, "3", "2", "2007", "9", "0" });
         f.put(f.active(AlarmKind::Once, "3-2-2007_15-0.alm"), { "Later", noSound, "3", "2", "2007", "15", "0" });
+        // Passed before the program last ran: told then, so not again.
+        f.put(f.active(AlarmKind::Once, "1-2-2007_9-0.alm"), { "Told", noSound, "1", "2", "2007", "9", "0" });
         const QString state = f.store.dir.filePath("Program files/last-running");
 
         const auto unknown = f.run({ "--list", "--missed" });
         QCOMPARE(unknown.status, 0);
-        QCOMPARE(unknown.out, "2007-02-03 09:00+01:00\tonce\tDentist\n");
+        QCOMPARE(unknown.out, "2007-02-01 09:00+01:00\tonce\tTold\n2007-02-03 09:00+01:00\tonce\tDentist\n");
 
         QVERIFY(writeLastRunning(state, QDateTime(QDate(2007, 2, 1), QTime(20, 0))));
         const auto r = f.run({ "--list", "--missed" });

@@ -84,10 +84,12 @@ QString stray(const QCommandLineParser &parser, const QList<const QCommandLineOp
 
 int listMissed(const Context &context, const StoreLayout &layout, const QList<AlarmKind> &kinds, bool json)
 {
-    const QDateTime now = context.clock.now();
-    // Everything found is listed; only an absence of centuries reaches the bound, and the note says so.
-    const MissedAlarms missed = findMissedAlarms(layout, { readLastRunning(lastRunningFiles(layout)), now, true },
-                                                 std::numeric_limits<int>::max(), kinds);
+    // The start's own rule (MissedWatch::checkAtStart): counted from the kept moment, and every passed one-time
+    // alarm only when no moment is kept. Everything found is listed; only an absence of centuries reaches the
+    // bound, and the note says so.
+    const std::optional<QDateTime> since = readLastRunning(lastRunningFiles(layout));
+    const MissedAlarms missed
+        = findMissedAlarms(layout, { since, context.clock.now(), !since }, std::numeric_limits<int>::max(), kinds);
     if (json) {
         context.out << missedJson(missed);
         context.out.flush();

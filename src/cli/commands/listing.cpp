@@ -163,7 +163,9 @@ QByteArray missedJson(const MissedAlarms &missed)
                                    { "kind", kindWord(alarm.kind) },
                                    { "file", QDir::toNativeSeparators(alarm.path) },
                                    { "text", alarm.text } });
-    return QJsonDocument(QJsonObject{ { "missed", alarms }, { "complete", !missed.totalIsLowerBound } }).toJson();
+    // A folder that could not be read hides its misses as surely as the bound does.
+    const bool complete = !missed.totalIsLowerBound && missed.problems.isEmpty();
+    return QJsonDocument(QJsonObject{ { "missed", alarms }, { "complete", complete } }).toJson();
 }
 
 } // namespace brevora::cli

@@ -301,7 +301,9 @@ int runCommandLine(const QStringList &arguments, const Context &context)
 
     const QString dir = parser.isSet(o.programDir) ? parser.value(o.programDir) : context.defaultProgramDir();
     const StoreLayout layout(QDir(dir).absolutePath());
-    if (!parser.isSet(o.add) && !QFileInfo(layout.programDir()).isDir()) {
+    // Only --add into the default folder may make it, as the program's first start would; a folder named outright
+    // that is not there is a typing error, and writing an alarm there would hide it from the program.
+    if ((!parser.isSet(o.add) || parser.isSet(o.programDir)) && !QFileInfo(layout.programDir()).isDir()) {
         printProblems(context.err, { { layout.programDir(), QStringLiteral("there is no such folder"), {} } });
         return Problems;
     }

@@ -131,6 +131,14 @@ AddOutcome addAlarm(const StoreLayout &layout, const AddRequest &request, const 
         if (!found.isEmpty() && !sameFile(where + u'/' + found, request.replace))
             existing.append(where + u'/' + found);
     }
+    // Only an alarm file is ever replaced: a pipe or a folder under an alarm's name is the user's.
+    for (const QString &other : std::as_const(existing)) {
+        if (!QFileInfo(other).isFile())
+            return refused(other,
+                           QStringLiteral("is not a regular file (a pipe, a folder, a device or a link that leads "
+                                          "nowhere), so it is no alarm and is not replaced"),
+                           QStringLiteral("move it out of the alarm folders"));
+    }
     if (!existing.isEmpty() && !request.force)
         return refused(existing.first(), QStringLiteral("an alarm of this kind at this moment already exists"),
                        QStringLiteral("add --force to replace it"));

@@ -8,7 +8,10 @@
 #include "core/store/storescan.h"
 
 #include <QDirIterator>
+#include <QFileInfo>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace brevora;
 using namespace brevora::test;
@@ -240,6 +243,14 @@ private slots:
         QStringList after = alarmFiles(f);
         after.sort();
         QCOMPARE(after, QStringList({ "Events/Day/7-30.alm", "Events/Week/Monday_8-30.alm" }));
+
+        // What is in the way but no alarm file stays, even with --force.
+        const QString pipe = f.past(AlarmKind::Yearly, "24-12_20-15.alm");
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0644), 0);
+        const auto r = f.run({ "--add", "yearly", "24-12", "20:15", "--text", "new", "--force" });
+        QCOMPARE(r.status, 1);
+        QVERIFY2(r.err.startsWith(pipe + ": is not a regular file"), qPrintable(r.err));
+        QVERIFY(QFileInfo(pipe).exists());
     }
 
     void usageErrors_data()

@@ -6,7 +6,15 @@
 
 #include <QDirIterator>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTest>
+
+#include <optional>
+
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
 
 using namespace brevora;
 using namespace brevora::test;
@@ -30,6 +38,38 @@ QString line(const QStringList &fields)
 {
     return QString::fromUtf8(formatAlarmLine(fields));
 }
+
+// Keeps files from being removed from the folder or added to it while it lives. Root passes over permissions, so
+// for root the folder is made immutable instead.
+class LockedFolder
+{
+public:
+    explicit LockedFolder(const QString &folder)
+        : m_folder(folder)
+    {
+        QVERIFY2(set(true), "the folder could not be locked");
+    }
+    ~LockedFolder() { set(false); }
+
+private:
+    bool set(bool locked)
+    {
+        if (::geteuid() != 0)
+            return QFile::setPermissions(m_folder,
+                                         locked ? QFile::ReadOwner | QFile::ExeOwner
+                                                : QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        const int fd = ::open(QFile::encodeName(m_folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        int flags = 0;
+        bool done = fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+        flags = locked ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+        done = done && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+        if (fd >= 0)
+            ::close(fd);
+        return done;
+    }
+
+    QString m_folder;
+};
 
 } // namespace
 
@@ -65,6 +105,12 @@ private slots:
             << QStringList{ old, other };
         QTest::newRow("a field the clock never writes")
             << QStringList{ "daily", "25:00", "--replace", "14-0.alm" } << 1 << QStringList{ old, other };
+        QTest::newRow("by name, a file that is not an alarm")
+            << QStringList{ "daily", "14:45", "--replace", "notes.txt" } << 1 << QStringList{ old, other };
+        // Written, but the old alarm stayed: two alarms where one was meant is no success.
+        QTest::newRow("the old alarm cannot be removed")
+            << QStringList{ "weekly", "Monday", "9:00", "--replace", "@/Events/Day/14-0.alm" } << 1
+            << QStringList{ old, other, "Events/Week/Monday_9-0.alm " + line({ "Tea", noSound, "Monday", "9", "0" }) };
     }
 
     void replaceChangesTheNamedAlarm()
@@ -76,8 +122,15 @@ private slots:
         f.put(f.active(AlarmKind::Daily, "14-0.alm"), { "old", noSound, "14", "0" });
         if (QString(QTest::currentDataTag()).startsWith("onto") || status != 0)
             f.put(f.active(AlarmKind::Daily, "14-30.alm"), { "other", noSound, "14", "30" });
+        writeBytes(f.active(AlarmKind::Daily, "notes.txt"), "keep\r\n");
+        after.append("Events/Day/notes.txt keep\r\n");
+        after.sort();
         args.replaceInStrings("@", f.store.dir.path());
+        std::optional<LockedFolder> locked;
+        if (QString(QTest::currentDataTag()).contains("cannot be removed"))
+            locked.emplace(f.store.layout.activeFolder(AlarmKind::Daily));
         const auto r = f.run(QStringList{ "--add" } + args + QStringList{ "--text", "Tea" });
+        locked.reset();
         QCOMPARE(r.status, status);
         QVERIFY2(status != 0 ? r.err.startsWith("brevora") || r.err.contains(": ") : r.err.isEmpty(),
                  qPrintable(r.err));
@@ -99,6 +152,9 @@ private slots:
         QTest::newRow("name of another kind") << QStringList{ "weekly", "14-0.alm" } << 1 << "";
         QTest::newRow("a settings file") << QStringList{ "@/Program files/Settings/past.bvr" } << 1 << "";
         QTest::newRow("not an alarm file") << QStringList{ "@/Events/Day/notes.txt" } << 1 << "";
+        QTest::newRow("kind and a name that is not an alarm's") << QStringList{ "daily", "notes.txt" } << 1 << "";
+        QTest::newRow("read-only, in a folder that keeps its files")
+            << QStringList{ "monthly", "1_8-0.alm" } << 1 << "";
         QTest::newRow("a path out of the store") << QStringList{ "@/Events/Day/../../outside.alm" } << 1 << "";
         QTest::newRow("a folder") << QStringList{ "@/Events/Day" } << 1 << "";
         QTest::newRow("unknown kind") << QStringList{ "hourly", "14-0.alm" } << 2 << "";
@@ -121,8 +177,16 @@ private slots:
         args.replaceInStrings("@", f.store.dir.path());
         QDir::setCurrent(f.store.dir.path());
 
+        std::optional<LockedFolder> locked;
+        if (QString(QTest::currentDataTag()).contains("keeps its files"))
+            locked.emplace(f.store.layout.activeFolder(AlarmKind::Monthly));
         const auto r = f.run(QStringList{ "--delete" } + args);
+        locked.reset();
         QCOMPARE(r.status, status);
+        // A file that stays keeps its read-only mark.
+        if (QFileInfo::exists(f.active(AlarmKind::Monthly, "1_8-0.alm")))
+            QCOMPARE(QFile::permissions(f.active(AlarmKind::Monthly, "1_8-0.alm")) & QFile::WriteOwner,
+                     QFileDevice::Permissions());
         QStringList expected = before;
         if (!gone.isEmpty()) {
             expected.removeIf([&](const QString &entry) { return entry.startsWith(gone + ' '); });
@@ -133,6 +197,40 @@ private slots:
         QCOMPARE(storeContents(f), expected);
         QVERIFY(QFile::exists(f.store.dir.path() + "/outside.alm"));
         QVERIFY(QFile::exists(f.store.dir.path() + "/Program files/Settings/past.bvr"));
+    }
+
+    // A name is bytes: one that is not UTF-8 is never spelt as the file whose name its text would make.
+    void namesThatAreNotUtf8()
+    {
+        CliFixture f;
+        const QByteArray folder = QFile::encodeName(f.store.layout.activeFolder(AlarmKind::Daily));
+        const QByteArray latin = folder + "/caf\xe9.alm";
+        const QByteArray replacement = folder + "/caf\xef\xbf\xbd.alm";
+        // Qt cannot name the file, so the temporary folder would keep it.
+        const auto removeLatin = qScopeGuard([&] { ::unlink(latin.constData()); });
+        for (const QByteArray &path : { latin, replacement }) {
+            const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+            QVERIFY(fd >= 0);
+            QCOMPARE(::write(fd, path.constData(), size_t(path.size())), ssize_t(path.size()));
+            ::close(fd);
+        }
+        for (const QByteArrayList &args : { QByteArrayList{ "--delete", latin },
+                                            { "--delete", "daily", "caf\xe9.alm" },
+                                            { "--add", "daily", "14:30", "--text", "Tea", "--replace", latin } }) {
+            const auto r = f.runBytes(args);
+            QCOMPARE(r.status, 1);
+            QVERIFY2(r.err.contains("caf\\xe9.alm: is not valid UTF-8"), qPrintable(r.err));
+            QVERIFY(QFile::exists(QFile::decodeName(replacement)));
+            QVERIFY(::access(latin.constData(), F_OK) == 0);
+        }
+
+        // The store's listings name it as it is, or not at all.
+        const auto check = f.run({ "--check" });
+        QVERIFY2(check.err.contains(f.store.layout.activeFolder(AlarmKind::Daily)
+                                    + "/caf\\xe9.alm: its name is not valid UTF-8"),
+                 qPrintable(check.err));
+        const auto list = f.run({ "--list", "--json" });
+        QCOMPARE(list.out.count(QString::fromUtf8("caf\xef\xbf\xbd.alm")), 1);
     }
 };
 

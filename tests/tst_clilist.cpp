@@ -7,13 +7,18 @@
 #include "core/settings/lastrunning.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QScopeGuard>
 #include <QSet>
 #include <QTest>
 
 #include <ctime>
+
+#include <sys/inotify.h>
+#include <unistd.h>
 
 using namespace brevora;
 using namespace brevora::test;
@@ -145,11 +150,13 @@ private slots:
         f.put(f.active(AlarmKind::Weekly, "Friday_9-0.alm"), { "Fri", noSound, "Friday", "9", "0" });
         f.put(f.active(AlarmKind::Once, "3-2-2007_9-0.alm"), { "Dentist", noSound, "3", "2", "2007", "9", "0" });
         f.put(f.active(AlarmKind::Once, "3-2-2007_15-0.alm"), { "Later", noSound, "3", "2", "2007", "15", "0" });
+        // Passed before the program last ran: told then, so not again.
+        f.put(f.active(AlarmKind::Once, "1-2-2007_9-0.alm"), { "Told", noSound, "1", "2", "2007", "9", "0" });
         const QString state = f.store.dir.filePath("Program files/last-running");
 
         const auto unknown = f.run({ "--list", "--missed" });
         QCOMPARE(unknown.status, 0);
-        QCOMPARE(unknown.out, "2007-02-03 09:00+01:00\tonce\tDentist\n");
+        QCOMPARE(unknown.out, "2007-02-01 09:00+01:00\tonce\tTold\n2007-02-03 09:00+01:00\tonce\tDentist\n");
 
         QVERIFY(writeLastRunning(state, QDateTime(QDate(2007, 2, 1), QTime(20, 0))));
         const auto r = f.run({ "--list", "--missed" });
@@ -277,13 +284,50 @@ private slots:
         QVERIFY2(r.out.endsWith("\t" + columns + "\n"), qPrintable(r.out));
     }
 
+    // Every command refuses a folder named outright that is not there, and makes none.
+    void missingStoreIsRefused_data()
+    {
+        QTest::addColumn<QStringList>("command");
+        QTest::newRow("list") << QStringList{ "--list" };
+        QTest::newRow("add") << QStringList{ "--add", "daily", "7:05", "--text", "Wake" };
+    }
+
     void missingStoreIsRefused()
     {
+        QFETCH(QStringList, command);
         CliFixture f;
         const QString missing = f.store.dir.filePath("nowhere");
-        const auto r = f.run({ "--list", "--program-dir", missing }, false);
+        const auto r = f.run(command + QStringList{ "--program-dir", missing }, false);
         QCOMPARE(r.status, 1);
         QVERIFY2(r.err.startsWith(missing + ": "), qPrintable(r.err));
+        QVERIFY(!QFileInfo::exists(missing));
+    }
+
+    // Each file is opened once: its line is written from what the walk read.
+    void eachFileIsReadOnce()
+    {
+        CliFixture f;
+        f.put(f.active(AlarmKind::Daily, "7-5.alm"), { "Wake", noSound, "7", "5" });
+        // Closes are watched too, or two opens in a row would be told as one.
+        const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+        QVERIFY(watch >= 0);
+        const auto closeWatch = qScopeGuard([watch] { ::close(watch); });
+        QVERIFY(::inotify_add_watch(watch, QFile::encodeName(f.store.layout.activeFolder(AlarmKind::Daily)).constData(),
+                                    IN_OPEN | IN_CLOSE)
+                >= 0);
+        for (const QStringList &command : { QStringList{ "--list" }, { "--list", "--json" } }) {
+            QVERIFY(f.run(command).out.contains("Wake"));
+            int opened = 0;
+            alignas(inotify_event) char buffer[4096];
+            for (ssize_t size; (size = ::read(watch, buffer, sizeof buffer)) > 0;) {
+                for (ssize_t at = 0; at < size;) {
+                    const auto *event = reinterpret_cast<const inotify_event *>(buffer + at);
+                    opened += (event->mask & IN_OPEN) && event->len > 0 && QByteArray(event->name) == "7-5.alm";
+                    at += ssize_t(sizeof(inotify_event) + event->len);
+                }
+            }
+            QCOMPARE(opened, 1);
+        }
     }
 };
 

@@ -6,6 +6,8 @@
 #include "core/settings/lastrunning.h"
 
 #include <QDir>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTest>
 
 #include <functional>
@@ -74,6 +76,10 @@ private slots:
             const auto list = f.run({ "--list" });
             QCOMPARE(list.status, 0);
             QCOMPARE(list.out, QString());
+            // Named for deletion, it is refused for what it is, wherever it is named.
+            const auto removal = f.run({ "--delete", "daily", "7-5.alm" });
+            QCOMPARE(removal.status, 1);
+            QVERIFY2(removal.err.startsWith(path + ": is not a regular file"), qPrintable(removal.err));
         }
     }
 
@@ -104,12 +110,16 @@ private slots:
         make(folder);
         // Known since when, so that the missed list looks for recurring alarms too.
         QVERIFY(writeLastRunning(f.store.dir.filePath("Program files/last-running"), f.clock.now().addDays(-1)));
-        for (const QStringList &command : { QStringList{ "--list" }, { "--check" }, { "--list", "--missed" } }) {
+        for (const QStringList &command :
+             { QStringList{ "--list" }, { "--check" }, { "--list", "--missed" }, { "--list", "--missed", "--json" } }) {
             const auto r = f.run(command);
             QCOMPARE(r.status, 1);
             const QStringList lines = r.err.split(u'\n', Qt::SkipEmptyParts);
             QVERIFY2(lines.size() == 1, qPrintable(r.err));
             QVERIFY2(lines[0].startsWith(folder + ": ") && lines[0].contains(phrase), qPrintable(lines[0]));
+            // The list is not the whole answer, and says so as the status does.
+            if (command.contains("--json"))
+                QCOMPARE(QJsonDocument::fromJson(r.out.toUtf8()).object().value("complete"), QJsonValue(false));
         }
         QVERIFY(f.run({ "--list" }).out.contains("\tWake\n"));
         QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);

@@ -259,6 +259,15 @@ void MissedTest::listLimitAndBound()
     QVERIFY(ages.totalIsLowerBound);
     QVERIFY(ages.total < 200'000);
     QCOMPARE(ages.listed.size(), 3);
+
+    // Cut short, the list still holds the newest misses, those of every alarm, the one counted last too.
+    writeBytes(store.layout.activePath(AlarmKind::Yearly, "31-1_9-0.alm"),
+               formatAlarmLine({ "year", noSound, "31", "1", "9", "0" }));
+    const MissedAlarms newest = findMissedAlarms(store.layout, { at(2200, 1, 1, 0, 0), at(2300, 2, 1, 0, 0), true },
+                                                 1'000'000, { allKinds.begin(), allKinds.end() }, 1000);
+    QVERIFY(newest.totalIsLowerBound);
+    QVERIFY(!newest.listed.isEmpty());
+    QCOMPARE(momentsOf(newest).mid(newest.listed.size() - 2), shown({ at(2300, 1, 31, 7, 5), at(2300, 1, 31, 9, 0) }));
 }
 
 void MissedTest::lastRunningFile_data()

@@ -67,8 +67,11 @@ int runCommandLineProgram(int argc, char *argv[], const QString &version,
     const auto probe = createSystemProbe(QCoreApplication::applicationFilePath());
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return runCommandLine(QCoreApplication::arguments().mid(1),
-                          Context{ SystemClock::instance(), *probe, out, err, defaultProgramDir });
+    // The bytes as given: QCoreApplication::arguments() spells a name that is not UTF-8 as another file's.
+    QByteArrayList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QByteArray(argv[i]));
+    return runCommandLine(arguments, Context{ SystemClock::instance(), *probe, out, err, defaultProgramDir });
 }
 
 } // namespace brevora::cli

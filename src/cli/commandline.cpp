@@ -94,10 +94,12 @@ QString stray(const QCommandLineParser &parser, const QList<const QCommandLineOp
 
 int listMissed(const Context &context, const StoreLayout &layout, const QList<AlarmKind> &kinds, bool json)
 {
-    const QDateTime now = context.clock.now();
-    // Everything found is listed; only an absence of centuries reaches the bound, and the note says so.
-    const MissedAlarms missed = findMissedAlarms(layout, { readLastRunning(lastRunningFiles(layout)), now, true },
-                                                 std::numeric_limits<int>::max(), kinds);
+    // The start's own rule (MissedWatch::checkAtStart): counted from the kept moment, and every passed one-time
+    // alarm only when no moment is kept. Everything found is listed; only an absence of centuries reaches the
+    // bound, and the note says so.
+    const std::optional<QDateTime> since = readLastRunning(lastRunningFiles(layout));
+    const MissedAlarms missed
+        = findMissedAlarms(layout, { since, context.clock.now(), !since }, std::numeric_limits<int>::max(), kinds);
     if (json) {
         context.out << missedJson(missed);
         context.out.flush();
@@ -222,7 +224,7 @@ int add(const Context &context, const QCommandLineParser &parser, const Options 
         context.out << QDir::toNativeSeparators(outcome.path) << '\n';
         context.out.flush();
     }
-    return outcome.status == AddOutcome::Status::Added ? Success : Problems;
+    return outcome.status == AddOutcome::Status::Added && !outcome.replacedStayed ? Success : Problems;
 }
 
 int exportIcs(const Context &context, const QCommandLineParser &parser, const StoreLayout &layout)
@@ -294,6 +296,24 @@ bool wantsCommandLine(const QStringList &arguments)
     return !qtOptions.contains(first);
 }
 
+int runCommandLine(const QByteArrayList &arguments, const Context &context)
+{
+    QStringList texts;
+    for (const QByteArray &argument : arguments) {
+        texts.append(QFile::decodeName(argument));
+        if (QFile::encodeName(texts.last()) != argument) {
+            printProblems(context.err,
+                          { { shownFileName(argument),
+                              QStringLiteral("is not valid UTF-8 (the bytes that are not are written "
+                                             "\\xNN here); Brevora takes its arguments in UTF-8 only, "
+                                             "so that it never takes one file's name for another's"),
+                              QStringLiteral("give it in UTF-8, and rename a file whose name is not") } });
+            return Problems;
+        }
+    }
+    return runCommandLine(texts, context);
+}
+
 int runCommandLine(const QStringList &arguments, const Context &context)
 {
     const Options o;
@@ -345,7 +365,10 @@ int runCommandLine(const QStringList &arguments, const Context &context)
 
     const QString dir = parser.isSet(o.programDir) ? parser.value(o.programDir) : context.defaultProgramDir();
     const StoreLayout layout(QDir(dir).absolutePath());
-    if (!parser.isSet(o.add) && !parser.isSet(o.importIcs) && !QFileInfo(layout.programDir()).isDir()) {
+    // Only --add or --import-ics into the default folder may make it, as the program's first start would; a folder
+    // named outright that is not there is a typing error, and writing an alarm there would hide it from the program.
+    const bool writesAlarms = parser.isSet(o.add) || parser.isSet(o.importIcs);
+    if ((!writesAlarms || parser.isSet(o.programDir)) && !QFileInfo(layout.programDir()).isDir()) {
         printProblems(context.err, { { layout.programDir(), QStringLiteral("there is no such folder"), {} } });
         return Problems;
     }

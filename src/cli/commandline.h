@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArrayList>
 #include <QStringList>
 
 #include <functional>
@@ -32,5 +33,8 @@ bool wantsCommandLine(const QStringList &arguments);
 
 // Runs the command that `arguments` (without the program's name) ask for and returns the exit status.
 int runCommandLine(const QStringList &arguments, const Context &context);
+// The same with the arguments' bytes as the system passed them. One that is not valid UTF-8 is refused: spelt as
+// text it would name another file than the one the user named.
+int runCommandLine(const QByteArrayList &arguments, const Context &context);
 
 } // namespace brevora::cli

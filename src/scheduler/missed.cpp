@@ -18,10 +18,6 @@ namespace brevora {
 
 namespace {
 
-// About a daily alarm for three hundred years, or a hundred daily alarms for three: enough for any real absence,
-// and a fraction of a second of work.
-constexpr qint64 countBound = 100'000;
-
 // Before any moment the clock can show: every passed one-time alarm is found from here.
 const QDateTime earliest = QDateTime::fromMSecsSinceEpoch(0, Qt::UTC);
 
@@ -61,19 +57,69 @@ struct Found
     QDateTime moment;
 };
 
+// The names of one alarm (twins in letter case) in one folder, and the first moment it can have been missed.
+struct Group
+{
+    AlarmKind kind;
+    QString folder;
+    QStringList twins;
+    QDateTime start;
+};
+
+// What fell due in a span of the unwatched time.
+struct Span
+{
+    std::vector<Found> found;
+    QStringList paths;
+    QStringList texts;
+    qint64 total = 0;
+    bool cut = false; // the count reached its bound: the span holds more than was found
+};
+
+// The occurrences from `from` (or each alarm's own start, when later) to `end`, by the due checks' rules, until the
+// count reaches `bound`. Each file is read once for all spans: most files have nothing in the window.
+Span occurrences(const QList<Group> &groups, const std::optional<QDateTime> &from, const QDateTime &end, qint64 bound,
+                 QHash<QString, std::optional<AlarmRecord>> &records)
+{
+    Span span;
+    for (const Group &group : groups) {
+        std::vector<QDateTime> moments;
+        QDateTime at = from && *from > group.start ? *from : group.start;
+        while (span.total + qint64(moments.size()) < bound) {
+            const auto due = nextDueMoment(group.kind, group.twins.first(), at);
+            if (!due || *due >= end)
+                break;
+            moments.push_back(*due);
+            at = due->addSecs(60);
+        }
+        if (moments.empty())
+            continue;
+        const QString path = group.folder + u'/' + group.twins[foundTwin(group.kind, group.twins, moments.front())];
+        auto record = records.find(path);
+        if (record == records.end())
+            record = records.insert(path, readAlarmFile(path, group.kind));
+        if (!*record)
+            continue;
+        span.paths.append(path);
+        span.texts.append((*record)->text());
+        for (QDateTime &moment : moments)
+            span.found.push_back({ moment.toMSecsSinceEpoch(), group.kind, span.paths.size() - 1, std::move(moment) });
+        span.total += qint64(moments.size());
+    }
+    span.cut = span.total >= bound;
+    return span;
+}
+
 } // namespace
 
 MissedAlarms findMissedAlarms(const StoreLayout &layout, const UnwatchedTime &time, qsizetype listLimit,
-                              const QList<AlarmKind> &kinds)
+                              const QList<AlarmKind> &kinds, qint64 countBound)
 {
     // Compared as instants: in the hour a change to winter time repeats, a wall time names two.
     const QDateTime end = minuteStart(time.now);
     const std::optional<QDateTime> after = time.since ? std::optional(minuteStart(*time.since)) : std::nullopt;
     MissedAlarms result;
-    std::vector<Found> found;
-    QStringList paths;
-    QList<std::optional<AlarmRecord>> records;
-
+    QList<Group> groups;
     for (AlarmKind kind : kinds) {
         const bool everyPassed = kind == AlarmKind::Once && time.everyPassedOnce;
         if (!everyPassed && !after)
@@ -83,46 +129,51 @@ MissedAlarms findMissedAlarms(const StoreLayout &layout, const UnwatchedTime &ti
         // alarm is already there.
         QSet<QString> seen;
         for (const QString &folder : { layout.activeFolder(kind), layout.pastFolder(kind) }) {
-            for (const QStringList &twins : twinGroups(folder, seen, result.problems)) {
-                std::vector<QDateTime> moments;
-                QDateTime from = start;
-                while (result.total + qint64(moments.size()) < countBound) {
-                    const auto due = nextDueMoment(kind, twins.first(), from);
-                    if (!due || *due >= end)
-                        break;
-                    moments.push_back(*due);
-                    from = due->addSecs(60);
-                }
-                if (moments.empty())
-                    continue;
-                // Read only now: most files have nothing in the window.
-                const QString path = folder + u'/' + twins[foundTwin(kind, twins, moments.front())];
-                auto record = readAlarmFile(path, kind);
-                if (!record)
-                    continue;
-                paths.append(path);
-                records.append(std::move(record));
-                for (QDateTime &moment : moments)
-                    found.push_back({ moment.toMSecsSinceEpoch(), kind, paths.size() - 1, std::move(moment) });
-                result.total += qint64(moments.size());
-                if (result.total >= countBound)
-                    result.totalIsLowerBound = true;
-            }
+            for (QStringList &twins : twinGroups(folder, seen, result.problems))
+                groups.append({ kind, folder, std::move(twins), start });
         }
     }
 
-    const auto listed = std::min(found.size(), std::size_t(std::max<qsizetype>(listLimit, 0)));
-    std::partial_sort(found.begin(), found.begin() + qsizetype(listed), found.end(),
+    QHash<QString, std::optional<AlarmRecord>> records;
+    Span span = occurrences(groups, std::nullopt, end, countBound, records);
+    result.total = span.total;
+    result.totalIsLowerBound = span.cut;
+    if (span.cut) {
+        // The count ran from the oldest moment and stopped there, but the newest misses matter most (the report
+        // shows them first). So the misses are counted again back from now, in spans that double, each counted
+        // once, and the first span that would pass the bound is left out whole: no miss newer than a listed one is
+        // missing, and the work stays within twice the bound.
+        Span newest;
+        QDateTime upTo = end;
+        for (qint64 seconds = 3600;; seconds *= 2) {
+            const QDateTime from = end.addSecs(-seconds);
+            Span older = occurrences(groups, from, upTo, countBound - newest.total, records);
+            if (older.cut)
+                break;
+            for (Found &found : older.found) {
+                found.file += newest.paths.size();
+                newest.found.push_back(std::move(found));
+            }
+            newest.paths += older.paths;
+            newest.texts += older.texts;
+            newest.total += older.total;
+            upTo = from;
+        }
+        span = std::move(newest);
+    }
+
+    const auto listed = std::min(span.found.size(), std::size_t(std::max<qsizetype>(listLimit, 0)));
+    std::partial_sort(span.found.begin(), span.found.begin() + qsizetype(listed), span.found.end(),
                       [&](const Found &a, const Found &b) {
                           if (a.key != b.key)
                               return a.key < b.key;
                           if (a.kind != b.kind)
                               return a.kind < b.kind;
-                          return paths[a.file].compare(paths[b.file], Qt::CaseInsensitive) < 0;
+                          return span.paths[a.file].compare(span.paths[b.file], Qt::CaseInsensitive) < 0;
                       });
     for (std::size_t i = 0; i < listed; ++i) {
-        const Found &f = found[i];
-        result.listed.append({ f.moment, f.kind, paths[f.file], records[f.file]->text() });
+        const Found &f = span.found[i];
+        result.listed.append({ f.moment, f.kind, span.paths[f.file], span.texts[f.file] });
     }
     return result;
 }

@@ -37,7 +37,9 @@ struct UnwatchedTime
 
 struct MissedAlarms
 {
-    QList<MissedAlarm> listed; // by moment, at most the limit asked for
+    // By moment, at most the limit asked for. When the count stopped at its bound, they are the misses of the
+    // longest span back from now that was counted whole: none newer is left out.
+    QList<MissedAlarm> listed;
     qint64 total = 0; // every occurrence found, listed or not
     bool totalIsLowerBound = false; // the count stopped at its bound: at least `total` were missed
     QList<Problem> problems; // folders that could not be read: their alarms are not in the count
@@ -46,7 +48,12 @@ struct MissedAlarms
 // The occurrences that fell in the unwatched minutes, by the due checks' own rules: the name the clock writes and
 // a file the check can read. An alarm the checks could never show (a damaged file, a date that never comes) is not
 // missed. The work is per occurrence, never per minute, and stops counting at a bound.
+// About a daily alarm for three hundred years, or a hundred daily alarms for three: enough for any real absence,
+// and a fraction of a second of work.
+inline constexpr qint64 missedCountBound = 100'000;
+
 MissedAlarms findMissedAlarms(const StoreLayout &layout, const UnwatchedTime &time, qsizetype listLimit,
-                              const QList<AlarmKind> &kinds = { allKinds.begin(), allKinds.end() });
+                              const QList<AlarmKind> &kinds = { allKinds.begin(), allKinds.end() },
+                              qint64 countBound = missedCountBound);
 
 } // namespace brevora

@@ -8,6 +8,7 @@
 #include "cli/commandline.h"
 #include "core/settings/settingsfiles.h"
 
+#include <QFile>
 #include <QTextStream>
 
 namespace brevora::test {
@@ -36,6 +37,19 @@ struct CliFixture
     {
         if (withProgramDir)
             arguments += { QStringLiteral("--program-dir"), store.dir.path() };
+        return runWith(arguments);
+    }
+
+    // The arguments as bytes, as the program passes them.
+    Result runBytes(QByteArrayList arguments)
+    {
+        arguments += { "--program-dir", QFile::encodeName(store.dir.path()) };
+        return runWith(arguments);
+    }
+
+    template<typename Arguments>
+    Result runWith(const Arguments &arguments)
+    {
         QString out;
         QString err;
         QTextStream outStream(&out);

@@ -140,6 +140,14 @@ AddOutcome addFields(const StoreLayout &layout, const FieldsRequest &request, co
         if (!found.isEmpty() && !sameFile(where + u'/' + found, request.replace))
             existing.append(where + u'/' + found);
     }
+    // Only an alarm file is ever replaced: a pipe or a folder under an alarm's name is the user's.
+    for (const QString &other : std::as_const(existing)) {
+        if (!QFileInfo(other).isFile())
+            return refused(other,
+                           QStringLiteral("is not a regular file (a pipe, a folder, a device or a link that leads "
+                                          "nowhere), so it is no alarm and is not replaced"),
+                           QStringLiteral("move it out of the alarm folders"));
+    }
     if (!existing.isEmpty() && !request.force)
         return refused(existing.first(), QStringLiteral("an alarm of this kind at this moment already exists"),
                        QStringLiteral("add --force to replace it"));
@@ -158,9 +166,13 @@ AddOutcome addFields(const StoreLayout &layout, const FieldsRequest &request, co
     }
     AddOutcome added{ Status::Added, {}, path };
     // Written, but the replaced file stayed: the user has two alarms where one was meant.
-    if (!created.message.isEmpty())
-        added.messages.append({ request.replace, QStringLiteral("the replaced alarm could not be removed"),
+    if (!created.message.isEmpty()) {
+        added.replacedStayed = true;
+        added.messages.append({ request.replace,
+                                QStringLiteral("the new alarm was added, but this one, which it replaces, could not "
+                                               "be removed, so both are there"),
                                 QStringLiteral("delete it with brevora --delete") });
+    }
     if (request.sound != noSound) {
         const auto frames = QFileInfo(request.sound).isFile() ? probe.soundFrames(request.sound) : std::nullopt;
         if (!frames || *frames <= 0)

@@ -30,6 +30,7 @@ struct AddOutcome
     Status status;
     QList<Problem> messages; // the refusal, or warnings about an alarm that was added
     QString path;
+    bool replacedStayed = false; // added, but the alarm it replaces could not be removed: both are there
 };
 
 // What each kind's time arguments look like ("D-M-YYYY H:MM"), and an example, for the messages.

@@ -87,7 +87,10 @@ QList<ListedAlarm> listAlarms(const StoreLayout &layout, const QList<AlarmKind> 
             if (const auto due = nextDueMoment(alarm.kind, alarm.fileName, alarm.waiting ? afterReturn : now))
                 key = due->toMSecsSinceEpoch();
         }
-        list.append({ alarm, key });
+        if (content.record)
+            list.append({ alarm, key, content.record->text(), content.record->sound() });
+        else
+            list.append({ alarm, key, std::nullopt, {} });
         twins.add(alarm);
     };
     visitStore(layout, kinds, visitor);
@@ -114,13 +117,12 @@ void printListing(QTextStream &out, const QList<ListedAlarm> &list)
 {
     for (const ListedAlarm &item : list) {
         const StoredAlarm &a = item.alarm;
-        const auto record = readContent(a).record;
-        const QString sound = !record    ? QStringLiteral("?")
-            : record->sound() == noSound ? QStringLiteral("-")
-                                         : escapedColumn(record->sound());
+        const QString sound = !item.text ? QStringLiteral("?")
+            : item.sound == noSound      ? QStringLiteral("-")
+                                         : escapedColumn(item.sound);
         out << (item.nextDue != ListedAlarm::never ? momentText(localMoment(item.nextDue)) : QStringLiteral("never"))
             << '\t' << kindWord(a.kind) << '\t' << (a.waiting ? "waiting" : "active") << '\t' << sound << '\t'
-            << escapedColumn(record ? record->text() : QStringLiteral("(unreadable: ") + a.fileName + u')') << '\n';
+            << escapedColumn(item.text ? *item.text : QStringLiteral("(unreadable: ") + a.fileName + u')') << '\n';
     }
     out.flush();
 }
@@ -130,18 +132,16 @@ void printListingJson(QTextStream &out, const QList<ListedAlarm> &list)
     JsonListWriter json(out, "alarms");
     for (const ListedAlarm &item : list) {
         const StoredAlarm &a = item.alarm;
-        const auto record = readContent(a).record;
         QJsonObject entry{ { "kind", kindWord(a.kind) },
                            { "file", QDir::toNativeSeparators(a.path()) },
                            { "nextDue",
                              item.nextDue != ListedAlarm::never ? QJsonValue(momentJson(localMoment(item.nextDue)))
                                                                 : QJsonValue(QJsonValue::Null) },
                            { "waiting", a.waiting },
-                           { "readable", record.has_value() } };
-        if (record) {
-            entry.insert("text", record->text());
-            entry.insert("sound",
-                         record->sound() == noSound ? QJsonValue(QJsonValue::Null) : QJsonValue(record->sound()));
+                           { "readable", item.text.has_value() } };
+        if (item.text) {
+            entry.insert("text", *item.text);
+            entry.insert("sound", item.sound == noSound ? QJsonValue(QJsonValue::Null) : QJsonValue(item.sound));
         }
         json.add(entry);
     }
@@ -163,7 +163,9 @@ QByteArray missedJson(const MissedAlarms &missed)
                                    { "kind", kindWord(alarm.kind) },
                                    { "file", QDir::toNativeSeparators(alarm.path) },
                                    { "text", alarm.text } });
-    return QJsonDocument(QJsonObject{ { "missed", alarms }, { "complete", !missed.totalIsLowerBound } }).toJson();
+    // A folder that could not be read hides its misses as surely as the bound does.
+    const bool complete = !missed.totalIsLowerBound && missed.problems.isEmpty();
+    return QJsonDocument(QJsonObject{ { "missed", alarms }, { "complete", complete } }).toJson();
 }
 
 } // namespace brevora::cli

@@ -13,14 +13,16 @@ class QTextStream;
 
 namespace brevora::cli {
 
-// An alarm's place in the listing: where it is and when it next falls due, and nothing of its contents, which
-// are read again as the line is written. A store holds tens of thousands of alarms.
+// An alarm's place in the listing: where it is and when it next falls due, and of its contents only what a line
+// shows, kept from the one reading of the file. A store holds tens of thousands of alarms.
 struct ListedAlarm
 {
     static constexpr qint64 never = std::numeric_limits<qint64>::max();
 
     StoredAlarm alarm;
     qint64 nextDue; // milliseconds since the epoch, or `never`
+    std::optional<QString> text; // empty when the file cannot be read as an alarm
+    QString sound;
 };
 
 // The alarms by their next due moment, the ones that never fall due last. An acknowledged alarm waits at least

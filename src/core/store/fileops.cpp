@@ -75,11 +75,20 @@ bool deleteFileForced(const QString &path)
     const EntryType type = entryType(path);
     if (type == EntryType::Missing)
         return false;
-    if (!QFile::remove(path)) {
-        if (type != EntryType::Regular || !makeWritableByOwner(path) || !QFile::remove(path))
-            return false;
-    }
-    return true;
+    if (QFile::remove(path))
+        return true;
+    if (type != EntryType::Regular)
+        return false;
+    // The user flags tell what this process may do, and setting them would set the owner's: only the mode is kept.
+    const QFileDevice::Permissions before
+        = QFile::permissions(path) & ~(QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser);
+    if (!makeWritableByOwner(path))
+        return false;
+    if (QFile::remove(path))
+        return true;
+    // The file stays, so it keeps the read-only mark its owner gave it.
+    QFile::setPermissions(path, before);
+    return false;
 }
 
 QStringList listFolder(const QString &folder, const QString &pattern)

@@ -12,8 +12,9 @@ enum class MoveResult { Moved, SourceMissing, DestinationExists, Failed };
 // Moves a file without ever overwriting: a destination that exists under any letter case counts as existing.
 MoveResult moveFile(const QString &source, const QString &destination);
 
-// Removes a file, also when it is marked read-only. Fails when it does not exist or cannot be removed. A link
-// is removed itself; what it names is left as it is, permissions included.
+// Removes a file, also when it is marked read-only. Fails when it does not exist or cannot be removed, and then
+// leaves its permissions as they were. A link is removed itself; what it names is left as it is, permissions
+// included.
 bool deleteFileForced(const QString &path);
 
 // The names of the folder's plain files that match the wildcard pattern (letter case ignored), without

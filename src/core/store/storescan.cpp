@@ -84,14 +84,23 @@ QStringList fileNames(const QString &folder, const StoreVisitor &visitor)
     }
     fs::directory_iterator it(path, error);
     for (; !error && it != fs::directory_iterator(); it.increment(error)) {
-        const QString name = QFile::decodeName(QByteArray::fromStdString(it->path().filename().string()));
+        const QByteArray bytes = QByteArray::fromStdString(it->path().filename().string());
+        const QString name = QFile::decodeName(bytes);
         std::error_code typeError;
-        if (it->is_regular_file(typeError))
+        if (QFile::encodeName(name) != bytes) {
+            if (visitor.oddEntry)
+                visitor.oddEntry(
+                    { folder + u'/' + shownFileName(bytes),
+                      QStringLiteral("its name is not valid UTF-8 (the bytes that are not are written \\xNN), "
+                                     "so it is never shown"),
+                      QStringLiteral("rename it, or move it out of the alarm folders") });
+        } else if (it->is_regular_file(typeError)) {
             names.append(name);
-        else if (visitor.oddEntry && hasAlarmExtension(name))
+        } else if (visitor.oddEntry && hasAlarmExtension(name)) {
             visitor.oddEntry({ folder + u'/' + name,
                                QStringLiteral("is %1, not a file, so it is never shown").arg(entryKind(*it)),
                                QStringLiteral("move it out of the alarm folders") });
+        }
     }
     if (error)
         visitor.problem(
@@ -118,6 +127,28 @@ void visitFolder(const QString &folder, AlarmKind kind, bool waiting, const Stor
 }
 
 } // namespace
+
+QString shownFileName(const QByteArray &bytes)
+{
+    QString shown;
+    for (qsizetype at = 0; at < bytes.size();) {
+        // The longest piece a UTF-8 character takes that reads back as the same bytes is a character.
+        qsizetype length = 4;
+        for (; length > 0; --length) {
+            const QByteArray piece = bytes.mid(at, length);
+            if (piece.size() == length && QString::fromUtf8(piece).toUtf8() == piece)
+                break;
+        }
+        if (length > 0) {
+            shown += QString::fromUtf8(bytes.mid(at, length));
+            at += length;
+        } else {
+            shown += QStringLiteral("\\x%1").arg(uchar(bytes[at]), 2, 16, QLatin1Char('0'));
+            ++at;
+        }
+    }
+    return shown;
+}
 
 QStringList storeFolderNames(const QString &folder, const std::function<void(const Problem &)> &problem)
 {

@@ -49,9 +49,14 @@ struct StoreVisitor
     std::function<void(const QString &path)> other;
     // A kind's folder that is not a folder or cannot be read.
     std::function<void(const Problem &)> problem;
-    // An entry named like an alarm that is no file (a pipe, a folder, a link loop); may be empty.
+    // An entry named like an alarm that is no file (a pipe, a folder, a link loop), and any entry whose name is not
+    // valid UTF-8 (which is never read, as its name spelt as text would be another file's); may be empty.
     std::function<void(const Problem &)> oddEntry;
 };
+
+// A name as the system gives it, in bytes, for people to read: each byte that is not part of valid UTF-8 written
+// as \xNN. Such a name cannot be named back through a QString, which would spell it as another file's name.
+QString shownFileName(const QByteArray &bytes);
 
 // The names of the folder's regular files, in the order twins.h gives twins; a folder that is not one or cannot be
 // read is told to `problem`. An absent folder holds nothing.

@@ -1,22 +1,33 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds a Debian source package as a buildd would: in a clean Debian 12 chroot (debootstrap --variant=buildd)
+# Builds a Debian source package as a buildd would: in a clean chroot of Debian 12 (bookworm), or of the suite
+# --suite names (sid, trixie), made by debootstrap --variant=buildd,
 # where apt-get build-dep installs only what debian/control asks for, as a user other than root. Then it installs
 # the package in the chroot and runs its autopkgtest as a user, purges it and looks for leftovers. That the build
 # is reproducible is shown outside the chroot (tests/packaging/deb_check.sh builds the source package again there),
 # so that the check pays for one chroot build only.
-# The base chroot is kept in $BREVORA_CHROOT_CACHE (/var/cache/brevora), with the downloaded packages and the
-# compiler cache; each build works in a copy of it that is removed afterwards. Needs root, or sudo.
-# Usage: chroot_build.sh DSC OUT_DIR
-#        chroot_build.sh --base-only   (makes the base chroot if there is none yet, and nothing else)
+# The base chroot of each suite is kept in $BREVORA_CHROOT_CACHE (/var/cache/brevora), with the downloaded packages
+# and the compiler cache; each build works in a copy of it that is removed afterwards. Needs root, or sudo.
+# Usage: chroot_build.sh [--suite SUITE] DSC OUT_DIR
+#        chroot_build.sh [--suite SUITE] --base-only   (makes the base chroot if there is none yet, and nothing else)
 set -euo pipefail
 
 if ((EUID != 0)); then
     exec sudo -n --preserve-env=BREVORA_CHROOT_CACHE,BREVORA_MIRROR "$0" "$@"
 fi
+suite=bookworm
+if [[ "${1:-}" == --suite ]]; then
+    suite="${2:?chroot_build.sh: --suite needs a suite (bookworm, trixie, sid)}"
+    shift 2
+fi
+[[ "$suite" =~ ^[a-z]+$ ]] || {
+    echo "chroot_build.sh: '$suite' is no Debian suite's name" >&2
+    exit 2
+}
 cache="${BREVORA_CHROOT_CACHE:-/var/cache/brevora}"
 mirror="${BREVORA_MIRROR:-http://deb.debian.org/debian}"
-base="$cache/bookworm-buildd"
+# One base per suite: a newer suite's compilers and libraries never leak into the Debian 12 build, nor its into theirs.
+base="$cache/$suite-buildd"
 builder=builder
 
 mkdir -p "$cache/archives/partial" "$cache/ccache"
@@ -26,9 +37,9 @@ flock 9
 if [[ ! -x "$base/usr/bin/dpkg-buildpackage" ]]; then
     echo "=== making the base chroot in $base"
     rm -rf "$base.new"
-    debootstrap --variant=buildd --include=ccache bookworm "$base.new" "$mirror" >"$cache/debootstrap.log" 2>&1 || {
-        tail -n 20 "$cache/debootstrap.log"
-        echo "chroot_build.sh: debootstrap could not make the chroot (see $cache/debootstrap.log)" >&2
+    debootstrap --variant=buildd --include=ccache "$suite" "$base.new" "$mirror" >"$cache/debootstrap-$suite.log" 2>&1 || {
+        tail -n 20 "$cache/debootstrap-$suite.log"
+        echo "chroot_build.sh: debootstrap could not make the chroot (see $cache/debootstrap-$suite.log)" >&2
         exit 1
     }
     chroot "$base.new" useradd --create-home --home-dir /build "$builder"

@@ -34,6 +34,7 @@ brevora_install_missing() {
 # shellcheck disable=SC2034 # used by the scripts that source this file
 # The windows' translations are compiled with lrelease and checked with lupdate (qt6-tools-dev gives CMake the
 # LinguistTools package, qt6-l10n-tools the tools); Qt's own translations of its standard buttons are loaded when
-# the program runs.
+# the program runs. The menu entry's and the AppStream data's translations are merged in by gettext's msgfmt.
 brevora_build_packages=(build-essential cmake pkg-config qt6-base-dev libgl-dev libbenchmark-dev libsndfile1-dev
-    libical-dev libpulse-dev fonts-liberation qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n)
+    libical-dev libpulse-dev fonts-liberation qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
+    gettext)

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the upstream tarball a Debian source package is built from, brevora_<version>.orig.tar.xz, without
-# debian/. From a release tag, as git archive gives it (its files' times are the tagged commit's), or, with
+# debian/. From a release tag, the release tarball itself (tools/release_tarball.sh) under Debian's name, or, with
 # --worktree, from the files git knows in the working tree as they are now, dated SOURCE_DATE_EPOCH (or the last
 # commit's time), so that the same files give the same bytes.
 # Usage: orig_tarball.sh OUT_DIR [TAG | --worktree]   (TAG defaults to v<version>, the changelog's version)
@@ -16,12 +16,12 @@ tarball="$out/brevora_$upstream.orig.tar.xz"
 mkdir -p "$out"
 
 if [[ "$from" != --worktree ]]; then
-    git -C "$root" rev-parse -q --verify "refs/tags/$from" >/dev/null || {
-        echo "orig_tarball.sh: there is no tag $from to make the release's tarball from" >&2
+    if [[ "$from" != "v$upstream" ]]; then
+        echo "orig_tarball.sh: the changelog packages $upstream, which is not the tag $from's release" >&2
         exit 1
-    }
-    git -C "$root" archive --format=tar --prefix="brevora-$upstream/" "$from" -- . ':(exclude)debian' |
-        xz -T1 -6 >"$tarball"
+    fi
+    release="$(bash "$root/tools/release_tarball.sh" "$out" "$from")"
+    mv "$release" "$tarball"
 else
     epoch="${SOURCE_DATE_EPOCH:-$(git -C "$root" log -1 --format=%ct)}"
     # Tracked and new files, but neither ignored ones, nor deleted ones, nor the packaging.

@@ -44,6 +44,12 @@ if [[ -f "$desktop" ]]; then
     [[ "$exec_name" == brevora ]] || fail "the desktop entry starts '$exec_name' instead of brevora"
     # The windows' class is the program's name, which a dock matches to the entry.
     grep -qx 'StartupWMClass=Brevora' "$desktop" || fail "the desktop entry does not match the window class Brevora"
+    # The translations merged in from packaging/po, as a German or Spanish desktop shows the entry.
+    for lang in de es; do
+        for key in GenericName Comment Keywords; do
+            grep -q "^$key\[$lang\]=." "$desktop" || fail "the desktop entry has no $key[$lang]"
+        done
+    done
     icon_name="$(sed -n 's/^Icon=//p' "$desktop")"
     icon="$prefix/$datadir/icons/hicolor/scalable/apps/$icon_name.svg"
     [[ -n "$icon_name" && -s "$icon" ]] || fail "the icon '$icon_name' is not in the hicolor theme ($icon)"
@@ -58,6 +64,11 @@ if [[ -f "$metainfo" ]]; then
     fi
     grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
         fail "the AppStream data does not launch $app_id.desktop"
+    for lang in de es; do
+        for element in summary p caption; do
+            grep -q "<$element xml:lang=\"$lang\">" "$metainfo" || fail "the AppStream data has no $lang <$element>"
+        done
+    done
     grep -q "<release version=\"$version\"" "$metainfo" ||
         fail "the AppStream data has no release $version, the program's version"
 else

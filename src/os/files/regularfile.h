@@ -22,6 +22,9 @@ std::optional<QByteArray> readRegularFile(const QString &path, qint64 maxBytes);
 QStringList namesNotValidUtf8(const QString &folder);
 // Those of them that are files (regular files, also through a link), for listings that offer files only.
 QStringList fileNamesNotValidUtf8(const QString &folder);
+// The other files, those whose names are valid UTF-8, hidden ones too, in no particular order. Read the same way, so
+// that a listing made of both does not hang on how a Qt version's own listing treats the names it cannot decode.
+QStringList fileNamesValidUtf8(const QString &folder);
 
 // Makes the folder's entries durable, so a file just renamed into it survives a power loss. Best effort.
 bool syncFolder(const QString &folder);

@@ -99,8 +99,10 @@ std::optional<QByteArray> readRegularFile(const QString &path, qint64 maxBytes)
 
 namespace {
 
+// The folder's names, read by their own bytes: those that are valid UTF-8 or, with undecodable, those that are not
+// (shown with U+FFFD for each bad byte), of the entries that keep() accepts.
 template<typename Keep>
-QStringList undecodableNames(const QString &folder, Keep keep)
+QStringList entryNames(const QString &folder, bool undecodable, Keep keep)
 {
     QStringList names;
     DIR *dir = ::opendir(QFile::encodeName(folder).constData());
@@ -108,31 +110,41 @@ QStringList undecodableNames(const QString &folder, Keep keep)
         return names;
     while (const dirent *entry = ::readdir(dir)) {
         const QByteArray name(entry->d_name);
+        if (name == "." || name == "..")
+            continue;
         QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
         const QString shown = utf8(name);
-        if (utf8.hasError() && keep(::dirfd(dir), entry->d_name))
+        if (utf8.hasError() == undecodable && keep(::dirfd(dir), entry->d_name))
             names.append(shown);
     }
     ::closedir(dir);
     return names;
 }
 
+bool isFile(int folderFd, const char *name)
+{
+    struct stat st
+    {
+    };
+    return ::fstatat(folderFd, name, &st, 0) == 0 && S_ISREG(st.st_mode);
+}
+
 } // namespace
 
 QStringList namesNotValidUtf8(const QString &folder)
 {
-    return undecodableNames(folder, [](int, const char *) { return true; });
+    return entryNames(folder, true, [](int, const char *) { return true; });
 }
 
 QStringList fileNamesNotValidUtf8(const QString &folder)
 {
     // Asked by the name's own bytes, relative to the open folder: the shown name cannot be named back.
-    return undecodableNames(folder, [](int folderFd, const char *name) {
-        struct stat st
-        {
-        };
-        return ::fstatat(folderFd, name, &st, 0) == 0 && S_ISREG(st.st_mode);
-    });
+    return entryNames(folder, true, isFile);
+}
+
+QStringList fileNamesValidUtf8(const QString &folder)
+{
+    return entryNames(folder, false, isFile);
 }
 
 bool syncFolder(const QString &folder)

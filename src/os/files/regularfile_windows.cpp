@@ -2,6 +2,7 @@
 #include "os/files/regularfile.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 
@@ -39,6 +40,17 @@ QStringList namesNotValidUtf8(const QString &)
 QStringList fileNamesNotValidUtf8(const QString &)
 {
     return {};
+}
+
+QStringList fileNamesValidUtf8(const QString &folder)
+{
+    QStringList names;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    while (it.hasNext()) {
+        it.next();
+        names.append(it.fileName());
+    }
+    return names;
 }
 
 bool syncFolder(const QString &)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/wizard/soundchooser.h"
 
+#include "core/names/twins.h"
 #include "core/store/fileops.h"
 #include "os/desktop/places.h"
 #include "os/files/regularfile.h"
@@ -169,14 +170,16 @@ void SoundChooserWindow::listFiles(const QString &folder)
     m_folder = folder;
     m_files->clear();
     const QString pattern = QStringLiteral("*.wav");
-    QStringList names = listFolder(folder, pattern);
-    // Names that are not UTF-8 are left out of the listing above; they are shown, so that no sound seems lost.
-    QStringList undecodable;
-    for (const QString &name : fileNamesNotValidUtf8(folder)) {
+    // Both kinds of name come from one reading of the folder by their own bytes, not the valid ones from a Qt
+    // listing: what such a listing does in a folder that holds names it cannot decode is Qt's to change, and a
+    // sound left out would seem lost. Those that are not UTF-8 are shown too.
+    const QStringList undecodable = fileNamesNotValidUtf8(folder);
+    QStringList names;
+    for (const QString &name : fileNamesValidUtf8(folder) + undecodable) {
         if (QDir::match(pattern, name) && !name.startsWith(u'.'))
-            undecodable.append(name);
+            names.append(name);
     }
-    names += undecodable;
+    std::sort(names.begin(), names.end(), twinOrder);
     std::stable_sort(names.begin(), names.end(),
                      [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
     for (const QString &name : std::as_const(names)) {
@@ -193,6 +196,13 @@ void SoundChooserWindow::listFiles(const QString &folder)
 
 void SoundChooserWindow::revealCurrentFolder()
 {
+    // While the model fills in the folders above the open one it may replace the open folder's row, and the tree's
+    // current index with it: the folder is found again by its path, so that it stays the one shown.
+    if (m_revealPending) {
+        const QModelIndex open = m_folders->index(m_folder);
+        if (open.isValid() && open != m_tree->currentIndex())
+            m_tree->setCurrentIndex(open);
+    }
     const QModelIndex current = m_tree->currentIndex();
     if (!current.isValid())
         return;

@@ -4,6 +4,7 @@
 
 #include "core/settings/lastrunning.h"
 #include "core/store/safesave.h"
+#include "fakesleepwatch.h"
 #include "scheduler/missedwatch.h"
 #include "ui/main/mainwindow.h"
 #include "ui/notices/missedreport.h"
@@ -297,6 +298,29 @@ private slots:
         QVERIFY2(missed.body.endsWith("Once a day  Skipped"), qPrintable(missed.body));
         QCOMPARE(program.app->notices().notices().size(), 1);
         QCOMPARE(program.app->notices().notices().first()->occurrence().text(), QString("Landed on"));
+    }
+
+    // Before a sleep the handled moment is written, and the computer let go; at the resume what fell due meanwhile
+    // is told at once, not at the next wake-up of the checks.
+    void aSleepIsWrittenDownAndTheResumeToldAtOnce()
+    {
+        AppFixture program;
+        FakeSleepWatch sleep;
+        putDaily(program.store, 15, 0, "While asleep");
+        program.app->watchSleep(sleep);
+        program.startAndSkipSplash();
+        QVERIFY(sleep.holdsLock());
+        program.clock.set(2007, 2, 3, 14, 30, 10); // idle: nothing written
+        QTest::qWait(10);
+        emit sleep.aboutToSleep();
+        QCOMPARE(sleep.readyCalls, 1);
+        QCOMPARE(readLastRunning(stateFile(program.store)), std::optional<QDateTime>(program.clock.now()));
+
+        program.clock.passUnheard(QDateTime(QDate(2007, 2, 3), QTime(16, 0, 0)));
+        emit sleep.resumed();
+        QCOMPARE(program.fakes.notifier.posts.size(), 1);
+        QVERIFY2(program.fakes.notifier.posts[0].body.endsWith("Once a day  While asleep"),
+                 qPrintable(program.fakes.notifier.posts[0].body));
     }
 };
 

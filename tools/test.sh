@@ -20,7 +20,7 @@ source "$root/tools/deps.sh"
 brevora_install_missing "${brevora_build_packages[@]}" \
     xvfb xauth xdotool libfaketime x11-utils pulseaudio pulseaudio-utils sox sound-theme-freedesktop \
     dbus-daemon libglib2.0-bin at-spi2-core python3-pyatspi python3-gi gir1.2-glib-2.0 trayer openbox \
-    fonts-droid-fallback weston xwayland qt6-wayland python3-icalendar
+    fonts-droid-fallback weston xwayland qt6-wayland python3-icalendar python3-dbusmock
 # The packaging tests validate the installed desktop entry and AppStream data, build the Debian source package
 # and, from it, the binary packages in a clean Debian 12 chroot made with debootstrap (kept in /var/cache/brevora
 # for the next run; nothing installed here can stand in for a missing Build-Depends there), build them again here

@@ -551,8 +551,9 @@ private slots:
         rig.addDue(AlarmKind::Daily, "Tea");
         rig.scheduler->checkKind(AlarmKind::Daily);
         const QString old = rig.only()->path();
-        const CreatedAlarm changed = changeAlarm(rig.store.layout, old, { AlarmKind::Daily, { "14", "30" }, "Tea", noSound },
-                                                 [](const QString &) { return false; });
+        const CreatedAlarm changed
+            = changeAlarm(rig.store.layout, old, { AlarmKind::Daily, { "14", "30" }, "Tea", noSound },
+                          [](const QString &) { return false; });
         QCOMPARE(changed.outcome, CreatedAlarm::Outcome::Created);
         pressClose(rig.only());
         QVERIFY(rig.prompter.shown.isEmpty()); // nothing to set aside is no failure

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "soundcheck.h"
 #include "wizardfixture.h"
 
 #include <QCheckBox>
 #include <QDir>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace brevora;
@@ -27,6 +29,17 @@ QByteArray line(const QStringList &fields)
 class TestAlarmEditor : public QObject
 {
     Q_OBJECT
+
+    QTemporaryDir m_sounds;
+
+    // A sound file that plays, under the given name.
+    QString sound(const QString &name)
+    {
+        const QString path = m_sounds.filePath(name);
+        if (!QFileInfo::exists(path) && !writeTone(path, SF_FORMAT_WAV | SF_FORMAT_PCM_16, 0.1, 440))
+            qFatal("cannot write %s", qPrintable(path));
+        return path;
+    }
 
 private slots:
     void createsItsKindAtTheBounds_data()
@@ -191,8 +204,7 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("stored");
         QTest::newRow("unchecked") << false << QString() << "ninguno";
-        QTest::newRow("chosen") << true << "/usr/share/sounds/bell, loud.wav"
-                                << "/usr/share/sounds/bell, loud.wav";
+        QTest::newRow("chosen") << true << sound("bell, loud.wav") << sound("bell, loud.wav");
         QTest::newRow("empty path: none, never an empty sound") << true << QString() << "ninguno";
     }
     void theSoundValueFollowsTheCheckBox()
@@ -212,13 +224,58 @@ private slots:
         QVERIFY(f.control<QLineEdit>(editor, "Text7")->text().isEmpty());
     }
 
+    // A sound file that could never be heard is refused, with why, before anything is written; a change too.
+    void anUnplayableSoundIsRefusedWithItsReason_data()
+    {
+        QTest::addColumn<bool>("changing");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("create, deleted file") << false << "gone.wav"
+                                              << "does not exist";
+        QTest::newRow("create, not a sound") << false << "riff.wav"
+                                             << "cannot be decoded";
+        QTest::newRow("change, deleted file") << true << "gone.wav"
+                                              << "does not exist";
+    }
+    void anUnplayableSoundIsRefusedWithItsReason()
+    {
+        QFETCH(bool, changing);
+        QFETCH(QString, file);
+        QFETCH(QString, said);
+        WizardFixture f;
+        const QString path = m_sounds.filePath(file);
+        writeBytes(m_sounds.filePath("riff.wav"), "RIFF");
+        const QString old = f.store.layout.activePath(AlarmKind::Daily, "15-0.alm");
+        AlarmEditorWindow *editor = nullptr;
+        if (changing) {
+            writeBytes(old, line({ "Tea", path, "15", "0" }));
+            QVERIFY(f.wizard.change(AlarmKind::Daily, old));
+            editor = f.wizard.editor(AlarmKind::Daily);
+        } else {
+            editor = f.open(AlarmKind::Daily);
+            f.fill(editor, { "15", "0" }, QStringLiteral("Tea"));
+            f.click(editor, "Check1");
+            f.control<QLineEdit>(editor, "Text7")->setText(path);
+        }
+        const QStringList before = f.filesWritten();
+        f.click(editor, "Command1");
+        QCOMPARE(f.prompter.shown.size(), 1);
+        QCOMPARE(f.prompter.shown[0].icon, QMessageBox::Critical);
+        QVERIFY2(f.prompter.shown[0].text.contains(said) && f.prompter.shown[0].text.contains(path),
+                 qPrintable(f.prompter.shown[0].text));
+        QCOMPARE(f.filesWritten(), before);
+        QVERIFY(editor->isVisible());
+        QCOMPARE(f.control<QLineEdit>(editor, "Text7")->text(), path);
+    }
+
     // The change editor shows the time the name stands for, which is what rings; a change refused for its fields
     // keeps the alarm's sound, so that the corrected change does not drop it.
     void aChangeOpensFromTheNameAndARefusedOneKeepsTheSound()
     {
         WizardFixture f;
         const QString path = f.store.layout.activePath(AlarmKind::Daily, "15-0.alm");
-        writeBytes(path, line({ "Tea", "/sounds/bell.wav", "9", "05" })); // made by hand
+        const QString bell = sound("bell.wav");
+        writeBytes(path, line({ "Tea", bell, "9", "05" })); // made by hand
         QVERIFY(f.wizard.change(AlarmKind::Daily, path));
         AlarmEditorWindow *editor = f.wizard.editor(AlarmKind::Daily);
         auto *hour = f.control<QLineEdit>(editor, timeFieldInfo(TimeField::Hour).control);
@@ -232,7 +289,7 @@ private slots:
         minutes->setText("30");
         f.click(editor, "Command1");
         QCOMPARE(readBytes(f.store.layout.activePath(AlarmKind::Daily, "15-30.alm")),
-                 line({ "Tea", "/sounds/bell.wav", "15", "30" }));
+                 line({ "Tea", bell, "15", "30" }));
         QVERIFY(!QFile::exists(path));
     }
 
@@ -271,7 +328,8 @@ private slots:
         AlarmEditorWindow *editor = f.open(AlarmKind::Daily);
         f.fill(editor, { "7", "30" }, QStringLiteral("New"));
         f.click(editor, "Check1");
-        f.control<QLineEdit>(editor, "Text7")->setText("/odd\"name.wav");
+        const QString odd = sound("odd\"name.wav");
+        f.control<QLineEdit>(editor, "Text7")->setText(odd);
         f.click(editor, "Command1");
 
         QCOMPARE(f.prompter.shown.size(), 1);
@@ -281,7 +339,7 @@ private slots:
         QCOMPARE(readBytes(existing), line({ "Old", "ninguno", "7", "30" }));
         QVERIFY(editor->isVisible());
         QVERIFY(f.shell.calls.isEmpty());
-        QCOMPARE(f.control<QLineEdit>(editor, "Text7")->text(), QStringLiteral("/odd\"name.wav"));
+        QCOMPARE(f.control<QLineEdit>(editor, "Text7")->text(), odd);
         QVERIFY(f.control<QCheckBox>(editor, "Check1")->isChecked());
         QCOMPARE(f.control<QLineEdit>(editor, "Text6")->text(), QStringLiteral("New"));
 

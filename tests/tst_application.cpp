@@ -76,7 +76,7 @@ private slots:
         QCOMPARE(readBytes(dir.filePath("Program files/Settings/hide.bvr")), QByteArray("#FALSE#\r\n"));
         QCOMPARE(prompter.shown.size(), 1);
         QCOMPARE(prompter.shown[0].title, QStringLiteral("Files missing"));
-        QCOMPARE(app.state().settings, (LiveSettings{ true, false, false }));
+        QCOMPARE(app.state().settings, (LiveSettings{ true, false, false, false }));
         QCOMPARE(app.state().layout.basePath(), QDir::cleanPath(dir.path()) + u'/');
 
         QVERIFY(app.scheduler().isStarted());
@@ -116,7 +116,7 @@ private slots:
         QVERIFY(!QFile::exists(layout.pastPath(AlarmKind::Daily, "7-5.alm")));
         QVERIFY(QFile::exists(justAcknowledged));
         QCOMPARE(QDir(layout.activeFolder(AlarmKind::Daily)).entryList(QDir::Files), QStringList{ "7-5.alm" });
-        QCOMPARE(QDir(layout.settingsFolder()).entryList(QDir::Files).size(), 3);
+        QCOMPARE(QDir(layout.settingsFolder()).entryList(QDir::Files).size(), 4);
         QCOMPARE(second.state().settings.hide, true);
         for (const QString &leftover : leftovers)
             QVERIFY2(!QFile::exists(leftover), qPrintable(leftover));

@@ -605,6 +605,101 @@ private slots:
         QCOMPARE(rig.board->notices().size(), hindrance == "gone" ? 0 : 1);
     }
 
+    // A sound that could not be heard is told on the notice, by one line, and in the notification, with why.
+    void aSoundNotHeardIsTold_data()
+    {
+        QTest::addColumn<int>("problem");
+        QTest::addColumn<QString>("line"); // the notice's line; empty where none shows
+        QTest::newRow("heard") << int(SoundOutcome::Problem::None) << "";
+        QTest::newRow("unplayable file") << int(SoundOutcome::Problem::File) << "The sound could not be played.";
+        QTest::newRow("no server") << int(SoundOutcome::Problem::NoServer) << "The sound could not be played.";
+        QTest::newRow("muted") << int(SoundOutcome::Problem::Muted) << "The sound is muted.";
+        QTest::newRow("volume zero") << int(SoundOutcome::Problem::Silent) << "The sound volume is at zero.";
+    }
+    void aSoundNotHeardIsTold()
+    {
+        QFETCH(int, problem);
+        QFETCH(QString, line);
+        NotifyingRig rig;
+        rig.sound.syncOutcome = { SoundOutcome::Problem(problem), QStringLiteral("because of this") };
+        rig.addDue(AlarmKind::Daily, "Tea", "/bell.wav");
+        rig.scheduler->checkKind(AlarmKind::Daily);
+        auto *shown = rig.only()->findChild<QLabel *>(QStringLiteral("SoundProblem"));
+        QVERIFY(shown);
+        QCOMPARE(shown->isVisible(), !line.isEmpty());
+        if (line.isEmpty()) {
+            QCOMPARE(rig.notifier.posts.size(), 1);
+            return;
+        }
+        QCOMPARE(shown->text(), line);
+        // It takes the place of the first post, snooze and all.
+        QCOMPARE(rig.notifier.posts.size(), 2);
+        QCOMPARE(rig.notifier.posts[1].key, rig.notifier.posts[0].key);
+        QCOMPARE(rig.notifier.posts[1].body, QStringLiteral("Tea\n\nThe sound could not be played: because of this."));
+        QCOMPARE(rig.notifier.posts[1].actions.size(), 1);
+    }
+
+    // With the repeat setting on, the sound repeats until its notice is answered, whichever way; off, it plays once.
+    void theSoundRepeatsUntilTheNoticeIsAnswered_data()
+    {
+        QTest::addColumn<bool>("repeat");
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("off") << false << "";
+        QTest::newRow("close") << true << "close";
+        QTest::newRow("end of the minute") << true << "dismiss";
+        QTest::newRow("snooze") << true << "snooze";
+        QTest::newRow("closed by the window manager") << true << "wm";
+        QTest::newRow("exit") << true << "exit";
+    }
+    void theSoundRepeatsUntilTheNoticeIsAnswered()
+    {
+        QFETCH(bool, repeat);
+        QFETCH(QString, answer);
+        NotifyingRig rig(true);
+        Snoozer snoozer{ rig.notifier, *rig.board, rig.store.layout, rig.clock };
+        rig.state.settings.repeat = repeat;
+        rig.addDue(AlarmKind::Daily, "Tea", "/bell.wav");
+        rig.scheduler->checkKind(AlarmKind::Daily);
+        QCOMPARE(rig.sound.syncPlays, QStringList{ "/bell.wav" });
+        if (!repeat) {
+            QVERIFY(rig.sound.repeating.isEmpty());
+            return;
+        }
+        QCOMPARE(rig.sound.repeating, QStringLiteral("/bell.wav"));
+        if (answer == "close") {
+            pressClose(rig.only());
+        } else if (answer == "dismiss") {
+            rig.clock.set(2007, 2, 3, 14, 1, 0);
+            QTest::qWait(1);
+        } else if (answer == "snooze") {
+            emit rig.notifier.actionInvoked(rig.notifier.posts[0].key, Snoozer::actionId);
+        } else if (answer == "wm") {
+            QVERIFY(rig.only()->close());
+        } else {
+            rig.board.reset();
+        }
+        QVERIFY(rig.sound.repeating.isEmpty());
+    }
+
+    // Two notices never sound at once: the newer one's sound replaces the older's repeats, which come back
+    // once the newer notice is answered.
+    void oneNoticeRepeatsAtATime()
+    {
+        NoticeRig rig;
+        rig.state.settings.repeat = true;
+        rig.addDue(AlarmKind::Daily, "first", "/first.wav");
+        rig.scheduler->checkKind(AlarmKind::Daily);
+        NoticeWindow *first = rig.only();
+        const QString second = rig.addDue(AlarmKind::Weekly, "second", "/second.wav");
+        rig.scheduler->checkKind(AlarmKind::Weekly);
+        QCOMPARE(rig.sound.syncPlays, (QStringList{ "/first.wav", "/second.wav" }));
+        QCOMPARE(rig.sound.repeating, QStringLiteral("/second.wav"));
+        pressClose(noticeOf(*rig.board, second));
+        QCOMPARE(rig.sound.repeating, QStringLiteral("/first.wav"));
+        pressClose(first);
+        QVERIFY(rig.sound.repeating.isEmpty());
+    }
+
     // Once its notice is gone for good, after its minute or with the program, a notification offers no snooze.
     void aNotificationOutlivingItsNoticeOffersNoSnooze()
     {

@@ -163,7 +163,31 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             order.append(QApplication::focusWidget()->objectName());
         }
-        QCOMPARE(order, (QStringList{ "cmdOK", "cmdCancel", "Check1", "Check3", "Check2", "cmdOK" }));
+        QCOMPARE(order, (QStringList{ "cmdOK", "cmdCancel", "Check1", "Check3", "Check2", "Check4" }));
+    }
+
+    // The repeat box sits below the older controls, which keep their places; it is live, saved and reloaded.
+    void theRepeatBoxIsBelowLiveSavedAndReloaded()
+    {
+        writeSettings(false, true, false);
+        OptionsDialog dialog(state, logon, prompter, programEnd);
+        activate(dialog);
+        QCOMPARE(dialog.findChild<QLabel *>("Label4")->text(),
+                 QStringLiteral("Repeat the sound until the notice is answered"));
+        QVERIFY(!box(dialog, "Check4")->isChecked());
+        QVERIFY(box(dialog, "Check4")->geometry().top()
+                > dialog.findChild<QPushButton *>("cmdOK")->geometry().bottom());
+        QVERIFY(dialog.rect().contains(dialog.findChild<QLabel *>("Label4")->geometry()));
+        click(dialog, "Label4");
+        QVERIFY(state.settings.repeat);
+        click(dialog, "cmdOK");
+        QCOMPARE(readBytes(settingPath("repeat.bvr")), QByteArray("#TRUE#\r\n"));
+        QCOMPARE(readBytes(settingPath("past.bvr")), QByteArray("#TRUE#\r\n"));
+
+        writeBytes(settingPath("repeat.bvr"), formatSettingValue(false));
+        activate(dialog);
+        QVERIFY(!box(dialog, "Check4")->isChecked());
+        QVERIFY(!state.settings.repeat);
     }
 
     void saveWritesTheFilesThenRegisters()

@@ -18,12 +18,13 @@ class TestSettingsFiles : public QObject
         return QDir(store.layout.settingsFolder()).filePath(name);
     }
 
-    // Writes the three files as given; a null content leaves that file out.
-    void writeAll(const StoreFixture &store, const QByteArray &past, const QByteArray &startup, const QByteArray &hide)
+    // Writes the files as given; a null content leaves that file out.
+    void writeAll(const StoreFixture &store, const QByteArray &past, const QByteArray &startup, const QByteArray &hide,
+                  const QByteArray &repeat = "#FALSE#\r\n")
     {
-        const std::pair<const char *, QByteArray> files[]{ { "past.bvr", past },
-                                                           { "startup.bvr", startup },
-                                                           { "hide.bvr", hide } };
+        const std::pair<const char *, QByteArray> files[]{
+            { "past.bvr", past }, { "startup.bvr", startup }, { "hide.bvr", hide }, { "repeat.bvr", repeat }
+        };
         for (const auto &[name, bytes] : files) {
             if (!bytes.isNull())
                 writeBytes(path(store, name), bytes);
@@ -78,11 +79,12 @@ private slots:
         QCOMPARE(readBytes(file), QByteArray("#TRUE#\r\n"));
     }
 
-    void firstStartCreatesAllThreeAndTellsOnce()
+    void firstStartCreatesEveryFileAndTellsOnce()
     {
         StoreFixture store;
         const RepairResult result = repairSettings(store.layout.settingsFolder());
-        QCOMPARE(result.created, 3);
+        QCOMPARE(result.created, 4);
+        QCOMPARE(readBytes(path(store, "repeat.bvr")), QByteArray("#FALSE#\r\n"));
         QCOMPARE(readBytes(path(store, "past.bvr")), QByteArray("#TRUE#\r\n"));
         QCOMPARE(readBytes(path(store, "startup.bvr")), QByteArray("#FALSE#\r\n"));
         QCOMPARE(readBytes(path(store, "hide.bvr")), QByteArray("#FALSE#\r\n"));
@@ -92,7 +94,7 @@ private slots:
                  QStringLiteral("Some settings' files were missing, and they have been created. This has reset those "
                                 "settings to their default values. Use the settigs window to change them"));
         const LiveSettings live = readSettings(store.layout.settingsFolder());
-        QCOMPARE(live, (LiveSettings{ true, false, false }));
+        QCOMPARE(live, (LiveSettings{ true, false, false, false }));
     }
 
     void completeFilesAreLeftAlone()
@@ -102,7 +104,32 @@ private slots:
         const RepairResult result = repairSettings(store.layout.settingsFolder());
         QCOMPARE(result.created, 0);
         QVERIFY(!result.report);
-        QCOMPARE(readSettings(store.layout.settingsFolder()), (LiveSettings{ false, true, true }));
+        QCOMPARE(readSettings(store.layout.settingsFolder()), (LiveSettings{ false, true, true, false }));
+    }
+
+    // The repeat file is read like the others; missing, it is off, and only it is made anew.
+    void theRepeatFileIsReadAndRepairedAlone_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("repeat");
+        QTest::addColumn<int>("created");
+        QTest::newRow("on") << QByteArray("#TRUE#\r\n") << true << 0;
+        QTest::newRow("off") << QByteArray("#FALSE#\r\n") << false << 0;
+        QTest::newRow("missing") << QByteArray() << false << 1;
+        QTest::newRow("unreadable") << QByteArray("yes\r\n") << false << 1;
+    }
+    void theRepeatFileIsReadAndRepairedAlone()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, repeat);
+        QFETCH(int, created);
+        StoreFixture store;
+        writeAll(store, "#FALSE#\r\n", "#TRUE#\r\n", "#TRUE#\r\n", bytes);
+        QCOMPARE(readSettings(store.layout.settingsFolder()),
+                 (LiveSettings{ .past = false, .startup = true, .hide = true, .repeat = repeat }));
+        QCOMPARE(repairSettings(store.layout.settingsFolder()).created, created);
+        QCOMPARE(readBytes(path(store, "repeat.bvr")), formatSettingValue(repeat));
+        QCOMPARE(readBytes(path(store, "past.bvr")), QByteArray("#FALSE#\r\n"));
     }
 
     void onlyHideMissing()
@@ -153,10 +180,11 @@ private slots:
         writeBytes(path(store, "PAST.BVR"), "#FALSE#\r\n");
         writeBytes(path(store, "Startup.bvr"), "#TRUE#\r\n");
         writeBytes(path(store, "HIDE.bvr"), "#TRUE#\r\n");
+        writeBytes(path(store, "Repeat.BVR"), "#TRUE#\r\n");
         const RepairResult result = repairSettings(store.layout.settingsFolder());
         QCOMPARE(result.created, 0);
-        QCOMPARE(QDir(store.layout.settingsFolder()).entryList(QDir::Files).size(), 3);
-        QCOMPARE(readSettings(store.layout.settingsFolder()), (LiveSettings{ false, true, true }));
+        QCOMPARE(QDir(store.layout.settingsFolder()).entryList(QDir::Files).size(), 4);
+        QCOMPARE(readSettings(store.layout.settingsFolder()), (LiveSettings{ false, true, true, true }));
     }
 
     // A settings file linked out of the store is never written through, also when the link names nothing yet.
@@ -182,7 +210,7 @@ private slots:
     {
         StoreFixture store;
         QVERIFY(QDir(store.layout.settingsFolder()).mkdir("past.bvr"));
-        const SettingsSave save = saveSettings(store.layout.settingsFolder(), LiveSettings{ false, true, true },
+        const SettingsSave save = saveSettings(store.layout.settingsFolder(), LiveSettings{ false, true, true, false },
                                                { Setting::Startup, Setting::Past, Setting::Hide });
         QCOMPARE(save.written, 2);
         QCOMPARE(save.failedFiles, QStringList{ "past.bvr" });
@@ -198,7 +226,7 @@ private slots:
         const QString missing = dir.filePath("no/such/folder");
         const RepairResult result = repairSettings(missing);
         QCOMPARE(result.created, 0);
-        QCOMPARE(result.failed, 3);
+        QCOMPARE(result.failed, 4);
         QVERIFY(result.report);
         QVERIFY(result.report->warning);
         QVERIFY(result.report->text.contains(QStringLiteral("could not be created")));

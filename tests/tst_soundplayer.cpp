@@ -98,6 +98,40 @@ private slots:
         QVERIFY(openSoundFile(m_short));
     }
 
+    // What the editor refuses a sound file for, in words that name the fault.
+    void offlineSaysWhyAFileCannotBePlayed_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("said"); // empty: the file can be played
+        QTest::newRow("missing or deleted") << "missing.wav"
+                                            << "does not exist";
+        QTest::newRow("folder") << "folder.wav"
+                                << "is not a file";
+        QTest::newRow("not a sound") << "text.wav"
+                                     << "cannot be decoded";
+        QTest::newRow("empty file") << "empty.wav"
+                                    << "cannot be decoded";
+        QTest::newRow("no samples") << "silent.wav"
+                                    << "holds no sound";
+        QTest::newRow("playable") << "short.wav"
+                                  << "";
+    }
+    void offlineSaysWhyAFileCannotBePlayed()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, said);
+        QVERIFY(writeTone(file("silent.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 0.0, 440));
+        const QString problem = soundFileProblem(m_dir.filePath(name));
+        QVERIFY2(said.isEmpty() ? problem.isEmpty() : problem.contains(said), qPrintable(problem));
+    }
+
+    void offlineNoServerIsTold()
+    {
+        const auto server = scopedEnv("PULSE_SERVER", "unix:" + QFile::encodeName(file("no-such-server")));
+        PulseSoundPlayer player;
+        QCOMPARE(int(player.playSync(m_short).problem), int(SoundOutcome::Problem::NoServer));
+    }
+
     // Without a server every call gives up at once instead of waiting for one to appear.
     void offlineNoServerReturnsAtOnce()
     {
@@ -166,12 +200,14 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::addColumn<QStringList>("defaults");
         QTest::addColumn<int>("expectedMs");
+        QTest::addColumn<bool>("told"); // whether the caller hears that its file could not be played
         const QStringList theme{ file("no-theme.oga"), m_theme };
-        QTest::newRow("missing file") << file("missing.wav") << theme << 600;
-        QTest::newRow("empty name") << QString() << theme << 600;
-        QTest::newRow("folder") << m_dir.path() + '/' << theme << 600;
-        QTest::newRow("not a sound") << file("text.wav") << theme << 600;
-        QTest::newRow("no theme: beep") << file("missing.wav") << QStringList{ file("no-theme.oga") } << 200;
+        QTest::newRow("missing file") << file("missing.wav") << theme << 600 << true;
+        // A ticked box without a file asks for the default sound.
+        QTest::newRow("empty name") << QString() << theme << 600 << false;
+        QTest::newRow("folder") << m_dir.path() + '/' << theme << 600 << true;
+        QTest::newRow("not a sound") << file("text.wav") << theme << 600 << true;
+        QTest::newRow("no theme: beep") << file("missing.wav") << QStringList{ file("no-theme.oga") } << 200 << true;
     }
 
     void unplayableFileGivesTheDefaultSound()
@@ -179,9 +215,13 @@ private slots:
         QFETCH(QString, path);
         QFETCH(QStringList, defaults);
         QFETCH(int, expectedMs);
+        QFETCH(bool, told);
         PulseSoundPlayer player({ QByteArray(), defaults });
         qint64 elapsed = 0;
-        const std::vector<float> heard = heardAround([&] { elapsed = timed([&] { player.playSync(path); }); }, 200);
+        SoundOutcome outcome;
+        const std::vector<float> heard
+            = heardAround([&] { elapsed = timed([&] { outcome = player.playSync(path); }); }, 200);
+        QCOMPARE(outcome.problem == SoundOutcome::Problem::File, told);
         QVERIFY2(elapsed >= expectedMs - 50, qPrintable(QString::number(elapsed)));
         const int heardMs = MonitorTap::heardMs(heard);
         QVERIFY2(qAbs(heardMs - expectedMs) <= 50, qPrintable(QString::number(heardMs)));
@@ -229,6 +269,61 @@ private slots:
         const std::vector<float> heard = heardAround([&] { player.playSync(path); }, 200);
         const int ms = MonitorTap::heardMs(heard);
         QVERIFY2(ms >= 470 && ms <= 560, qPrintable(QString::number(ms)));
+    }
+
+    // A sound sent to an output nobody hears is told as such; the output is put back as it was.
+    void aMutedOrSilentOutputIsTold_data()
+    {
+        QTest::addColumn<QStringList>("set");
+        QTest::addColumn<QStringList>("reset");
+        QTest::addColumn<int>("problem");
+        QTest::newRow("muted") << QStringList{ "set-sink-mute", "null", "1" }
+                               << QStringList{ "set-sink-mute", "null", "0" } << int(SoundOutcome::Problem::Muted);
+        QTest::newRow("volume zero") << QStringList{ "set-sink-volume", "null", "0" }
+                                     << QStringList{ "set-sink-volume", "null", "100%" }
+                                     << int(SoundOutcome::Problem::Silent);
+        QTest::newRow("audible") << QStringList{ "set-sink-volume", "null", "100%" }
+                                 << QStringList{ "set-sink-volume", "null", "100%" }
+                                 << int(SoundOutcome::Problem::None);
+    }
+    void aMutedOrSilentOutputIsTold()
+    {
+        QFETCH(QStringList, set);
+        QFETCH(QStringList, reset);
+        QFETCH(int, problem);
+        QCOMPARE(QProcess::execute(QStringLiteral("pactl"), set), 0);
+        const auto restore = qScopeGuard([&] { QProcess::execute(QStringLiteral("pactl"), reset); });
+        PulseSoundPlayer player;
+        const SoundOutcome outcome = player.playSync(m_short);
+        QCOMPARE(int(outcome.problem), problem);
+        QCOMPARE(outcome.reason.isEmpty(), problem == int(SoundOutcome::Problem::None));
+    }
+
+    // A repeated sound waits its pause, plays, and plays again after each further pause.
+    void aRepeatedSoundPlaysAgainAfterEachPause()
+    {
+        PulseSoundPlayer player;
+        const std::vector<float> heard
+            = heardAround([&] { player.repeatAfter(m_short, std::chrono::milliseconds(500)); }, 2500);
+        player.stop();
+        // At 0.5 s, 1.3 s and 2.1 s: three times 0.3 s, where a sound played once gives 0.3 s.
+        const int heardMs = MonitorTap::heardMs(heard);
+        QVERIFY2(heardMs >= 700 && heardMs <= 1000, qPrintable(QString::number(heardMs)));
+        const std::vector<float> first(heard.begin(), heard.begin() + MonitorTap::frames(400));
+        QVERIFY2(MonitorTap::heardMs(first) == 0, "the sound came before its pause");
+    }
+
+    // Stopping a repeat silences it at once, in the middle of a sound too.
+    void stopSilencesARepeatWithin200Ms()
+    {
+        PulseSoundPlayer player;
+        player.repeatAfter(m_long, std::chrono::milliseconds(100));
+        QThread::msleep(800);
+        qint64 elapsed = 0;
+        const std::vector<float> after = heardAround([&] { elapsed = timed([&] { player.stop(); }); }, 1000);
+        QVERIFY2(elapsed < atOnceMs, qPrintable(QString::number(elapsed)));
+        const int tail = MonitorTap::lastHeardMs(after);
+        QVERIFY2(tail <= 200, qPrintable(QString::number(tail)));
     }
 
     // A sink that never plays, here one the user suspended, must not freeze the program: the call gives up

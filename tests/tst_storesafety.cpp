@@ -176,7 +176,7 @@ private slots:
         QElapsedTimer timer;
         timer.start();
         QCOMPARE(readAlarmFile(alarm, AlarmKind::Daily), std::optional<AlarmRecord>());
-        QCOMPARE(readSettings(settings), (LiveSettings{ true, true, false }));
+        QCOMPARE(readSettings(settings), (LiveSettings{ true, true, false, false }));
         // The start's repair cannot put a file in the pipe's place: it says so instead.
         const RepairResult repair = repairSettings(settings);
         QCOMPARE(repair.failed, 1);

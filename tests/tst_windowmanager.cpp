@@ -67,7 +67,7 @@ struct Program
 
     Program()
     {
-        for (Setting setting : { Setting::Past, Setting::Startup, Setting::Hide })
+        for (Setting setting : allSettings)
             writeSettingFile(settingFilePath(store.layout.settingsFolder(), setting), false);
         writeBytes(store.layout.activePath(AlarmKind::Daily, "7-5.alm"), dailyAlarm);
         writeBytes(store.layout.activePath(AlarmKind::Weekly, "Monday-7-5.alm"), dailyAlarm);

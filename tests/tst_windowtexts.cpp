@@ -143,6 +143,16 @@ private slots:
                 NoticeServices{ f.app->state(), f.clock, f.fakes.sound, f.prompter, [] {} }));
             windows.append(notices.back().get());
         }
+        // The line under a notice's text when its sound was not heard, in each of its wordings.
+        for (const auto problem :
+             { SoundOutcome::Problem::File, SoundOutcome::Problem::Muted, SoundOutcome::Problem::Silent }) {
+            f.fakes.sound.syncOutcome = { problem, {} };
+            notices.push_back(std::make_unique<NoticeWindow>(
+                Occurrence{ AlarmKind::Daily, {}, AlarmRecord{ { QString(), QStringLiteral("/a.wav") } }, {} },
+                NoticeServices{ f.app->state(), f.clock, f.fakes.sound, f.prompter, [] {} }));
+            notices.back()->playSound();
+            windows.append(notices.back().get());
+        }
         for (QWidget *window : windows)
             found += overflows(window);
         QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
@@ -178,8 +188,8 @@ private slots:
                std::pair{ "Option4", "Label4" }, std::pair{ "Option5", "Label6" } })
             expect(chooser, option, labelText(chooser, label));
         QWidget *options = &f.app->optionsDialog();
-        for (const auto &[box, label] :
-             { std::pair{ "Check1", "Label1" }, std::pair{ "Check2", "Label2" }, std::pair{ "Check3", "Label3" } })
+        for (const auto &[box, label] : { std::pair{ "Check1", "Label1" }, std::pair{ "Check2", "Label2" },
+                                          std::pair{ "Check3", "Label3" }, std::pair{ "Check4", "Label4" } })
             expect(options, box, labelText(options, label));
         expect(&f.app->mainWindow(), "File1", QStringLiteral("Alarms"));
         expect(wizard.soundChooser(), "File1", labelText(wizard.soundChooser(), "Label1"));
@@ -194,7 +204,7 @@ private slots:
         role(wizard.soundChooser(), QAccessible::Dialog);
         NoticeWindow notice(Occurrence{ AlarmKind::Daily, {}, {}, {} },
                             NoticeServices{ f.app->state(), f.clock, f.fakes.sound, f.prompter, {} });
-        role(&notice, QAccessible::AlertMessage);
+        role(&notice, QAccessible::Notification);
         expect(&notice, "Text1", QStringLiteral("Alarm text"));
         for (AlarmKind kind : allKinds) {
             QWidget *editor = wizard.editor(kind);

@@ -147,6 +147,12 @@
         <source>The alarm %1 exists already. Replace it with this one?</source>
         <translation>Der Alarm %1 existiert bereits. Durch diesen ersetzen?</translation>
     </message>
+    <message>
+        <source>This sound cannot be played: %1.
+Choose another sound file, or untick the sound.</source>
+        <translation>Dieser Ton kann nicht abgespielt werden: %1.
+Wählen Sie eine andere Tondatei, oder nehmen Sie das Häkchen beim Ton weg.</translation>
+    </message>
 </context>
 <context>
     <name>brevora::AlarmList</name>
@@ -412,6 +418,10 @@ Er wird erst zu seinem nächsten Termin wieder angezeigt.</translation>
         <source>Snooze 10 minutes</source>
         <translation>10 Minuten schlummern</translation>
     </message>
+    <message>
+        <source>The sound could not be played: %1.</source>
+        <translation>Der Ton konnte nicht abgespielt werden: %1.</translation>
+    </message>
 </context>
 <context>
     <name>brevora::NoticeWindow</name>
@@ -426,6 +436,18 @@ Er wird erst zu seinem nächsten Termin wieder angezeigt.</translation>
     <message>
         <source>Alarm text</source>
         <translation>Alarmtext</translation>
+    </message>
+    <message>
+        <source>The sound could not be played.</source>
+        <translation>Der Ton konnte nicht abgespielt werden.</translation>
+    </message>
+    <message>
+        <source>The sound is muted.</source>
+        <translation>Der Ton ist stummgeschaltet.</translation>
+    </message>
+    <message>
+        <source>The sound volume is at zero.</source>
+        <translation>Die Lautstärke steht auf null.</translation>
     </message>
 </context>
 <context>
@@ -473,6 +495,10 @@ Er wird erst zu seinem nächsten Termin wieder angezeigt.</translation>
 </source>
         <translation>Fehler %1 beim Setzen des Schlüssels<byte value="xd"/>
 </translation>
+    </message>
+    <message>
+        <source>Repeat the sound until the notice is answered</source>
+        <translation>Den Ton wiederholen, bis die Meldung beantwortet ist</translation>
     </message>
 </context>
 <context>
@@ -543,6 +569,41 @@ Bleibt es so, beenden Sie die laufende Kopie (etwa in einem Taskmanager) und sta
 Rename the file (in your file manager, for example) and choose it again.</source>
         <translation>Der Name der Datei „%1“ ist kein gültiges UTF-8, daher kann Brevora ihn nicht in einem Alarm speichern.
 Benennen Sie die Datei um (zum Beispiel im Dateimanager) und wählen Sie sie erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>brevora::SoundPlayer</name>
+    <message>
+        <source>no sound file is named</source>
+        <translation>es ist keine Tondatei angegeben</translation>
+    </message>
+    <message>
+        <source>the file %1 does not exist</source>
+        <translation>die Datei %1 existiert nicht</translation>
+    </message>
+    <message>
+        <source>%1 is not a file</source>
+        <translation>%1 ist keine Datei</translation>
+    </message>
+    <message>
+        <source>the file %1 cannot be decoded (%2)</source>
+        <translation>die Datei %1 kann nicht dekodiert werden (%2)</translation>
+    </message>
+    <message>
+        <source>the file %1 holds no sound that can be played</source>
+        <translation>die Datei %1 enthält keinen abspielbaren Ton</translation>
+    </message>
+    <message>
+        <source>no sound server took it</source>
+        <translation>kein Tonserver hat ihn angenommen</translation>
+    </message>
+    <message>
+        <source>the sound output is muted</source>
+        <translation>die Tonausgabe ist stummgeschaltet</translation>
+    </message>
+    <message>
+        <source>the sound output&apos;s volume is at zero</source>
+        <translation>die Lautstärke der Tonausgabe steht auf null</translation>
     </message>
 </context>
 <context>

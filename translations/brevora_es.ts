@@ -147,6 +147,12 @@
         <source>The alarm %1 exists already. Replace it with this one?</source>
         <translation>El aviso %1 ya existe. ¿Sustituirlo por este?</translation>
     </message>
+    <message>
+        <source>This sound cannot be played: %1.
+Choose another sound file, or untick the sound.</source>
+        <translation>Este sonido no se puede reproducir: %1.
+Elija otro archivo de sonido o desmarque el sonido.</translation>
+    </message>
 </context>
 <context>
     <name>brevora::AlarmList</name>
@@ -412,6 +418,10 @@ No volverá a mostrarse hasta que llegue su próxima hora.</translation>
         <source>Snooze 10 minutes</source>
         <translation>Posponer 10 minutos</translation>
     </message>
+    <message>
+        <source>The sound could not be played: %1.</source>
+        <translation>No se pudo reproducir el sonido: %1.</translation>
+    </message>
 </context>
 <context>
     <name>brevora::NoticeWindow</name>
@@ -426,6 +436,18 @@ No volverá a mostrarse hasta que llegue su próxima hora.</translation>
     <message>
         <source>Alarm text</source>
         <translation>Texto del aviso</translation>
+    </message>
+    <message>
+        <source>The sound could not be played.</source>
+        <translation>No se pudo reproducir el sonido.</translation>
+    </message>
+    <message>
+        <source>The sound is muted.</source>
+        <translation>El sonido está silenciado.</translation>
+    </message>
+    <message>
+        <source>The sound volume is at zero.</source>
+        <translation>El volumen está a cero.</translation>
     </message>
 </context>
 <context>
@@ -473,6 +495,10 @@ No volverá a mostrarse hasta que llegue su próxima hora.</translation>
 </source>
         <translation>Error %1 al establecer la clave<byte value="xd"/>
 </translation>
+    </message>
+    <message>
+        <source>Repeat the sound until the notice is answered</source>
+        <translation>Repetir el sonido hasta que se responda a la ventana de aviso</translation>
     </message>
 </context>
 <context>
@@ -543,6 +569,41 @@ Si sigue así, cierre la copia en ejecución (por ejemplo en un administrador de
 Rename the file (in your file manager, for example) and choose it again.</source>
         <translation>El nombre del archivo «%1» no es UTF-8 válido, así que Brevora no puede guardarlo en un aviso.
 Cámbiele el nombre (en su gestor de archivos, por ejemplo) y vuelva a elegirlo.</translation>
+    </message>
+</context>
+<context>
+    <name>brevora::SoundPlayer</name>
+    <message>
+        <source>no sound file is named</source>
+        <translation>no se indica ningún archivo de sonido</translation>
+    </message>
+    <message>
+        <source>the file %1 does not exist</source>
+        <translation>el archivo %1 no existe</translation>
+    </message>
+    <message>
+        <source>%1 is not a file</source>
+        <translation>%1 no es un archivo</translation>
+    </message>
+    <message>
+        <source>the file %1 cannot be decoded (%2)</source>
+        <translation>el archivo %1 no se puede decodificar (%2)</translation>
+    </message>
+    <message>
+        <source>the file %1 holds no sound that can be played</source>
+        <translation>el archivo %1 no contiene ningún sonido reproducible</translation>
+    </message>
+    <message>
+        <source>no sound server took it</source>
+        <translation>ningún servidor de sonido lo aceptó</translation>
+    </message>
+    <message>
+        <source>the sound output is muted</source>
+        <translation>la salida de sonido está silenciada</translation>
+    </message>
+    <message>
+        <source>the sound output&apos;s volume is at zero</source>
+        <translation>el volumen de la salida de sonido está a cero</translation>
     </message>
 </context>
 <context>

@@ -47,9 +47,9 @@ def see_notice(session, due, text):
     e.check(session.now() >= due, f"the notice showed at {session.now():%H:%M:%S}, before its minute")
     shown = [e.text_of(box) for box in e.descendants(notice, "text")]
     e.check(shown == [text], f"the notice shows {shown}, not [{text!r}]")
-    # What a screen reader announces as the notice appears: an alert that carries the alarm's text.
+    # What a screen reader announces as the notice appears: a notification that carries the alarm's text.
     heard = (notice.getRoleName(), notice.description, [box.name for box in e.descendants(notice, "text")])
-    e.check(heard == ("alert", text, ["Alarm text"]), f"a screen reader hears {heard}")
+    e.check(heard == ("notification", text, ["Alarm text"]), f"a screen reader hears {heard}")
     return notice
 
 

@@ -213,9 +213,9 @@ class Session:
     def program_path(self, relative=""):
         return os.path.join(self.work, "program", relative)
 
-    def write_settings(self, past, hide):
+    def write_settings(self, past, hide, repeat=False):
         folder = self.program_path(SETTINGS_FOLDER)
-        for name, value in (("past", past), ("startup", False), ("hide", hide)):
+        for name, value in (("past", past), ("startup", False), ("hide", hide), ("repeat", repeat)):
             write_file(os.path.join(folder, name + ".bvr"), b"#TRUE#\r\n" if value else b"#FALSE#\r\n")
 
     def now(self):
@@ -224,12 +224,12 @@ class Session:
         moment, at = self.clock_set
         return moment + datetime.timedelta(seconds=time.monotonic() - at)
 
-    def start(self, moment, past=False, hide=False, files=None):
+    def start(self, moment, past=False, hide=False, files=None, repeat=False):
         """Starts the program in its own ProgramDir, with the settings given, the files given (relative path:
         bytes) and the clock at moment."""
         os.makedirs(self.program_path(), exist_ok=True)
         shutil.copy2(self.binary, self.program_path("brevora"))
-        self.write_settings(past, hide)
+        self.write_settings(past, hide, repeat)
         for folder in ("Once", "Day", "Week", "Month", "Year", "Past/Day", "Past/Week", "Past/Month", "Past/Year"):
             os.makedirs(self.program_path("Events/" + folder), exist_ok=True)
         for relative, data in (files or {}).items():

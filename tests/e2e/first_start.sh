@@ -36,6 +36,8 @@ done
     || fail "past.bvr does not hold #TRUE# CR LF"
 [ "$(od -An -c "$work/program/Program files/Settings/hide.bvr" | tr -d ' \n')" = '#FALSE#\r\n' ] \
     || fail "hide.bvr does not hold #FALSE# CR LF"
+[ "$(od -An -c "$work/program/Program files/Settings/repeat.bvr" | tr -d ' \n')" = '#FALSE#\r\n' ] \
+    || fail "repeat.bvr does not hold #FALSE# CR LF"
 
 # Without a window manager nothing gives the box the focus; do it directly, as a user's click would.
 xdotool windowfocus --sync "$box" key Return || fail "could not answer the message"

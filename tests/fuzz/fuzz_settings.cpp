@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                                                                        : QDir::tempPath() + "/brevora-fuzz-XXXXXX");
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     const QString past = dir.filePath(QStringLiteral("past.bvr"));
-    for (const char *name : { "past.bvr", "startup.bvr", "hide.bvr" }) {
+    for (const char *name : { "past.bvr", "startup.bvr", "hide.bvr", "repeat.bvr" }) {
         QFile file(dir.filePath(QString::fromLatin1(name)));
         require(file.open(QIODevice::WriteOnly | QIODevice::Truncate), "the test writes its files");
         file.write(name == QByteArrayView("past.bvr") ? bytes : formatSettingValue(false));
@@ -49,6 +49,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     require(readSettingFile(past) == (value ? value : std::optional<bool>(true)), "the value after the repair");
     require(contentOf(past) == (value ? bytes : formatSettingValue(true)), "the file after the repair");
     require(result.report.has_value() == !value, "one report for a repair, none otherwise");
-    require(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size() == 3, "no temporary stays");
+    require(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size() == 4, "no temporary stays");
     return 0;
 }

@@ -30,7 +30,7 @@ struct AppFixture
     explicit AppFixture(bool hide = false, std::optional<bool> trayAvailable = true, qreal desktopFontPoints = 9)
     {
         const QString folder = store.layout.settingsFolder();
-        for (Setting setting : { Setting::Past, Setting::Startup, Setting::Hide })
+        for (Setting setting : allSettings)
             writeSettingFile(folder + u'/' + settingFileName(setting),
                              setting == Setting::Hide ? hide : settingDefault(setting));
         app = std::make_unique<Application>(store.dir.path(), clock, fakes.platform(),

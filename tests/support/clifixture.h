@@ -29,7 +29,7 @@ struct CliFixture
 
     CliFixture()
     {
-        for (Setting setting : { Setting::Past, Setting::Startup, Setting::Hide })
+        for (Setting setting : allSettings)
             writeSettingFile(settingFilePath(store.layout.settingsFolder(), setting), settingDefault(setting));
     }
 

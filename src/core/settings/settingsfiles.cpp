@@ -26,6 +26,8 @@ bool LiveSettings::value(Setting setting) const
         return startup;
     case Setting::Hide:
         return hide;
+    case Setting::Repeat:
+        return repeat;
     }
     return false;
 }
@@ -41,6 +43,9 @@ void LiveSettings::setValue(Setting setting, bool value)
         break;
     case Setting::Hide:
         hide = value;
+        break;
+    case Setting::Repeat:
+        repeat = value;
         break;
     }
 }
@@ -61,6 +66,8 @@ QString settingFileName(Setting setting)
         return QStringLiteral("startup.bvr");
     case Setting::Hide:
         return QStringLiteral("hide.bvr");
+    case Setting::Repeat:
+        return QStringLiteral("repeat.bvr");
     }
     return {};
 }
@@ -104,7 +111,7 @@ bool writeSettingFile(const QString &path, bool value, QString *error)
 LiveSettings readSettings(const QString &settingsFolder)
 {
     LiveSettings settings;
-    for (Setting setting : { Setting::Past, Setting::Startup, Setting::Hide })
+    for (Setting setting : allSettings)
         settings.setValue(setting,
                           readSettingFile(settingFilePath(settingsFolder, setting)).value_or(settingDefault(setting)));
     return settings;
@@ -128,7 +135,7 @@ SettingsSave saveSettings(const QString &settingsFolder, const LiveSettings &val
 RepairResult repairSettings(const QString &settingsFolder)
 {
     QList<Setting> unusable;
-    for (Setting setting : { Setting::Past, Setting::Startup, Setting::Hide }) {
+    for (Setting setting : allSettings) {
         const QString path = settingFilePath(settingsFolder, setting);
         // Only the presence of the hide file is checked here; its value is read when start-up ends.
         const bool usable = setting == Setting::Hide ? QFile::exists(path) : readSettingFile(path).has_value();

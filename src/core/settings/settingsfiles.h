@@ -11,13 +11,14 @@
 
 namespace brevora {
 
-enum class Setting { Past, Startup, Hide };
+enum class Setting { Past, Startup, Hide, Repeat };
 
 struct LiveSettings
 {
     bool past = true;
     bool startup = false;
     bool hide = false;
+    bool repeat = false; // a notice's sound plays again, after a pause, until the notice is answered
 
     bool value(Setting setting) const;
     void setValue(Setting setting, bool value);
@@ -25,6 +26,8 @@ struct LiveSettings
 };
 
 QString settingFileName(Setting setting); // "past.bvr", ...
+// Every setting, each with a file of its own.
+inline constexpr Setting allSettings[] = { Setting::Past, Setting::Startup, Setting::Hide, Setting::Repeat };
 // The setting's file in the folder, under whatever letter case it already exists.
 QString settingFilePath(const QString &settingsFolder, Setting setting);
 bool settingDefault(Setting setting);
@@ -48,10 +51,10 @@ struct SettingsSave
 };
 
 // Writes the files of `which`, in that order, with their values in `values`; one that cannot be written does not
-// stop the others. The options dialog saves all three, the start-up repair the unusable ones with their defaults.
+// stop the others. The options dialog saves all of them, the start-up repair the unusable ones with their defaults.
 SettingsSave saveSettings(const QString &settingsFolder, const LiveSettings &values, const QList<Setting> &which);
 
-// The three files as they are now; a missing or unreadable one gives its default.
+// The files as they are now; a missing or unreadable one gives its default.
 LiveSettings readSettings(const QString &settingsFolder);
 
 // What the user is told after a repair, under the title "Files missing".

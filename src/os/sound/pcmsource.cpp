@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "os/sound/pcmsource.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -82,20 +84,37 @@ bool serverTakes(const SF_INFO &info)
 
 } // namespace
 
-std::unique_ptr<PcmSource> openSoundFile(const QString &path)
+std::unique_ptr<PcmSource> openSoundFile(const QString &path, QString *problem)
 {
+    // Said only when asked for: the notices open their sound without anyone to tell.
+    const auto fail = [problem](const char *text, const QString &file, const QString &detail = {}) {
+        if (problem) {
+            *problem = QCoreApplication::translate("brevora::SoundPlayer", text).arg(QDir::toNativeSeparators(file));
+            if (!detail.isEmpty())
+                *problem = problem->arg(detail);
+        }
+        return std::unique_ptr<PcmSource>();
+    };
+    if (path.isEmpty())
+        return fail(QT_TRANSLATE_NOOP("brevora::SoundPlayer", "no sound file is named"), path);
     // Devices and pipes could block the reader forever; only regular files are sound files.
-    if (path.isEmpty() || !QFileInfo(path).isFile())
-        return nullptr;
-    SF_INFO info{};
-    SNDFILE *file = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
-    if (file == nullptr)
-        return nullptr;
-    if (!serverTakes(info)) {
-        sf_close(file);
-        return nullptr;
+    const QFileInfo info(path);
+    if (!info.exists())
+        return fail(QT_TRANSLATE_NOOP("brevora::SoundPlayer", "the file %1 does not exist"), path);
+    if (!info.isFile())
+        return fail(QT_TRANSLATE_NOOP("brevora::SoundPlayer", "%1 is not a file"), path);
+    SF_INFO format{};
+    SNDFILE *file = sf_open(QFile::encodeName(path).constData(), SFM_READ, &format);
+    if (file == nullptr) {
+        // libsndfile's own words say what it found wrong; they come in English only.
+        return fail(QT_TRANSLATE_NOOP("brevora::SoundPlayer", "the file %1 cannot be decoded (%2)"), path,
+                    QString::fromLocal8Bit(sf_strerror(nullptr)));
     }
-    return std::make_unique<SoundFileSource>(file, info);
+    if (!serverTakes(format)) {
+        sf_close(file);
+        return fail(QT_TRANSLATE_NOOP("brevora::SoundPlayer", "the file %1 holds no sound that can be played"), path);
+    }
+    return std::make_unique<SoundFileSource>(file, format);
 }
 
 std::unique_ptr<PcmSource> makeBeep()

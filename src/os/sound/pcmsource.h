@@ -22,8 +22,9 @@ public:
 };
 
 // The decoder of a sound file (any encoding libsndfile reads), or null when path names nothing playable: a
-// missing file, a folder, a file that is not sound, an empty sound, or a format no sound server takes.
-std::unique_ptr<PcmSource> openSoundFile(const QString &path);
+// missing file, a folder, a file that is not sound, an empty sound, or a format no sound server takes. Then
+// `problem`, when given, says which, in the user's language.
+std::unique_ptr<PcmSource> openSoundFile(const QString &path, QString *problem = nullptr);
 
 // A short tone made in code, for desktops that install no sound theme.
 std::unique_ptr<PcmSource> makeBeep();

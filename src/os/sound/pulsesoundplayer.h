@@ -25,7 +25,7 @@ struct SoundJob;
 // Decodes with libsndfile and plays through PulseAudio. Every sound plays on a thread of its own, which a later
 // call silences without waiting for it. A synchronous call waits for its sound, but no longer than the sound
 // lasts and a little more: a sink that never plays (suspended, or stuck) must not freeze the program.
-// Calls come from one thread.
+// A synchronous call also asks the server whether its output is muted. Calls come from one thread.
 class PulseSoundPlayer final : public SoundPlayer
 {
 public:
@@ -34,8 +34,10 @@ public:
     PulseSoundPlayer(const PulseSoundPlayer &) = delete;
     PulseSoundPlayer &operator=(const PulseSoundPlayer &) = delete;
 
-    void playSync(const QString &path) override;
+    SoundOutcome playSync(const QString &path) override;
     void playAsync(const QString &path) override;
+    void repeatAfter(const QString &path, std::chrono::milliseconds pause) override;
+    void stop() override;
 
 private:
     void silenceAll();

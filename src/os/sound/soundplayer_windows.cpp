@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "os/sound/soundplayer.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 #include <windows.h>
 
@@ -15,8 +17,15 @@ namespace {
 class WindowsSoundPlayer final : public SoundPlayer
 {
 public:
-    void playSync(const QString &path) override { play(path, SND_SYNC); }
+    SoundOutcome playSync(const QString &path) override
+    {
+        play(path, SND_SYNC);
+        return {};
+    }
     void playAsync(const QString &path) override { play(path, SND_ASYNC); }
+    // The system loops a sound without pauses only; a repeat with pauses is left to a later version here.
+    void repeatAfter(const QString &, std::chrono::milliseconds) override { }
+    void stop() override { PlaySoundW(nullptr, nullptr, 0); }
 
 private:
     static void play(const QString &path, DWORD mode)
@@ -27,6 +36,14 @@ private:
 };
 
 } // namespace
+
+QString soundFileProblem(const QString &path)
+{
+    // The system's player reads its files itself; a file that is there is left to it.
+    return QFileInfo(path).isFile() ? QString()
+                                    : QCoreApplication::translate("brevora::SoundPlayer", "the file %1 does not exist")
+                                          .arg(QDir::toNativeSeparators(path));
+}
 
 std::unique_ptr<SoundPlayer> createSystemSoundPlayer()
 {

@@ -36,7 +36,8 @@ OptionsDialog::OptionsDialog(SharedState &state, LogonStart &logonStart, Prompte
     followWindowActivation();
     setObjectName(objectnames::options);
     setWindowTitle(tr("Options"));
-    setFixedSize(twipsSize(4620, 2475));
+    // Grown by one row below the buttons for the repeat box, so that the older controls keep their places.
+    setFixedSize(twipsSize(4620, 3255));
 
     m_startup = addSetting(QStringLiteral("1"), tr("Run on startup"), twipsRect(240, 240, 255, 255),
                            twipsRect(600, 240, 3615, 495));
@@ -44,6 +45,8 @@ OptionsDialog::OptionsDialog(SharedState &state, LogonStart &logonStart, Prompte
                         twipsRect(600, 840, 3615, 375));
     m_past = addSetting(QStringLiteral("3"), tr("Show the alarms only while it's the programmed hour"),
                         twipsRect(240, 1440, 255, 255), twipsRect(600, 1440, 3735, 495));
+    m_repeat = addSetting(QStringLiteral("4"), tr("Repeat the sound until the notice is answered"),
+                          twipsRect(240, 2640, 255, 255), twipsRect(600, 2640, 3735, 495));
 
     m_save = new QPushButton(tr("Save"), this);
     m_save->setObjectName(QStringLiteral("cmdOK"));
@@ -61,11 +64,13 @@ OptionsDialog::OptionsDialog(SharedState &state, LogonStart &logonStart, Prompte
     setTabOrder(m_cancel, m_startup);
     setTabOrder(m_startup, m_past);
     setTabOrder(m_past, m_hide);
+    setTabOrder(m_hide, m_repeat);
     m_save->setFocus();
 
     const LiveSettings live = m_state.settings;
     showBoxes(live.startup, live.past, live.hide);
-    for (QCheckBox *box : { m_startup, m_hide, m_past })
+    m_repeat->setChecked(live.repeat);
+    for (QCheckBox *box : { m_startup, m_hide, m_past, m_repeat })
         connect(box, &QCheckBox::toggled, this, &OptionsDialog::followBoxes);
 }
 
@@ -98,6 +103,7 @@ void OptionsDialog::followBoxes()
     m_state.settings.startup = m_startup->isChecked();
     m_state.settings.past = m_past->isChecked();
     m_state.settings.hide = m_hide->isChecked();
+    m_state.settings.repeat = m_repeat->isChecked();
 }
 
 void OptionsDialog::reload()
@@ -108,13 +114,17 @@ void OptionsDialog::reload()
     const std::optional<bool> hide = readSettingFile(settingFilePath(folder, Setting::Hide));
     if (startup && past && hide)
         showBoxes(*startup, *past, *hide);
+    // Its own file alone decides the repeat box: it came later, and an older program leaves it out.
+    if (const std::optional<bool> repeat = readSettingFile(settingFilePath(folder, Setting::Repeat)))
+        m_repeat->setChecked(*repeat);
 }
 
 bool OptionsDialog::writeFiles()
 {
     const QString folder = m_state.layout.settingsFolder();
-    const LiveSettings boxes{ m_past->isChecked(), m_startup->isChecked(), m_hide->isChecked() };
-    const SettingsSave save = saveSettings(folder, boxes, { Setting::Startup, Setting::Past, Setting::Hide });
+    const LiveSettings boxes{ m_past->isChecked(), m_startup->isChecked(), m_hide->isChecked(), m_repeat->isChecked() };
+    const SettingsSave save
+        = saveSettings(folder, boxes, { Setting::Startup, Setting::Past, Setting::Hide, Setting::Repeat });
     if (save.failedFiles.isEmpty())
         return true;
     m_prompter.ask(this, QMessageBox::Warning, programTitle,

@@ -13,7 +13,7 @@ class ProgramEnd;
 class Prompter;
 struct SharedState;
 
-// The options dialog: the three settings and the start at log-on. Its check boxes are the program's live settings:
+// The options dialog: the settings and the start at log-on. Its check boxes are the program's live settings:
 // SharedState::settings follows every change of a box at once, saved or not, until the next activation
 // reloads the boxes from the files.
 class OptionsDialog : public QDialog
@@ -23,9 +23,9 @@ public:
     OptionsDialog(SharedState &state, LogonStart &logonStart, Prompter &prompter, ProgramEnd &programEnd,
                   QWidget *parent = nullptr);
 
-    // Sets the boxes from the settings files; with any of the three unreadable, no box changes.
+    // Sets the boxes from the settings files; with any of the first three unreadable, none of those three changes.
     void reload();
-    // "Save": the three files, then the log-on registration; hides when that went well.
+    // "Save": the four files, then the log-on registration; hides when that went well.
     void save();
 
 protected:
@@ -45,6 +45,7 @@ private:
     QCheckBox *m_startup;
     QCheckBox *m_hide;
     QCheckBox *m_past;
+    QCheckBox *m_repeat;
     QPushButton *m_save;
     QPushButton *m_cancel;
 };

@@ -1,11 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/notices/noticeboard.h"
 
+#include "core/settings/sharedstate.h"
+#include "os/sound/soundplayer.h"
 #include "ui/common/prompter.h"
 
 #include <QDir>
 
 namespace brevora {
+
+namespace {
+
+// Long enough to tell one sounding from the next, short enough that the alarm is not taken for over.
+constexpr std::chrono::milliseconds repeatPause{ 4000 };
+
+} // namespace
 
 NoticeBoard::NoticeBoard(const NoticeServices &services, QObject *parent)
     : QObject(parent)
@@ -14,6 +23,9 @@ NoticeBoard::NoticeBoard(const NoticeServices &services, QObject *parent)
 
 NoticeBoard::~NoticeBoard()
 {
+    // The program ends: its repeating sound ends with it, not when the player goes later.
+    if (m_repeating)
+        m_services.sound.stop();
     for (const auto &notice : std::as_const(m_notices))
         delete notice.data();
 }
@@ -54,8 +66,9 @@ void NoticeBoard::showDueAlarm(const Occurrence &occurrence)
     // Forgotten as soon as it closes, not when it is destroyed later: a notice closed by the window manager
     // comes back as a new one, sound included, while its alarm is still due.
     const AlarmKind kind = occurrence.kind;
-    connect(notice, &NoticeWindow::unloaded, this, [this, key, kind](bool acknowledged) {
+    connect(notice, &NoticeWindow::unloaded, this, [this, key, kind, notice](bool acknowledged) {
         m_notices.remove(key);
+        soundGone(notice);
         if (!acknowledged)
             emit closedUnacknowledged(kind);
     });
@@ -64,6 +77,34 @@ void NoticeBoard::showDueAlarm(const Occurrence &occurrence)
     // The text first: a screen reader announces the notice, text and all, as it appears.
     notice->setText(occurrence.text());
     notice->show();
+    // The sound played just now has replaced any other notice's repeats.
+    if (notice->hasSound())
+        m_repeating = nullptr;
+    repeatSound(notice);
+}
+
+void NoticeBoard::repeatSound(NoticeWindow *notice)
+{
+    // The setting as it is live now, saved or not, as for the past setting.
+    if (!m_services.state.settings.repeat || !notice->hasSound() || m_repeating)
+        return;
+    m_repeating = notice;
+    m_services.sound.repeatAfter(notice->occurrence().sound(), repeatPause);
+}
+
+void NoticeBoard::soundGone(NoticeWindow *notice)
+{
+    if (m_repeating != notice)
+        return;
+    m_services.sound.stop();
+    m_repeating = nullptr;
+    // Another notice still open takes up its own sound again.
+    for (const auto &other : std::as_const(m_notices)) {
+        if (other && other != notice && !other->isUnloaded() && other->hasSound()) {
+            repeatSound(other);
+            return;
+        }
+    }
 }
 
 void NoticeBoard::reportFailure(NoticeWindow *notice, const QString &reason)

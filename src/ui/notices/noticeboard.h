@@ -12,6 +12,7 @@ namespace brevora {
 
 // Keeps the open notices by their occurrence's key, one per alarm file. The scheduler reports an occurrence at
 // every check of its minute; its notice is started (and its sound played) once, and afterwards only kept in view.
+// With the repeat setting on, the sound of the newest open notice plays again after each pause until it goes.
 class NoticeBoard : public QObject, public NoticeSink
 {
     Q_OBJECT
@@ -34,6 +35,8 @@ signals:
 
 private:
     NoticeWindow *noticeOfFile(const QString &path) const;
+    void repeatSound(NoticeWindow *notice);
+    void soundGone(NoticeWindow *notice);
     void reportFailure(NoticeWindow *notice, const QString &reason);
 
     NoticeServices m_services;
@@ -41,6 +44,8 @@ private:
     // Occurrences whose Close failed, by key: not shown again, so a file that cannot be removed does not bring its
     // notice back after every Close of its minute. By case-folded path, so a later minute of the file forgets it.
     QHash<QString, QString> m_held;
+    // The notice whose sound repeats until it is answered: one at a time, the newest, so two never sound at once.
+    QPointer<NoticeWindow> m_repeating;
 };
 
 } // namespace brevora

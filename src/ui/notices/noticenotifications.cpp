@@ -73,6 +73,15 @@ void NoticeNotifications::post(NoticeWindow *notice)
         if (!acknowledged && m_offering.contains(key) && minuteHasEnded(occurrence, m_clock.now()))
             leaveTrace(key);
     });
+    // The sound plays after this post; when it could not be heard, the notification says so beside the text.
+    connect(notice, &NoticeWindow::soundFailed, this, [this, key, text](const QString &reason) {
+        if (!m_offering.contains(key))
+            return;
+        auto &[summary, body] = m_offering[key];
+        body = text + QStringLiteral("\n\n") + tr("The sound could not be played: %1.").arg(reason);
+        m_notifier.post(key, summary, body, DesktopNotifier::Stay::AsTheDesktopSays,
+                        { { Snoozer::actionId, tr("Snooze 10 minutes") } });
+    });
     const QString folded = occurrence.path.toCaseFolded();
     if (m_posted.value(folded) == key)
         return;

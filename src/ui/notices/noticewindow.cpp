@@ -30,8 +30,9 @@ NoticeWindow::NoticeWindow(const Occurrence &occurrence, const NoticeServices &s
     , m_services(services)
     , m_dismissAlarm(services.clock.createAlarm())
 {
-    // A screen reader announces an alert as it appears, its text included (the window's description).
-    setAccessibleRole(this, QAccessible::AlertMessage);
+    // A screen reader speaks a notification as it appears, its text included (the window's description), and
+    // leaves the keyboard where it was; an alert it would speak only once the alert took the focus.
+    setAccessibleRole(this, QAccessible::Notification);
     const AlarmKind kind = occurrence.kind;
     setObjectName(objectnames::notice(kind));
     setWindowTitle(tr("Alarm!!"));
@@ -58,6 +59,16 @@ NoticeWindow::NoticeWindow(const Occurrence &occurrence, const NoticeServices &s
     connect(m_close, &QPushButton::clicked, this, &NoticeWindow::acknowledge);
     m_close->installEventFilter(this);
     m_text->installEventFilter(this);
+    // Beside Close, under the text: the only free room in the notice's fixed size, for one short line.
+    m_soundProblem = new QLabel(this);
+    m_soundProblem->setObjectName(QStringLiteral("SoundProblem"));
+    m_soundProblem->setGeometry(twipsRect(120, 2520, 2640, 495));
+    m_soundProblem->setWordWrap(true);
+    m_soundProblem->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_soundProblem->hide();
+    // Not a label to a screen reader, which would speak the notice's labels in place of its description: the
+    // line is spoken as part of the description instead.
+    setAccessibleRole(m_soundProblem, QAccessible::Paragraph);
 
     m_dismissAlarm->setObjectName(objectnames::noticeDismissTimer);
     connect(m_dismissAlarm.get(), &WallClockAlarm::rang, this, &NoticeWindow::dismissIfMinutePassed);
@@ -79,10 +90,38 @@ bool NoticeWindow::start()
     return true;
 }
 
+bool NoticeWindow::hasSound() const
+{
+    return m_occurrence.sound() != noSound;
+}
+
 void NoticeWindow::playSound()
 {
-    if (m_occurrence.sound() != noSound)
-        m_services.sound.playSync(m_occurrence.sound());
+    if (!hasSound())
+        return;
+    const SoundOutcome outcome = m_services.sound.playSync(m_occurrence.sound());
+    QString line;
+    switch (outcome.problem) {
+    case SoundOutcome::Problem::None:
+        return;
+    case SoundOutcome::Problem::File:
+    case SoundOutcome::Problem::NoServer:
+        line = tr("The sound could not be played.");
+        break;
+    case SoundOutcome::Problem::Muted:
+        line = tr("The sound is muted.");
+        break;
+    case SoundOutcome::Problem::Silent:
+        line = tr("The sound volume is at zero.");
+        break;
+    }
+    m_soundProblem->setText(line);
+    m_soundProblem->setAccessibleName(line);
+    m_soundProblem->show();
+    describe();
+    // The notification carries the whole reason; the notice has room for a line only.
+    m_soundProblem->setToolTip(outcome.reason);
+    emit soundFailed(outcome.reason);
 }
 
 void NoticeWindow::setText(const QString &text)
@@ -90,8 +129,14 @@ void NoticeWindow::setText(const QString &text)
     if (m_text->text() != text) {
         m_text->setText(text);
         m_text->setCursorPosition(0); // a long text shows its start
-        setAccessibleDescription(text);
+        describe();
     }
+}
+
+void NoticeWindow::describe()
+{
+    const QString line = m_soundProblem->text();
+    setAccessibleDescription(line.isEmpty() ? m_text->text() : m_text->text() + u'\n' + line);
 }
 
 void NoticeWindow::acknowledge()

@@ -47,13 +47,15 @@ public:
     // Starts the notice's minute. Fails, leaving the notice unusable, when the occurrence's minute has ended
     // since the check that found it.
     bool start();
-    // Plays the occurrence's sound to its end: the whole program waits for it.
+    // Plays the occurrence's sound to its end: the whole program waits for it. A sound that could not be heard
+    // is told by a line on the notice and by soundFailed.
     void playSound();
     void setText(const QString &text);
 
     const Occurrence &occurrence() const { return m_occurrence; }
     AlarmKind kind() const { return m_occurrence.kind; }
     const QString &path() const { return m_occurrence.path; }
+    bool hasSound() const;
     bool isUnloaded() const { return m_unloaded; }
 
     // Deletes a one-time alarm's file or sets a recurring one aside, then unloads the notice.
@@ -67,6 +69,8 @@ signals:
     // The notice is gone, acknowledged or closed by other means; if not acknowledged, its alarm may show
     // again while still due.
     void unloaded(bool acknowledged);
+    // The alarm's sound could not be heard; `reason` says why, in words that follow "could not be played: ".
+    void soundFailed(const QString &reason);
     // The file could not be deleted or set aside; `reason` says why.
     void acknowledgeFailed(const QString &path, const QString &reason);
 
@@ -77,12 +81,15 @@ protected:
 
 private:
     void dismissIfMinutePassed();
+    // What a screen reader says of the notice as it appears: the text, and the sound's problem if there is one.
+    void describe();
     void answer(bool byUser);
 
     Occurrence m_occurrence;
     NoticeServices m_services;
     QLineEdit *m_text = nullptr;
     QPushButton *m_close = nullptr;
+    QLabel *m_soundProblem = nullptr;
     std::unique_ptr<WallClockAlarm> m_dismissAlarm; // rings at the end of the alarm's minute
     QElapsedTimer m_shown; // since the notice last appeared unasked; invalid once the user has turned to it
     bool m_acknowledged = false;

@@ -4,8 +4,10 @@
 #include "core/life/createalarm.h"
 #include "core/model/alarmfile.h"
 #include "core/model/coretext.h"
+#include "core/model/fieldrules.h"
 #include "core/names/alarmname.h"
 #include "core/store/storelayout.h"
+#include "os/sound/soundplayer.h"
 #include "ui/common/accessiblerole.h"
 #include "ui/common/objectnames.h"
 #include "ui/common/prompter.h"
@@ -222,6 +224,17 @@ void AlarmEditorWindow::goBack()
 void AlarmEditorWindow::create()
 {
     const QString sound = m_soundCheck->isChecked() ? m_soundPath->text() : noSound;
+    // Found out now, not at the alarm's minute with nobody to put it right. An empty path asks for the desktop's
+    // default sound and needs no file. Fields that are not valid are told first, as they always were.
+    if (sound != noSound && !sound.isEmpty() && invalidFieldsMessage(m_design.kind, fieldTexts()).isEmpty()) {
+        if (const QString problem = soundFileProblem(sound); !problem.isEmpty()) {
+            m_prompter.ask(
+                this, QMessageBox::Critical, QStringLiteral("Brevora"),
+                tr("This sound cannot be played: %1.\nChoose another sound file, or untick the sound.").arg(problem),
+                QMessageBox::Ok);
+            return;
+        }
+    }
     const NewAlarm alarm{ m_design.kind, fieldTexts(), m_text->text(), sound };
     const auto mayReplace = [this](const QString &other) {
         return m_prompter.ask(

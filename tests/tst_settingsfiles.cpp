@@ -107,27 +107,32 @@ private slots:
         QCOMPARE(readSettings(store.layout.settingsFolder()), (LiveSettings{ false, true, true, false }));
     }
 
-    // The repeat file is read like the others; missing, it is off, and only it is made anew.
+    // The repeat file is read like the others; missing, it is off, and only it is made anew: without a word, as a
+    // store from before it has none.
     void theRepeatFileIsReadAndRepairedAlone_data()
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("repeat");
         QTest::addColumn<int>("created");
-        QTest::newRow("on") << QByteArray("#TRUE#\r\n") << true << 0;
-        QTest::newRow("off") << QByteArray("#FALSE#\r\n") << false << 0;
-        QTest::newRow("missing") << QByteArray() << false << 1;
-        QTest::newRow("unreadable") << QByteArray("yes\r\n") << false << 1;
+        QTest::addColumn<bool>("told");
+        QTest::newRow("on") << QByteArray("#TRUE#\r\n") << true << 0 << false;
+        QTest::newRow("off") << QByteArray("#FALSE#\r\n") << false << 0 << false;
+        QTest::newRow("missing") << QByteArray() << false << 1 << false;
+        QTest::newRow("unreadable") << QByteArray("yes\r\n") << false << 1 << true;
     }
     void theRepeatFileIsReadAndRepairedAlone()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(bool, repeat);
         QFETCH(int, created);
+        QFETCH(bool, told);
         StoreFixture store;
         writeAll(store, "#FALSE#\r\n", "#TRUE#\r\n", "#TRUE#\r\n", bytes);
         QCOMPARE(readSettings(store.layout.settingsFolder()),
                  (LiveSettings{ .past = false, .startup = true, .hide = true, .repeat = repeat }));
-        QCOMPARE(repairSettings(store.layout.settingsFolder()).created, created);
+        const RepairResult repaired = repairSettings(store.layout.settingsFolder());
+        QCOMPARE(repaired.created, created);
+        QCOMPARE(repaired.report.has_value(), told);
         QCOMPARE(readBytes(path(store, "repeat.bvr")), formatSettingValue(repeat));
         QCOMPARE(readBytes(path(store, "past.bvr")), QByteArray("#FALSE#\r\n"));
     }

@@ -47,6 +47,9 @@ def main():
     faults = []
     with tempfile.TemporaryDirectory() as tmp:
         source, target = os.path.join(tmp, "source"), os.path.join(tmp, "target")
+        # A folder named with --program-dir must be there: only the default folder is made by a command.
+        os.makedirs(source)
+        os.makedirs(target)
         uids = {}
         for when, text, sound in ALARMS:
             added = brevora(program, source, "--add", *when, "--text", text, *(["--sound", sound] if sound else []))

@@ -56,6 +56,8 @@ expect "a display named that does not exist" 1 "could not be opened"
 run --lsit
 expect "unknown option is a usage error" 2 "brevora: "
 
+# A folder named with --program-dir must be there: only the default folder is made by a command.
+mkdir -p "$store"
 run --add once 3-2-2999 14:00 --text Dentist --program-dir "$store"
 expect "add a one-time alarm" 0 "3-2-2999_14-0.alm"
 if ! cmp -s <(printf '"Dentist","ninguno","3","2","2999","14","0"\r\n') "$store/Events/Once/3-2-2999_14-0.alm"; then

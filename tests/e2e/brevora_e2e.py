@@ -230,6 +230,9 @@ class Session:
         os.makedirs(self.program_path(), exist_ok=True)
         shutil.copy2(self.binary, self.program_path("brevora"))
         self.write_settings(past, hide, repeat)
+        # A copy without its wake-up helper beside it says once for the store that a sleeping computer will not be
+        # woken; these stores were told already, so that the scenarios see only their own notifications.
+        write_file(self.program_path("Program files/wake-told"), b"1\n")
         for folder in ("Once", "Day", "Week", "Month", "Year", "Past/Day", "Past/Week", "Past/Month", "Past/Year"):
             os.makedirs(self.program_path("Events/" + folder), exist_ok=True)
         for relative, data in (files or {}).items():

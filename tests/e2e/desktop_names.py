@@ -13,7 +13,7 @@ import sys
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import brevora_e2e as e  # noqa: E402
 
-MENU_ENTRY = os.path.join(os.path.dirname(os.path.abspath(__file__)), "../../packaging/io.github.brevora.brevora.desktop")
+MENU_ENTRY = os.path.join(os.path.dirname(os.path.abspath(__file__)), "../../packaging/io.github.brevora.brevora.desktop.in")
 
 
 def labels_beside(window, role):

@@ -8,12 +8,6 @@
 
 namespace brevora {
 
-bool twinOrder(const QString &a, const QString &b)
-{
-    const int c = a.compare(b, Qt::CaseInsensitive);
-    return c != 0 ? c < 0 : a < b;
-}
-
 QString clockSpelling(AlarmKind kind, const QString &name, const QDateTime &from)
 {
     const auto due = nextDueMoment(kind, name, from);

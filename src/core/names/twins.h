@@ -15,7 +15,11 @@ namespace brevora {
 
 // Names in a stable order, letter case ignored first; between names that differ only in letter case, the one
 // the due check finds when none is spelt as the clock spells it comes first.
-bool twinOrder(const QString &a, const QString &b);
+inline bool twinOrder(const QString &a, const QString &b)
+{
+    const int c = a.compare(b, Qt::CaseInsensitive);
+    return c != 0 ? c < 0 : a < b;
+}
 
 // Which of `names` (one kind, equal but for letter case) the due check opens in the first minute from `from` in
 // which they fall due; the first in twinOrder when they never do. Its index in `names`.

@@ -135,12 +135,16 @@ SettingsSave saveSettings(const QString &settingsFolder, const LiveSettings &val
 RepairResult repairSettings(const QString &settingsFolder)
 {
     QList<Setting> unusable;
+    bool tell = false;
     for (Setting setting : allSettings) {
         const QString path = settingFilePath(settingsFolder, setting);
         // Only the presence of the hide file is checked here; its value is read when start-up ends.
         const bool usable = setting == Setting::Hide ? QFile::exists(path) : readSettingFile(path).has_value();
         if (!usable)
             unusable.append(setting);
+        // The repeat file came after the other three: a store without it is an older one, where it means off, not a
+        // setting that was lost. It is made without a word.
+        tell = tell || (!usable && (setting != Setting::Repeat || QFile::exists(path)));
     }
     const SettingsSave save = saveSettings(settingsFolder, LiveSettings{}, unusable);
     RepairResult result;
@@ -155,7 +159,7 @@ RepairResult repairSettings(const QString &settingsFolder)
                                                         "\"%1\". The default values are used until the settings can be "
                                                         "saved.\n\n%2")
                                 .arg(QDir::toNativeSeparators(settingsFolder), save.reasons.join(u'\n')) };
-    } else if (result.created > 0) {
+    } else if (result.created > 0 && tell) {
         result.report = RepairReport{ false, coreText(filesMissingText) };
     }
     return result;

@@ -25,8 +25,10 @@ namespace {
 class SilentPlayer final : public SoundPlayer
 {
 public:
-    void playSync(const QString &) override { }
+    SoundOutcome playSync(const QString &) override { return {}; }
     void playAsync(const QString &) override { }
+    void repeatAfter(const QString &, std::chrono::milliseconds) override { }
+    void stop() override { }
 };
 
 class NoPrompts final : public Prompter

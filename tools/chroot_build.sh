@@ -2,10 +2,13 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds a Debian source package as a buildd would: in a clean chroot of Debian 12 (bookworm), or of the suite
 # --suite names (sid, trixie), made by debootstrap --variant=buildd,
-# where apt-get build-dep installs only what debian/control asks for, as a user other than root. Then it installs
-# the package in the chroot and runs its autopkgtest as a user, purges it and looks for leftovers. That the build
-# is reproducible is shown outside the chroot (tests/packaging/deb_check.sh builds the source package again there),
-# so that the check pays for one chroot build only.
+# where apt-get build-dep installs only what debian/control asks for, as a user other than root. Then:
+#  - builds it a second time in the same place, with nocheck, another time zone, locale and umask, and compares
+#    the binary packages byte for byte (the compiler cache makes the second build short; what a cache cannot
+#    hide, time stamps and the build's surroundings, is what differs between builds). It is made here, not on
+#    the machine outside: that machine's compiler and libraries may be of another point release than the
+#    chroot's, and would make another binary for that alone;
+#  - installs the package in the chroot and runs its autopkgtest as a user, then purges it and looks for leftovers.
 # The base chroot of each suite is kept in $BREVORA_CHROOT_CACHE (/var/cache/brevora), with the downloaded packages
 # and the compiler cache; each build works in a copy of it that is removed afterwards. Needs root, or sudo.
 # Usage: chroot_build.sh [--suite SUITE] DSC OUT_DIR
@@ -91,12 +94,32 @@ name="$(basename "$dsc")"
 in_chroot apt-get update -q >/dev/null
 echo "=== build dependencies"
 in_chroot sh -c "cd /build && dpkg-source -x $name deps >/dev/null && apt-get build-dep -q -y --no-install-recommends ./deps >/dev/null && rm -rf deps"
-echo "=== build"
-as_builder sh -c "cd /build && rm -rf src && dpkg-source -x $name src >/dev/null" || exit 1
-as_builder env DEB_BUILD_OPTIONS="parallel=$(nproc)" LC_ALL=C.UTF-8 sh -c 'cd /build/src && dpkg-buildpackage -us -uc' ||
-    exit 1
-cp "$root"/build/brevora*_*.{deb,changes,buildinfo,dsc} "$root"/build/brevora_*.tar.xz "$out/" 2>/dev/null || true
+# build_once DIR [ENV...]: unpacks the source package into /build/src (the same path every time) and builds it.
+build_once() {
+    local dest="$1"
+    shift
+    as_builder sh -c 'cd /build && rm -rf src && dpkg-source -x '"$name"' src >/dev/null' || return 1
+    as_builder env "$@" sh -c 'cd /build/src && dpkg-buildpackage -us -uc' || return 1
+    mkdir -p "$dest"
+    cp "$root"/build/brevora*_*.{deb,changes,buildinfo,dsc} "$root"/build/brevora_*.tar.xz "$dest/" 2>/dev/null || true
+    rm -f "$root"/build/brevora*_*.{deb,changes,buildinfo}
+}
+
+jobs="parallel=$(nproc)"
+echo "=== first build"
+build_once "$out" DEB_BUILD_OPTIONS="$jobs" LC_ALL=C.UTF-8 || exit 1
+echo "=== second build (nocheck, another time zone, locale and umask)"
+build_once "$work/second" DEB_BUILD_OPTIONS="$jobs nocheck" TZ=Pacific/Kiritimati LC_ALL=C \
+    sh -c 'umask 0002 && exec "$0" "$@"' || exit 1
 failures=0
+for deb in "$out"/*.deb; do
+    if ! cmp -s "$deb" "$work/second/$(basename "$deb")"; then
+        echo "FAIL: $(basename "$deb") differs between two builds of the same sources:"
+        diff <(dpkg-deb --fsys-tarfile "$deb" | tar -tv) \
+            <(dpkg-deb --fsys-tarfile "$work/second/$(basename "$deb")" | tar -tv) | head -n 20 || true
+        failures=$((failures + 1))
+    fi
+done
 
 echo "=== installing the package and running its autopkgtest"
 rm -rf "$root/build/src"

@@ -42,7 +42,7 @@ class Scheduler : public QObject
 public:
     struct Intervals
     {
-        int returnMs = 65000;
+        int returnMs = pastReturnSeconds * 1000;
     };
 
     Scheduler(SharedState &state, const Clock &clock, QObject *parent = nullptr);

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/commands/listing.h"
 
+#include "core/life/pastreturn.h"
+
 #include "core/names/kindshape.h"
-#include "core/names/nextdue.h"
 #include "core/store/storetwins.h"
 
 #include <QDir>
@@ -77,14 +78,13 @@ QList<ListedAlarm> listAlarms(const StoreLayout &layout, const QList<AlarmKind> 
 {
     QList<ListedAlarm> list;
     LetterCaseTwins twins(now);
-    const QDateTime afterReturn = now.addSecs(65);
     StoreVisitor visitor;
     visitor.problem = problems;
     visitor.alarm = [&](const StoredAlarm &alarm, const AlarmContent &content) {
         // Sorted by keys worked out once: comparing local moments would ask the time zone at every comparison.
         qint64 key = ListedAlarm::never;
         if (content.record) {
-            if (const auto due = nextDueMoment(alarm.kind, alarm.fileName, alarm.waiting ? afterReturn : now))
+            if (const auto due = nextStoredMoment(alarm, now))
                 key = due->toMSecsSinceEpoch();
         }
         if (content.record)

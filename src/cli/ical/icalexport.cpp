@@ -3,6 +3,7 @@
 
 #include "cli/commands/checkstore.h"
 #include "cli/ical/icalbits.h"
+#include "core/life/pastreturn.h"
 #include "core/names/nextdue.h"
 #include "core/store/storescan.h"
 #include "core/store/storetwins.h"
@@ -106,8 +107,6 @@ ExportedCalendar exportCalendar(const StoreLayout &layout, const QDateTime &now)
     Component calendar(icalcomponent_new_vcalendar());
     icalcomponent_add_property(calendar.get(), icalproperty_new_prodid("-//Brevora//Brevora alarms//EN"));
     icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
-    // A set-aside alarm comes back a minute after the return, so --list counts its next moment from then.
-    const QDateTime afterReturn = now.addSecs(65);
     // Twins are known only once the whole store is read: their events are taken out again then.
     LetterCaseTwins twins(now);
     QHash<QString, icalcomponent *> events;
@@ -124,7 +123,7 @@ ExportedCalendar exportCalendar(const StoreLayout &layout, const QDateTime &now)
             checkContent(alarm, content, leaveOut);
             return;
         }
-        const auto start = nextDueMoment(alarm.kind, alarm.fileName, alarm.waiting ? afterReturn : now);
+        const auto start = nextStoredMoment(alarm, now);
         if (!start) {
             leaveOut({ alarm.path(), QStringLiteral("the clock never writes this name again"), {} });
             return;

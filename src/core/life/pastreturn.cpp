@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/life/pastreturn.h"
 
+#include "core/names/nextdue.h"
 #include "core/store/fileops.h"
 #include "core/store/storelayout.h"
 
@@ -57,6 +58,11 @@ bool isLinked(const QString &past)
 }
 
 } // namespace
+
+std::optional<QDateTime> nextStoredMoment(const StoredAlarm &alarm, const QDateTime &now)
+{
+    return nextDueMoment(alarm.kind, alarm.fileName, alarm.waiting ? now.addSecs(pastReturnSeconds) : now);
+}
 
 PastReturnReport returnPastAlarms(const StoreLayout &layout, const PastReturnFilter &keep)
 {

@@ -2,6 +2,9 @@
 #pragma once
 
 #include "core/model/alarmkind.h"
+#include "core/store/storescan.h"
+
+#include <QDateTime>
 
 #include <QString>
 #include <QStringList>
@@ -21,6 +24,13 @@ struct PastReturnReport
     // taken into the active folders.
     QStringList linked;
 };
+
+// How long a set-aside alarm waits before it comes back, counted from its acknowledgement.
+inline constexpr int pastReturnSeconds = 65;
+
+// The next moment an alarm of the store falls due at or after `now`: a set-aside one only once it has come back.
+// The listing and the calendar export both count so, as the due checks will.
+std::optional<QDateTime> nextStoredMoment(const StoredAlarm &alarm, const QDateTime &now);
 
 // Says which waiting files stay where they are this time.
 using PastReturnFilter = std::function<bool(AlarmKind kind, const QString &name)>;

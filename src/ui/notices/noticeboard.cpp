@@ -73,7 +73,7 @@ void NoticeBoard::showDueAlarm(const Occurrence &occurrence)
             emit closedUnacknowledged(kind);
     });
     connect(notice, &NoticeWindow::acknowledgeFailed, this,
-            [this, notice](const QString &, const QString &reason) { reportFailure(notice, reason); });
+            [this, notice](const QString &reason) { reportFailure(notice, reason); });
     // The text first: a screen reader announces the notice, text and all, as it appears.
     notice->setText(occurrence.text());
     notice->show();

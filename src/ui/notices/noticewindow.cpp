@@ -154,7 +154,7 @@ void NoticeWindow::answer(bool byUser)
     m_acknowledged = true;
     emit answered(byUser);
     if (!done)
-        emit acknowledgeFailed(path(), reason);
+        emit acknowledgeFailed(reason);
     close();
 }
 

@@ -72,7 +72,7 @@ signals:
     // The alarm's sound could not be heard; `reason` says why, in words that follow "could not be played: ".
     void soundFailed(const QString &reason);
     // The file could not be deleted or set aside; `reason` says why.
-    void acknowledgeFailed(const QString &path, const QString &reason);
+    void acknowledgeFailed(const QString &reason);
 
 protected:
     void showEvent(QShowEvent *event) override;

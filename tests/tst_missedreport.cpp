@@ -11,7 +11,10 @@
 #include "ui/notices/noticeboard.h"
 
 #include <QLocale>
+#include <QScopeGuard>
 #include <QTest>
+
+#include <ctime>
 
 using namespace brevora;
 using namespace brevora::test;
@@ -298,6 +301,51 @@ private slots:
         QVERIFY2(missed.body.endsWith("Once a day  Skipped"), qPrintable(missed.body));
         QCOMPARE(program.app->notices().notices().size(), 1);
         QCOMPARE(program.app->notices().notices().first()->occurrence().text(), QString("Landed on"));
+    }
+
+    // A change of time zone moves every wall time but no instant: nothing is reported that was never due, the
+    // kept moment follows real time, and the next alarm rings at the new zone's wall time.
+    void aZoneChangeMovesWallTimesNotInstants_data()
+    {
+        QTest::addColumn<QByteArray>("zone");
+        QTest::addColumn<QTime>("next");
+        QTest::newRow("east, Berlin to Tokyo") << QByteArray("Asia/Tokyo") << QTime(22, 1);
+        QTest::newRow("west, Berlin to New York") << QByteArray("America/New_York") << QTime(8, 1);
+    }
+    void aZoneChangeMovesWallTimesNotInstants()
+    {
+        QFETCH(QByteArray, zone);
+        QFETCH(QTime, next);
+        const QByteArray before = qgetenv("TZ");
+        const auto inZone = [](const QByteArray &name) {
+            qputenv("TZ", name);
+            tzset();
+        };
+        const auto restore = qScopeGuard([&] { inZone(before); });
+        inZone("Europe/Berlin");
+        AppFixture program;
+        // Wall times between Berlin's and the other zone's that no instant of this run reaches.
+        putDaily(program.store, 15, 0, "Never due");
+        putDaily(program.store, 20, 0, "Never due either");
+        putDaily(program.store, 7, 0, "Nor this");
+        putDaily(program.store, next.hour(), next.minute(), "Next");
+        program.clock.set(2007, 2, 3, 13, 59, 55);
+        program.startAndSkipSplash();
+        program.clock.set(2007, 2, 3, 14, 0, 10);
+        const qint64 instant = program.clock.now().toMSecsSinceEpoch();
+
+        inZone(zone);
+        program.clock.jump(QDateTime::fromMSecsSinceEpoch(instant));
+        QTest::qWait(20);
+        QCOMPARE(program.fakes.notifier.posts.size(), 0);
+        const QDateTime due(program.clock.now().date(), next);
+        QCOMPARE(program.app->scheduler().wakeMoments(), QList<QDateTime>{ due });
+        program.clock.set(due.addSecs(5));
+        QTRY_COMPARE(program.app->notices().notices().size(), 1);
+        QCOMPARE(program.app->notices().notices().first()->occurrence().text(), QString("Next"));
+        for (const auto &post : program.fakes.notifier.posts)
+            QVERIFY2(!post.summary.contains("missed"), qPrintable(post.summary));
+        QCOMPARE(readLastRunning(stateFile(program.store)), std::optional<QDateTime>(program.clock.now()));
     }
 
     // Before a sleep the handled moment is written, and the computer let go; at the resume what fell due meanwhile

@@ -25,7 +25,7 @@ void MissedWatch::checkAtStart()
 {
     m_written = readLastRunning(m_stateFiles);
     m_handled = m_written;
-    const QDateTime now = m_clock.now();
+    const QDateTime now = m_clock.now().toUTC();
     // A kept moment ahead of the clock (a clock that was ahead once, or is behind now) would hide every miss until
     // the clock catches up with it: from now on is what counts, and is written so.
     if (m_written && *m_written > now) {
@@ -44,7 +44,8 @@ void MissedWatch::checkAfterJump()
 
 void MissedWatch::noteWatching(bool keepIt)
 {
-    const QDateTime now = m_clock.now();
+    // Held in UTC: a local time is a wall time, which a change of time zone would move to another instant.
+    const QDateTime now = m_clock.now().toUTC();
     if (!m_handled || *m_handled < now)
         m_handled = now;
     if (keepIt)

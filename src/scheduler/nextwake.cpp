@@ -64,7 +64,8 @@ std::optional<QDateTime> NextWake::earliest(const std::array<const FoldedNames *
     }
     if (first == never)
         return std::nullopt;
-    return QDateTime::fromMSecsSinceEpoch(first);
+    // An instant, not a wall time: a change of time zone must not move it.
+    return QDateTime::fromMSecsSinceEpoch(first, Qt::UTC);
 }
 
 void NextWake::forgetAll()

@@ -40,6 +40,9 @@ class Session:
         self.platform = None if wayland else "xcb"
         self.processes = []  # stopped in reverse order
         self.program = None
+        # Turns the program's command line and environment into those it is started with, for a scenario that
+        # runs it in surroundings of its own.
+        self.wrap = None
         self.ui = Accessibility(self)
 
     def __enter__(self):
@@ -271,9 +274,12 @@ class Session:
             env.update({"FAKETIME": "@%d" % moment.timestamp(), "FAKETIME_FMT": "%s"})
         if self.platform:
             env["QT_QPA_PLATFORM"] = self.platform
+        argv = [self.program_path("brevora")]
+        if self.wrap:
+            argv = self.wrap(argv, env)
         with open(self.path("program.log"), "ab") as log:
             self.clock_set = (moment, time.monotonic())
-            self.program = self.spawn([self.program_path("brevora")], env=env, stdout=log, stderr=subprocess.STDOUT)
+            self.program = self.spawn(argv, env=env, stdout=log, stderr=subprocess.STDOUT)
 
     def _forget_faked_clock(self):
         # libfaketime removes its shared memory and semaphore only when the program ends by itself.

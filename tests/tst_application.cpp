@@ -10,6 +10,7 @@
 #include "scheduler/scheduler.h"
 #include "ui/dialogs/splashwindow.h"
 #include "ui/main/mainwindow.h"
+#include "ui/shell/closingword.h"
 #include "ui/shell/wakeword.h"
 #include "ui/wizard/alarmeditor.h"
 #include "ui/wizard/kindchooser.h"
@@ -20,6 +21,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -382,11 +384,32 @@ private slots:
         FakeNotifier notifier;
         const QString mark = store.dir.filePath("state/wake-told");
         for (int start = 0; start < 2; ++start)
-            WakeWord(notifier, mark).cannotWake("unable: EPERM", "/usr/lib/brevora/brevora-wake");
+            WakeWord(notifier, OnceMark({ mark })).cannotWake("unable: EPERM", "/usr/lib/brevora/brevora-wake");
         QCOMPARE(notifier.posts.size(), 1);
         QVERIFY2(notifier.posts[0].body.contains("setcap cap_wake_alarm+ep /usr/lib/brevora/brevora-wake"),
                  qPrintable(notifier.posts[0].body));
         QVERIFY(QFile::exists(mark));
+    }
+
+    // A store whose own folder cannot be written keeps the marks of its once-said words in the user's state
+    // folder: the word at the first close comes once, not at every close.
+    void theClosingWordIsSaidOnceWhereTheStoreCannotBeWritten()
+    {
+        StoreFixture store;
+        const QByteArray stateHome = qgetenv("XDG_STATE_HOME");
+        const auto restore = qScopeGuard(
+            [&] { stateHome.isNull() ? qunsetenv("XDG_STATE_HOME") : qputenv("XDG_STATE_HOME", stateHome); });
+        qputenv("XDG_STATE_HOME", store.dir.filePath("state").toUtf8());
+        QVERIFY(QDir().mkpath(store.dir.filePath("Program files/closing-told"))); // no file can be saved there
+        FakeNotifier notifier;
+        int ended = 0;
+        ClosingWord first(notifier, closingToldMark(store.layout));
+        first.closeThen(true, [&] { ++ended; });
+        QTRY_COMPARE(ended, 1);
+        ClosingWord second(notifier, closingToldMark(store.layout));
+        second.closeThen(true, [&] { ++ended; });
+        QCOMPARE(ended, 2);
+        QCOMPARE(notifier.posts.size(), 1);
     }
 
     // A box at start-up waits for its answer while the checks run: an alarm due meanwhile shows at its minute.

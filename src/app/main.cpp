@@ -131,7 +131,7 @@ int main(int argc, char *argv[])
     // A sleeping machine is woken for the next alarm by the helper that holds the right to; without it, the alarm
     // is told when the machine wakes for another reason, and the user hears of that once.
     brevora::WakeHelper waker;
-    brevora::WakeWord wakeWord(*notifier, brevora::wakeToldFile(app.state().layout));
+    brevora::WakeWord wakeWord(*notifier, brevora::wakeToldMark(app.state().layout));
     const auto wakeForAlarms = [&] { waker.setMoments(app.scheduler().wakeMoments()); };
     QObject::connect(&app.scheduler(), &brevora::Scheduler::wakeMomentsChanged, &waker, wakeForAlarms);
     QObject::connect(&waker, &brevora::WakeHelper::availabilityKnown, &waker, [&](bool available) {

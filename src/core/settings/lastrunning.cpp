@@ -11,6 +11,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 namespace brevora {
 
 namespace {
@@ -67,14 +69,44 @@ QStringList lastRunningFiles(const StoreLayout &layout)
     return files;
 }
 
-QString closingToldFile(const StoreLayout &layout)
+namespace {
+
+// The mark's places beside the moment's, each named as its last-running file is (a portable copy's second place
+// carries the store's own suffix).
+OnceMark markBesideLastRunning(const StoreLayout &layout, const QString &name)
 {
-    return QFileInfo(lastRunningFile(layout)).path() + QStringLiteral("/closing-told");
+    static const QString moment = QStringLiteral("last-running");
+    QStringList files;
+    for (const QString &file : lastRunningFiles(layout)) {
+        const QFileInfo info(file);
+        files.append(info.path() + u'/' + name + info.fileName().mid(moment.size()));
+    }
+    return OnceMark(files);
 }
 
-QString wakeToldFile(const StoreLayout &layout)
+} // namespace
+
+bool OnceMark::isSet() const
 {
-    return QFileInfo(lastRunningFile(layout)).path() + QStringLiteral("/wake-told");
+    return std::any_of(m_files.cbegin(), m_files.cend(), [](const QString &file) { return QFileInfo(file).isFile(); });
+}
+
+bool OnceMark::set() const
+{
+    return std::any_of(m_files.cbegin(), m_files.cend(), [](const QString &file) {
+        QDir().mkpath(QFileInfo(file).path());
+        return saveFileAtomically(file, QByteArrayLiteral("1\n"));
+    });
+}
+
+OnceMark closingToldMark(const StoreLayout &layout)
+{
+    return markBesideLastRunning(layout, QStringLiteral("closing-told"));
+}
+
+OnceMark wakeToldMark(const StoreLayout &layout)
+{
+    return markBesideLastRunning(layout, QStringLiteral("wake-told"));
 }
 
 std::optional<QDateTime> readLastRunning(const QString &path)

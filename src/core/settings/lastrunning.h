@@ -30,11 +30,28 @@ QString lastRunningFallback(const StoreLayout &layout, const QString &userDataFo
 // Both places, the first choice first, for this user and system.
 QStringList lastRunningFiles(const StoreLayout &layout);
 
-// Where the program keeps that it told the user, once, that closing its main window ends it while alarms wait:
-// beside the last-running file, for the same reasons.
-QString closingToldFile(const StoreLayout &layout);
+// A word the program says once for the store, marked by a file: in the first of its places that can be written,
+// so that a store whose own folder is read-only does not hear the word at every start or close.
+class OnceMark
+{
+public:
+    explicit OnceMark(QStringList files)
+        : m_files(std::move(files))
+    { }
+    bool isSet() const;
+    // False when no place took the mark.
+    bool set() const;
+    const QStringList &files() const { return m_files; }
+
+private:
+    QStringList m_files;
+};
+
+// That the user was told, once, that closing the main window ends the program while alarms wait: beside the
+// last-running file and its second place, for the same reasons.
+OnceMark closingToldMark(const StoreLayout &layout);
 // The same for the word that a sleeping computer will not be woken for the alarms.
-QString wakeToldFile(const StoreLayout &layout);
+OnceMark wakeToldMark(const StoreLayout &layout);
 
 // The moment in the file; empty when the file is missing, unreadable or damaged.
 std::optional<QDateTime> readLastRunning(const QString &path);

@@ -1,33 +1,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/shell/closingword.h"
 
-#include "core/store/safesave.h"
 #include "os/notify/desktopnotifier.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QTimer>
 
 namespace brevora {
 
-ClosingWord::ClosingWord(DesktopNotifier &notifier, QString markFile, QObject *parent)
+ClosingWord::ClosingWord(DesktopNotifier &notifier, OnceMark told, QObject *parent)
     : QObject(parent)
     , m_notifier(notifier)
-    , m_markFile(std::move(markFile))
+    , m_told(std::move(told))
 { }
 
 void ClosingWord::closeThen(bool alarmsWait, const std::function<void()> &end)
 {
     if (m_ending)
         return;
-    if (!alarmsWait || QFileInfo::exists(m_markFile)) {
+    if (!alarmsWait || m_told.isSet()) {
         end();
         return;
     }
     m_ending = true;
     // Marked before it is said: a word that fails to reach the desktop is not tried again at every close.
-    QDir().mkpath(QFileInfo(m_markFile).path());
-    saveFileAtomically(m_markFile, QByteArrayLiteral("1\n"));
+    m_told.set();
     auto *guard = new QTimer(this);
     guard->setSingleShot(true);
     const auto finish = [this, guard, end] {

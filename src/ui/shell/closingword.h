@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/settings/lastrunning.h"
+
 #include <QObject>
 #include <QString>
 
@@ -20,7 +22,7 @@ class ClosingWord : public QObject
 public:
     static constexpr int longestWaitMs = 5000;
 
-    ClosingWord(DesktopNotifier &notifier, QString markFile, QObject *parent = nullptr);
+    ClosingWord(DesktopNotifier &notifier, OnceMark told, QObject *parent = nullptr);
 
     // Calls `end` at once, or, when the word is said now, as soon as the desktop took it (or failed to), so the
     // program does not end before its notification left.
@@ -30,7 +32,7 @@ public:
 
 private:
     DesktopNotifier &m_notifier;
-    QString m_markFile;
+    OnceMark m_told;
     bool m_ending = false;
 };
 

@@ -1,27 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/shell/wakeword.h"
 
-#include "core/store/safesave.h"
 #include "os/notify/desktopnotifier.h"
-
-#include <QDir>
-#include <QFileInfo>
 
 namespace brevora {
 
-WakeWord::WakeWord(DesktopNotifier &notifier, QString markFile, QObject *parent)
+WakeWord::WakeWord(DesktopNotifier &notifier, OnceMark told, QObject *parent)
     : QObject(parent)
     , m_notifier(notifier)
-    , m_markFile(std::move(markFile))
+    , m_told(std::move(told))
 { }
 
 void WakeWord::cannotWake(const QString &reason, const QString &helper)
 {
-    if (QFileInfo::exists(m_markFile))
+    if (m_told.isSet())
         return;
     // Marked before it is said: a desktop that never shows it does not bring it back at every start.
-    QDir().mkpath(QFileInfo(m_markFile).path());
-    saveFileAtomically(m_markFile, QByteArrayLiteral("1\n"));
+    m_told.set();
     m_notifier.post(QStringLiteral("wake"), tr("A sleeping computer will not be woken for alarms"),
                     tr("Alarms that fall due while the computer sleeps are told when it wakes. To let Brevora wake "
                        "it, an administrator runs: setcap cap_wake_alarm+ep %1\n(%2)")

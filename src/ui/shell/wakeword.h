@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/settings/lastrunning.h"
+
 #include <QObject>
 #include <QString>
 
@@ -15,14 +17,14 @@ class WakeWord : public QObject
 {
     Q_OBJECT
 public:
-    WakeWord(DesktopNotifier &notifier, QString markFile, QObject *parent = nullptr);
+    WakeWord(DesktopNotifier &notifier, OnceMark told, QObject *parent = nullptr);
 
     // The helper cannot wake the machine: `reason` says why, `helper` is the program that needs the right to.
     void cannotWake(const QString &reason, const QString &helper);
 
 private:
     DesktopNotifier &m_notifier;
-    QString m_markFile;
+    OnceMark m_told;
 };
 
 } // namespace brevora

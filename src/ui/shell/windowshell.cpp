@@ -26,7 +26,7 @@ WindowShell::WindowShell(SharedState &state, Scheduler &scheduler, const Platfor
     , m_platform(platform)
     , m_trayAvailable(trayAvailable)
     , m_trayHosts(*this)
-    , m_closingWord(platform.notifier, closingToldFile(state.layout))
+    , m_closingWord(platform.notifier, closingToldMark(state.layout))
 { }
 
 WindowShell::~WindowShell() = default;

@@ -170,18 +170,20 @@ private slots:
 
     // A log-on entry an earlier version wrote, or one a save of the options left out of step with the setting (a
     // kill between the two), is renewed at the start as the settings say, and only then; only a disagreement is
-    // told, once.
+    // told, once. An entry that starts another copy is that copy's: this one's start leaves it be.
     void aLogonEntryOutOfStepIsRenewedAtStart_data()
     {
         QTest::addColumn<bool>("startup");
         QTest::addColumn<bool>("earlier");
         QTest::addColumn<int>("registered"); // -1: cannot be told
         QTest::addColumn<bool>("renewed");
-        QTest::newRow("earlier, on") << true << true << -1 << false;
-        QTest::newRow("earlier, off") << false << true << -1 << false;
-        QTest::newRow("on without an entry") << true << false << 0 << true;
-        QTest::newRow("off with an entry") << false << false << 1 << true;
-        QTest::newRow("agreeing") << true << false << 1 << false;
+        QTest::addColumn<bool>("anotherCopy");
+        QTest::newRow("earlier, on") << true << true << -1 << false << false;
+        QTest::newRow("earlier, off") << false << true << -1 << false << false;
+        QTest::newRow("on without an entry") << true << false << 0 << true << false;
+        QTest::newRow("off with an entry") << false << false << 1 << true << false;
+        QTest::newRow("agreeing") << true << false << 1 << false << false;
+        QTest::newRow("off, another copy's entry") << false << false << 1 << false << true;
     }
     void aLogonEntryOutOfStepIsRenewedAtStart()
     {
@@ -189,7 +191,9 @@ private slots:
         QFETCH(bool, earlier);
         QFETCH(int, registered);
         QFETCH(bool, renewed);
+        QFETCH(bool, anotherCopy);
         AppFixture program;
+        program.fakes.logonStart.anotherCopy = anotherCopy;
         writeBytes(program.store.layout.settingsFolder() + "/startup.bvr", startup ? "#TRUE#\r\n" : "#FALSE#\r\n");
         program.fakes.logonStart.earlier = earlier;
         if (registered >= 0)

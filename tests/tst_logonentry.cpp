@@ -4,6 +4,7 @@
 #include "os/session/logonstart.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -111,6 +112,35 @@ private slots:
         QVERIFY(!entry.hasEarlierRegistration());
         QVERIFY(entry.set(true).ok());
         QCOMPARE(contents(autostart(name)), bytes);
+    }
+
+    // Two copies share one entry: it is the copy's it starts, while that copy is there and the entry is on.
+    void anEntryIsHeldByTheCopyItStarts_data()
+    {
+        QTest::addColumn<bool>("otherThere");
+        QTest::addColumn<bool>("on");
+        QTest::addColumn<bool>("held");
+        QTest::newRow("another copy's, on") << true << true << true;
+        QTest::newRow("another copy's, off") << true << false << false;
+        QTest::newRow("a removed copy's") << false << true << false;
+    }
+    void anEntryIsHeldByTheCopyItStarts()
+    {
+        QFETCH(bool, otherThere);
+        QFETCH(bool, on);
+        QFETCH(bool, held);
+        const QString self = m_config->filePath("self/brevora");
+        const QString other = m_config->filePath("other copy/brevora");
+        for (const QString &program : { self, other }) {
+            QVERIFY(QDir().mkpath(QFileInfo(program).path()));
+            put(program, "#!/bin/sh\n");
+            QVERIFY(QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        }
+        QVERIFY(DesktopAutostart(other).set(on).ok());
+        if (!otherThere)
+            QVERIFY(QFile::remove(other));
+        QCOMPARE(DesktopAutostart(self).heldByAnotherCopy(), held);
+        QVERIFY(!DesktopAutostart(other).heldByAnotherCopy()); // the copy it starts holds it as its own
     }
 
     void aFailedWriteKeepsTheEarlierEntry()

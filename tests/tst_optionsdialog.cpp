@@ -220,6 +220,22 @@ private slots:
         QCOMPARE(logon.calls, (QList<bool>{ true, false }));
     }
 
+    // Saved off, this copy leaves alone an entry that starts another copy; saved on, it takes the entry.
+    void offLeavesAnotherCopysEntry()
+    {
+        writeSettings(false, true, false);
+        logon.registration = true;
+        logon.anotherCopy = true;
+        OptionsDialog dialog(state, logon, prompter, programEnd);
+        activate(dialog);
+        click(dialog, "cmdOK");
+        QVERIFY(logon.calls.isEmpty());
+        activate(dialog);
+        click(dialog, "Label1");
+        click(dialog, "cmdOK");
+        QCOMPARE(logon.calls, QList<bool>{ true });
+    }
+
     void saveRegistersTheAutostartEntry()
     {
         writeSettings(false, true, false);

@@ -20,11 +20,13 @@ public:
     }
     bool hasEarlierRegistration() const override { return earlier && calls.isEmpty(); }
     std::optional<bool> registered() const override { return registration; }
+    bool heldByAnotherCopy() const override { return anotherCopy && registration == true; }
 
     QList<bool> calls;
     LogonOutcome outcome;
     bool earlier = false; // an earlier version's registration, until the first set()
     std::optional<bool> registration; // whether the entry is there and on, when that can be told
+    bool anotherCopy = false; // the entry starts another copy that is still there
 };
 
 } // namespace brevora::test

@@ -35,6 +35,9 @@ public:
     virtual bool hasEarlierRegistration() const { return false; }
     // Whether the registration is in place and switched on; nothing when that cannot be told.
     virtual std::optional<bool> registered() const { return std::nullopt; }
+    // Whether the registration is switched on and starts another copy of the program that is still there: then it
+    // is that copy's, which asked for it, and this copy's start leaves it alone whatever its own setting says.
+    virtual bool heldByAnotherCopy() const { return false; }
 };
 
 // The freedesktop autostart entry: $XDG_CONFIG_HOME/autostart/<desktop ID>.desktop, the folder read when set()
@@ -50,6 +53,7 @@ public:
     LogonOutcome set(bool on) override;
     bool hasEarlierRegistration() const override { return !earlierEntryPaths().isEmpty(); }
     std::optional<bool> registered() const override;
+    bool heldByAnotherCopy() const override;
 
     static QString autostartFolder();
     QString entryPath() const;

@@ -150,6 +150,18 @@ std::optional<bool> DesktopAutostart::registered() const
         && desktopEntryValue(*text, "X-GNOME-Autostart-enabled").compare(u"false", Qt::CaseInsensitive) != 0;
 }
 
+bool DesktopAutostart::heldByAnotherCopy() const
+{
+    const std::optional<QByteArray> text = readRegularFile(entryPath(), 1 << 16);
+    if (!text || registered() != true)
+        return false;
+    const QFileInfo runs(execProgram(desktopEntryValue(*text, "Exec")));
+    const QFileInfo self(executable());
+    // A copy since removed starts nothing: its entry is free for this one.
+    return runs.isAbsolute() && runs.isFile() && runs.isExecutable()
+        && runs.canonicalFilePath() != self.canonicalFilePath();
+}
+
 QString DesktopAutostart::execLine(const QStringList &arguments)
 {
     QStringList quoted;

@@ -139,7 +139,9 @@ bool OptionsDialog::writeFiles()
 void OptionsDialog::save()
 {
     const bool filesWritten = writeFiles();
-    const LogonOutcome outcome = m_logonStart.set(m_startup->isChecked());
+    // Off says only that this copy is not to start; an entry that starts another copy is that copy's. On takes it.
+    const bool leave = !m_startup->isChecked() && m_logonStart.heldByAnotherCopy();
+    const LogonOutcome outcome = leave ? LogonOutcome{} : m_logonStart.set(m_startup->isChecked());
     const QString code = QString::number(outcome.code);
     switch (outcome.step) {
     case LogonOutcome::Step::Done:

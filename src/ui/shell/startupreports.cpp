@@ -46,6 +46,8 @@ void StartUpReports::settingsRepaired(const RepairResult &repair)
 
 void StartUpReports::logonEntryChecked(LogonStart &logonStart, bool startup)
 {
+    if (logonStart.heldByAnotherCopy())
+        return;
     const std::optional<bool> registered = logonStart.registered();
     const bool disagrees = registered && *registered != startup;
     // An earlier version's entry names no program to test for, so it would start nothing but an error once the

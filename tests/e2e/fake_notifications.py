@@ -4,12 +4,12 @@
 org.freedesktop.Notifications, answers as a server with markup would, and writes every notification it is sent
 to RECORD as one JSON line, with the moment it came (time.monotonic()); a CloseNotification is a line with
 "close" and the id. The line "ready" on its output says the name is taken. With --hang it records the
-notifications but never answers, as a server that hangs. With --invoke ACTION it answers, and a moment later
+notifications but never answers, as a server that hangs; with --slow it answers each only after five seconds. With --invoke ACTION it answers, and a moment later
 invokes that action of every notification that offers it, as a user choosing it would. With --impostor ID it is no
 server: another client that says, on the server's path, that notification ID was closed and its default action
 chosen, then ends.
 
-usage: fake_notifications.py RECORD [--hang | --invoke ACTION | --impostor ID]"""
+usage: fake_notifications.py RECORD [--hang | --slow | --invoke ACTION | --impostor ID]"""
 
 import json
 import signal
@@ -44,9 +44,10 @@ NAME = "org.freedesktop.Notifications"
 
 
 class Server:
-    def __init__(self, record, hang, invoke=None):
+    def __init__(self, record, hang, invoke=None, slow=False):
         self.record = record
         self.hang = hang
+        self.slow = slow
         self.invoke = invoke
         self.unanswered = []
         self.last_id = 0
@@ -64,6 +65,8 @@ class Server:
                                           timeout=timeout, id=number)) + "\n")
             if self.hang:
                 self.unanswered.append(invocation)
+            elif self.slow:
+                GLib.timeout_add(5000, self.answer_late, invocation, number)
             else:
                 invocation.return_value(GLib.Variant("(u)", (number,)))
                 if self.invoke in actions[::2]:
@@ -79,6 +82,10 @@ class Server:
         else:
             invocation.return_value(None)
 
+
+    def answer_late(self, invocation, number):
+        invocation.return_value(GLib.Variant("(u)", (number,)))
+        return GLib.SOURCE_REMOVE
 
     def invoked(self, connection, number):
         connection.emit_signal(None, PATH, NAME, "ActionInvoked", GLib.Variant("(us)", (number, self.invoke)))
@@ -97,7 +104,7 @@ def main():
         impostor(int(sys.argv[3]))
         return
     invoke = sys.argv[3] if sys.argv[2:3] == ["--invoke"] else None
-    server = Server(sys.argv[1], sys.argv[2:] == ["--hang"], invoke)
+    server = Server(sys.argv[1], sys.argv[2:] == ["--hang"], invoke, slow=sys.argv[2:] == ["--slow"])
     loop = GLib.MainLoop()
     connection = Gio.bus_get_sync(Gio.BusType.SESSION)
     info = Gio.DBusNodeInfo.new_for_xml(INTERFACE).interfaces[0]

@@ -6,9 +6,11 @@
   and not again while the notice stays in its minute; Close on the notice withdraws it within a second, also after
   another client (not the server) said that notification was closed;
 - hung (it takes the call and never answers), or none on the bus: the notices show at their minute as before, and
-  the program says so in one line of its output, not one per alarm.
+  the program says so in one line of its output, not one per alarm;
+- slow (it answers only after the program's four seconds): the trace a notice leaves when its minute ends unanswered
+  still replaces the notice's notification rather than adding a second.
 
-usage: notification.py path/to/brevora answering|hung|none"""
+usage: notification.py path/to/brevora answering|hung|none|slow"""
 
 import datetime
 import json
@@ -41,9 +43,8 @@ def posted(record):
         return []
 
 
-def start_server(session, record, hang):
-    server = session.spawn([sys.executable, FAKE_SERVER, record] + (["--hang"] if hang else []),
-                           stdout=subprocess.PIPE)
+def start_server(session, record, mode=None):
+    server = session.spawn([sys.executable, FAKE_SERVER, record] + ([mode] if mode else []), stdout=subprocess.PIPE)
     e.check(e.read_line(server.stdout.fileno(), "the notification server") == "ready",
             "the notification server did not start")
 
@@ -113,19 +114,34 @@ def notices_without_an_answer(session, record, hang):
     e.check(e.files_in(session.program_path("Events/Once")) == [], "Close did not delete the one-time alarm")
 
 
+def a_slow_servers_notification_is_replaced(session, record):
+    # Shown at the start, ten seconds before its minute ends; "Show the alarms only while it's the programmed hour"
+    # closes it then, unanswered.
+    daily = "Events/Day/14-0.alm"
+    session.start(DUE + datetime.timedelta(seconds=50), past=True, files={daily: ALARMS[daily]})
+    notes = e.wait_until("the notice's notification and its trace",
+                         lambda: [n for n in posted(record) if "summary" in n][1:] and posted(record), timeout=40)
+    first, trace = [n for n in notes if "summary" in n][:2]
+    e.check(trace["summary"] == "Missed: alarm at 14:00 (once a day)", f"the trace says {trace['summary']!r}")
+    e.check(trace["replaces"] == first["id"],
+            f"the trace replaces {trace['replaces']}, not the notice's notification {first['id']}")
+
+
 def scenario(binary, server):
     with e.Session(binary) as session:
         record = session.path("notifications.jsonl")
         if server != "none":
-            start_server(session, record, hang=server == "hung")
+            start_server(session, record, {"hung": "--hang", "slow": "--slow"}.get(server))
         if server == "answering":
             one_notification_per_alarm(session, record)
+        elif server == "slow":
+            a_slow_servers_notification_is_replaced(session, record)
         else:
             notices_without_an_answer(session, record, hang=server == "hung")
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 3 or sys.argv[2] not in ("answering", "hung", "none"):
+    if len(sys.argv) != 3 or sys.argv[2] not in ("answering", "hung", "none", "slow"):
         sys.exit(__doc__)
 
     def notifications_with_notices():

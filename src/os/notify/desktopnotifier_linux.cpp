@@ -13,6 +13,7 @@
 #include <QMetaObject>
 #include <QSet>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QVariantMap>
 
 namespace brevora {
@@ -25,6 +26,9 @@ const QString interfaceName = QStringLiteral("org.freedesktop.Notifications");
 const QString programName = QStringLiteral(BREVORA_APP_ID);
 // Long enough for a server that is being started on demand; short enough that a hung one is given up soon.
 constexpr int answerTimeoutMs = 4000;
+// A slow server that answers after all has shown the notification: its id is still taken, so that what follows
+// for the same alarm replaces that notification instead of adding a second.
+constexpr int lateAnswerMs = 120000;
 constexpr uchar normalUrgency = 1;
 constexpr int serverDefaultExpiry = -1;
 constexpr int neverExpires = 0;
@@ -103,6 +107,12 @@ public:
     void post(const QString &key, const QString &summary, const QString &body, Stay stay,
               const QList<NotificationAction> &actions) override
     {
+        // One call at a time for each key: until the server has said which id the last one got, a new one could
+        // only add a notification beside it. The newest waits; an older waiting one is outdated by it.
+        if (m_pending.contains(key)) {
+            m_waiting.insert(key, { summary, body, stay, actions });
+            return;
+        }
         if (!m_bus.isConnected()) {
             sayOnce(QStringLiteral("There is no D-Bus session bus, so alarms are shown in their notices only, "
                                    "without a desktop notification."));
@@ -120,34 +130,52 @@ public:
         if (!m_iconInstalled && !m_imageRgba.isEmpty())
             hints.insert(QStringLiteral("image-data"), imageHint(m_imageSize, m_imageRgba));
         m_closeOnAnswer.remove(key);
-        ++m_pending[key];
+        m_pending.insert(key);
         call << QStringLiteral("Brevora") << m_ids.value(key, 0u) << (m_iconInstalled ? programName : QString())
              << summary << escapedForMarkup(body) << actionList << hints
              << (stay == Stay::UntilDismissed ? neverExpires : serverDefaultExpiry);
-        auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call, answerTimeoutMs), this);
-        connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, key] {
+        auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call, lateAnswerMs), this);
+        // Whoever waits for the desktop (a closing program) hears at the usual bound that it did not answer.
+        auto *late = new QTimer(watcher);
+        late->setSingleShot(true);
+        connect(late, &QTimer::timeout, this, [this, key] {
+            sayOnce(failureText(QDBusError(QDBusError::Timeout, {})));
+            emit delivered(key, false);
+        });
+        late->start(answerTimeoutMs);
+        connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, late, key] {
             watcher->deleteLater();
-            if (--m_pending[key] == 0)
-                m_pending.remove(key);
+            const bool told = !late->isActive();
+            late->stop();
+            m_pending.remove(key);
             const QDBusPendingReply<uint> reply = *watcher;
             if (reply.isError()) {
-                sayOnce(failureText(reply.error()));
-                emit delivered(key, false);
-                return;
+                if (!told) {
+                    sayOnce(failureText(reply.error()));
+                    emit delivered(key, false);
+                }
+            } else {
+                m_said.clear();
+                m_server = reply.reply().service();
+                const uint id = reply.value();
+                m_ids.insert(key, id);
+                m_keys.insert(id, key);
+                if (m_closeOnAnswer.remove(key))
+                    withdraw(key);
+                if (!told)
+                    emit delivered(key, true);
             }
-            m_said.clear();
-            m_server = reply.reply().service();
-            const uint id = reply.value();
-            m_ids.insert(key, id);
-            m_keys.insert(id, key);
-            if (m_closeOnAnswer.remove(key))
-                withdraw(key);
-            emit delivered(key, true);
+            if (const auto waiting = m_waiting.find(key); waiting != m_waiting.end()) {
+                const Waiting next = *waiting;
+                m_waiting.erase(waiting);
+                post(key, next.summary, next.body, next.stay, next.actions);
+            }
         });
     }
 
     void withdraw(const QString &key) override
     {
+        m_waiting.remove(key);
         const uint id = m_ids.take(key);
         if (id == 0) {
             // Withdrawn before the server said which id it gave: taken off as soon as it says.
@@ -212,7 +240,15 @@ private:
     QDBusConnection m_bus;
     QHash<QString, uint> m_ids; // the server's id of the notification shown under each key
     QHash<uint, QString> m_keys;
-    QHash<QString, int> m_pending; // Notify calls not answered yet, by key
+    QSet<QString> m_pending; // keys whose Notify call is not answered yet
+    struct Waiting
+    {
+        QString summary;
+        QString body;
+        Stay stay;
+        QList<NotificationAction> actions;
+    };
+    QHash<QString, Waiting> m_waiting; // the newest post of each pending key, sent once the server answered
     QSet<QString> m_closeOnAnswer; // keys withdrawn while their Notify was unanswered
     QString m_server; // the unique bus name that answered our last Notify
     const bool m_iconInstalled;

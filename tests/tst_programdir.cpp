@@ -3,11 +3,15 @@
 #include "storefixture.h"
 
 #include "app/programdir.h"
+#include "os/files/programfolder.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace brevora;
 using namespace brevora::test;
@@ -78,6 +82,27 @@ private slots:
             QVERIFY(prompter.shown[0].text.contains(QDir::toNativeSeparators(bin)));
             QVERIFY(prompter.shown[0].text.contains(QDir::toNativeSeparators(data)));
         }
+    }
+
+    // A portable copy in a folder whose name is not UTF-8 keeps its store there, reached through a link: a file
+    // written through the folder given lands in the folder itself, and a second start finds the same link.
+    void aFolderNamedInOtherBytesIsReachedWhole()
+    {
+        QTemporaryDir dir;
+        const QByteArray folder = QFile::encodeName(dir.path()) + "/caf\xe9";
+        QVERIFY(QDir().mkdir(dir.filePath("caf\u00e9"))); // the name the lossy spelling would stand for
+        QVERIFY(::mkdir(folder.constData(), 0700) == 0);
+        const QString links = dir.filePath("run");
+        const QString usable = usableFolder(folder, links);
+        QVERIFY2(usable.startsWith(links), qPrintable(usable));
+        QCOMPARE(chooseProgramDir(usable, "/usr/bin", dir.filePath("data")), usable);
+        QVERIFY(QDir().mkpath(usable + "/Events/Day"));
+        writeBytes(usable + "/Events/Day/7-5.alm", "\"Tea\",\"ninguno\",\"7\",\"5\"\r\n");
+        const QByteArray written = folder + "/Events/Day/7-5.alm";
+        QVERIFY(::access(written.constData(), F_OK) == 0);
+        QVERIFY(QDir(dir.filePath("caf\u00e9")).isEmpty());
+        QCOMPARE(usableFolder(folder, links), usable);
+        QCOMPARE(usableFolder(QFile::encodeName(dir.path()), links), dir.path());
     }
 
     void installedFolderUsesTheUserDataFolderEvenWhenWritable()

@@ -2,6 +2,7 @@
 #include "app/programdir.h"
 
 #include "core/store/fileops.h"
+#include "os/files/programfolder.h"
 #include "ui/common/prompter.h"
 
 #include <QCoreApplication>
@@ -58,7 +59,7 @@ ProgramDirChoice chooseProgramDirAndSay(const QString &executableFolder, const Q
 
 ProgramDirChoice programDir()
 {
-    return chooseProgramDirAndSay(QCoreApplication::applicationDirPath(), QStringLiteral(BREVORA_INSTALL_BINDIR),
+    return chooseProgramDirAndSay(programFolder(), QStringLiteral(BREVORA_INSTALL_BINDIR),
                                   QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation));
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "os/desktop/places.h"
 
+#include "os/files/programfolder.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
@@ -15,7 +17,7 @@ QStringList usualSoundFolders()
     // Our own sounds come first: a portable copy carries them beside itself, an installed one in its shared
     // data folder. The system's themes ship few waveform files, and Debian's none.
     const QStringList shared = QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
-    QStringList folders{ QCoreApplication::applicationDirPath() + QStringLiteral("/sounds") };
+    QStringList folders{ programFolder() + QStringLiteral("/sounds") };
     for (const QString &data : shared)
         folders.append(data + QStringLiteral("/brevora/sounds"));
     for (const QString &data : shared) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "os/wake/wakehelper.h"
 
+#include "os/files/programfolder.h"
 #include "wake/wakeprotocol.h"
 
 #include <QCoreApplication>
@@ -40,8 +41,7 @@ WakeHelper::~WakeHelper()
 
 QStringList WakeHelper::places()
 {
-    return { QCoreApplication::applicationDirPath() + QStringLiteral("/brevora-wake"),
-             QStringLiteral(BREVORA_WAKE_HELPER_INSTALLED) };
+    return { programFolder() + QStringLiteral("/brevora-wake"), QStringLiteral(BREVORA_WAKE_HELPER_INSTALLED) };
 }
 
 QString WakeHelper::helperPath()

@@ -231,4 +231,20 @@ void setOuterWidth(QWidget *window, int widthTwips)
     fitOuterWidth(window, widthTwips);
 }
 
+void keepOnScreen(QWidget *window)
+{
+    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QRect outer = window->frameGeometry();
+    const auto shift = [](int start, int end, int areaStart, int areaEnd) {
+        return std::max(areaStart - start, std::min(0, areaEnd - end));
+    };
+    const QPoint by(shift(outer.left(), outer.right(), area.left(), area.right()),
+                    shift(outer.top(), outer.bottom(), area.top(), area.bottom()));
+    if (!by.isNull())
+        window->move(window->pos() + by);
+}
+
 } // namespace brevora

@@ -78,4 +78,8 @@ void setClientSize(QWidget *window, int widthTwips, int heightTwips);
 // Sets the window's width including its frame, keeping its left edge and its height.
 void setOuterWidth(QWidget *window, int widthTwips);
 
+// Moves the window, frame included, left and up as far as it runs beyond its screen's free area on the right or
+// at the bottom, but never beyond that area's left or top edge.
+void keepOnScreen(QWidget *window);
+
 } // namespace brevora

@@ -18,6 +18,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QComboBox>
+#include <QFontInfo>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -124,6 +125,25 @@ private slots:
             QVERIFY(installTranslations(QLocale(language), &translators));
         AppFixture f(false, true, points);
         f.app->start();
+        // A desktop's theme may give every program a font of its own in place of the one asked for, once the
+        // program runs: the theme named in QT_QPA_PLATFORMTHEME then, at its first events, or else this test, as a
+        // theme would. The windows opened later are built in it.
+        if (const QString desktopFont = qEnvironmentVariable("BREVORA_DESKTOP_FONT"); !desktopFont.isEmpty()) {
+            if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORMTHEME")) {
+                QFont font(desktopFont);
+                font.setPointSizeF(points);
+                QApplication::setFont(font);
+            } else {
+                QCoreApplication::processEvents();
+            }
+            const QFont given = QApplication::font();
+            QVERIFY2(
+                QFontInfo(given).family() == desktopFont && given.pointSizeF() == points,
+                qPrintable(QStringLiteral("the windows have %1 %2 pt, not %3: is the font, or the theme, installed?")
+                               .arg(QFontInfo(given).family())
+                               .arg(given.pointSizeF())
+                               .arg(desktopFont)));
+        }
         QStringList found = overflows(&f.app->splashWindow());
         f.app->splashWindow().handOver();
         MainWindow &main = f.app->mainWindow();

@@ -8,22 +8,24 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # shellcheck source=tools/deps.sh
 source "$root/tools/deps.sh"
 
-# The tests that drive the real program need a display server, window tools, a fake clock and sound; the
-# sound tests also play the desktop's default sound from the freedesktop theme. The windows' texts are measured in
-# the fonts a desktop may have: Liberation Sans, which the program asks for, and a CJK font that the times and
-# dates of East Asian locales fall back to (fonts-droid-fallback, which other programs pull in too). The end-to-end scenarios
-# reach the windows over a private D-Bus session and accessibility bus, where a small server written with GDBus
-# stands in for the desktop's notifications, and dock the icon in a small panel; focus changes and window frames
-# are tested under openbox. A Wayland start runs in weston without a screen, through its Xwayland and natively
-# (Qt's Wayland platform plugin, qt6-wayland). The exported calendar is read by a second iCalendar reader,
-# Python's icalendar; the sleep and resume come from python3-dbusmock's logind. What a screen reader says of a notice
-# is heard from Orca, speaking through speech-dispatcher and eSpeak NG to the silent sound server. None of these
-# tests skips when its tool is missing: each fails.
+# The tests that drive the real program need a display server, window tools, a fake clock and sound; the sound
+# tests also play the desktop's default sound from the freedesktop theme. The windows' texts are measured in the
+# fonts a desktop may have: Liberation Sans, which the program asks for, a CJK font that the times and dates of
+# East Asian locales fall back to (fonts-droid-fallback, which other programs pull in too), and the wider DejaVu
+# Sans (fonts-dejavu-core) and Noto Sans (fonts-noto-core) that a desktop's theme may give in place of the
+# program's own, once as KDE's Qt theme gives it (qt6ct). The end-to-end scenarios reach the windows over a private
+# D-Bus session and accessibility bus, where a small server written with GDBus stands in for the desktop's
+# notifications, and dock the icon in a small panel; focus changes and window frames are tested under openbox. A
+# Wayland start runs in weston without a screen, through its Xwayland and natively (Qt's Wayland platform plugin,
+# qt6-wayland). The exported calendar is read by a second iCalendar reader, Python's icalendar; the sleep and
+# resume come from python3-dbusmock's logind. What a screen reader says of a notice is heard from Orca, speaking
+# through speech-dispatcher and eSpeak NG to the silent sound server. None of these tests skips when its tool is
+# missing: each fails.
 brevora_install_missing "${brevora_build_packages[@]}" \
     xvfb xauth xdotool libfaketime x11-utils pulseaudio pulseaudio-utils sox sound-theme-freedesktop \
     dbus-daemon libglib2.0-bin at-spi2-core python3-pyatspi python3-gi gir1.2-glib-2.0 trayer openbox \
-    fonts-droid-fallback weston xwayland qt6-wayland python3-icalendar python3-dbusmock orca speech-dispatcher \
-    espeak-ng speech-dispatcher-espeak-ng
+    fonts-droid-fallback fonts-dejavu-core fonts-noto-core qt6ct weston xwayland qt6-wayland python3-icalendar \
+    python3-dbusmock orca speech-dispatcher espeak-ng speech-dispatcher-espeak-ng
 # The packaging tests validate the installed desktop entry and AppStream data, build the Debian source package
 # and, from it, the binary packages in a clean Debian 12 chroot made with debootstrap (kept in /var/cache/brevora
 # for the next run; nothing installed here can stand in for a missing Build-Depends there), build them again here

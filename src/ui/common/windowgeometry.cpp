@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/common/windowgeometry.h"
 
+#include <QApplication>
 #include <QDeadlineTimer>
 #include <QGuiApplication>
 #include <QScreen>
@@ -16,6 +17,7 @@ namespace {
 
 double currentScale = 1.0;
 double currentTextScale = 1.0;
+double currentFontSizeFactor = 1.0;
 
 // The designs' own font size and resolution, and the width of the widest window with its frame.
 constexpr double designPoints = 9.0;
@@ -26,7 +28,7 @@ constexpr int widestWindowTwips = 8910 + 300;
 
 double layoutScale()
 {
-    return currentScale;
+    return currentScale * currentFontSizeFactor;
 }
 
 double textScale()
@@ -40,11 +42,62 @@ void setLayoutScale(double layout, double text)
     currentTextScale = text;
 }
 
+namespace {
+
+double screenRoom(int screenWidth, double wanted)
+{
+    return screenWidth > 0 ? screenWidth * 15.0 / widestWindowTwips : wanted;
+}
+
+int scaled(int length, double by)
+{
+    return static_cast<int>(std::lround(length * by));
+}
+
+// Scales what the window's designs placed: the sizes a control is held to, and the place of one no layout places.
+void rescale(QWidget *widget, double by)
+{
+    if (!widget->layout()) {
+        const QSize least = widget->minimumSize();
+        const QSize most = widget->maximumSize();
+        widget->setMinimumSize(0, 0);
+        widget->setMaximumSize(most.width() == QWIDGETSIZE_MAX ? most.width() : scaled(most.width(), by),
+                               most.height() == QWIDGETSIZE_MAX ? most.height() : scaled(most.height(), by));
+        widget->setMinimumSize(scaled(least.width(), by), scaled(least.height(), by));
+    }
+    const QWidget *parent = widget->parentWidget();
+    if (widget->isWindow())
+        widget->resize(scaled(widget->width(), by), scaled(widget->height(), by));
+    else if (parent && !parent->layout())
+        widget->setGeometry(scaled(widget->x(), by), scaled(widget->y(), by), scaled(widget->width(), by),
+                            scaled(widget->height(), by));
+    for (QWidget *child : widget->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (!child->isWindow())
+            rescale(child, by);
+    }
+}
+
+} // namespace
+
 double layoutScaleFor(double points, double dpi, int screenWidth)
 {
     const double wanted = std::max(1.0, points / designPoints) * (dpi > 0 ? dpi / designDpi : 1.0);
-    const double room = screenWidth > 0 ? screenWidth * 15.0 / widestWindowTwips : wanted;
-    return std::max(std::min(wanted, room), std::min(1.0, wanted));
+    return std::max(std::min(wanted, screenRoom(screenWidth, wanted)), std::min(1.0, wanted));
+}
+
+void setFontSizeFactor(double factor, int screenWidth)
+{
+    const double room = screenRoom(screenWidth, currentScale * factor);
+    const double capped = std::max(1.0, std::min(factor, room / currentScale));
+    if (capped == currentFontSizeFactor)
+        return;
+    const double by = capped / currentFontSizeFactor;
+    currentFontSizeFactor = capped;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        // Menus, pop-ups and tips size themselves to their contents when they open.
+        if (window->windowType() != Qt::Popup && window->windowType() != Qt::ToolTip)
+            rescale(window, by);
+    }
 }
 
 void setTabChain(const QList<QWidget *> &controls)
@@ -176,6 +229,22 @@ void setOuterWidth(QWidget *window, int widthTwips)
     // Also before the window is first shown: the width is right in its frame once the frame is known.
     FrameFollower::of(window)->outerWidthTwips = widthTwips;
     fitOuterWidth(window, widthTwips);
+}
+
+void keepOnScreen(QWidget *window)
+{
+    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QRect outer = window->frameGeometry();
+    const auto shift = [](int start, int end, int areaStart, int areaEnd) {
+        return std::max(areaStart - start, std::min(0, areaEnd - end));
+    };
+    const QPoint by(shift(outer.left(), outer.right(), area.left(), area.right()),
+                    shift(outer.top(), outer.bottom(), area.top(), area.bottom()));
+    if (!by.isNull())
+        window->move(window->pos() + by);
 }
 
 } // namespace brevora

@@ -11,7 +11,8 @@
 
 namespace brevora {
 
-// How much larger than designed the windows are drawn: 1 for the design's own 96 dpi and 9-point desktop font.
+// How much larger than designed the windows are drawn: 1 for the design's own 96 dpi and 9-point desktop font in
+// the design's face, more for a larger font and for a wider or taller face (see setFontSizeFactor()).
 double layoutScale();
 // The part of it the fonts take: the layout's without the dpi's, which the fonts' points already follow.
 double textScale();
@@ -21,6 +22,12 @@ void setLayoutScale(double layout, double text);
 // designs grow with the font and the dpi, never below their own size, and the widest window (the editor with its
 // options open) still fits on the screen.
 double layoutScaleFor(double points, double dpi, int screenWidth);
+
+// A desktop's theme may replace the program's font by its own, also after the windows are built. The designs hold
+// their texts in the design's face, so a face `factor` times as large gets windows as much larger: the windows built
+// already grow (or shrink back) at once, and those built later are laid out so. The widest window still fits a
+// screen of `screenWidth`, where the design's own size does.
+void setFontSizeFactor(double factor, int screenWidth);
 
 // The windows are laid out in twips, as their designs give them: 15 twips to the pixel at 96 dpi and the scale 1.
 inline int twips(int length)
@@ -70,5 +77,9 @@ void setClientSize(QWidget *window, int widthTwips, int heightTwips);
 
 // Sets the window's width including its frame, keeping its left edge and its height.
 void setOuterWidth(QWidget *window, int widthTwips);
+
+// Moves the window, frame included, left and up as far as it runs beyond its screen's free area on the right or
+// at the bottom, but never beyond that area's left or top edge.
+void keepOnScreen(QWidget *window);
 
 } // namespace brevora

@@ -195,6 +195,10 @@ void AlarmEditorWindow::togglePanel()
 void AlarmEditorWindow::setPanelOpen(bool open)
 {
     setOuterWidth(this, open ? 8910 : 4700);
+    // The panel unfolds to the right, which a window near the screen's edge (or on a small or scaled screen) has
+    // no room for.
+    if (open)
+        keepOnScreen(this);
     setPanelReachable(open);
     m_panelButton->setText(open ? openPanel : closedPanel);
     nameThePanelButton(open);

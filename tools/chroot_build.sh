@@ -3,7 +3,8 @@
 # Builds a Debian source package as a buildd would: in a clean chroot of Debian 12 (bookworm), or of the suite
 # --suite names (sid, trixie), made by debootstrap --variant=buildd,
 # where apt-get build-dep installs only what debian/control asks for, as a user other than root. Then:
-#  - builds it a second time in the same place, with nocheck, another time zone, locale and umask, and compares
+#  - with --reproducible, builds it a second time in the same place, with nocheck, another time zone, locale and
+#    umask, and compares
 #    the binary packages byte for byte (the compiler cache makes the second build short; what a cache cannot
 #    hide, time stamps and the build's surroundings, is what differs between builds). It is made here, not on
 #    the machine outside: that machine's compiler and libraries may be of another point release than the
@@ -11,7 +12,7 @@
 #  - installs the package in the chroot and runs its autopkgtest as a user, then purges it and looks for leftovers.
 # The base chroot of each suite is kept in $BREVORA_CHROOT_CACHE (/var/cache/brevora), with the downloaded packages
 # and the compiler cache; each build works in a copy of it that is removed afterwards. Needs root, or sudo.
-# Usage: chroot_build.sh [--suite SUITE] DSC OUT_DIR
+# Usage: chroot_build.sh [--suite SUITE] [--reproducible] DSC OUT_DIR
 #        chroot_build.sh [--suite SUITE] --base-only   (makes the base chroot if there is none yet, and nothing else)
 set -euo pipefail
 
@@ -22,6 +23,11 @@ suite=bookworm
 if [[ "${1:-}" == --suite ]]; then
     suite="${2:?chroot_build.sh: --suite needs a suite (bookworm, trixie, sid)}"
     shift 2
+fi
+reproducible=false
+if [[ "${1:-}" == --reproducible ]]; then
+    reproducible=true
+    shift
 fi
 [[ "$suite" =~ ^[a-z]+$ ]] || {
     echo "chroot_build.sh: '$suite' is no Debian suite's name" >&2
@@ -108,18 +114,20 @@ build_once() {
 jobs="parallel=$(nproc)"
 echo "=== first build"
 build_once "$out" DEB_BUILD_OPTIONS="$jobs" LC_ALL=C.UTF-8 || exit 1
-echo "=== second build (nocheck, another time zone, locale and umask)"
-build_once "$work/second" DEB_BUILD_OPTIONS="$jobs nocheck" TZ=Pacific/Kiritimati LC_ALL=C \
-    sh -c 'umask 0002 && exec "$0" "$@"' || exit 1
 failures=0
-for deb in "$out"/*.deb; do
-    if ! cmp -s "$deb" "$work/second/$(basename "$deb")"; then
-        echo "FAIL: $(basename "$deb") differs between two builds of the same sources:"
-        diff <(dpkg-deb --fsys-tarfile "$deb" | tar -tv) \
-            <(dpkg-deb --fsys-tarfile "$work/second/$(basename "$deb")" | tar -tv) | head -n 20 || true
-        failures=$((failures + 1))
-    fi
-done
+if [[ "$reproducible" == true ]]; then
+    echo "=== second build (nocheck, another time zone, locale and umask)"
+    build_once "$work/second" DEB_BUILD_OPTIONS="$jobs nocheck" TZ=Pacific/Kiritimati LC_ALL=C \
+        sh -c 'umask 0002 && exec "$0" "$@"' || exit 1
+    for deb in "$out"/*.deb; do
+        if ! cmp -s "$deb" "$work/second/$(basename "$deb")"; then
+            echo "FAIL: $(basename "$deb") differs between two builds of the same sources:"
+            diff <(dpkg-deb --fsys-tarfile "$deb" | tar -tv) \
+                <(dpkg-deb --fsys-tarfile "$work/second/$(basename "$deb")" | tar -tv) | head -n 20 || true
+            failures=$((failures + 1))
+        fi
+    done
+fi
 
 echo "=== installing the package and running its autopkgtest"
 rm -rf "$root/build/src"

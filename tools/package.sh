@@ -6,12 +6,14 @@
 # autopkgtest). Leaves in build-deb/ (or in $BREVORA_PACKAGE_DIR) the .orig.tar.xz, .debian.tar.xz, .dsc,
 # brevora_<version>_<arch>.deb with its -dbgsym package, the .buildinfo and the .changes.
 # Install it with: sudo apt install ./build-deb/brevora_<version>_<arch>.deb
-# Usage: package.sh [--release] [--suite SUITE]
+# Usage: package.sh [--release] [--suite SUITE] [--reproducible]
 #   --release: the upstream tarball from the release's tag, v<version>, instead of the working tree;
 #   --suite sid, --suite trixie: the binary packages built, installed and tested in a clean chroot of that Debian
 #   suite instead of Debian 12 (each suite's base chroot is cached on its own), with the packages left in
 #   build-deb/<suite>/. Run with each before a release, so that a newer Debian's compilers and libraries are met
 #   before Debian builds it there.
+#   --reproducible: the binary packages built a second time in the chroot, in another time zone, locale and umask,
+#   and required to be the same bytes: run before a release, and whenever the build changes.
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -21,15 +23,17 @@ brevora_install_missing dpkg-dev debootstrap
 
 from=--worktree
 suite=bookworm
+reproducible=()
 while (($# > 0)); do
     case "$1" in
     --release) from="" ;;
+    --reproducible) reproducible=(--reproducible) ;;
     --suite)
         suite="${2:?package.sh: --suite needs a suite (sid, trixie)}"
         shift
         ;;
     *)
-        echo "usage: package.sh [--release] [--suite SUITE]" >&2
+        echo "usage: package.sh [--release] [--suite SUITE] [--reproducible]" >&2
         exit 2
         ;;
     esac
@@ -50,5 +54,5 @@ cp -a "$root/debian" "$out/brevora-$upstream/"
 (cd "$out" && dpkg-source -b "brevora-$upstream" >/dev/null)
 rm -rf "${out:?}/brevora-$upstream"
 
-bash "$root/tools/chroot_build.sh" --suite "$suite" "$out/brevora_$version.dsc" "$out"
+bash "$root/tools/chroot_build.sh" --suite "$suite" "${reproducible[@]}" "$out/brevora_$version.dsc" "$out"
 ls "$out"/brevora_"$version"_*.deb

@@ -3,8 +3,9 @@
 # Builds the packages with tools/package.sh: the upstream tarball and the 3.0 (quilt) source package from the
 # working tree, then the binary packages in a clean Debian 12 chroot, where apt-get build-dep installs only what
 # debian/control asks for, so that a missing Build-Depends fails here; that script also installs the package there
-# to run its autopkgtest, after building it a second time there (another time zone, locale and umask, without its
-# tests) and comparing the two builds' packages byte for byte. This then checks them as a packager would: the binary package's control fields (dependencies computed from the binary), its files, all under
+# to run its autopkgtest (the proof that a second build gives the same bytes is `tools/package.sh --reproducible`,
+# run when asked: it doubles the time of this check). This then checks them as a packager would: the binary
+# package's control fields (dependencies computed from the binary), its files, all under
 # /usr and in Debian's places, the -dbgsym package of the stripped binary, and lintian's verdict on the .deb, the
 # .dsc and the .changes with every tag shown (-I --pedantic): none may be left but those overridden, with a
 # reason, in debian/*lintian-overrides.

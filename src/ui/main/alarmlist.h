@@ -30,6 +30,9 @@ public:
     // The names listed now, in their order.
     QStringList names() const;
 
+protected:
+    bool viewportEvent(QEvent *event) override;
+
 private:
     class Entry;
 

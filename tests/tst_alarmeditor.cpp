@@ -138,6 +138,10 @@ private slots:
                                            << "Sunday";
         QTest::newRow("Spanish picked") << "es_ES" << true << QStringLiteral("miércoles") << "Wednesday";
         QTest::newRow("Spanish mixed case") << "es_ES" << false << QStringLiteral("MiÉrcoles") << "Wednesday";
+        QTest::newRow("Spanish without accents") << "es_ES" << false << "miercoles"
+                                                 << "Wednesday";
+        QTest::newRow("Spanish upper case without accents") << "es_ES" << false << "SABADO"
+                                                            << "Saturday";
         QTest::newRow("English in German") << "de_DE" << false << "friday"
                                            << "Friday";
         QTest::newRow("German misspelt") << "de_DE" << false << "Montagg"

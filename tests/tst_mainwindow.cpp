@@ -154,6 +154,25 @@ private slots:
         QCOMPARE(all.size(), 1);
     }
 
+    // Tabbing into the list selects the entry that gets focus, so that the commands act on what is read out.
+    void tabbingIntoTheListSelectsItsEntry()
+    {
+        Browser b;
+        writeBytes(b.store.layout.activePath(AlarmKind::Daily, "7-5.alm"), dailyAlarm);
+        b.chooseKind("Once a day");
+        b.window.show();
+        b.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&b.window));
+        b.kindBox()->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY(b.list()->hasFocus());
+        QCOMPARE(b.text(), QStringLiteral("Take the pills, then water, plants"));
+        QSignalSpy change(&b.window, &MainWindow::changeAlarmRequested);
+        QTest::keyClick(b.list(), Qt::Key_E, Qt::ControlModifier);
+        QCOMPARE(change.size(), 1);
+        QCOMPARE(change[0][1].toString(), b.store.layout.activePath(AlarmKind::Daily, "7-5.alm"));
+    }
+
     void menuKeysWinOverTheKindBoxText()
     {
         Browser b;

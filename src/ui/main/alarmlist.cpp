@@ -4,6 +4,7 @@
 #include "core/store/fileops.h"
 
 #include <QDir>
+#include <QFocusEvent>
 #include <QHelpEvent>
 #include <QSignalBlocker>
 #include <QTextDocument>
@@ -53,6 +54,15 @@ void AlarmList::reload()
     // A missing folder simply lists nothing.
     for (const QString &name : listFolder(m_folder, QStringLiteral("*.alm")))
         addItem(new Entry(name, *this));
+}
+
+void AlarmList::focusInEvent(QFocusEvent *event)
+{
+    QListWidget::focusInEvent(event);
+    // Reached by the keyboard, the entry with focus is the one read out and the one Enter, Ctrl+E and Delete act
+    // on: it is selected. A click selects the entry it lands on by itself.
+    if (event->reason() != Qt::MouseFocusReason && selectedItems().isEmpty() && currentItem())
+        currentItem()->setSelected(true);
 }
 
 bool AlarmList::viewportEvent(QEvent *event)

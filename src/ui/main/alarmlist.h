@@ -31,6 +31,7 @@ public:
     QStringList names() const;
 
 protected:
+    void focusInEvent(QFocusEvent *event) override;
     bool viewportEvent(QEvent *event) override;
 
 private:

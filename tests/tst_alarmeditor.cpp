@@ -180,6 +180,33 @@ private slots:
         }
     }
 
+    // The change editor shows the alarm's day as the list names it, in the user's language; unchanged, it stays.
+    void aChangeShowsTheWeekdayInTheUsersLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("German") << "de_DE"
+                                << "Mittwoch";
+        QTest::newRow("Spanish") << "es_ES" << QStringLiteral("miércoles");
+    }
+    void aChangeShowsTheWeekdayInTheUsersLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, shown);
+        const QLocale before;
+        QLocale::setDefault(QLocale(language));
+        const auto restore = qScopeGuard([&before] { QLocale::setDefault(before); });
+        WizardFixture f;
+        const QString path = f.store.layout.activePath(AlarmKind::Weekly, "Wednesday_8-30.alm");
+        writeBytes(path, line({ "Hi", "ninguno", "Wednesday", "8", "30" }));
+        QVERIFY(f.wizard.change(AlarmKind::Weekly, path));
+        AlarmEditorWindow *editor = f.wizard.editor(AlarmKind::Weekly);
+        QCOMPARE(f.control<QComboBox>(editor, "Combo1")->currentText(), shown);
+        f.click(editor, "Command1");
+        QVERIFY(f.prompter.shown.isEmpty());
+        QCOMPARE(f.filesWritten(), QStringList{ QDir(f.store.dir.path()).relativeFilePath(path) });
+    }
+
     void unsafeWeekdaysWriteNothingAnywhere_data()
     {
         QTest::addColumn<QString>("weekday");

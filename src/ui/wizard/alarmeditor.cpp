@@ -168,7 +168,7 @@ void AlarmEditorWindow::startChange(const QString &path, const AlarmRecord &reco
     const QList<TimeField> order = kindInfo(m_design.kind).fields;
     for (qsizetype i = 0; i < order.size() && i < due.size(); ++i) {
         if (order[i] == TimeField::Weekday)
-            m_weekday->setEditText(due[i]);
+            showWeekday(due[i]);
         else
             m_numberFields[next++]->setText(due[i]);
     }
@@ -177,6 +177,16 @@ void AlarmEditorWindow::startChange(const QString &path, const AlarmRecord &reco
     m_soundCheck->setChecked(hasSound);
     m_soundPath->setText(hasSound ? record.sound() : QString());
     setPanelOpen(hasSound);
+}
+
+void AlarmEditorWindow::showWeekday(const QString &stored)
+{
+    // The file holds the English name the clock writes; the user reads and picks the day in the list's language.
+    // A name the clock never writes is shown as it stands, for the user to correct.
+    if (const auto day = weekdayNumber(stored))
+        m_weekday->setCurrentIndex(*day - 1);
+    else
+        m_weekday->setEditText(stored);
 }
 
 void AlarmEditorWindow::setSoundPath(const QString &path)

@@ -49,6 +49,7 @@ protected:
 
 private:
     void buildTimeFields();
+    void showWeekday(const QString &stored);
     void buildAdvancedPanel();
     void togglePanel();
     void setPanelOpen(bool open);

@@ -201,6 +201,26 @@ private slots:
                  (QStringList{ "showMainWindow", "closeAllAndExit", "closeAllAndExit", "closeAllAndExit" }));
     }
 
+    // An editor opened again, for a new alarm or a change, starts at its first field as a fresh one does, not at
+    // the button pressed last: typing goes into the field, and a screen reader starts there.
+    void aReopenedEditorStartsAtItsFirstField()
+    {
+        WizardFixture f;
+        AlarmEditorWindow *editor = f.open(AlarmKind::Daily);
+        QWidget *first = f.control(editor, timeFieldInfo(TimeField::Hour).control);
+        QCOMPARE(editor->focusWidget(), first);
+        f.control(editor, "Command1")->setFocus();
+        f.click(editor, "Command3");
+        QCOMPARE(f.open(AlarmKind::Daily)->focusWidget(), first);
+
+        f.control(editor, "Command1")->setFocus();
+        f.click(editor, "Command3");
+        const QString path = f.store.layout.activePath(AlarmKind::Daily, "7-5.alm");
+        writeBytes(path, "\"Tea\",\"ninguno\",\"7\",\"5\"\r\n");
+        QVERIFY(f.wizard.change(AlarmKind::Daily, path));
+        QCOMPARE(editor->focusWidget(), first);
+    }
+
     void theMarkerFollowsBackAndASecondNext()
     {
         WizardFixture f;

@@ -155,6 +155,15 @@ void AlarmEditorWindow::startNew()
     m_changing.clear();
     setWindowTitle(tr(m_design.caption));
     m_create->setText(tr("Create"));
+    focusFirstField();
+}
+
+void AlarmEditorWindow::focusFirstField()
+{
+    // Opened again, the page would keep the focus where it was left, on a button: typing would go nowhere, and a
+    // screen reader would start at that button. Every opening starts where a fresh page does.
+    QWidget *first = m_weekday ? static_cast<QWidget *>(m_weekday) : m_numberFields.first();
+    first->setFocus(Qt::OtherFocusReason);
 }
 
 void AlarmEditorWindow::startChange(const QString &path, const AlarmRecord &record)
@@ -177,6 +186,7 @@ void AlarmEditorWindow::startChange(const QString &path, const AlarmRecord &reco
     m_soundCheck->setChecked(hasSound);
     m_soundPath->setText(hasSound ? record.sound() : QString());
     setPanelOpen(hasSound);
+    focusFirstField();
 }
 
 void AlarmEditorWindow::showWeekday(const QString &stored)

@@ -50,6 +50,7 @@ protected:
 private:
     void buildTimeFields();
     void showWeekday(const QString &stored);
+    void focusFirstField();
     void buildAdvancedPanel();
     void togglePanel();
     void setPanelOpen(bool open);

@@ -166,20 +166,24 @@ void AlarmEditorWindow::focusFirstField()
     first->setFocus(Qt::OtherFocusReason);
 }
 
-void AlarmEditorWindow::startChange(const QString &path, const AlarmRecord &record)
+void AlarmEditorWindow::startChange(const QString &path, AlarmKind from, const AlarmRecord &record)
 {
     m_changing = path;
     setWindowTitle(tr("Brevora   Change alarm (%1)").arg(shownKindCaption(m_design.kind)));
     m_create->setText(tr("Change"));
     // The name is what the clock matches, so its time is the alarm's, whatever a hand-made file holds.
-    const QStringList due = splitAlarmName(m_design.kind, QFileInfo(path).fileName()).value_or(record.dueFields());
+    const QStringList due = splitAlarmName(from, QFileInfo(path).fileName()).value_or(record.dueFields());
+    const QList<TimeField> fromOrder = kindInfo(from).fields;
+    const auto dueOf = [&](TimeField field) {
+        const qsizetype at = fromOrder.indexOf(field);
+        return at >= 0 && at < due.size() ? due[at] : QString();
+    };
     qsizetype next = 0;
-    const QList<TimeField> order = kindInfo(m_design.kind).fields;
-    for (qsizetype i = 0; i < order.size() && i < due.size(); ++i) {
-        if (order[i] == TimeField::Weekday)
-            showWeekday(due[i]);
+    for (TimeField field : kindInfo(m_design.kind).fields) {
+        if (field == TimeField::Weekday)
+            showWeekday(dueOf(field));
         else
-            m_numberFields[next++]->setText(due[i]);
+            m_numberFields[next++]->setText(dueOf(field));
     }
     m_text->setText(record.text());
     const bool hasSound = record.sound() != noSound;

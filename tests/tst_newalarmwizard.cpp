@@ -247,7 +247,7 @@ private slots:
         QVERIFY(!QFile::exists(path));
     }
 
-    // The change editor's close box cancels the change, as the chooser reached from it does; the program runs on.
+    // The change editor's close box cancels the change, as the choosers reached from it do; the program runs on.
     void closingAChangeLeavesTheAlarmAndTheProgram()
     {
         WizardFixture f;
@@ -261,7 +261,11 @@ private slots:
         QVERIFY(f.wizard.change(AlarmKind::Daily, path));
         f.click(editor, "Command3");
         QVERIFY(f.wizard.kindChooser()->close());
-        QCOMPARE(f.shell.calls, (QStringList{ "showMainWindow", "showMainWindow" }));
+        QVERIFY(f.wizard.change(AlarmKind::Daily, path));
+        f.click(editor, "Check1");
+        f.click(editor, "Command4");
+        QVERIFY(f.wizard.soundChooser()->close());
+        QCOMPARE(f.shell.calls, (QStringList{ "showMainWindow", "showMainWindow", "showMainWindow" }));
         QCOMPARE(f.filesWritten(), QStringList{ QDir(f.store.dir.path()).relativeFilePath(path) });
         QCOMPARE(readBytes(path), alarm);
     }

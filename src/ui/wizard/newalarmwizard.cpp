@@ -141,8 +141,12 @@ SoundChooserWindow *NewAlarmWizard::soundChooser()
                 [this](const QString &path) { returnFromSoundChooser(&path); });
         connect(m_soundChooser.get(), &SoundChooserWindow::cancelled, this,
                 [this] { returnFromSoundChooser(nullptr); });
-        connect(m_soundChooser.get(), &SoundChooserWindow::closeBoxPressed, this,
-                [this] { m_shell.closeAllAndExit(); });
+        connect(m_soundChooser.get(), &SoundChooserWindow::closeBoxPressed, this, [this] {
+            if (m_activeEditor && editor(*m_activeEditor)->isChanging())
+                cancelChange(m_soundChooser.get());
+            else
+                m_shell.closeAllAndExit();
+        });
     }
     return m_soundChooser.get();
 }

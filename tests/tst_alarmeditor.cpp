@@ -139,6 +139,10 @@ private slots:
                                            << "Sunday";
         QTest::newRow("Spanish picked") << "es_ES" << true << QStringLiteral("miércoles") << "Wednesday";
         QTest::newRow("Spanish mixed case") << "es_ES" << false << QStringLiteral("MiÉrcoles") << "Wednesday";
+        QTest::newRow("Spanish without accents") << "es_ES" << false << "miercoles"
+                                                 << "Wednesday";
+        QTest::newRow("Spanish upper case without accents") << "es_ES" << false << "SABADO"
+                                                            << "Saturday";
         QTest::newRow("English in German") << "de_DE" << false << "friday"
                                            << "Friday";
         QTest::newRow("German misspelt") << "de_DE" << false << "Montagg"
@@ -175,6 +179,33 @@ private slots:
             QCOMPARE(readBytes(f.store.layout.activePath(AlarmKind::Weekly, stored + "_8-30.alm")),
                      line({ "Hi", "ninguno", stored, "8", "30" }));
         }
+    }
+
+    // The change editor shows the alarm's day as the list names it, in the user's language; unchanged, it stays.
+    void aChangeShowsTheWeekdayInTheUsersLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("German") << "de_DE"
+                                << "Mittwoch";
+        QTest::newRow("Spanish") << "es_ES" << QStringLiteral("miércoles");
+    }
+    void aChangeShowsTheWeekdayInTheUsersLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, shown);
+        const QLocale before;
+        QLocale::setDefault(QLocale(language));
+        const auto restore = qScopeGuard([&before] { QLocale::setDefault(before); });
+        WizardFixture f;
+        const QString path = f.store.layout.activePath(AlarmKind::Weekly, "Wednesday_8-30.alm");
+        writeBytes(path, line({ "Hi", "ninguno", "Wednesday", "8", "30" }));
+        QVERIFY(f.wizard.change(AlarmKind::Weekly, path));
+        AlarmEditorWindow *editor = f.wizard.editor(AlarmKind::Weekly);
+        QCOMPARE(f.control<QComboBox>(editor, "Combo1")->currentText(), shown);
+        f.click(editor, "Command1");
+        QVERIFY(f.prompter.shown.isEmpty());
+        QCOMPARE(f.filesWritten(), QStringList{ QDir(f.store.dir.path()).relativeFilePath(path) });
     }
 
     void unsafeWeekdaysWriteNothingAnywhere_data()

@@ -33,6 +33,7 @@ class ChangeAlarm : public QObject
 private slots:
     void changesThroughTheSafeSave_data();
     void changesThroughTheSafeSave();
+    void aKindChangeTakesTheOldSetAsideCopyWithIt();
     void snoozeName_data();
     void snoozeName();
 };
@@ -111,6 +112,20 @@ void ChangeAlarm::changesThroughTheSafeSave()
         QCOMPARE(readBytes(kept), oldBytes); // a failed write leaves the old alarm untouched
     else
         QCOMPARE(record->text(), newText);
+}
+
+// Moved to another kind, an alarm whose notice was answered while it was being changed leaves no copy in its old
+// kind's past folder to come back at the return.
+void ChangeAlarm::aKindChangeTakesTheOldSetAsideCopyWithIt()
+{
+    StoreFixture store;
+    writeBytes(store.layout.pastPath(AlarmKind::Daily, "14-0.alm"), oldBytes);
+    const CreatedAlarm result = changeAlarm(store.layout, store.layout.activePath(AlarmKind::Daily, "14-0.alm"),
+                                            { AlarmKind::Weekly, { "Monday", "14", "0" }, "new", noSound },
+                                            [](const QString &) { return false; });
+    QCOMPARE(result.outcome, CreatedAlarm::Outcome::Created);
+    QVERIFY(QFile::exists(store.layout.activePath(AlarmKind::Weekly, "Monday_14-0.alm")));
+    QVERIFY(QDir(store.layout.pastFolder(AlarmKind::Daily)).isEmpty(QDir::Files | QDir::Hidden));
 }
 
 void ChangeAlarm::snoozeName_data()

@@ -17,6 +17,8 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextDocument>
+#include <QToolTip>
 
 using namespace brevora;
 using namespace brevora::test;
@@ -152,6 +154,25 @@ private slots:
         QCOMPARE(all.size(), 1);
     }
 
+    // Tabbing into the list selects the entry that gets focus, so that the commands act on what is read out.
+    void tabbingIntoTheListSelectsItsEntry()
+    {
+        Browser b;
+        writeBytes(b.store.layout.activePath(AlarmKind::Daily, "7-5.alm"), dailyAlarm);
+        b.chooseKind("Once a day");
+        b.window.show();
+        b.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&b.window));
+        b.kindBox()->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY(b.list()->hasFocus());
+        QCOMPARE(b.text(), QStringLiteral("Take the pills, then water, plants"));
+        QSignalSpy change(&b.window, &MainWindow::changeAlarmRequested);
+        QTest::keyClick(b.list(), Qt::Key_E, Qt::ControlModifier);
+        QCOMPARE(change.size(), 1);
+        QCOMPARE(change[0][1].toString(), b.store.layout.activePath(AlarmKind::Daily, "7-5.alm"));
+    }
+
     void menuKeysWinOverTheKindBoxText()
     {
         Browser b;
@@ -270,6 +291,27 @@ private slots:
         QCOMPARE(entry->text(QAccessible::Description), said("7-5.alm"));
         QVERIFY2(said("7-5.alm").contains(locale.toString(QDate(2007, 2, 5), QLocale::LongFormat)),
                  qPrintable(said("7-5.alm")));
+    }
+
+    // The tooltip shows the alarm's text as typed: what reads as markup is the user's text, not formatting.
+    void theTooltipShowsTheTextAsTyped()
+    {
+        Browser b;
+        writeBytes(b.store.layout.activePath(AlarmKind::Daily, "7-5.alm"),
+                   "\"<b>Board</b>\",\"ninguno\",\"7\",\"5\"\r\n");
+        b.chooseKind("Once a day");
+        b.window.show();
+        QListWidgetItem *entry = b.list()->item(0);
+        QVERIFY(entry);
+        const QPoint at = b.list()->visualItemRect(entry).center();
+        QHelpEvent help(QEvent::ToolTip, at, b.list()->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(b.list()->viewport(), &help);
+        QTRY_VERIFY(QToolTip::isVisible());
+        QTextDocument shown;
+        shown.setHtml(QToolTip::text());
+        QCOMPARE(shown.toPlainText(), entry->data(Qt::ToolTipRole).toString());
+        QVERIFY(shown.toPlainText().startsWith("<b>Board</b>\n"));
+        QToolTip::hideText();
     }
 
     void theTypedCaptionDecidesHowTheFileIsRead()

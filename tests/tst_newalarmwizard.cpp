@@ -201,6 +201,75 @@ private slots:
                  (QStringList{ "showMainWindow", "closeAllAndExit", "closeAllAndExit", "closeAllAndExit" }));
     }
 
+    // An editor opened again, for a new alarm or a change, starts at its first field as a fresh one does, not at
+    // the button pressed last: typing goes into the field, and a screen reader starts there.
+    void aReopenedEditorStartsAtItsFirstField()
+    {
+        WizardFixture f;
+        AlarmEditorWindow *editor = f.open(AlarmKind::Daily);
+        QWidget *first = f.control(editor, timeFieldInfo(TimeField::Hour).control);
+        QCOMPARE(editor->focusWidget(), first);
+        f.control(editor, "Command1")->setFocus();
+        f.click(editor, "Command3");
+        QCOMPARE(f.open(AlarmKind::Daily)->focusWidget(), first);
+
+        f.control(editor, "Command1")->setFocus();
+        f.click(editor, "Command3");
+        const QString path = f.store.layout.activePath(AlarmKind::Daily, "7-5.alm");
+        writeBytes(path, "\"Tea\",\"ninguno\",\"7\",\"5\"\r\n");
+        QVERIFY(f.wizard.change(AlarmKind::Daily, path));
+        QCOMPARE(editor->focusWidget(), first);
+    }
+
+    // Back in a change offers the kind chooser at the alarm's kind; another kind there moves the alarm to it with
+    // what the two kinds share, through the change that writes the new alarm before it removes the old one.
+    void aChangeMovesTheAlarmToAnotherKind()
+    {
+        WizardFixture f;
+        const QString path = f.store.layout.activePath(AlarmKind::Daily, "7-5.alm");
+        writeBytes(path, "\"Tea\",\"ninguno\",\"7\",\"5\"\r\n");
+        QVERIFY(f.wizard.change(AlarmKind::Daily, path));
+        f.click(f.wizard.editor(AlarmKind::Daily), "Command3");
+        KindChooserWindow *chooser = f.wizard.kindChooser();
+        QVERIFY(chooser->isVisible());
+        QVERIFY(f.control<QRadioButton>(chooser, "Option5")->isChecked());
+        f.click(chooser, "Option4");
+        f.click(chooser, "Command1");
+        AlarmEditorWindow *weekly = f.wizard.editor(AlarmKind::Weekly);
+        QVERIFY(weekly->isVisible() && weekly->isChanging());
+        QCOMPARE(f.control<QLineEdit>(weekly, "Text6")->text(), QStringLiteral("Tea"));
+        QCOMPARE(f.control<QLineEdit>(weekly, timeFieldInfo(TimeField::Hour).control)->text(), QStringLiteral("7"));
+        f.control<QComboBox>(weekly, "Combo1")->setEditText("Monday");
+        f.click(weekly, "Command1");
+        QVERIFY(f.prompter.shown.isEmpty());
+        QCOMPARE(readBytes(f.store.layout.activePath(AlarmKind::Weekly, "Monday_7-5.alm")),
+                 QByteArray("\"Tea\",\"ninguno\",\"Monday\",\"7\",\"5\"\r\n"));
+        QVERIFY(!QFile::exists(path));
+    }
+
+    // The change editor's close box cancels the change, as the choosers reached from it do; the program runs on.
+    void closingAChangeLeavesTheAlarmAndTheProgram()
+    {
+        WizardFixture f;
+        const QString path = f.store.layout.activePath(AlarmKind::Daily, "7-5.alm");
+        const QByteArray alarm = "\"Tea\",\"ninguno\",\"7\",\"5\"\r\n";
+        writeBytes(path, alarm);
+        QVERIFY(f.wizard.change(AlarmKind::Daily, path));
+        AlarmEditorWindow *editor = f.wizard.editor(AlarmKind::Daily);
+        f.control<QLineEdit>(editor, "Text6")->setText("Coffee");
+        QVERIFY(editor->close());
+        QVERIFY(f.wizard.change(AlarmKind::Daily, path));
+        f.click(editor, "Command3");
+        QVERIFY(f.wizard.kindChooser()->close());
+        QVERIFY(f.wizard.change(AlarmKind::Daily, path));
+        f.click(editor, "Check1");
+        f.click(editor, "Command4");
+        QVERIFY(f.wizard.soundChooser()->close());
+        QCOMPARE(f.shell.calls, (QStringList{ "showMainWindow", "showMainWindow", "showMainWindow" }));
+        QCOMPARE(f.filesWritten(), QStringList{ QDir(f.store.dir.path()).relativeFilePath(path) });
+        QCOMPARE(readBytes(path), alarm);
+    }
+
     void theMarkerFollowsBackAndASecondNext()
     {
         WizardFixture f;

@@ -597,6 +597,10 @@ private slots:
             QCOMPARE(readBytes(onceFolder + "/3-2-2007_14-10.alm"),
                      formatAlarmLine({ "Tea", "/bell.wav", "3", "2", "2007", "14", "10" }));
             QVERIFY(rig.board->notices().isEmpty());
+            // Its notification says it was done, in the place of the one that offered it.
+            QCOMPARE(rig.notifier.posts.last().key, key);
+            QCOMPARE(rig.notifier.posts.last().summary, "Snoozed until " + NoticeNotifications::minuteText({ 14, 10 }));
+            QVERIFY(rig.notifier.posts.last().actions.isEmpty());
             return;
         }
         QCOMPARE(rig.notifier.posts.last().key, key);

@@ -4,6 +4,7 @@
 #include "appfixture.h"
 
 #include "ui/common/prompter.h"
+#include "ui/dialogs/aboutbox.h"
 #include "ui/dialogs/optionsdialog.h"
 #include "ui/main/alarmlist.h"
 #include "ui/main/mainwindow.h"
@@ -190,6 +191,30 @@ private slots:
         Program::waitActive(&p.window);
         Program::waitActive(&options);
         QVERIFY(!hidden->isChecked());
+    }
+
+    // Asked for again after the user minimised it, Options or About comes back in sight and takes the keys.
+    void aMinimisedOptionsOrAboutComesBackWhenAskedFor_data()
+    {
+        QTest::addColumn<bool>("about");
+        QTest::newRow("Options") << false;
+        QTest::newRow("About") << true;
+    }
+    void aMinimisedOptionsOrAboutComesBackWhenAskedFor()
+    {
+        QFETCH(bool, about);
+        Program p;
+        QWidget *window = about ? static_cast<QWidget *>(&p.app.aboutBox()) : &p.app.optionsDialog();
+        const auto ask = [&] { about ? p.app.windows().showAbout() : p.app.windows().showOptions(); };
+        ask();
+        Program::waitActive(window);
+        window->showMinimized();
+        QTRY_VERIFY_WITH_TIMEOUT(window->windowHandle()->visibility() == QWindow::Minimized, 20000);
+        Program::waitActive(&p.window);
+        ask();
+        QTRY_VERIFY_WITH_TIMEOUT(window->windowHandle()->visibility() != QWindow::Minimized, 20000);
+        QVERIFY(!window->isMinimized());
+        QVERIFY(QTest::qWaitForWindowActive(window, 20000));
     }
 
     // Typing in another window across an alarm's minute: the notice shows, and every key still goes where the

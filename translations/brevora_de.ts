@@ -529,6 +529,10 @@ Bleibt es so, beenden Sie die laufende Kopie (etwa in einem Taskmanager) und sta
         <source>The alarm could not be snoozed</source>
         <translation>Der Alarm konnte nicht verschoben werden</translation>
     </message>
+    <message>
+        <source>Snoozed until %1</source>
+        <translation>Verschoben auf %1</translation>
+    </message>
 </context>
 <context>
     <name>brevora::SoundChooserWindow</name>

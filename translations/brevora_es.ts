@@ -529,6 +529,10 @@ Si sigue así, cierre la copia en ejecución (por ejemplo en un administrador de
         <source>The alarm could not be snoozed</source>
         <translation>No se pudo posponer la alarma</translation>
     </message>
+    <message>
+        <source>Snoozed until %1</source>
+        <translation>Pospuesta hasta las %1</translation>
+    </message>
 </context>
 <context>
     <name>brevora::SoundChooserWindow</name>

@@ -83,8 +83,14 @@ CreatedAlarm changeAlarm(const StoreLayout &layout, const QString &oldPath, cons
     if (replacesAside)
         stale.append(otherAside);
     // The old alarm set aside (its notice answered while the editor was open) would come back at the return beside
-    // the changed one: its minute is gone with the change.
-    if (const QString oldAside = findIn(layout.pastFolder(alarm.kind), oldName); !oldAside.isEmpty())
+    // the changed one: its minute is gone with the change. It waits in the past folder of its own kind, the one
+    // whose folder holds it, which a change to another kind leaves.
+    QString oldPastFolder = layout.pastFolder(alarm.kind);
+    for (AlarmKind kind : allKinds) {
+        if (QDir::cleanPath(layout.activeFolder(kind)) == QFileInfo(oldPath).absolutePath())
+            oldPastFolder = layout.pastFolder(kind);
+    }
+    if (const QString oldAside = findIn(oldPastFolder, oldName); !oldAside.isEmpty())
         stale.append(oldAside);
     for (const QString &path : std::as_const(stale)) {
         if (QFileInfo::exists(path) && !deleteFileForced(path))

@@ -23,14 +23,31 @@ std::optional<int> weekdayNumber(const QString &text)
     return std::nullopt;
 }
 
+namespace {
+
+// A keyboard without the accents of the language is common, and "miercoles" is still Wednesday: names are
+// compared by their base letters.
+QString withoutAccents(const QString &text)
+{
+    QString bare;
+    for (QChar c : text.normalized(QString::NormalizationForm_D)) {
+        if (c.category() != QChar::Mark_NonSpacing)
+            bare.append(c);
+    }
+    return bare;
+}
+
+} // namespace
+
 std::optional<int> weekdayNumber(const QString &text, const QLocale &locale)
 {
     if (const auto day = weekdayNumber(text))
         return day;
+    const QString typed = withoutAccents(text);
     // Some languages inflect the name inside a date and not when it stands alone; either is the day.
     for (int day = 1; day <= 7; ++day) {
         for (const QString &name : { locale.dayName(day), locale.standaloneDayName(day) }) {
-            if (text.compare(name, Qt::CaseInsensitive) == 0)
+            if (typed.compare(withoutAccents(name), Qt::CaseInsensitive) == 0)
                 return day;
         }
     }

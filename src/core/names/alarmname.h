@@ -18,7 +18,8 @@ QString weekdayName(int mondayBasedDay);
 
 // The day (1 for Monday) whose name the text is in any letter case.
 std::optional<int> weekdayNumber(const QString &text);
-// The same, also for the day's name in the locale's language (how a user types it: "Montag", "lunes").
+// The same, also for the day's name in the locale's language (how a user types it: "Montag", "lunes"), with or
+// without its accents ("miércoles", "miercoles").
 std::optional<int> weekdayNumber(const QString &text, const QLocale &locale);
 
 // A number as the clock writes it in a name: up to four plain decimal digits without a leading zero. Anything

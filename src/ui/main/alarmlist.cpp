@@ -4,7 +4,11 @@
 #include "core/store/fileops.h"
 
 #include <QDir>
+#include <QFocusEvent>
+#include <QHelpEvent>
 #include <QSignalBlocker>
+#include <QTextDocument>
+#include <QToolTip>
 
 namespace brevora {
 
@@ -50,6 +54,30 @@ void AlarmList::reload()
     // A missing folder simply lists nothing.
     for (const QString &name : listFolder(m_folder, QStringLiteral("*.alm")))
         addItem(new Entry(name, *this));
+}
+
+void AlarmList::focusInEvent(QFocusEvent *event)
+{
+    QListWidget::focusInEvent(event);
+    // Reached by the keyboard, the entry with focus is the one read out and the one Enter, Ctrl+E and Delete act
+    // on: it is selected. A click selects the entry it lands on by itself.
+    if (event->reason() != Qt::MouseFocusReason && selectedItems().isEmpty() && currentItem())
+        currentItem()->setSelected(true);
+}
+
+bool AlarmList::viewportEvent(QEvent *event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QListWidget::viewportEvent(event);
+    // The alarm's text is the user's, shown as typed: a tooltip would take "<b>" in it for markup.
+    const auto *help = static_cast<QHelpEvent *>(event);
+    const QModelIndex index = indexAt(help->pos());
+    const QString said = index.data(Qt::ToolTipRole).toString();
+    if (said.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), Qt::convertFromPlainText(said), viewport(), visualRect(index));
+    return true;
 }
 
 QString AlarmList::selectedPath() const

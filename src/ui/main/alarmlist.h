@@ -30,6 +30,10 @@ public:
     // The names listed now, in their order.
     QStringList names() const;
 
+protected:
+    void focusInEvent(QFocusEvent *event) override;
+    bool viewportEvent(QEvent *event) override;
+
 private:
     class Entry;
 

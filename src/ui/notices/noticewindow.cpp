@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTextDocument>
 
 namespace brevora {
 
@@ -119,8 +120,9 @@ void NoticeWindow::playSound()
     m_soundProblem->setAccessibleName(line);
     m_soundProblem->show();
     describe();
-    // The notification carries the whole reason; the notice has room for a line only.
-    m_soundProblem->setToolTip(outcome.reason);
+    // The notification carries the whole reason; the notice has room for a line only. The reason names the user's
+    // file, which is shown as it is named, never read as markup.
+    m_soundProblem->setToolTip(Qt::convertFromPlainText(outcome.reason));
     emit soundFailed(outcome.reason);
 }
 

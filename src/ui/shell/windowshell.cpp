@@ -120,13 +120,7 @@ void WindowShell::showForAnotherStart()
 
 void WindowShell::showMainWindow()
 {
-    MainWindow &window = mainWindow();
-    if (window.isMinimized())
-        window.showNormal();
-    else
-        window.show();
-    window.raise();
-    window.activateWindow();
+    bringForward(mainWindow());
 }
 
 bool WindowShell::mainWindowVisible() const
@@ -157,6 +151,9 @@ void WindowShell::showHelp()
 
 void WindowShell::bringForward(QWidget &window)
 {
+    // A window asked for again is wanted in sight, also where the user minimised it; a maximised one stays so.
+    if (window.isMinimized())
+        window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
     window.show();
     window.raise();
     window.activateWindow();

@@ -155,28 +155,52 @@ void AlarmEditorWindow::startNew()
     m_changing.clear();
     setWindowTitle(tr(m_design.caption));
     m_create->setText(tr("Create"));
+    focusFirstField();
 }
 
-void AlarmEditorWindow::startChange(const QString &path, const AlarmRecord &record)
+void AlarmEditorWindow::focusFirstField()
+{
+    // Opened again, the page would keep the focus where it was left, on a button: typing would go nowhere, and a
+    // screen reader would start at that button. Every opening starts where a fresh page does.
+    QWidget *first = m_weekday ? static_cast<QWidget *>(m_weekday) : m_numberFields.first();
+    first->setFocus(Qt::OtherFocusReason);
+}
+
+void AlarmEditorWindow::startChange(const QString &path, AlarmKind from, const AlarmRecord &record)
 {
     m_changing = path;
     setWindowTitle(tr("Brevora   Change alarm (%1)").arg(shownKindCaption(m_design.kind)));
     m_create->setText(tr("Change"));
     // The name is what the clock matches, so its time is the alarm's, whatever a hand-made file holds.
-    const QStringList due = splitAlarmName(m_design.kind, QFileInfo(path).fileName()).value_or(record.dueFields());
+    const QStringList due = splitAlarmName(from, QFileInfo(path).fileName()).value_or(record.dueFields());
+    const QList<TimeField> fromOrder = kindInfo(from).fields;
+    const auto dueOf = [&](TimeField field) {
+        const qsizetype at = fromOrder.indexOf(field);
+        return at >= 0 && at < due.size() ? due[at] : QString();
+    };
     qsizetype next = 0;
-    const QList<TimeField> order = kindInfo(m_design.kind).fields;
-    for (qsizetype i = 0; i < order.size() && i < due.size(); ++i) {
-        if (order[i] == TimeField::Weekday)
-            m_weekday->setEditText(due[i]);
+    for (TimeField field : kindInfo(m_design.kind).fields) {
+        if (field == TimeField::Weekday)
+            showWeekday(dueOf(field));
         else
-            m_numberFields[next++]->setText(due[i]);
+            m_numberFields[next++]->setText(dueOf(field));
     }
     m_text->setText(record.text());
     const bool hasSound = record.sound() != noSound;
     m_soundCheck->setChecked(hasSound);
     m_soundPath->setText(hasSound ? record.sound() : QString());
     setPanelOpen(hasSound);
+    focusFirstField();
+}
+
+void AlarmEditorWindow::showWeekday(const QString &stored)
+{
+    // The file holds the English name the clock writes; the user reads and picks the day in the list's language.
+    // A name the clock never writes is shown as it stands, for the user to correct.
+    if (const auto day = weekdayNumber(stored))
+        m_weekday->setCurrentIndex(*day - 1);
+    else
+        m_weekday->setEditText(stored);
 }
 
 void AlarmEditorWindow::setSoundPath(const QString &path)

@@ -32,7 +32,10 @@ public:
     void emptyFields();
     // Creating: the design's caption and "Create". Changing: filled with the alarm at `path`, saved over it.
     void startNew();
-    void startChange(const QString &path, const AlarmRecord &record);
+    // The alarm may be of another kind (`from`), when the change moves it to this editor's kind: the fields the
+    // two kinds share are filled in, the others left empty.
+    void startChange(const QString &path, AlarmKind from, const AlarmRecord &record);
+    const QString &changingPath() const { return m_changing; }
     bool isChanging() const { return !m_changing.isEmpty(); }
     // The sound chooser's answer.
     void setSoundPath(const QString &path);
@@ -49,6 +52,8 @@ protected:
 
 private:
     void buildTimeFields();
+    void showWeekday(const QString &stored);
+    void focusFirstField();
     void buildAdvancedPanel();
     void togglePanel();
     void setPanelOpen(bool open);

@@ -63,6 +63,16 @@ KindChooserWindow::KindChooserWindow(QWidget *parent)
     centreOnScreen(this);
 }
 
+void KindChooserWindow::select(AlarmKind kind)
+{
+    for (qsizetype i = 0; i < m_options.size(); ++i) {
+        if (rows[static_cast<std::size_t>(i)].kind == kind) {
+            m_options[i]->setChecked(true);
+            m_options[i]->setFocus(Qt::OtherFocusReason);
+        }
+    }
+}
+
 void KindChooserWindow::next()
 {
     for (qsizetype i = 0; i < m_options.size(); ++i) {

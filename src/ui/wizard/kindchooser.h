@@ -18,6 +18,9 @@ class KindChooserWindow : public QWidget
 public:
     explicit KindChooserWindow(QWidget *parent = nullptr);
 
+    // Selects the kind's option and puts the focus on it, as the kind an alarm being changed has now.
+    void select(AlarmKind kind);
+
 signals:
     // "Next" with a kind selected; with none it does nothing.
     void kindChosen(AlarmKind kind);

@@ -27,11 +27,18 @@ NewAlarmWizard::~NewAlarmWizard() = default;
 
 void NewAlarmWizard::start()
 {
+    m_changing.reset();
     hideAll();
     showWindow(kindChooser());
 }
 
 bool NewAlarmWizard::change(AlarmKind kind, const QString &path)
+{
+    m_changing.emplace(kind, path);
+    return openChange(kind, path, kind);
+}
+
+bool NewAlarmWizard::openChange(AlarmKind kind, const QString &path, AlarmKind into)
 {
     const std::optional<AlarmRecord> record = readAlarmFile(path, kind);
     if (!record) {
@@ -43,14 +50,20 @@ bool NewAlarmWizard::change(AlarmKind kind, const QString &path)
         return false;
     }
     hideAll();
-    AlarmEditorWindow *page = editor(kind);
+    AlarmEditorWindow *page = editor(into);
     page->collapsePanel();
     page->emptyFields();
-    page->startChange(path, *record);
+    page->startChange(path, kind, *record);
     showWindow(page);
     centreOnScreen(page);
-    m_activeEditor = kind;
+    m_activeEditor = into;
     return true;
+}
+
+void NewAlarmWizard::cancelChange(QWidget *page)
+{
+    page->hide();
+    m_shell.showMainWindow();
 }
 
 void NewAlarmWizard::hideAll()
@@ -82,11 +95,15 @@ KindChooserWindow *NewAlarmWizard::kindChooser()
     if (!m_kindChooser) {
         m_kindChooser = std::make_unique<KindChooserWindow>();
         connect(m_kindChooser.get(), &KindChooserWindow::kindChosen, this, &NewAlarmWizard::openEditor);
-        connect(m_kindChooser.get(), &KindChooserWindow::cancelled, this, [this] {
-            m_kindChooser->hide();
-            m_shell.showMainWindow();
+        connect(m_kindChooser.get(), &KindChooserWindow::cancelled, this,
+                [this] { cancelChange(m_kindChooser.get()); });
+        // Reached from a change, the chooser is part of it: its close box, like the change editor's, cancels.
+        connect(m_kindChooser.get(), &KindChooserWindow::closeBoxPressed, this, [this] {
+            if (m_changing)
+                cancelChange(m_kindChooser.get());
+            else
+                m_shell.closeAllAndExit();
         });
-        connect(m_kindChooser.get(), &KindChooserWindow::closeBoxPressed, this, [this] { m_shell.closeAllAndExit(); });
     }
     return m_kindChooser.get();
 }
@@ -97,15 +114,21 @@ AlarmEditorWindow *NewAlarmWizard::editor(AlarmKind kind)
     if (!slot) {
         slot = std::make_unique<AlarmEditorWindow>(kind, m_state.layout, m_prompter);
         connect(slot.get(), &AlarmEditorWindow::backRequested, this, [this, page = slot.get()] {
-            // Changing an alarm never passed the kind chooser: going back leaves the alarm as it was.
+            // Changing, the chooser offers the alarm's kind to keep or another to move it to; its Cancel leaves
+            // the alarm as it was.
             if (page->isChanging())
-                m_shell.showMainWindow();
-            else
-                showWindow(kindChooser());
+                kindChooser()->select(page->kind());
+            showWindow(kindChooser());
         });
         connect(slot.get(), &AlarmEditorWindow::browseRequested, this, [this] { showWindow(soundChooser()); });
         connect(slot.get(), &AlarmEditorWindow::created, this, [this] { m_shell.showMainWindow(); });
-        connect(slot.get(), &AlarmEditorWindow::closeBoxPressed, this, [this] { m_shell.closeAllAndExit(); });
+        // Closing the change editor is a cancelled change, not the program's end, as closing the wizard is.
+        connect(slot.get(), &AlarmEditorWindow::closeBoxPressed, this, [this, page = slot.get()] {
+            if (page->isChanging())
+                cancelChange(page);
+            else
+                m_shell.closeAllAndExit();
+        });
     }
     return slot.get();
 }
@@ -118,14 +141,22 @@ SoundChooserWindow *NewAlarmWizard::soundChooser()
                 [this](const QString &path) { returnFromSoundChooser(&path); });
         connect(m_soundChooser.get(), &SoundChooserWindow::cancelled, this,
                 [this] { returnFromSoundChooser(nullptr); });
-        connect(m_soundChooser.get(), &SoundChooserWindow::closeBoxPressed, this,
-                [this] { m_shell.closeAllAndExit(); });
+        connect(m_soundChooser.get(), &SoundChooserWindow::closeBoxPressed, this, [this] {
+            if (m_activeEditor && editor(*m_activeEditor)->isChanging())
+                cancelChange(m_soundChooser.get());
+            else
+                m_shell.closeAllAndExit();
+        });
     }
     return m_soundChooser.get();
 }
 
 void NewAlarmWizard::openEditor(AlarmKind kind)
 {
+    if (m_changing) {
+        openChange(m_changing->first, m_changing->second, kind);
+        return;
+    }
     kindChooser()->hide();
     AlarmEditorWindow *page = editor(kind);
     // Folded before it is shown, so that even a first showing never maps the unfolded window; its width in its

@@ -8,6 +8,7 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <utility>
 
 namespace brevora {
 
@@ -34,7 +35,8 @@ public:
     // Shows the kind chooser; the caller has hidden the main window.
     void start();
     // Opens the editor of `kind` filled with the alarm at `path`; false, having said why, when the file cannot
-    // be read as an alarm of that kind.
+    // be read as an alarm of that kind. Its Back offers the kind chooser at that kind, to move the alarm to
+    // another kind; its close box, as the chooser's Cancel, leaves the alarm as it was.
     bool change(AlarmKind kind, const QString &path);
 
     // The wizard's windows, each created when first asked for.
@@ -48,6 +50,8 @@ public:
 
 private:
     void openEditor(AlarmKind kind);
+    bool openChange(AlarmKind kind, const QString &path, AlarmKind into);
+    void cancelChange(QWidget *page);
     void hideAll();
     void showWindow(QWidget *window);
     void returnFromSoundChooser(const QString *chosenPath);
@@ -60,6 +64,8 @@ private:
     std::array<std::unique_ptr<AlarmEditorWindow>, allKinds.size()> m_editors;
     std::unique_ptr<SoundChooserWindow> m_soundChooser;
     std::optional<AlarmKind> m_activeEditor;
+    // The alarm being changed, with its kind as stored, while the user may choose another kind for it.
+    std::optional<std::pair<AlarmKind, QString>> m_changing;
 };
 
 } // namespace brevora

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/application.h"
+#include "app/wakeforalarms.h"
 
 #include "core/settings/lastrunning.h"
 
@@ -70,6 +71,10 @@ void Application::start()
 {
     mainWindow();
     m_windows->trayHosts().load(TrayHost::Mode::Shown);
+    if (m_waker) {
+        m_wake = std::make_unique<WakeForAlarms>(*m_waker, *m_scheduler, m_platform.notifier, m_state.layout);
+        m_wake->start();
+    }
     // What fell due while the program was not running is found before the checks can start (a box below starts
     // them), so that no minute is both shown and reported.
     watchMissedAlarms();

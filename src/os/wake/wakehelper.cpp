@@ -11,7 +11,7 @@
 namespace brevora {
 
 WakeHelper::WakeHelper(QObject *parent)
-    : QObject(parent)
+    : Waker(parent)
 {
     // The helper's complaints about refused lines go where the program's own go.
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -55,6 +55,7 @@ QString WakeHelper::helperPath()
 void WakeHelper::start(const QString &program)
 {
     const QString path = program.isEmpty() ? helperPath() : program;
+    m_process.setProgram(path);
     if (!QFileInfo(path).isExecutable()) {
         becomeUnavailable(QStringLiteral("no brevora-wake at %1").arg(path));
         return;

@@ -692,6 +692,17 @@ Machen Sie jeden wieder zu einem gewöhnlichen Ordner, damit seine Alarme zurüc
     </message>
 </context>
 <context>
+    <name>brevora::WakeForAlarms</name>
+    <message>
+        <source>The computer will not be woken for these alarms</source>
+        <translation>Der Computer wird für diese Alarme nicht geweckt</translation>
+    </message>
+    <message>
+        <source>They are told when it wakes.</source>
+        <translation>Sie werden gemeldet, wenn er aufwacht.</translation>
+    </message>
+</context>
+<context>
     <name>brevora::WakeWord</name>
     <message>
         <source>A sleeping computer will not be woken for alarms</source>

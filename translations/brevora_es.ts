@@ -692,6 +692,17 @@ Vuelva a convertir cada una en una carpeta normal para que sus avisos regresen.<
     </message>
 </context>
 <context>
+    <name>brevora::WakeForAlarms</name>
+    <message>
+        <source>The computer will not be woken for these alarms</source>
+        <translation>El ordenador no se despertará para estas alarmas</translation>
+    </message>
+    <message>
+        <source>They are told when it wakes.</source>
+        <translation>Se avisan cuando se despierte.</translation>
+    </message>
+</context>
+<context>
     <name>brevora::WakeWord</name>
     <message>
         <source>A sleeping computer will not be woken for alarms</source>

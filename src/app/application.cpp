@@ -111,6 +111,8 @@ void Application::watchMissedAlarms()
         // Written before the computer sleeps: a sleep it never wakes from still reports what fell due after it.
         connect(m_sleep, &SleepWatch::aboutToSleep, m_missedWatch.get(), [this] {
             m_missedWatch->noteWatching(true);
+            if (m_wake)
+                m_wake->beforeSleep();
             m_sleep->readyToSleep();
         });
         connect(m_sleep, &SleepWatch::resumed, m_scheduler, &Scheduler::noteResumed);

@@ -47,7 +47,7 @@ public:
     // a resume is handled at once. Without one, a resume is noticed as a late wake-up of the checks.
     void watchSleep(SleepWatch &sleep) { m_sleep = &sleep; }
     // What wakes a sleeping computer for the next alarm, asked from the start on whether it can; where it cannot,
-    // the user hears so once.
+    // the user hears so once, and before each sleep of the alarms that will wait for the return.
     void wakeWith(Waker &waker) { m_waker = &waker; }
     // The start-up: icon, settings, set-aside alarms, splash, kind list, checks, options.
     void start();

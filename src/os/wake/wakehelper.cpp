@@ -4,6 +4,7 @@
 #include "wake/wakeprotocol.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -63,6 +64,17 @@ void WakeHelper::start(const QString &program)
     m_state = State::Starting;
     m_reason.clear();
     m_process.start(path, {});
+}
+
+bool WakeHelper::waitForAnswer(int msecs)
+{
+    QDeadlineTimer deadline(msecs);
+    while (m_state == State::Starting && !deadline.hasExpired()) {
+        if (!m_process.waitForReadyRead(int(std::max<qint64>(deadline.remainingTime(), 1)))
+            && m_process.state() == QProcess::NotRunning)
+            break;
+    }
+    return m_state != State::Starting;
 }
 
 bool WakeHelper::setMoments(const QList<QDateTime> &moments)

@@ -30,6 +30,8 @@ public:
     // answer has come.
     void start(const QString &program);
     void start() override { start(QString()); }
+    // Waits up to `msecs` for the helper's answer, for a caller without an event loop; false when none came.
+    bool waitForAnswer(int msecs);
     bool available() const override { return m_state == State::Ready; }
     // The helper this object starts, or would start: the first of places() there is, else the installed one.
     static QString helperPath();

@@ -30,4 +30,10 @@ signals:
     void availabilityKnown(bool available);
 };
 
+// The command an administrator runs to let `helper` wake the machine, as every message that tells how words it.
+inline QString wakeAllowCommand(const QString &helper)
+{
+    return QStringLiteral("setcap cap_wake_alarm+ep ") + helper;
+}
+
 } // namespace brevora

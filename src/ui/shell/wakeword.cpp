@@ -3,6 +3,7 @@
 
 #include "core/store/safesave.h"
 #include "os/notify/desktopnotifier.h"
+#include "os/wake/waker.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -24,8 +25,8 @@ void WakeWord::cannotWake(const QString &reason, const QString &helper)
     saveFileAtomically(m_markFile, QByteArrayLiteral("1\n"));
     m_notifier.post(QStringLiteral("wake"), tr("A sleeping computer will not be woken for alarms"),
                     tr("Alarms that fall due while the computer sleeps are told when it wakes. To let Brevora wake "
-                       "it, an administrator runs: setcap cap_wake_alarm+ep %1\n(%2)")
-                        .arg(helper, reason),
+                       "it, an administrator runs: %1\n(%2)")
+                        .arg(wakeAllowCommand(helper), reason),
                     DesktopNotifier::Stay::UntilDismissed);
 }
 

@@ -247,11 +247,14 @@ class Session:
         moment, at = self.clock_set
         return moment + datetime.timedelta(seconds=time.monotonic() - at)
 
-    def start(self, moment, past=False, hide=False, files=None, repeat=False):
+    def start(self, moment, past=False, hide=False, files=None, repeat=False, wake_helper=None):
         """Starts the program in its own ProgramDir, with the settings given, the files given (relative path:
-        bytes) and the clock at moment."""
+        bytes) and the clock at moment; at None, on the real clock. With wake_helper, a link to that brevora-wake
+        lies beside the program, where it looks first: a copy would lose the file's capability."""
         os.makedirs(self.program_path(), exist_ok=True)
         shutil.copy2(self.binary, self.program_path("brevora"))
+        if wake_helper:
+            os.symlink(os.path.abspath(wake_helper), self.program_path("brevora-wake"))
         self.write_settings(past, hide, repeat)
         # A copy without its wake-up helper beside it says once for the store that a sleeping computer will not be
         # woken; these stores were told already, so that the scenarios see only their own notifications.
@@ -281,13 +284,14 @@ class Session:
 
     def _launch(self, moment):
         env = dict(os.environ)
-        env.update({
-            "LD_PRELOAD": self.faketime,
+        env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
+        if moment is None:
+            # The real clock, which the kernel's timers keep too (TZ is UTC here).
+            moment = datetime.datetime.now(datetime.timezone.utc).replace(tzinfo=None)
+        else:
             # The clock starts at moment and runs on at real speed; never the frozen form, which stops the
             # timers too.
-            "FAKETIME": moment.strftime("@%Y-%m-%d %H:%M:%S"),
-            "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
-        })
+            env.update({"LD_PRELOAD": self.faketime, "FAKETIME": moment.strftime("@%Y-%m-%d %H:%M:%S")})
         if moment.tzinfo is not None:
             # A moment with its offset is given to libfaketime as seconds since the epoch: a wall time in the hour
             # a change to winter time repeats names two moments, and libfaketime picks the second.

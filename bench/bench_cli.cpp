@@ -29,6 +29,7 @@ public:
     Finding logonEntry() const override { return {}; }
     bool notificationAreaPresent() const override { return true; }
     bool soundServerAnswers() const override { return true; }
+    Finding wakeHelper() const override { return {}; }
     std::optional<qint64> soundFrames(const QString &) const override { return 1; }
 };
 

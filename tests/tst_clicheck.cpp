@@ -75,6 +75,32 @@ private slots:
         QCOMPARE(r.status, 0);
     }
 
+    // Whether a sleeping computer is woken is told beside the problems, with how to allow it, and fails nothing.
+    void theWakeLineSaysWhetherTheComputerIsWoken_data()
+    {
+        QTest::addColumn<QString>("reason");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("woken") << QString()
+                               << "/usr/lib/brevora/brevora-wake: a sleeping computer will be woken for alarms\n";
+        QTest::newRow("not woken")
+            << "the right to wake the computer is not given (EPERM)"
+            << "/usr/lib/brevora/brevora-wake: a sleeping computer will not be woken for alarms (the right to wake the "
+               "computer is not given (EPERM)), so the alarms due while it sleeps are told when it wakes; to allow it, "
+               "an administrator runs: setcap cap_wake_alarm+ep /usr/lib/brevora/brevora-wake\n";
+    }
+
+    void theWakeLineSaysWhetherTheComputerIsWoken()
+    {
+        QFETCH(QString, reason);
+        QFETCH(QString, line);
+        CliFixture f;
+        f.probe.wake.problem = reason;
+        const auto r = f.run({ "--check" });
+        QCOMPARE(r.out, line);
+        QCOMPARE(r.err, QString());
+        QCOMPARE(r.status, 0);
+    }
+
     void eachProblem_data()
     {
         QTest::addColumn<Setup>("setup");

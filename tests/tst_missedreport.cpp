@@ -5,7 +5,9 @@
 #include "core/settings/lastrunning.h"
 #include "core/store/safesave.h"
 #include "fakesleepwatch.h"
+#include "fakewaker.h"
 #include "scheduler/missedwatch.h"
+#include "scheduler/scheduler.h"
 #include "ui/main/mainwindow.h"
 #include "ui/notices/missedreport.h"
 #include "ui/notices/noticeboard.h"
@@ -369,6 +371,55 @@ private slots:
         QCOMPARE(program.fakes.notifier.posts.size(), 1);
         QVERIFY2(program.fakes.notifier.posts[0].body.endsWith("Once a day  While asleep"),
                  qPrintable(program.fakes.notifier.posts[0].body));
+    }
+
+    // Before a sleep the computer will not be woken from, the alarms of the next twelve hours are named, as the
+    // report on the return will list them; a helper that wakes the computer is told the next one instead.
+    void aSleepNamesTheAlarmsThatWaitForTheReturn_data()
+    {
+        QTest::addColumn<bool>("canWake");
+        QTest::addColumn<QList<int>>("dueHours"); // daily alarms at these hours, the clock at 14:30
+        QTest::addColumn<QStringList>("lines"); // the ends of the named lines, empty when nothing is posted
+        QTest::newRow("one ahead") << false << QList<int>{ 15, 3 } << QStringList{ "15:00  Once a day  At 15" };
+        QTest::newRow("beyond twelve hours") << false << QList<int>{ 3 } << QStringList{};
+        QTest::newRow("a handful, then more")
+            << false << QList<int>{ 15, 16, 17, 18, 19, 20, 21 }
+            << QStringList{ "15:00  Once a day  At 15", "16:00  Once a day  At 16", "17:00  Once a day  At 17",
+                            "18:00  Once a day  At 18", "19:00  Once a day  At 19", "and 2 more" };
+        QTest::newRow("woken") << true << QList<int>{ 15 } << QStringList{};
+    }
+
+    void aSleepNamesTheAlarmsThatWaitForTheReturn()
+    {
+        QFETCH(bool, canWake);
+        QFETCH(QList<int>, dueHours);
+        QFETCH(QStringList, lines);
+        AppFixture program;
+        FakeSleepWatch sleep;
+        FakeWaker waker(canWake);
+        for (int hour : dueHours)
+            putDaily(program.store, hour, 0, QStringLiteral("At %1").arg(hour));
+        program.app->watchSleep(sleep);
+        program.app->wakeWith(waker);
+        program.startAndSkipSplash();
+        program.clock.set(2007, 2, 3, 14, 30, 10);
+        QTest::qWait(10);
+        emit sleep.aboutToSleep();
+        QCOMPARE(sleep.readyCalls, 1);
+        QStringList named;
+        for (const FakeNotifier::Post &post : std::as_const(program.fakes.notifier.posts)) {
+            if (post.key == "sleep")
+                named.append(post.body.split(u'\n'));
+        }
+        if (canWake)
+            QCOMPARE(waker.moments, QList<QDateTime>{ QDateTime(QDate(2007, 2, 3), QTime(15, 0)) });
+        if (lines.isEmpty()) {
+            QVERIFY2(named.isEmpty(), qPrintable(named.join(u'\n')));
+            return;
+        }
+        QCOMPARE(named.size(), lines.size() + 1); // and the word that they are told on the return
+        for (qsizetype i = 0; i < lines.size(); ++i)
+            QVERIFY2(named[i].endsWith(lines[i]), qPrintable(named[i]));
     }
 };
 

@@ -696,15 +696,26 @@ Machen Sie jeden wieder zu einem gewöhnlichen Ordner, damit seine Alarme zurüc
     </message>
 </context>
 <context>
+    <name>brevora::WakeForAlarms</name>
+    <message>
+        <source>The computer will not be woken for these alarms</source>
+        <translation>Der Computer wird für diese Alarme nicht geweckt</translation>
+    </message>
+    <message>
+        <source>They are told when it wakes.</source>
+        <translation>Sie werden gemeldet, wenn er aufwacht.</translation>
+    </message>
+</context>
+<context>
     <name>brevora::WakeWord</name>
     <message>
         <source>A sleeping computer will not be woken for alarms</source>
         <translation>Ein schlafender Computer wird für Alarme nicht geweckt</translation>
     </message>
     <message>
-        <source>Alarms that fall due while the computer sleeps are told when it wakes. To let Brevora wake it, an administrator runs: setcap cap_wake_alarm+ep %1
+        <source>Alarms that fall due while the computer sleeps are told when it wakes. To let Brevora wake it, an administrator runs: %1
 (%2)</source>
-        <translation>Alarme, die fällig werden, während der Computer schläft, werden beim Aufwachen gemeldet. Damit Brevora ihn wecken darf, führt ein Administrator aus: setcap cap_wake_alarm+ep %1
+        <translation>Alarme, die fällig werden, während der Computer schläft, werden beim Aufwachen gemeldet. Damit Brevora ihn wecken darf, führt ein Administrator aus: %1
 (%2)</translation>
     </message>
 </context>

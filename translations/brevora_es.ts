@@ -696,15 +696,26 @@ Vuelva a convertir cada una en una carpeta normal para que sus avisos regresen.<
     </message>
 </context>
 <context>
+    <name>brevora::WakeForAlarms</name>
+    <message>
+        <source>The computer will not be woken for these alarms</source>
+        <translation>El ordenador no se despertará para estas alarmas</translation>
+    </message>
+    <message>
+        <source>They are told when it wakes.</source>
+        <translation>Se avisan cuando se despierte.</translation>
+    </message>
+</context>
+<context>
     <name>brevora::WakeWord</name>
     <message>
         <source>A sleeping computer will not be woken for alarms</source>
         <translation>Un ordenador en suspensión no se despertará para las alarmas</translation>
     </message>
     <message>
-        <source>Alarms that fall due while the computer sleeps are told when it wakes. To let Brevora wake it, an administrator runs: setcap cap_wake_alarm+ep %1
+        <source>Alarms that fall due while the computer sleeps are told when it wakes. To let Brevora wake it, an administrator runs: %1
 (%2)</source>
-        <translation>Las alarmas que venzan mientras el ordenador está en suspensión se avisan al despertar. Para que Brevora pueda despertarlo, un administrador ejecuta: setcap cap_wake_alarm+ep %1
+        <translation>Las alarmas que venzan mientras el ordenador está en suspensión se avisan al despertar. Para que Brevora pueda despertarlo, un administrador ejecuta: %1
 (%2)</translation>
     </message>
 </context>

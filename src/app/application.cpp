@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/application.h"
+#include "app/wakeforalarms.h"
 
 #include "core/settings/lastrunning.h"
 
@@ -70,6 +71,10 @@ void Application::start()
 {
     mainWindow();
     m_windows->trayHosts().load(TrayHost::Mode::Shown);
+    if (m_waker) {
+        m_wake = std::make_unique<WakeForAlarms>(*m_waker, *m_scheduler, m_platform.notifier, m_state.layout);
+        m_wake->start();
+    }
     // What fell due while the program was not running is found before the checks can start (a box below starts
     // them), so that no minute is both shown and reported.
     watchMissedAlarms();
@@ -106,6 +111,8 @@ void Application::watchMissedAlarms()
         // Written before the computer sleeps: a sleep it never wakes from still reports what fell due after it.
         connect(m_sleep, &SleepWatch::aboutToSleep, m_missedWatch.get(), [this] {
             m_missedWatch->noteWatching(true);
+            if (m_wake)
+                m_wake->beforeSleep();
             m_sleep->readyToSleep();
         });
         connect(m_sleep, &SleepWatch::resumed, m_scheduler, &Scheduler::noteResumed);

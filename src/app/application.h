@@ -22,6 +22,8 @@ class Snoozer;
 class Scheduler;
 class SleepWatch;
 class StartUpReports;
+class Waker;
+class WakeForAlarms;
 
 // Owns the shared state, the scheduler, the windows and the notices, connects them, and runs the start-up work
 // in its order.
@@ -44,6 +46,9 @@ public:
     // What the system says of its sleep, heard from the start on: before a sleep the handled moment is written, and
     // a resume is handled at once. Without one, a resume is noticed as a late wake-up of the checks.
     void watchSleep(SleepWatch &sleep) { m_sleep = &sleep; }
+    // What wakes a sleeping computer for the next alarm, asked from the start on whether it can; where it cannot,
+    // the user hears so once, and before each sleep of the alarms that will wait for the return.
+    void wakeWith(Waker &waker) { m_waker = &waker; }
     // The start-up: icon, settings, set-aside alarms, splash, kind list, checks, options.
     void start();
 
@@ -71,6 +76,7 @@ private:
     SharedState m_state;
     const Clock &m_clock;
     SleepWatch *m_sleep = nullptr;
+    Waker *m_waker = nullptr;
     Platform m_platform;
     Scheduler *m_scheduler = nullptr;
     std::unique_ptr<NoticeBoard> m_notices;
@@ -81,6 +87,7 @@ private:
     std::unique_ptr<StartUpReports> m_reports;
     std::unique_ptr<MissedAlarmReport> m_missedReport;
     std::unique_ptr<MissedWatch> m_missedWatch;
+    std::unique_ptr<WakeForAlarms> m_wake;
 };
 
 } // namespace brevora

@@ -4,7 +4,6 @@
 #include "app/singleinstance.h"
 #include "app/translations.h"
 #include "cli/cliprogram.h"
-#include "core/settings/lastrunning.h"
 
 #include "os/clock/clock.h"
 #include "os/notify/desktopnotifier.h"
@@ -13,10 +12,8 @@
 #include "os/session/sleepwatch.h"
 #include "os/sound/soundplayer.h"
 #include "os/wake/wakehelper.h"
-#include "scheduler/scheduler.h"
 #include "ui/common/launcher.h"
 #include "ui/common/prompter.h"
-#include "ui/shell/wakeword.h"
 
 #include <QApplication>
 #include <QLoggingCategory>
@@ -123,24 +120,13 @@ int main(int argc, char *argv[])
     const auto logonStart = brevora::createSystemLogonStart();
     const auto notifier = brevora::createSystemNotifier();
     const auto sleepWatch = brevora::createSystemSleepWatch();
+    brevora::WakeHelper waker;
     brevora::Application app(programDir.folder, brevora::SystemClock::instance(),
                              brevora::Platform{ prompter, programEnd, *sound, launcher, *logonStart, *notifier });
     app.watchSleep(*sleepWatch);
+    app.wakeWith(waker);
     QObject::connect(&instance, &brevora::SingleInstance::showRequested, &app,
                      &brevora::Application::showForAnotherStart);
-    // A sleeping machine is woken for the next alarm by the helper that holds the right to; without it, the alarm
-    // is told when the machine wakes for another reason, and the user hears of that once.
-    brevora::WakeHelper waker;
-    brevora::WakeWord wakeWord(*notifier, brevora::wakeToldMark(app.state().layout));
-    const auto wakeForAlarms = [&] { waker.setMoments(app.scheduler().wakeMoments()); };
-    QObject::connect(&app.scheduler(), &brevora::Scheduler::wakeMomentsChanged, &waker, wakeForAlarms);
-    QObject::connect(&waker, &brevora::WakeHelper::availabilityKnown, &waker, [&](bool available) {
-        if (available)
-            wakeForAlarms();
-        else
-            wakeWord.cannotWake(waker.reason(), waker.helperPath());
-    });
-    waker.start();
     app.start();
     return QApplication::exec();
 }

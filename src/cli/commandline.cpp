@@ -156,6 +156,9 @@ int check(const Context &context, const StoreLayout &layout, bool json)
     visitStore(layout, QList<AlarmKind>(allKinds.begin(), allKinds.end()), visitor);
     store.finish(layout);
     checkSystem(layout, context.probe, sounds.anySound(), problems.sink());
+    // Said whatever the answer, beside the problems: the JSON document holds only those.
+    if (!json)
+        printProblems(context.out, { wakeFinding(context.probe) });
     problems.finish();
     return problems.count() == 0 ? Success : Problems;
 }

@@ -30,8 +30,9 @@ SETTINGS_FOLDER = "Program files/Settings"
 class Session:
     """One run of the program and of the desktop it needs. Use it as a context manager."""
 
-    def __init__(self, binary, tray=False, sound=False, wayland=False):
+    def __init__(self, binary, tray=False, sound=False, wayland=False, logind=False):
         self.binary = os.path.abspath(binary)
+        self.logind = logind
         self.tray = tray
         self.sound = sound
         self.wayland = wayland
@@ -51,6 +52,8 @@ class Session:
             require_tools("trayer", "xwininfo")
         if self.sound:
             require_tools("pulseaudio", "pactl", "pacat", "parecord")
+        if self.logind and importlib.util.find_spec("dbusmock") is None:
+            fail("python3-dbusmock is not available to this python")
         if self.wayland:
             require_tools("weston", "Xwayland")
             # Without Qt's Wayland plugin the native start would end as if there were no display at all.
@@ -67,6 +70,8 @@ class Session:
             self._isolate_environment()
             self._start_display()
             self._start_buses()
+            if self.logind:
+                self._start_logind()
             if self.sound:
                 self._start_sound_server()
             if self.tray:
@@ -152,26 +157,22 @@ class Session:
         os.environ["WAYLAND_DISPLAY"] = "wayland-brevora"
         os.environ["XDG_SESSION_TYPE"] = "wayland"
 
-    # A session bus that starts no service on demand: a notification daemon or any other service installed on
-    # the machine would otherwise answer in place of the test's own (or in place of none).
-    BUS_CONFIG = """<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig>
-  <type>session</type>
-  <listen>unix:tmpdir=/tmp</listen>
-  <auth>EXTERNAL</auth>
-  <policy context="default">
-    <allow send_destination="*" eavesdrop="true"/>
-    <allow eavesdrop="true"/>
-    <allow own="*"/>
-  </policy>
-</busconfig>
-"""
+    # The private buses' configuration, shared with the scripts that start a system bus: it starts no service on
+    # demand, so a notification daemon or any other service installed on the machine never answers in place of the
+    # test's own (or in place of none).
+    BUS_CONFIG = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "scripts", "private_bus.conf")
+
+    def bus_config(self, kind, listen):
+        """Writes the configuration of a private bus of this kind ("session" or "system") and returns its path."""
+        with open(self.BUS_CONFIG, encoding="utf-8") as f:
+            text = f.read().replace("@TYPE@", kind).replace("@LISTEN@", listen)
+        path = self.path(kind + "-bus.conf")
+        with open(path, "w", encoding="utf-8") as f:
+            f.write(text)
+        return path
 
     def _start_buses(self):
-        config = self.path("session-bus.conf")
-        with open(config, "w", encoding="utf-8") as f:
-            f.write(self.BUS_CONFIG)
+        config = self.bus_config("session", "unix:tmpdir=/tmp")
         address = "unix:path=" + self.path("run/bus")
         self.spawn(["dbus-daemon", "--config-file=" + config, "--nofork", "--nopidfile", "--address=" + address])
         os.environ["DBUS_SESSION_BUS_ADDRESS"] = address
@@ -182,6 +183,28 @@ class Session:
         wait_until("the accessibility bus", lambda: succeeds(
             ["gdbus", "call", "--session", "-d", "org.a11y.Bus", "-o", "/org/a11y/bus", "-m",
              "org.a11y.Bus.GetAddress"]), timeout=20, interval=0.1)
+
+    def _start_logind(self):
+        """A private system bus where python3-dbusmock's logind stands in for the system's, so that the scenario
+        can announce a sleep and a resume and see the program's inhibitor."""
+        address = "unix:path=" + self.path("run/system_bus")
+        self.spawn(["dbus-daemon", "--config-file=" + self.bus_config("system", address), "--nofork",
+                    "--nopidfile"])
+        os.environ["DBUS_SYSTEM_BUS_ADDRESS"] = address
+        wait_until("the D-Bus system bus", lambda: os.path.exists(self.path("run/system_bus")))
+        self.spawn([sys.executable, "-m", "dbusmock", "--system", "--template", "logind"])
+        run(["gdbus", "wait", "--system", "--timeout", "20", "org.freedesktop.login1"], "the stand-in logind",
+            timeout=30)
+
+    def logind_inhibitors(self):
+        return capture(["gdbus", "call", "--system", "-d", "org.freedesktop.login1", "-o", "/org/freedesktop/login1",
+                        "-m", "org.freedesktop.login1.Manager.ListInhibitors"])
+
+    def announce_sleep(self, sleeping):
+        """logind's PrepareForSleep, sent by the stand-in as the real one sends it."""
+        run(["gdbus", "call", "--system", "-d", "org.freedesktop.login1", "-o", "/org/freedesktop/login1", "-m",
+             "org.freedesktop.DBus.Mock.EmitSignal", "org.freedesktop.login1.Manager", "PrepareForSleep", "b",
+             "[<%s>]" % ("true" if sleeping else "false")], "the announcement of a sleep")
 
     def _start_sound_server(self):
         socket = self.path("run/pulse-native")
@@ -227,11 +250,14 @@ class Session:
         moment, at = self.clock_set
         return moment + datetime.timedelta(seconds=time.monotonic() - at)
 
-    def start(self, moment, past=False, hide=False, files=None, repeat=False):
+    def start(self, moment, past=False, hide=False, files=None, repeat=False, wake_helper=None):
         """Starts the program in its own ProgramDir, with the settings given, the files given (relative path:
-        bytes) and the clock at moment."""
+        bytes) and the clock at moment; at None, on the real clock. With wake_helper, a link to that brevora-wake
+        lies beside the program, where it looks first: a copy would lose the file's capability."""
         os.makedirs(self.program_path(), exist_ok=True)
         shutil.copy2(self.binary, self.program_path("brevora"))
+        if wake_helper:
+            os.symlink(os.path.abspath(wake_helper), self.program_path("brevora-wake"))
         self.write_settings(past, hide, repeat)
         # A copy without its wake-up helper beside it says once for the store that a sleeping computer will not be
         # woken; these stores were told already, so that the scenarios see only their own notifications.
@@ -261,13 +287,14 @@ class Session:
 
     def _launch(self, moment):
         env = dict(os.environ)
-        env.update({
-            "LD_PRELOAD": self.faketime,
+        env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
+        if moment is None:
+            # The real clock, which the kernel's timers keep too (TZ is UTC here).
+            moment = datetime.datetime.now(datetime.timezone.utc).replace(tzinfo=None)
+        else:
             # The clock starts at moment and runs on at real speed; never the frozen form, which stops the
             # timers too.
-            "FAKETIME": moment.strftime("@%Y-%m-%d %H:%M:%S"),
-            "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
-        })
+            env.update({"LD_PRELOAD": self.faketime, "FAKETIME": moment.strftime("@%Y-%m-%d %H:%M:%S")})
         if moment.tzinfo is not None:
             # A moment with its offset is given to libfaketime as seconds since the epoch: a wall time in the hour
             # a change to winter time repeats names two moments, and libfaketime picks the second.

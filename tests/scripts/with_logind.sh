@@ -13,20 +13,8 @@ for tool in dbus-daemon gdbus; do
 done
 /usr/bin/python3 -c 'import dbusmock' 2>/dev/null || { echo "FAIL: python3-dbusmock is missing"; exit 1; }
 
-cat >"$work/system.conf" <<CONF
-<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-BUS Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig>
-  <type>system</type>
-  <listen>unix:dir=$work</listen>
-  <auth>EXTERNAL</auth>
-  <policy context="default">
-    <allow send_destination="*" eavesdrop="true"/>
-    <allow eavesdrop="true"/>
-    <allow own="*"/>
-  </policy>
-</busconfig>
-CONF
+sed -e 's|@TYPE@|system|' -e "s|@LISTEN@|unix:dir=$work|" "$(dirname "${BASH_SOURCE[0]}")/private_bus.conf" \
+    >"$work/system.conf"
 mkfifo "$work/address"
 dbus-daemon --config-file="$work/system.conf" --nofork --print-address=3 3>"$work/address" &
 pids+=($!)

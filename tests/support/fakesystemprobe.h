@@ -14,11 +14,13 @@ public:
     Finding logonEntry() const override { return logon; }
     bool notificationAreaPresent() const override { return notificationArea; }
     bool soundServerAnswers() const override { return soundServer; }
+    Finding wakeHelper() const override { return wake; }
     std::optional<qint64> soundFrames(const QString &path) const override { return frames.value(path, 1000); }
 
     Finding logon{ QStringLiteral("/autostart/brevora.desktop"), {} };
     bool notificationArea = true;
     bool soundServer = true;
+    Finding wake{ QStringLiteral("/usr/lib/brevora/brevora-wake"), {} };
     QHash<QString, std::optional<qint64>> frames;
 };
 

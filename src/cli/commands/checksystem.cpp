@@ -3,6 +3,7 @@
 
 #include "core/settings/settingsfiles.h"
 #include "os/probe/systemprobe.h"
+#include "os/wake/waker.h"
 
 #include <QFileInfo>
 
@@ -50,6 +51,18 @@ void checkSystem(const StoreLayout &layout, const SystemProbe &probe, bool anySo
     if (anySound && !probe.soundServerAnswers())
         report({ layout.programDir(), QStringLiteral("no sound server answers, so no alarm sound is heard"),
                  QStringLiteral("start PulseAudio or PipeWire's PulseAudio server in your session") });
+}
+
+Problem wakeFinding(const SystemProbe &probe)
+{
+    const SystemProbe::Finding helper = probe.wakeHelper();
+    if (helper.problem.isEmpty())
+        return { helper.path, QStringLiteral("a sleeping computer will be woken for alarms"), {} };
+    return { helper.path,
+             QStringLiteral("a sleeping computer will not be woken for alarms (%1), so the alarms due while it sleeps "
+                            "are told when it wakes")
+                 .arg(helper.problem),
+             QStringLiteral("to allow it, an administrator runs: %1").arg(wakeAllowCommand(helper.path)) };
 }
 
 } // namespace brevora::cli

@@ -37,4 +37,8 @@ private:
 // area when the hide setting is on, and a sound server when an alarm has a sound.
 void checkSystem(const StoreLayout &layout, const SystemProbe &probe, bool anySound, const ProblemSink &report);
 
+// Whether a sleeping computer is woken for the alarms, as one line in the manner of a problem's. Not a problem of
+// the store: without the right, alarms are still told, only on the return.
+Problem wakeFinding(const SystemProbe &probe);
+
 } // namespace brevora::cli

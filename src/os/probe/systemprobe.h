@@ -26,6 +26,9 @@ public:
     virtual bool notificationAreaPresent() const = 0;
     // Whether the sound server accepts a connection; never starts one.
     virtual bool soundServerAnswers() const = 0;
+    // Whether a sleeping computer is woken for the alarms: the helper that needs the right to, and why it cannot
+    // (empty when it can). Asked within a few seconds, and the helper is ended before the answer returns.
+    virtual Finding wakeHelper() const = 0;
     // The frames the sound file decodes to, or empty when it cannot be decoded at all.
     virtual std::optional<qint64> soundFrames(const QString &path) const = 0;
 };

@@ -4,6 +4,7 @@
 #include "os/files/regularfile.h"
 #include "os/session/desktopentryfile.h"
 #include "os/session/logonstart.h"
+#include "os/wake/wakehelper.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -132,6 +133,15 @@ public:
             pa_context_unref(context);
         pa_mainloop_free(loop);
         return ready;
+    }
+
+    Finding wakeHelper() const override
+    {
+        WakeHelper helper;
+        helper.start();
+        if (!helper.waitForAnswer(3000))
+            return { helper.program(), QStringLiteral("brevora-wake did not answer within 3 seconds") };
+        return { helper.program(), helper.reason() };
     }
 
     std::optional<qint64> soundFrames(const QString &path) const override

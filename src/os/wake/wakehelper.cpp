@@ -5,6 +5,7 @@
 #include "wake/wakeprotocol.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -12,7 +13,7 @@
 namespace brevora {
 
 WakeHelper::WakeHelper(QObject *parent)
-    : QObject(parent)
+    : Waker(parent)
 {
     // The helper's complaints about refused lines go where the program's own go.
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -55,6 +56,7 @@ QString WakeHelper::helperPath()
 void WakeHelper::start(const QString &program)
 {
     const QString path = program.isEmpty() ? helperPath() : program;
+    m_process.setProgram(path);
     if (!QFileInfo(path).isExecutable()) {
         becomeUnavailable(QStringLiteral("no brevora-wake at %1").arg(path));
         return;
@@ -62,6 +64,17 @@ void WakeHelper::start(const QString &program)
     m_state = State::Starting;
     m_reason.clear();
     m_process.start(path, {});
+}
+
+bool WakeHelper::waitForAnswer(int msecs)
+{
+    QDeadlineTimer deadline(msecs);
+    while (m_state == State::Starting && !deadline.hasExpired()) {
+        if (!m_process.waitForReadyRead(int(std::max<qint64>(deadline.remainingTime(), 1)))
+            && m_process.state() == QProcess::NotRunning)
+            break;
+    }
+    return m_state != State::Starting;
 }
 
 bool WakeHelper::setMoments(const QList<QDateTime> &moments)

@@ -2,6 +2,7 @@
 #include "ui/shell/wakeword.h"
 
 #include "os/notify/desktopnotifier.h"
+#include "os/wake/waker.h"
 
 namespace brevora {
 
@@ -19,8 +20,8 @@ void WakeWord::cannotWake(const QString &reason, const QString &helper)
     m_told.set();
     m_notifier.post(QStringLiteral("wake"), tr("A sleeping computer will not be woken for alarms"),
                     tr("Alarms that fall due while the computer sleeps are told when it wakes. To let Brevora wake "
-                       "it, an administrator runs: setcap cap_wake_alarm+ep %1\n(%2)")
-                        .arg(helper, reason),
+                       "it, an administrator runs: %1\n(%2)")
+                        .arg(wakeAllowCommand(helper), reason),
                     DesktopNotifier::Stay::UntilDismissed);
 }
 

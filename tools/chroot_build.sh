@@ -17,7 +17,7 @@
 set -euo pipefail
 
 if ((EUID != 0)); then
-    exec sudo -n --preserve-env=BREVORA_CHROOT_CACHE,BREVORA_MIRROR "$0" "$@"
+    exec sudo -n --preserve-env=BREVORA_CHROOT_CACHE,BREVORA_MIRROR,BREVORA_SNAPSHOT "$0" "$@"
 fi
 suite=bookworm
 if [[ "${1:-}" == --suite ]]; then
@@ -97,6 +97,12 @@ as_builder() {
 cp "$dsc" "$(dirname "$dsc")"/brevora_*.orig.tar.xz "$(dirname "$dsc")"/brevora_*.debian.tar.xz "$root/build/"
 chown "$uid" "$root"/build/brevora_*
 name="$(basename "$dsc")"
+# A kept snapshot of the archive (snapshot.debian.org, or a mirror frozen for builds without the network) serves
+# Release files whose Valid-Until has passed, as sid's does a week after it was made: BREVORA_SNAPSHOT=1 lets apt
+# take them.
+if [[ -n "${BREVORA_SNAPSHOT:-}" ]]; then
+    echo 'Acquire::Check-Valid-Until "false";' >"$root/etc/apt/apt.conf.d/99brevora-snapshot"
+fi
 in_chroot apt-get update -q >/dev/null
 echo "=== build dependencies"
 in_chroot sh -c "cd /build && dpkg-source -x $name deps >/dev/null && apt-get build-dep -q -y --no-install-recommends ./deps >/dev/null && rm -rf deps"

@@ -170,6 +170,49 @@ Wählen Sie eine andere Tondatei, oder nehmen Sie das Häkchen beim Ton weg.</tr
     </message>
 </context>
 <context>
+    <name>brevora::CalendarCommands</name>
+    <message>
+        <source>iCalendar files (*.ics)</source>
+        <translation>iCalendar-Dateien (*.ics)</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>und %1 weitere</translation>
+    </message>
+    <message>
+        <source>Export alarms</source>
+        <translation>Alarme exportieren</translation>
+    </message>
+    <message>
+        <source>The alarms could not be exported to %1.
+
+%2</source>
+        <translation>Die Alarme konnten nicht nach %1 exportiert werden.
+
+%2</translation>
+    </message>
+    <message>
+        <source>The alarms were exported to %1, except these, which never fall due as they are:
+
+%2</source>
+        <translation>Die Alarme wurden nach %1 exportiert, bis auf diese, die so, wie sie sind, nie fällig werden:
+
+%2</translation>
+    </message>
+    <message>
+        <source>Import alarms</source>
+        <translation>Alarme importieren</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.
+
+%2</source>
+        <translation>%1 kann nicht gelesen werden.
+
+%2</translation>
+    </message>
+</context>
+<context>
     <name>brevora::ClosingWord</name>
     <message>
         <source>Brevora has ended</source>
@@ -200,6 +243,45 @@ Wählen Sie eine andere Tondatei, oder nehmen Sie das Häkchen beim Ton weg.</tr
     <message>
         <source>The help &quot;%1&quot; could not be opened: no program to show it could be started. Install xdg-utils and a web browser to read it.</source>
         <translation>Die Hilfe „%1“ konnte nicht geöffnet werden: Kein Programm zum Anzeigen ließ sich starten. Installieren Sie xdg-utils und einen Webbrowser, um sie zu lesen.</translation>
+    </message>
+</context>
+<context>
+    <name>brevora::ImportReportDialog</name>
+    <message>
+        <source>Import alarms</source>
+        <translation>Alarme importieren</translation>
+    </message>
+    <message>
+        <source>What became of the calendar %1:</source>
+        <translation>Was aus dem Kalender %1 wurde:</translation>
+    </message>
+    <message>
+        <source>Imported: %1</source>
+        <translation>Importiert: %1</translation>
+    </message>
+    <message>
+        <source>Not imported: %1</source>
+        <translation>Nicht importiert: %1</translation>
+    </message>
+    <message>
+        <source>To note:</source>
+        <translation>Zu beachten:</translation>
+    </message>
+    <message>
+        <source>%1; the alarm that is there was kept</source>
+        <translation>%1; der vorhandene Alarm bleibt, wie er ist</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Line %1 (UID %2): %3</source>
+        <translation>Zeile %1 (UID %2): %3</translation>
+    </message>
+    <message>
+        <source>Item %1 (UID %2): %3</source>
+        <translation>Eintrag %1 (UID %2): %3</translation>
     </message>
 </context>
 <context>
@@ -274,6 +356,14 @@ Wählen Sie eine andere Tondatei, oder nehmen Sie das Häkchen beim Ton weg.</tr
     <message>
         <source>Change alarm</source>
         <translation>Alarm ändern</translation>
+    </message>
+    <message>
+        <source>Import alarms...</source>
+        <translation>Alarme importieren...</translation>
+    </message>
+    <message>
+        <source>Export alarms...</source>
+        <translation>Alarme exportieren...</translation>
     </message>
 </context>
 <context>

@@ -170,6 +170,49 @@ Elija otro archivo de sonido o desmarque el sonido.</translation>
     </message>
 </context>
 <context>
+    <name>brevora::CalendarCommands</name>
+    <message>
+        <source>iCalendar files (*.ics)</source>
+        <translation>Archivos iCalendar (*.ics)</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>y %1 más</translation>
+    </message>
+    <message>
+        <source>Export alarms</source>
+        <translation>Exportar avisos</translation>
+    </message>
+    <message>
+        <source>The alarms could not be exported to %1.
+
+%2</source>
+        <translation>No se pudieron exportar los avisos a %1.
+
+%2</translation>
+    </message>
+    <message>
+        <source>The alarms were exported to %1, except these, which never fall due as they are:
+
+%2</source>
+        <translation>Los avisos se exportaron a %1, salvo estos, que tal como están no llegan nunca:
+
+%2</translation>
+    </message>
+    <message>
+        <source>Import alarms</source>
+        <translation>Importar avisos</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.
+
+%2</source>
+        <translation>No se puede leer %1.
+
+%2</translation>
+    </message>
+</context>
+<context>
     <name>brevora::ClosingWord</name>
     <message>
         <source>Brevora has ended</source>
@@ -200,6 +243,45 @@ Elija otro archivo de sonido o desmarque el sonido.</translation>
     <message>
         <source>The help &quot;%1&quot; could not be opened: no program to show it could be started. Install xdg-utils and a web browser to read it.</source>
         <translation>No se pudo abrir la ayuda «%1»: no se pudo iniciar ningún programa para mostrarla. Instale xdg-utils y un navegador web para leerla.</translation>
+    </message>
+</context>
+<context>
+    <name>brevora::ImportReportDialog</name>
+    <message>
+        <source>Import alarms</source>
+        <translation>Importar avisos</translation>
+    </message>
+    <message>
+        <source>What became of the calendar %1:</source>
+        <translation>Lo que se hizo con el calendario %1:</translation>
+    </message>
+    <message>
+        <source>Imported: %1</source>
+        <translation>Importados: %1</translation>
+    </message>
+    <message>
+        <source>Not imported: %1</source>
+        <translation>No importados: %1</translation>
+    </message>
+    <message>
+        <source>To note:</source>
+        <translation>A tener en cuenta:</translation>
+    </message>
+    <message>
+        <source>%1; the alarm that is there was kept</source>
+        <translation>%1; el aviso que ya existe se conserva</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguna</translation>
+    </message>
+    <message>
+        <source>Line %1 (UID %2): %3</source>
+        <translation>Línea %1 (UID %2): %3</translation>
+    </message>
+    <message>
+        <source>Item %1 (UID %2): %3</source>
+        <translation>Elemento %1 (UID %2): %3</translation>
     </message>
 </context>
 <context>
@@ -274,6 +356,14 @@ Elija otro archivo de sonido o desmarque el sonido.</translation>
     <message>
         <source>Change alarm</source>
         <translation>Cambiar aviso</translation>
+    </message>
+    <message>
+        <source>Import alarms...</source>
+        <translation>Importar avisos...</translation>
+    </message>
+    <message>
+        <source>Export alarms...</source>
+        <translation>Exportar avisos...</translation>
     </message>
 </context>
 <context>

@@ -5,7 +5,7 @@
 // makes the round trip into an empty store, and its rules are expanded by libical against the alarms' own moments.
 #include "clifixture.h"
 
-#include "cli/ical/icalbits.h"
+#include "core/calendar/icalbits.h"
 #include "core/names/namefault.h"
 #include "core/names/nextdue.h"
 #include "core/store/storescan.h"
@@ -168,7 +168,7 @@ private slots:
                               line.section(u'\t', 0, 0).left(16));
         }
 
-        cli::ical::Component calendar(icalparser_parse_string(exported.out.toUtf8().constData()));
+        ical::Component calendar(icalparser_parse_string(exported.out.toUtf8().constData()));
         QVERIFY(calendar);
         int events = 0;
         for (icalcomponent *event = icalcomponent_get_first_component(calendar.get(), ICAL_VEVENT_COMPONENT); event;

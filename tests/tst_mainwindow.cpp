@@ -3,16 +3,19 @@
 #include "fakeclock.h"
 #include "fakeshell.h"
 
+#include "ui/calendar/importreportdialog.h"
 #include "ui/main/alarmlist.h"
 #include "ui/main/mainwindow.h"
 
 #include <QAccessible>
 #include <QComboBox>
+#include <QDirIterator>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
@@ -86,6 +89,19 @@ QStringList comboItems(QComboBox *box)
 
 const QStringList kindCaptions{ "Once", "Once a year", "Once a month", "Once a day", "Once a week" };
 
+// The files under a store's Events folder by their path in it, with their bytes.
+QMap<QString, QByteArray> eventFiles(const StoreLayout &layout)
+{
+    QMap<QString, QByteArray> files;
+    const QDir events(layout.programDir() + QStringLiteral("/Events"));
+    QDirIterator it(events.path(), QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        files.insert(events.relativeFilePath(path), readBytes(path));
+    }
+    return files;
+}
+
 } // namespace
 
 // The alarm browser, its menus and its exits.
@@ -116,7 +132,8 @@ private slots:
         QCOMPARE(found,
                  (QStringList{ "Archivo=File", "borrartodosss=Delete all alarms=Ctrl+A",
                                "borrartodo=Delete all alarms of this type=Ctrl+T", "ocultar=Hide=Ctrl+H",
-                               "Salir=Exit=Ctrl+X", "Avisos=Alarms", "Nuevo=New alarm=Ctrl+N",
+                               "==", "importAlarmsAction=Import alarms...=", "exportAlarmsAction=Export alarms...=",
+                               "==", "Salir=Exit=Ctrl+X", "Avisos=Alarms", "Nuevo=New alarm=Ctrl+N",
                                "borrar=Delete alarm=Ctrl+D", "cambiar=Change alarm=Ctrl+E", "Herramientas=Tools",
                                "Opciones=Options=Ctrl+S", "help=?", "ayuda=Help=F1", "Acercade=About...=" }));
     }
@@ -395,6 +412,63 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&b.window));
         QCOMPARE(b.entries(), QStringList{ "7-5.alm" });
         QVERIFY(b.window.pos() != QPoint(0, 0));
+    }
+
+    // File > Export alarms... writes the store's alarms to the calendar file the user names; File > Import
+    // alarms... in another program's empty store gives back the same files, lists them at once and says so.
+    void exportThenImportGivesTheSameFiles()
+    {
+        QTemporaryDir folder;
+        const QString calendar = folder.filePath("alarms.ics");
+        QMap<QString, QByteArray> exported;
+        {
+            AppFixture source;
+            const StoreLayout &layout = source.store.layout;
+            writeBytes(layout.activePath(AlarmKind::Daily, "7-5.alm"), dailyAlarm);
+            writeBytes(layout.activePath(AlarmKind::Weekly, "Monday_8-30.alm"),
+                       "\"Team meeting\",\"ninguno\",\"Monday\",\"8\",\"30\"\r\n");
+            writeBytes(layout.activePath(AlarmKind::Once, "3-2-2030_14-0.alm"),
+                       "\"Dentist\",\"ninguno\",\"3\",\"2\",\"2030\",\"14\",\"0\"\r\n");
+            exported = eventFiles(layout);
+            source.startAndSkipSplash();
+            source.prompter.chosenFiles = { calendar };
+            source.app->mainWindow().menu().exportAlarms->trigger();
+            QCOMPARE(source.prompter.filesAsked.size(), 1);
+            const FakePrompter::FileAsked asked = source.prompter.filesAsked.first();
+            QCOMPARE(asked.choice, Prompter::FileChoice::Save);
+            QCOMPARE(asked.title, QStringLiteral("Export alarms"));
+            QCOMPARE(asked.filter, QStringLiteral("iCalendar files (*.ics)"));
+            QVERIFY(source.prompter.shown.isEmpty());
+            QVERIFY(readBytes(calendar).startsWith("BEGIN:VCALENDAR"));
+        }
+
+        AppFixture target;
+        target.startAndSkipSplash();
+        MainWindow &window = target.app->mainWindow();
+        auto *box = window.findChild<QComboBox *>("Combo1");
+        while (box->currentText() != QStringLiteral("Once a day"))
+            QTest::keyClick(box, Qt::Key_Down);
+        QCOMPARE(window.alarmList()->folder(), target.store.layout.activeFolder(AlarmKind::Daily));
+        QCOMPARE(window.alarmList()->count(), 0);
+        target.prompter.chosenFiles = { calendar };
+        window.menu().importAlarms->trigger();
+        QCOMPARE(target.prompter.filesAsked.size(), 1);
+        QCOMPARE(target.prompter.filesAsked.first().choice, Prompter::FileChoice::Open);
+        QCOMPARE(eventFiles(target.store.layout), exported);
+        QCOMPARE(window.alarmList()->count(), 1);
+
+        auto *report = window.findChild<ImportReportDialog *>("importReport");
+        QVERIFY(report);
+        QVERIFY(report->isVisible());
+        QCOMPARE(report->windowTitle(), QStringLiteral("Import alarms"));
+        const QStringList lines = report->findChild<QPlainTextEdit *>("importReportText")->toPlainText().split(u'\n');
+        QCOMPARE(lines.first(), QStringLiteral("Imported: 3"));
+        for (const QString &name : exported.keys())
+            QVERIFY2(
+                lines.contains("  " + QDir::toNativeSeparators(target.store.layout.programDir() + "/Events/" + name)),
+                qPrintable(name));
+        QCOMPARE(lines.last(), QStringLiteral("Not imported: 0"));
+        QVERIFY(target.prompter.shown.isEmpty());
     }
 
     void theKindListStaysFiveAfterManyShowsAndHides()

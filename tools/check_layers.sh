@@ -5,7 +5,8 @@
 #   - brevora-wake, the helper that holds a capability, links no Qt and none of our libraries but its own, includes
 #     only its own folder (src/wake) and no Qt header, and only os/wake, its client, includes from it;
 #   - no file of os, core, scheduler or cli includes from a higher library;
-#   - within core, a folder includes only itself and those before it: model, names, store, settings, life;
+#   - within core, a folder includes only itself and those before it: model, names, store, settings, life,
+#     calendar;
 #   - inside ui, a folder includes only itself and ui/common; ui/shell, which puts the windows together, may
 #     include any of them;
 #   - operating-system conditionals (Q_OS_...) appear only under os/;
@@ -71,8 +72,9 @@ for layer in "${!above[@]}"; do
 done
 
 # Inside core, each folder includes only itself and those before it: what an alarm is does not depend on what a
-# name means, nor either on how alarms are kept.
-core_order=(model names store settings life)
+# name means, nor either on how alarms are kept; the calendar's conversions build on all of them, and nothing of
+# core on the calendar.
+core_order=(model names store settings life calendar)
 for ((i = 0; i < ${#core_order[@]}; ++i)); do
     for ((j = i + 1; j < ${#core_order[@]}; ++j)); do
         while IFS= read -r hit; do

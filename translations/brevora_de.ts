@@ -170,6 +170,49 @@ Wählen Sie eine andere Tondatei, oder nehmen Sie das Häkchen beim Ton weg.</tr
     </message>
 </context>
 <context>
+    <name>brevora::CalendarCommands</name>
+    <message>
+        <source>iCalendar files (*.ics)</source>
+        <translation>iCalendar-Dateien (*.ics)</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>und %1 weitere</translation>
+    </message>
+    <message>
+        <source>Export alarms</source>
+        <translation>Alarme exportieren</translation>
+    </message>
+    <message>
+        <source>The alarms could not be exported to %1.
+
+%2</source>
+        <translation>Die Alarme konnten nicht nach %1 exportiert werden.
+
+%2</translation>
+    </message>
+    <message>
+        <source>The alarms were exported to %1, except these, which never fall due as they are:
+
+%2</source>
+        <translation>Die Alarme wurden nach %1 exportiert, bis auf diese, die so, wie sie sind, nie fällig werden:
+
+%2</translation>
+    </message>
+    <message>
+        <source>Import alarms</source>
+        <translation>Alarme importieren</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.
+
+%2</source>
+        <translation>%1 kann nicht gelesen werden.
+
+%2</translation>
+    </message>
+</context>
+<context>
     <name>brevora::ClosingWord</name>
     <message>
         <source>Brevora has ended</source>
@@ -200,6 +243,45 @@ Wählen Sie eine andere Tondatei, oder nehmen Sie das Häkchen beim Ton weg.</tr
     <message>
         <source>The help &quot;%1&quot; could not be opened: no program to show it could be started. Install xdg-utils and a web browser to read it.</source>
         <translation>Die Hilfe „%1“ konnte nicht geöffnet werden: Kein Programm zum Anzeigen ließ sich starten. Installieren Sie xdg-utils und einen Webbrowser, um sie zu lesen.</translation>
+    </message>
+</context>
+<context>
+    <name>brevora::ImportReportDialog</name>
+    <message>
+        <source>Import alarms</source>
+        <translation>Alarme importieren</translation>
+    </message>
+    <message>
+        <source>What became of the calendar %1:</source>
+        <translation>Was aus dem Kalender %1 wurde:</translation>
+    </message>
+    <message>
+        <source>Imported: %1</source>
+        <translation>Importiert: %1</translation>
+    </message>
+    <message>
+        <source>Not imported: %1</source>
+        <translation>Nicht importiert: %1</translation>
+    </message>
+    <message>
+        <source>To note:</source>
+        <translation>Zu beachten:</translation>
+    </message>
+    <message>
+        <source>%1; the alarm that is there was kept</source>
+        <translation>%1; der vorhandene Alarm bleibt, wie er ist</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Line %1 (UID %2): %3</source>
+        <translation>Zeile %1 (UID %2): %3</translation>
+    </message>
+    <message>
+        <source>Item %1 (UID %2): %3</source>
+        <translation>Eintrag %1 (UID %2): %3</translation>
     </message>
 </context>
 <context>
@@ -274,6 +356,14 @@ Wählen Sie eine andere Tondatei, oder nehmen Sie das Häkchen beim Ton weg.</tr
     <message>
         <source>Change alarm</source>
         <translation>Alarm ändern</translation>
+    </message>
+    <message>
+        <source>Import alarms...</source>
+        <translation>Alarme importieren...</translation>
+    </message>
+    <message>
+        <source>Export alarms...</source>
+        <translation>Alarme exportieren...</translation>
     </message>
 </context>
 <context>
@@ -925,6 +1015,154 @@ Machen Sie jeden wieder zu einem gewöhnlichen Ordner, damit seine Alarme zurüc
     <message>
         <source>the clock never writes this name</source>
         <translation>die Uhr schreibt diesen Namen nie</translation>
+    </message>
+    <message>
+        <source>a %1 holds no moment to be reminded of</source>
+        <translation>ein %1 enthält keinen Zeitpunkt, an den erinnert werden könnte</translation>
+    </message>
+    <message>
+        <source>libical cannot read it: %1</source>
+        <translation>libical kann es nicht lesen: %1</translation>
+    </message>
+    <message>
+        <source>it changes one occurrence of a repeating event, which an alarm cannot hold</source>
+        <translation>es ändert ein einzelnes Vorkommen eines wiederkehrenden Termins, was ein Alarm nicht fassen kann</translation>
+    </message>
+    <message>
+        <source>it has no start (DTSTART) to be reminded of</source>
+        <translation>es hat keinen Beginn (DTSTART), an den erinnert werden könnte</translation>
+    </message>
+    <message>
+        <source>its time zone %1 is unknown</source>
+        <translation>seine Zeitzone %1 ist unbekannt</translation>
+    </message>
+    <message>
+        <source>%1 %2 is %3 on this machine (%4)</source>
+        <translation>%1 %2 ist %3 auf diesem Rechner (%4)</translation>
+    </message>
+    <message>
+        <source>day %1 moves to another month with the reminder or the time zone, which a monthly alarm cannot hold</source>
+        <translation>Tag %1 rutscht mit der Erinnerung oder der Zeitzone in einen anderen Monat, was ein monatlicher Alarm nicht fassen kann</translation>
+    </message>
+    <message>
+        <source>the rule names a date no year has</source>
+        <translation>die Regel nennt ein Datum, das es in keinem Jahr gibt</translation>
+    </message>
+    <message>
+        <source>libical finds the calendar invalid: %1</source>
+        <translation>libical hält den Kalender für ungültig: %1</translation>
+    </message>
+    <message>
+        <source>(no detail)</source>
+        <translation>(keine Einzelheiten)</translation>
+    </message>
+    <message>
+        <source>%1 is already taken by another event of this calendar</source>
+        <translation>%1 ist schon von einem anderen Termin dieses Kalenders belegt</translation>
+    </message>
+    <message>
+        <source>%1 is already in the store</source>
+        <translation>%1 ist schon gespeichert</translation>
+    </message>
+    <message>
+        <source>libical finds no whole calendar in it (BEGIN:VCALENDAR to END:VCALENDAR)</source>
+        <translation>libical findet darin keinen vollständigen Kalender (BEGIN:VCALENDAR bis END:VCALENDAR)</translation>
+    </message>
+    <message>
+        <source>a reminder (VALARM) without a TRIGGER</source>
+        <translation>eine Erinnerung (VALARM) ohne TRIGGER</translation>
+    </message>
+    <message>
+        <source>a reminder counts from the end, and the event has none</source>
+        <translation>eine Erinnerung zählt vom Ende aus, und der Termin hat keines</translation>
+    </message>
+    <message>
+        <source>a reminder plays a sound that is no local file</source>
+        <translation>eine Erinnerung spielt einen Ton, der keine lokale Datei ist</translation>
+    </message>
+    <message>
+        <source>RDATE adds moments of its own, which an alarm cannot hold</source>
+        <translation>RDATE fügt eigene Zeitpunkte hinzu, die ein Alarm nicht fassen kann</translation>
+    </message>
+    <message>
+        <source>more than one RRULE, which an alarm cannot hold</source>
+        <translation>mehr als eine RRULE, was ein Alarm nicht fassen kann</translation>
+    </message>
+    <message>
+        <source>EXDATE leaves out occurrences, which an alarm cannot</source>
+        <translation>EXDATE lässt Vorkommen aus, was ein Alarm nicht kann</translation>
+    </message>
+    <message>
+        <source>EXRULE leaves out occurrences, which an alarm cannot</source>
+        <translation>EXRULE lässt Vorkommen aus, was ein Alarm nicht kann</translation>
+    </message>
+    <message>
+        <source>COUNT=%1 ends the repetition, and an alarm repeats for good</source>
+        <translation>COUNT=%1 beendet die Wiederholung, ein Alarm wiederholt sich aber für immer</translation>
+    </message>
+    <message>
+        <source>UNTIL ends the repetition, and an alarm repeats for good</source>
+        <translation>UNTIL beendet die Wiederholung, ein Alarm wiederholt sich aber für immer</translation>
+    </message>
+    <message>
+        <source>INTERVAL=%1 skips occurrences, which an alarm cannot</source>
+        <translation>INTERVAL=%1 überspringt Vorkommen, was ein Alarm nicht kann</translation>
+    </message>
+    <message>
+        <source>BYSETPOS picks occurrences by their place, which an alarm cannot</source>
+        <translation>BYSETPOS wählt Vorkommen nach ihrer Stelle aus, was ein Alarm nicht kann</translation>
+    </message>
+    <message>
+        <source>the rule repeats within a day (BYHOUR, BYMINUTE or BYSECOND), which an alarm cannot</source>
+        <translation>die Regel wiederholt sich innerhalb eines Tages (BYHOUR, BYMINUTE oder BYSECOND), was ein Alarm nicht kann</translation>
+    </message>
+    <message>
+        <source>BYYEARDAY and BYWEEKNO count days an alarm does not know</source>
+        <translation>BYYEARDAY und BYWEEKNO zählen Tage, die ein Alarm nicht kennt</translation>
+    </message>
+    <message>
+        <source>BYDAY names a weekday&apos;s place in the month or year, which an alarm cannot hold</source>
+        <translation>BYDAY nennt die Stelle eines Wochentags im Monat oder Jahr, was ein Alarm nicht fassen kann</translation>
+    </message>
+    <message>
+        <source>BYMONTH and BYMONTHDAY limit the repetition, which a daily or weekly alarm cannot</source>
+        <translation>BYMONTH und BYMONTHDAY schränken die Wiederholung ein, was ein täglicher oder wöchentlicher Alarm nicht kann</translation>
+    </message>
+    <message>
+        <source>a monthly rule by weekday or by month, which an alarm cannot hold</source>
+        <translation>eine monatliche Regel nach Wochentag oder Monat, was ein Alarm nicht fassen kann</translation>
+    </message>
+    <message>
+        <source>BYMONTHDAY counts from the end of the month, which an alarm cannot</source>
+        <translation>BYMONTHDAY zählt vom Monatsende aus, was ein Alarm nicht kann</translation>
+    </message>
+    <message>
+        <source>a yearly rule on more than one date, which an alarm cannot hold</source>
+        <translation>eine jährliche Regel an mehr als einem Datum, was ein Alarm nicht fassen kann</translation>
+    </message>
+    <message>
+        <source>a leap month, which an alarm cannot hold</source>
+        <translation>ein Schaltmonat, was ein Alarm nicht fassen kann</translation>
+    </message>
+    <message>
+        <source>FREQ=%1 repeats within a day, which an alarm cannot</source>
+        <translation>FREQ=%1 wiederholt sich innerhalb eines Tages, was ein Alarm nicht kann</translation>
+    </message>
+    <message>
+        <source>is not a regular file (a pipe, a folder, a device or a link that leads nowhere), so it is no alarm and is not replaced</source>
+        <translation>ist keine normale Datei (eine Pipe, ein Ordner, ein Gerät oder eine Verknüpfung, die ins Leere führt), also kein Alarm, und wird nicht ersetzt</translation>
+    </message>
+    <message>
+        <source>move it out of the alarm folders</source>
+        <translation>verschieben Sie es aus den Alarmordnern</translation>
+    </message>
+    <message>
+        <source>an alarm of this kind at this moment already exists</source>
+        <translation>ein Alarm dieser Art zu diesem Zeitpunkt existiert bereits</translation>
+    </message>
+    <message>
+        <source>warning: the sound file %1 does not play</source>
+        <translation>Warnung: Die Tondatei %1 lässt sich nicht abspielen</translation>
     </message>
 </context>
 <context>

@@ -170,6 +170,49 @@ Elija otro archivo de sonido o desmarque el sonido.</translation>
     </message>
 </context>
 <context>
+    <name>brevora::CalendarCommands</name>
+    <message>
+        <source>iCalendar files (*.ics)</source>
+        <translation>Archivos iCalendar (*.ics)</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>y %1 más</translation>
+    </message>
+    <message>
+        <source>Export alarms</source>
+        <translation>Exportar avisos</translation>
+    </message>
+    <message>
+        <source>The alarms could not be exported to %1.
+
+%2</source>
+        <translation>No se pudieron exportar los avisos a %1.
+
+%2</translation>
+    </message>
+    <message>
+        <source>The alarms were exported to %1, except these, which never fall due as they are:
+
+%2</source>
+        <translation>Los avisos se exportaron a %1, salvo estos, que tal como están no llegan nunca:
+
+%2</translation>
+    </message>
+    <message>
+        <source>Import alarms</source>
+        <translation>Importar avisos</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.
+
+%2</source>
+        <translation>No se puede leer %1.
+
+%2</translation>
+    </message>
+</context>
+<context>
     <name>brevora::ClosingWord</name>
     <message>
         <source>Brevora has ended</source>
@@ -200,6 +243,45 @@ Elija otro archivo de sonido o desmarque el sonido.</translation>
     <message>
         <source>The help &quot;%1&quot; could not be opened: no program to show it could be started. Install xdg-utils and a web browser to read it.</source>
         <translation>No se pudo abrir la ayuda «%1»: no se pudo iniciar ningún programa para mostrarla. Instale xdg-utils y un navegador web para leerla.</translation>
+    </message>
+</context>
+<context>
+    <name>brevora::ImportReportDialog</name>
+    <message>
+        <source>Import alarms</source>
+        <translation>Importar avisos</translation>
+    </message>
+    <message>
+        <source>What became of the calendar %1:</source>
+        <translation>Lo que se hizo con el calendario %1:</translation>
+    </message>
+    <message>
+        <source>Imported: %1</source>
+        <translation>Importados: %1</translation>
+    </message>
+    <message>
+        <source>Not imported: %1</source>
+        <translation>No importados: %1</translation>
+    </message>
+    <message>
+        <source>To note:</source>
+        <translation>A tener en cuenta:</translation>
+    </message>
+    <message>
+        <source>%1; the alarm that is there was kept</source>
+        <translation>%1; el aviso que ya existe se conserva</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguna</translation>
+    </message>
+    <message>
+        <source>Line %1 (UID %2): %3</source>
+        <translation>Línea %1 (UID %2): %3</translation>
+    </message>
+    <message>
+        <source>Item %1 (UID %2): %3</source>
+        <translation>Elemento %1 (UID %2): %3</translation>
     </message>
 </context>
 <context>
@@ -274,6 +356,14 @@ Elija otro archivo de sonido o desmarque el sonido.</translation>
     <message>
         <source>Change alarm</source>
         <translation>Cambiar aviso</translation>
+    </message>
+    <message>
+        <source>Import alarms...</source>
+        <translation>Importar avisos...</translation>
+    </message>
+    <message>
+        <source>Export alarms...</source>
+        <translation>Exportar avisos...</translation>
     </message>
 </context>
 <context>
@@ -925,6 +1015,154 @@ Vuelva a convertir cada una en una carpeta normal para que sus avisos regresen.<
     <message>
         <source>the clock never writes this name</source>
         <translation>el reloj nunca escribe este nombre</translation>
+    </message>
+    <message>
+        <source>a %1 holds no moment to be reminded of</source>
+        <translation>un %1 no contiene ningún momento que recordar</translation>
+    </message>
+    <message>
+        <source>libical cannot read it: %1</source>
+        <translation>libical no puede leerlo: %1</translation>
+    </message>
+    <message>
+        <source>it changes one occurrence of a repeating event, which an alarm cannot hold</source>
+        <translation>cambia una sola aparición de un evento que se repite, algo que un aviso no puede recoger</translation>
+    </message>
+    <message>
+        <source>it has no start (DTSTART) to be reminded of</source>
+        <translation>no tiene un comienzo (DTSTART) que recordar</translation>
+    </message>
+    <message>
+        <source>its time zone %1 is unknown</source>
+        <translation>su zona horaria %1 es desconocida</translation>
+    </message>
+    <message>
+        <source>%1 %2 is %3 on this machine (%4)</source>
+        <translation>%1 %2 es %3 en este equipo (%4)</translation>
+    </message>
+    <message>
+        <source>day %1 moves to another month with the reminder or the time zone, which a monthly alarm cannot hold</source>
+        <translation>el día %1 pasa a otro mes con el recordatorio o la zona horaria, algo que un aviso mensual no puede recoger</translation>
+    </message>
+    <message>
+        <source>the rule names a date no year has</source>
+        <translation>la regla nombra una fecha que no existe en ningún año</translation>
+    </message>
+    <message>
+        <source>libical finds the calendar invalid: %1</source>
+        <translation>libical considera que el calendario no es válido: %1</translation>
+    </message>
+    <message>
+        <source>(no detail)</source>
+        <translation>(sin detalles)</translation>
+    </message>
+    <message>
+        <source>%1 is already taken by another event of this calendar</source>
+        <translation>%1 ya lo ocupa otro evento de este calendario</translation>
+    </message>
+    <message>
+        <source>%1 is already in the store</source>
+        <translation>%1 ya está guardado</translation>
+    </message>
+    <message>
+        <source>libical finds no whole calendar in it (BEGIN:VCALENDAR to END:VCALENDAR)</source>
+        <translation>libical no encuentra en él un calendario completo (de BEGIN:VCALENDAR a END:VCALENDAR)</translation>
+    </message>
+    <message>
+        <source>a reminder (VALARM) without a TRIGGER</source>
+        <translation>un recordatorio (VALARM) sin TRIGGER</translation>
+    </message>
+    <message>
+        <source>a reminder counts from the end, and the event has none</source>
+        <translation>un recordatorio cuenta desde el final, y el evento no tiene final</translation>
+    </message>
+    <message>
+        <source>a reminder plays a sound that is no local file</source>
+        <translation>un recordatorio reproduce un sonido que no es un archivo local</translation>
+    </message>
+    <message>
+        <source>RDATE adds moments of its own, which an alarm cannot hold</source>
+        <translation>RDATE añade momentos propios, que un aviso no puede recoger</translation>
+    </message>
+    <message>
+        <source>more than one RRULE, which an alarm cannot hold</source>
+        <translation>más de una RRULE, algo que un aviso no puede recoger</translation>
+    </message>
+    <message>
+        <source>EXDATE leaves out occurrences, which an alarm cannot</source>
+        <translation>EXDATE omite apariciones, algo que un aviso no puede hacer</translation>
+    </message>
+    <message>
+        <source>EXRULE leaves out occurrences, which an alarm cannot</source>
+        <translation>EXRULE omite apariciones, algo que un aviso no puede hacer</translation>
+    </message>
+    <message>
+        <source>COUNT=%1 ends the repetition, and an alarm repeats for good</source>
+        <translation>COUNT=%1 termina la repetición, y un aviso se repite para siempre</translation>
+    </message>
+    <message>
+        <source>UNTIL ends the repetition, and an alarm repeats for good</source>
+        <translation>UNTIL termina la repetición, y un aviso se repite para siempre</translation>
+    </message>
+    <message>
+        <source>INTERVAL=%1 skips occurrences, which an alarm cannot</source>
+        <translation>INTERVAL=%1 se salta apariciones, algo que un aviso no puede hacer</translation>
+    </message>
+    <message>
+        <source>BYSETPOS picks occurrences by their place, which an alarm cannot</source>
+        <translation>BYSETPOS elige apariciones por su posición, algo que un aviso no puede hacer</translation>
+    </message>
+    <message>
+        <source>the rule repeats within a day (BYHOUR, BYMINUTE or BYSECOND), which an alarm cannot</source>
+        <translation>la regla se repite dentro de un día (BYHOUR, BYMINUTE o BYSECOND), algo que un aviso no puede hacer</translation>
+    </message>
+    <message>
+        <source>BYYEARDAY and BYWEEKNO count days an alarm does not know</source>
+        <translation>BYYEARDAY y BYWEEKNO cuentan días que un aviso no conoce</translation>
+    </message>
+    <message>
+        <source>BYDAY names a weekday&apos;s place in the month or year, which an alarm cannot hold</source>
+        <translation>BYDAY nombra la posición de un día de la semana en el mes o el año, algo que un aviso no puede recoger</translation>
+    </message>
+    <message>
+        <source>BYMONTH and BYMONTHDAY limit the repetition, which a daily or weekly alarm cannot</source>
+        <translation>BYMONTH y BYMONTHDAY limitan la repetición, algo que un aviso diario o semanal no puede hacer</translation>
+    </message>
+    <message>
+        <source>a monthly rule by weekday or by month, which an alarm cannot hold</source>
+        <translation>una regla mensual por día de la semana o por mes, algo que un aviso no puede recoger</translation>
+    </message>
+    <message>
+        <source>BYMONTHDAY counts from the end of the month, which an alarm cannot</source>
+        <translation>BYMONTHDAY cuenta desde el final del mes, algo que un aviso no puede hacer</translation>
+    </message>
+    <message>
+        <source>a yearly rule on more than one date, which an alarm cannot hold</source>
+        <translation>una regla anual en más de una fecha, algo que un aviso no puede recoger</translation>
+    </message>
+    <message>
+        <source>a leap month, which an alarm cannot hold</source>
+        <translation>un mes intercalar, algo que un aviso no puede recoger</translation>
+    </message>
+    <message>
+        <source>FREQ=%1 repeats within a day, which an alarm cannot</source>
+        <translation>FREQ=%1 se repite dentro de un día, algo que un aviso no puede hacer</translation>
+    </message>
+    <message>
+        <source>is not a regular file (a pipe, a folder, a device or a link that leads nowhere), so it is no alarm and is not replaced</source>
+        <translation>no es un archivo normal (una tubería, una carpeta, un dispositivo o un enlace que no lleva a ninguna parte), así que no es un aviso y no se reemplaza</translation>
+    </message>
+    <message>
+        <source>move it out of the alarm folders</source>
+        <translation>sáquelo de las carpetas de avisos</translation>
+    </message>
+    <message>
+        <source>an alarm of this kind at this moment already exists</source>
+        <translation>ya existe un aviso de este tipo en este momento</translation>
+    </message>
+    <message>
+        <source>warning: the sound file %1 does not play</source>
+        <translation>advertencia: el archivo de sonido %1 no se puede reproducir</translation>
     </message>
 </context>
 <context>

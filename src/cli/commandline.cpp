@@ -6,8 +6,8 @@
 #include "cli/commands/checksystem.h"
 #include "cli/commands/deletealarm.h"
 #include "cli/commands/listing.h"
-#include "cli/ical/icalexport.h"
-#include "cli/ical/icalimport.h"
+#include "core/calendar/icalexport.h"
+#include "core/calendar/icalimport.h"
 #include "core/names/kindshape.h"
 #include "core/settings/lastrunning.h"
 #include "os/clock/clock.h"
@@ -256,6 +256,23 @@ int exportIcs(const Context &context, const QCommandLineParser &parser, const St
     return calendar.leftOut.isEmpty() ? Success : Problems;
 }
 
+// One line of what --import-ics tells: "FILE:LINE: UID: not imported: why", or "FILE:LINE: UID: what to know" of
+// something imported; a component whose line the text does not show is counted instead ("FILE: item 3").
+QString importLine(const QString &file, const ImportNote &note)
+{
+    const QString where = note.line > 0 ? QStringLiteral("%1:%2").arg(file).arg(note.line)
+        : note.item > 0                 ? QStringLiteral("%1: item %2").arg(file).arg(note.item)
+                                        : file;
+    if (note.item == 0)
+        return QStringLiteral("%1: not imported: %2").arg(where, note.text);
+    const QString uid = note.uid.isEmpty() ? QStringLiteral("(no UID)") : note.uid;
+    if (note.kind == ImportNote::Kind::Note)
+        return QStringLiteral("%1: %2: %3").arg(where, uid, note.text);
+    const QString why
+        = note.kind == ImportNote::Kind::Taken ? note.text + QStringLiteral("; ") + forceAdvice() : note.text;
+    return QStringLiteral("%1: %2: not imported: %3").arg(where, uid, why);
+}
+
 int importIcs(const Context &context, const QCommandLineParser &parser, const Options &o, const StoreLayout &layout)
 {
     const QString file = parser.value(o.importIcs);
@@ -264,15 +281,15 @@ int importIcs(const Context &context, const QCommandLineParser &parser, const Op
         printProblems(context.err, { { file, input.errorString(), {} } });
         return Problems;
     }
-    const ImportReport report = importCalendar(layout, input.readAll(), file, context.clock.now(), context.probe,
+    const ImportReport report = importCalendar(layout, input.readAll(), context.clock.now(), probedSound(context.probe),
                                                { parser.isSet(o.dryRun), parser.isSet(o.force) });
     for (const QString &path : report.written)
         context.out << QDir::toNativeSeparators(path) << '\n';
     context.out.flush();
-    for (const QString &line : report.lines)
-        context.err << line << '\n';
+    for (const ImportNote &note : report.notes)
+        context.err << importLine(file, note) << '\n';
     context.err.flush();
-    return report.notImported == 0 ? Success : Problems;
+    return report.notImported() == 0 ? Success : Problems;
 }
 
 } // namespace

@@ -15,8 +15,7 @@ class QTextStream;
 namespace brevora::cli {
 
 using brevora::Problem;
-
-using ProblemSink = std::function<void(const Problem &)>;
+using brevora::ProblemSink;
 
 // "path: problem; advice", one line each, like a compiler's messages.
 void printProblems(QTextStream &stream, const QList<Problem> &problems);

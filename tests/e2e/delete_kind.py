@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """File -> "Delete all alarms of this type" in the main window: refused before a kind is chosen, left alone on
 No, and on Yes every alarm file of the chosen kind gone from its active folder and every file from its past
-folder, while other files and other kinds stay.
+folder, while other files and other kinds stay. Then File -> "Export alarms..." opens a file dialog, whose Save
+writes the alarms that are left as a calendar.
 
 usage: delete_kind.py path/to/brevora"""
 
@@ -78,6 +79,18 @@ def delete_all_of_a_kind():
         kept = {path: data for path, data in FILES.items() if "/Day/" not in path or path.endswith("readme.txt")}
         e.wait_until("the daily alarms to go", lambda: store(session) == kept, timeout=5)
         e.wait_until("an empty list", lambda: listed(main) == [], timeout=5)
+
+        # The dialog starts at alarms.ics in the home folder, which has no Documents.
+        e.choose_menu_item(main, MENU, "Export alarms...")
+        dialog = ui.window("Export alarms", role="dialog")
+        e.press(dialog, "Save")
+        ui.gone("Export alarms")
+        calendar = os.path.join(os.environ["HOME"], "alarms.ics")
+        e.wait_until("the exported calendar", lambda: os.path.isfile(calendar), timeout=5)
+        text = e.file_bytes(calendar).decode()
+        uids = sorted(line[4:] for line in text.splitlines() if line.startswith("UID:"))
+        e.check(uids == ["once-3-2-2007_14-0.alm@brevora", "weekly-Friday_9-0.alm@brevora",
+                         "weekly-Monday_8-30.alm@brevora"], f"the calendar holds {uids}")
         session.expect_running()
 
 

@@ -1,16 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/commands/addalarm.h"
 
-#include "core/life/createalarm.h"
 #include "core/model/alarmfile.h"
 #include "core/model/fieldrules.h"
 #include "core/names/alarmname.h"
 #include "core/names/kindshape.h"
-#include "core/names/namefault.h"
-#include "core/store/fileops.h"
 #include "os/probe/systemprobe.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 namespace brevora::cli {
@@ -70,16 +66,6 @@ std::optional<QStringList> fieldsFromArguments(AlarmKind kind, const QStringList
     return fields;
 }
 
-bool sameFile(const QString &a, const QString &b)
-{
-    return !b.isEmpty() && QFileInfo(a) == QFileInfo(b);
-}
-
-AddOutcome refused(const QString &path, const QString &problem, const QString &advice = {})
-{
-    return { Status::Refused, { Problem{ path, problem, advice } }, path };
-}
-
 AddOutcome rejected(const QString &path, const QString &why)
 {
     return { Status::Rejected, { Problem{ path, why, {} } }, path };
@@ -118,68 +104,30 @@ AddOutcome addAlarm(const StoreLayout &layout, const AddRequest &request, const 
     }
     // The sound is played by a program started elsewhere, so a relative path is anchored here.
     const QString sound = request.sound ? QFileInfo(*request.sound).absoluteFilePath() : noSound;
-    return addFields(layout, { request.kind, *values, request.text, sound, request.force, request.replace }, now,
-                     probe);
+    AddOutcome outcome
+        = addFields(layout, { request.kind, *values, request.text, sound, request.force, request.replace }, now,
+                    probedSound(probe));
+    if (outcome.status == Status::Taken)
+        outcome.messages.first().advice = forceAdvice();
+    if (outcome.replacedStayed)
+        outcome.messages.prepend({ request.replace,
+                                   QStringLiteral("the new alarm was added, but this one, which it replaces, could not "
+                                                  "be removed, so both are there"),
+                                   QStringLiteral("delete it with brevora --delete") });
+    return outcome;
 }
 
-AddOutcome addFields(const StoreLayout &layout, const FieldsRequest &request, const QDateTime &now,
-                     const SystemProbe &probe, bool dryRun)
+SoundCheck probedSound(const SystemProbe &probe)
 {
-    const QString folder = layout.activeFolder(request.kind);
-    if (const QString invalid = invalidFieldsMessage(request.kind, request.fields); !invalid.isEmpty())
-        return rejected(folder, invalid);
-    const QString name = alarmFileName(request.kind, request.fields);
-    QString path = layout.activePath(request.kind, name);
-    if (const auto fault = nameFault(request.kind, name, now))
-        return rejected(path, fault->why);
+    return [&probe](const QString &path) {
+        const auto frames = probe.soundFrames(path);
+        return frames && *frames > 0;
+    };
+}
 
-    QStringList existing;
-    for (const QString &where : { folder, layout.pastFolder(request.kind) }) {
-        const QString found = where.isEmpty() ? QString() : findNameIgnoringCase(where, name);
-        // The alarm being changed is no other alarm in the way.
-        if (!found.isEmpty() && !sameFile(where + u'/' + found, request.replace))
-            existing.append(where + u'/' + found);
-    }
-    // Only an alarm file is ever replaced: a pipe or a folder under an alarm's name is the user's.
-    for (const QString &other : std::as_const(existing)) {
-        if (!QFileInfo(other).isFile())
-            return refused(other,
-                           QStringLiteral("is not a regular file (a pipe, a folder, a device or a link that leads "
-                                          "nowhere), so it is no alarm and is not replaced"),
-                           QStringLiteral("move it out of the alarm folders"));
-    }
-    if (!existing.isEmpty() && !request.force)
-        return refused(existing.first(), QStringLiteral("an alarm of this kind at this moment already exists"),
-                       QStringLiteral("add --force to replace it"));
-    if (dryRun)
-        return { Status::Added, {}, path };
-
-    const NewAlarm alarm{ request.kind, request.fields, request.text, request.sound };
-    const CreatedAlarm created = request.replace.isEmpty()
-        ? createAlarm(layout, alarm)
-        : changeAlarm(layout, request.replace, alarm, [](const QString &) { return true; });
-    if (created.outcome != CreatedAlarm::Outcome::Created)
-        return refused(path, created.message);
-    for (const QString &old : std::as_const(existing)) {
-        if (old != path)
-            deleteFileForced(old);
-    }
-    AddOutcome added{ Status::Added, {}, path };
-    // Written, but the replaced file stayed: the user has two alarms where one was meant.
-    if (!created.message.isEmpty()) {
-        added.replacedStayed = true;
-        added.messages.append({ request.replace,
-                                QStringLiteral("the new alarm was added, but this one, which it replaces, could not "
-                                               "be removed, so both are there"),
-                                QStringLiteral("delete it with brevora --delete") });
-    }
-    if (request.sound != noSound) {
-        const auto frames = QFileInfo(request.sound).isFile() ? probe.soundFrames(request.sound) : std::nullopt;
-        if (!frames || *frames <= 0)
-            added.messages.append({ path, QStringLiteral("warning: the sound file %1 does not play").arg(request.sound),
-                                    QStringLiteral("choose a sound file that exists and holds sound") });
-    }
-    return added;
+QString forceAdvice()
+{
+    return QStringLiteral("add --force to replace it");
 }
 
 } // namespace brevora::cli

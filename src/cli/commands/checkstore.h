@@ -9,16 +9,6 @@
 
 namespace brevora::cli {
 
-// A name the clock never writes, told about a file in the store with what to do about it; empty when the
-// alarm falls due.
-std::optional<Problem> nameProblem(AlarmKind kind, const QString &path, const QString &fileName, const QDateTime &now);
-
-// An alarm that a twin in another letter case, or the same alarm active, keeps from being shown.
-Problem twinProblem(const StoredAlarm &hidden, const StoredAlarm &found, bool certain);
-
-// What keeps a file's contents from being read as its kind's alarm, or disagrees with its name.
-void checkContent(const StoredAlarm &alarm, const AlarmContent &content, const ProblemSink &report);
-
 // Everything in the store itself that keeps an alarm from being shown: unreadable files, names the clock never
 // writes, contents that disagree with the name, moments that have passed, names that differ only in letter
 // case, stray files in the active folders and settings files that are not exactly one of the two values. Told

@@ -28,6 +28,43 @@ QString findNameIgnoringCase(const QString &folder, const QString &name)
     return {};
 }
 
+QString FolderNames::findIgnoringCase(const QString &folder, const QString &name)
+{
+    const QStringList &found = namesIn(folder).value(name.toCaseFolded());
+    // The name as written wins over its twins, as it does for findNameIgnoringCase.
+    return found.contains(name) ? name : found.value(0);
+}
+
+void FolderNames::written(const QString &folder, const QString &name)
+{
+    QStringList &names = namesIn(folder)[name.toCaseFolded()];
+    if (!names.contains(name))
+        names.append(name);
+}
+
+void FolderNames::removed(const QString &folder, const QString &name)
+{
+    auto &names = namesIn(folder);
+    const QString folded = name.toCaseFolded();
+    if (names.contains(folded))
+        names[folded].removeAll(name);
+}
+
+QHash<QString, QStringList> &FolderNames::namesIn(const QString &folder)
+{
+    const auto known = m_folders.find(folder);
+    if (known != m_folders.end())
+        return *known;
+    QHash<QString, QStringList> &names = m_folders[folder];
+    // The entries findNameIgnoringCase looks at, pipes and folders among them.
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    while (it.hasNext()) {
+        it.next();
+        names[it.fileName().toCaseFolded()].append(it.fileName());
+    }
+    return names;
+}
+
 QHash<QString, QString> filesByFoldedName(const QString &folder)
 {
     QHash<QString, QString> names;

@@ -24,6 +24,22 @@ QStringList listFolder(const QString &folder, const QString &pattern = QStringLi
 // The name under which `name` exists in `folder` ignoring letter case, or an empty string.
 QString findNameIgnoringCase(const QString &folder, const QString &name);
 
+// findNameIgnoringCase for a run of many files written one after another into the same folders, such as an import
+// of a calendar, where reading a folder for each file would take the square of their number: each folder is read
+// once, when first asked, and what the run writes or removes there is told to it.
+class FolderNames
+{
+public:
+    QString findIgnoringCase(const QString &folder, const QString &name);
+    void written(const QString &folder, const QString &name);
+    void removed(const QString &folder, const QString &name);
+
+private:
+    QHash<QString, QStringList> &namesIn(const QString &folder);
+
+    QHash<QString, QHash<QString, QStringList>> m_folders; // by folder: the names of its entries by case-folded name
+};
+
 // The folder's files (hidden ones too, no folders) by their case-folded name, for look-ups that ignore case; of
 // names that differ only in letter case, the first in twinOrder.
 QHash<QString, QString> filesByFoldedName(const QString &folder);

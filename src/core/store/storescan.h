@@ -19,6 +19,8 @@ struct Problem
     QString advice;
 };
 
+using ProblemSink = std::function<void(const Problem &)>;
+
 // Where one file of the store is, as a walk of the store sees it. A store holds tens of thousands of files, so
 // what a command keeps of each is this much and no more; the contents are read as they are needed.
 struct StoredAlarm

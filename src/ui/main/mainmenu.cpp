@@ -36,6 +36,13 @@ MainMenu buildMainMenu(QMenuBar *bar)
                                 QKeySequence(QStringLiteral("Ctrl+T")));
     m.hide = addItem(file, "ocultar", QCoreApplication::translate("brevora::MainMenu", "Hide"),
                      QKeySequence(QStringLiteral("Ctrl+H")));
+    // The alarms to and from a calendar file, together before the program's end.
+    file->addSeparator();
+    m.importAlarms
+        = addItem(file, "importAlarmsAction", QCoreApplication::translate("brevora::MainMenu", "Import alarms..."));
+    m.exportAlarms
+        = addItem(file, "exportAlarmsAction", QCoreApplication::translate("brevora::MainMenu", "Export alarms..."));
+    file->addSeparator();
     m.exit = addItem(file, "Salir", QCoreApplication::translate("brevora::MainMenu", "Exit"),
                      QKeySequence(QStringLiteral("Ctrl+X")));
     // Ctrl+Q quits on every other desktop program; the menu keeps showing Ctrl+X, the first of the two.

@@ -12,6 +12,8 @@ struct MainMenu
     QAction *deleteAll; // borrartodosss
     QAction *deleteAllOfKind; // borrartodo
     QAction *hide; // ocultar
+    QAction *importAlarms; // importAlarmsAction
+    QAction *exportAlarms; // exportAlarmsAction
     QAction *exit; // Salir
     QAction *newAlarm; // Nuevo
     QAction *deleteAlarm; // borrar

@@ -75,8 +75,9 @@ void MainWindow::buildControls(QWidget *client)
     m_kindBox = place(new KindBox(client), "Combo1", twipsRect(120, 360, 2055, 315));
     m_kindBox->setEditText(noKindCaption());
     QList<QKeySequence> menuKeys;
-    for (const QAction *item : { m_menu.deleteAll, m_menu.deleteAllOfKind, m_menu.hide, m_menu.exit, m_menu.newAlarm,
-                                 m_menu.deleteAlarm, m_menu.changeAlarm, m_menu.options, m_menu.help, m_menu.about }) {
+    for (const QAction *item :
+         { m_menu.deleteAll, m_menu.deleteAllOfKind, m_menu.hide, m_menu.importAlarms, m_menu.exportAlarms, m_menu.exit,
+           m_menu.newAlarm, m_menu.deleteAlarm, m_menu.changeAlarm, m_menu.options, m_menu.help, m_menu.about }) {
         menuKeys.append(item->shortcuts());
     }
     m_kindBox->leaveKeysToMenus(menuKeys);
@@ -118,6 +119,8 @@ void MainWindow::connectCommands()
     connect(m_list, &AlarmList::itemActivated, this, &MainWindow::requestChange);
     connect(m_menu.deleteAllOfKind, &QAction::triggered, this, &MainWindow::deleteAllOfKindRequested);
     connect(m_menu.deleteAll, &QAction::triggered, this, &MainWindow::deleteAllRequested);
+    connect(m_menu.importAlarms, &QAction::triggered, this, &MainWindow::importAlarmsRequested);
+    connect(m_menu.exportAlarms, &QAction::triggered, this, &MainWindow::exportAlarmsRequested);
     connect(m_menu.hide, &QAction::triggered, this, [this] { m_shell.hideProgram(); });
     connect(m_menu.exit, &QAction::triggered, this, [this] { m_shell.exitProgram(); });
     connect(m_menu.options, &QAction::triggered, this, [this] { m_shell.showOptions(); });

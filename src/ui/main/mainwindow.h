@@ -51,6 +51,9 @@ signals:
     void changeAlarmRequested(AlarmKind kind, const QString &path);
     // "Delete all alarms".
     void deleteAllRequested();
+    // "Import alarms..." and "Export alarms...": the alarms from and to a calendar file.
+    void importAlarmsRequested();
+    void exportAlarmsRequested();
     // The window appeared or went, for whatever follows its visibility.
     void visibilityChanged(bool visible);
 

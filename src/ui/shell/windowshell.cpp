@@ -3,8 +3,10 @@
 
 #include "core/settings/lastrunning.h"
 #include "core/settings/sharedstate.h"
+#include "os/clock/clock.h"
 #include "os/session/programend.h"
 #include "scheduler/scheduler.h"
+#include "ui/calendar/calendarcommands.h"
 #include "ui/dialogs/aboutbox.h"
 #include "ui/dialogs/helpfile.h"
 #include "ui/dialogs/optionsdialog.h"
@@ -48,6 +50,14 @@ MainWindow &WindowShell::mainWindow()
                         mainWindow().hide();
                 });
         connectDeleteCommands(*m_mainWindow, m_state.layout, m_platform.prompter);
+        connect(m_mainWindow.get(), &MainWindow::exportAlarmsRequested, this, [this] {
+            exportAlarms(m_mainWindow.get(), m_state.layout, m_scheduler.timeSource().now(), m_platform.prompter);
+        });
+        // The scheduler's folder watch sees the new files for the due checks; the list is read again at once.
+        connect(m_mainWindow.get(), &MainWindow::importAlarmsRequested, this, [this] {
+            if (importAlarms(m_mainWindow.get(), m_state.layout, m_scheduler.timeSource().now(), m_platform.prompter))
+                m_mainWindow->reloadAlarmList();
+        });
     }
     return *m_mainWindow;
 }

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/ical/icalexport.h"
+#include "core/calendar/icalexport.h"
 
-#include "cli/commands/checkstore.h"
-#include "cli/ical/icalbits.h"
+#include "core/calendar/carriedfile.h"
+#include "core/calendar/icalbits.h"
 #include "core/life/pastreturn.h"
 #include "core/names/nextdue.h"
-#include "core/store/storescan.h"
+#include "core/store/storeproblems.h"
 #include "core/store/storetwins.h"
 
 #include <QHash>
@@ -13,7 +13,7 @@
 
 #include <algorithm>
 
-namespace brevora::cli {
+namespace brevora {
 
 using namespace ical;
 
@@ -86,11 +86,7 @@ icalcomponent *alarmEvent(const StoredAlarm &alarm, const QByteArray &line, cons
         icalcomponent_add_component(event, audio);
     }
 
-    const QByteArray carried = kindWord(alarm.kind).toUtf8() + '/' + QUrl::toPercentEncoding(alarm.fileName) + '/'
-        + line.toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals);
-    icalproperty *file = icalproperty_new_x(carried.constData());
-    icalproperty_set_x_name(file, fileProperty);
-    icalcomponent_add_property(event, file);
+    icalcomponent_add_property(event, carriedFileProperty(alarm.kind, alarm.fileName, line));
     return event;
 }
 
@@ -153,8 +149,9 @@ ExportedCalendar exportCalendar(const StoreLayout &layout, const QDateTime &now)
         for (icalcomponent *c = icalcomponent_get_first_component(calendar.get(), ICAL_ANY_COMPONENT); !error && c;
              c = icalcomponent_get_next_component(calendar.get(), ICAL_ANY_COMPONENT))
             error = icalcomponent_get_first_property(c, ICAL_XLICERROR_PROPERTY);
-        result.error = QStringLiteral("libical finds the calendar invalid: ")
-            + (error ? fromIcal(icalproperty_get_xlicerror(error)) : QStringLiteral("(no detail)"));
+        result.error = said(QT_TRANSLATE_NOOP("brevora::core", "libical finds the calendar invalid: %1"))
+                           .arg(error ? fromIcal(icalproperty_get_xlicerror(error))
+                                      : said(QT_TRANSLATE_NOOP("brevora::core", "(no detail)")));
         return result;
     }
     char *text = icalcomponent_as_ical_string_r(calendar.get());
@@ -163,4 +160,4 @@ ExportedCalendar exportCalendar(const StoreLayout &layout, const QDateTime &now)
     return result;
 }
 
-} // namespace brevora::cli
+} // namespace brevora

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/model/coretext.h"
+
 #include <libical/ical.h>
 
 #include <QByteArray>
@@ -10,17 +12,13 @@
 
 // What the export and the import of calendars share: how libical's objects are owned, and how an alarm file rides
 // along in an event so that a calendar Brevora wrote gives back the very same files.
-namespace brevora::cli::ical {
+namespace brevora::ical {
 
 struct ComponentFree
 {
     void operator()(icalcomponent *component) const { icalcomponent_free(component); }
 };
 using Component = std::unique_ptr<icalcomponent, ComponentFree>;
-
-// The property that carries an alarm file: "<kind word>/<name, percent-escaped>/<the file's line, base64url>".
-// Other programs keep X- properties they do not know, so the file survives a trip through them too.
-inline constexpr char fileProperty[] = "X-BREVORA-FILE";
 
 // RFC 5545's two-letter weekday, for Monday = 1 ... Sunday = 7.
 inline const char *dayCode(int mondayBasedDay)
@@ -34,4 +32,11 @@ inline QString fromIcal(const char *text)
     return text ? QString::fromUtf8(text) : QString();
 }
 
-} // namespace brevora::cli::ical
+// A text of an import's report, marked with QT_TRANSLATE_NOOP under core's context: as written on the command
+// line, in the user's language in a window.
+inline QString said(const char *source)
+{
+    return coreText(QString::fromUtf8(source));
+}
+
+} // namespace brevora::ical

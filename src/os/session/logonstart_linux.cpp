@@ -103,6 +103,13 @@ bool isOurs(const QString &path, const QString &program)
             || desktopEntryValue(*text, "Icon") == u"" BREVORA_APP_ID);
 }
 
+// Whether the entry starts the program at all: neither hidden nor switched off by the desktop's own key.
+bool switchedOn(const QByteArray &entry)
+{
+    return desktopEntryValue(entry, "Hidden").compare(u"true", Qt::CaseInsensitive) != 0
+        && desktopEntryValue(entry, "X-GNOME-Autostart-enabled").compare(u"false", Qt::CaseInsensitive) != 0;
+}
+
 } // namespace
 
 DesktopAutostart::DesktopAutostart(QString executablePath)
@@ -146,14 +153,13 @@ std::optional<bool> DesktopAutostart::registered() const
     const std::optional<QByteArray> text = readRegularFile(entryPath(), 1 << 16);
     if (!text)
         return QFileInfo::exists(entryPath()) ? std::nullopt : std::optional<bool>(false);
-    return desktopEntryValue(*text, "Hidden").compare(u"true", Qt::CaseInsensitive) != 0
-        && desktopEntryValue(*text, "X-GNOME-Autostart-enabled").compare(u"false", Qt::CaseInsensitive) != 0;
+    return switchedOn(*text);
 }
 
 bool DesktopAutostart::heldByAnotherCopy() const
 {
     const std::optional<QByteArray> text = readRegularFile(entryPath(), 1 << 16);
-    if (!text || registered() != true)
+    if (!text || !switchedOn(*text))
         return false;
     const QFileInfo runs(execProgram(desktopEntryValue(*text, "Exec")));
     const QFileInfo self(executable());
